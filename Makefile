@@ -1,0 +1,37 @@
+# Front door to the CMake build. `make run` builds and starts BELLSCOPE,
+# `make test` builds and runs every test.
+BUILD ?= build
+MAKEFLAGS += --no-print-directory
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test test-sanitize bench windows test-windows package clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh build
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/bellscope ]; then $(BUILD)/bellscope; else echo "bellscope is not built yet"; fi
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure --timeout 300 -j $(JOBS)
+
+# The same tests with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize:
+	@$(MAKE) --no-print-directory test BUILD=build-sanitize CMAKE_FLAGS="-DBELLSCOPE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBELLSCOPE_BENCH=ON -DBELLSCOPE_TESTS=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS)
+	@build-bench/bench/bellscope_bench
+
+clean:
+	rm -rf build build-sanitize build-bench build-windows

@@ -1,0 +1,80 @@
+// The mathematics the program demonstrates: Gaussian curves, their
+// point-by-point product, and the closed-form Gaussian of the product.
+#include "gaussians.h"
+
+#include <climits>
+#include <cmath>
+
+void INIT_GAUSSIANS(gaussian_set* set) {
+  set->g[0] = {100.0, 200.0, true};
+  set->g[1] = {250.0, 70.0, true};
+  set->g[2] = {300.0, 40.0, false};
+  set->g[3] = {350.0, 100.0, false};
+  set->selected = 1;
+  set->recalc = false;
+  set->combined_u = 0.0;
+  set->combined_sigma = 0.0;
+}
+
+// A sigma of 0 divides by zero: the values become 0 (exp(-inf)) or NaN (0/0
+// at x == u), both of which plot along the bottom of the band.
+void GAUSSIAN_CURVE(double u, double sigma, double* curve) {
+  for (int x = 0; x < CURVE_COLUMNS; ++x) {
+    double z = (x - u) / sigma;
+    curve[x] = std::exp(-0.5 * z * z);
+  }
+}
+
+namespace {
+
+void point_by_point(const gaussian_set* set, gaussian_curves* curves) {
+  bool any_on = false;
+  for (const gaussian& g : set->g) any_on = any_on || g.on;
+  for (int x = 0; x < CURVE_COLUMNS; ++x) {
+    if (!any_on) {
+      curves->combined[x] = 0.0;
+      continue;
+    }
+    double v = 1.0;
+    if (set->g[0].on) v = curves->component[0][x];
+    for (int k = 1; k < GAUSSIAN_COUNT; ++k)
+      if (set->g[k].on) v *= curves->component[k][x];
+    curves->combined[x] = v;
+  }
+}
+
+// Folds the enabled Gaussians into one with the product rule, starting from a
+// Gaussian so wide that it is flat over the plot.
+void parameter_recalculation(gaussian_set* set, gaussian_curves* curves) {
+  double cu = -100.0;
+  double cs = 1.0e9;
+  for (const gaussian& g : set->g) {
+    if (!g.on) continue;
+    double variance = 1.0 / (1.0 / (g.sigma * g.sigma) + 1.0 / (cs * cs));
+    double new_sigma = std::sqrt(variance);
+    // Multiplied by the new sigma twice, not by the variance: the two can
+    // differ in the last bit, and the shown values depend on it.
+    cu = ((cu / (cs * cs) + g.u / (g.sigma * g.sigma)) * new_sigma) * new_sigma;
+    cs = new_sigma;
+  }
+  set->combined_u = cu;
+  set->combined_sigma = cs;
+  GAUSSIAN_CURVE(cu, cs, curves->combined);
+}
+
+}  // namespace
+
+void COMPUTE_CURVES(gaussian_set* set, gaussian_curves* curves) {
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k) GAUSSIAN_CURVE(set->g[k].u, set->g[k].sigma, curves->component[k]);
+  if (set->recalc)
+    parameter_recalculation(set, curves);
+  else
+    point_by_point(set, curves);
+}
+
+int DISPLAY_VALUE(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 2147483648.0) return INT_MAX;
+  if (value <= -2147483649.0) return INT_MIN;
+  return static_cast<int>(value);
+}

@@ -1,0 +1,42 @@
+// The Gaussian set: four Gaussians, the selected one and the combining mode,
+// and the five curves computed from it on every pass.
+#ifndef BELLSCOPE_APP_GAUSSIANS_H
+#define BELLSCOPE_APP_GAUSSIANS_H
+
+enum { GAUSSIAN_COUNT = 4, CURVE_COLUMNS = 800 };
+
+struct gaussian {
+  double u;      // mean, in image columns
+  double sigma;  // standard deviation, in columns; used as it is, never clamped
+  bool on;       // takes part in the combination and is plotted
+};
+
+struct gaussian_set {
+  gaussian g[GAUSSIAN_COUNT];  // Gaussians 1..4 at indices 0..3
+  int selected;                // 1..4: the Gaussian the arrows and the mouse edit
+  bool recalc;                 // false: Point by Point Multiplication; true: Parameter Recalculation
+  double combined_u;           // written only in Parameter Recalculation mode
+  double combined_sigma;
+};
+
+struct gaussian_curves {
+  double component[GAUSSIAN_COUNT][CURVE_COLUMNS];
+  double combined[CURVE_COLUMNS];
+};
+
+// Start-up state: (100, 200, on), (250, 70, on), (300, 40, off),
+// (350, 100, off); Gaussian 1 selected; Point by Point Multiplication.
+void INIT_GAUSSIANS(gaussian_set* set);
+
+// exp(-0.5 ((x - u) / sigma)^2) for x = 0..799.
+void GAUSSIAN_CURVE(double u, double sigma, double* curve);
+
+// Writes all four component curves and the combined curve; in Parameter
+// Recalculation mode also the combined u and sigma.
+void COMPUTE_CURVES(gaussian_set* set, gaussian_curves* curves);
+
+// A parameter as shown on screen: truncated toward zero; NaN shows 0 and
+// values beyond the int range saturate.
+int DISPLAY_VALUE(double value);
+
+#endif

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that BELLSCOPE needs, when they are missing.
+#   install-deps.sh build    - compiler, CMake, GoogleTest, Google Benchmark, SDL2
+#   install-deps.sh gui      - Xvfb, xdotool and ImageMagick for the window tests
+#   install-deps.sh windows  - MinGW-w64 and Wine for the Windows build
+#   install-deps.sh package  - lintian for checking the Debian package
+# As root it runs apt-get; otherwise it prints the command to run.
+set -euo pipefail
+
+packages=()
+for group in "$@"; do
+  case "$group" in
+    build) packages+=(build-essential cmake libgtest-dev libbenchmark-dev libsdl2-dev dpkg-dev file) ;;
+    gui) packages+=(xvfb xauth x11-utils xdotool imagemagick) ;;
+    windows) packages+=(g++-mingw-w64-x86-64 googletest wine wine64) ;;
+    package) packages+=(lintian) ;;
+    *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing Debian packages: ${missing[*]}" >&2
+  echo "Install them with:  sudo apt-get install ${missing[*]}" >&2
+  exit 1
+fi
+
+echo "Installing ${missing[*]} ..."
+export DEBIAN_FRONTEND=noninteractive
+apt_opts=(-o DPkg::Lock::Timeout=600 -y -q --no-install-recommends)
+apt-get update -q </dev/null >/dev/null
+apt-get install "${apt_opts[@]}" "${missing[@]}" </dev/null >/dev/null
