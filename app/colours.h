@@ -1,0 +1,34 @@
+// The explorer's colour scheme: which palette index draws what.
+#ifndef BELLSCOPE_APP_COLOURS_H
+#define BELLSCOPE_APP_COLOURS_H
+
+enum {
+  COLOUR_BACKGROUND = 0,
+  COLOUR_CREDIT = 100,
+  COLOUR_INSTRUCTIONS = 140,  // also "Combining mode: "
+  COLOUR_HIGHLIGHT = 249,     // ON/OFF, the marker, the Combined line
+  COLOUR_GAUSSIAN_4 = 250,
+  COLOUR_GAUSSIAN_3 = 251,    // also the combining mode's name
+  COLOUR_SPARE = 252,
+  COLOUR_GAUSSIAN_2 = 253,
+  COLOUR_GAUSSIAN_1 = 254,
+  COLOUR_COMBINED = 255,
+  SCHEME_ENTRIES = 5,
+};
+
+struct palette_colour {
+  int index, red, green, blue;
+};
+
+// The five entries set at start-up, in the order they are set. Every other
+// index keeps the grey ramp (index i shows as i, i, i).
+extern const palette_colour colour_scheme[SCHEME_ENTRIES];
+
+// Colour of Gaussian k (1..4).
+int GAUSSIAN_COLOUR(int k);
+
+// The full 256-entry palette the program shows: the grey ramp with the
+// scheme applied.
+void SCHEME_PALETTE(unsigned char rgb[256][3]);
+
+#endif

@@ -1,0 +1,77 @@
+#include "frame.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "colours.h"
+#include "raster.h"
+
+#ifndef BELLSCOPE_VERSION
+#define BELLSCOPE_VERSION "dev"
+#endif
+
+const char credit_line[] = "BELLSCOPE " BELLSCOPE_VERSION " - a classroom explorer of products of Gaussian curves";
+
+namespace {
+
+const int PLOT_X0 = 0, PLOT_Y0 = 50;
+const double TRACE_GAIN = 100.0;
+
+const char* const instructions[8] = {
+    "BELLSCOPE: Interactive visualization of multiplying gaussians",
+    "Program demonstrates either point by point multiplication (multiplication option),",
+    "or a regenerated (combined option) gaussian from computed parameters",
+    "Instructions: 1-4 gaussians can be multiplied together, result=white curve",
+    "Turn on/off gaussians with F1-F4 keys",
+    "Mean (u) changed either with left/right arrow keys or left mouse click",
+    "Up/Down keys change selected gaussian.  Right mouse click/drag changes sigma",
+    "<return> key toggles point by point multiplication or parameter recalcuation",
+};
+
+void plot_curve(unsigned char* image, const double* curve, unsigned char* trace, int colour) {
+  SCALE_TO_BYTES(curve, trace, CURVE_COLUMNS, TRACE_GAIN);
+  PLOT_TRACE(image, SCREEN_WIDTH, SCREEN_HEIGHT, trace, CURVE_COLUMNS, PLOT_X0, PLOT_Y0, 1, 1, colour);
+}
+
+void text_2x(unsigned char* image, int x, int y, const char* text, int colour) {
+  DRAW_TEXT_2X(image, SCREEN_WIDTH, SCREEN_HEIGHT, x, y, text, colour, COLOUR_BACKGROUND);
+}
+
+}  // namespace
+
+void COMPOSE_FRAME(unsigned char* screen_image, const gaussian_set* set, const gaussian_curves* curves,
+                   frame_scratch* scratch) {
+  std::memset(screen_image, COLOUR_BACKGROUND, SCREEN_WIDTH * SCREEN_HEIGHT);
+
+  // Gaussians 1 to 4, then the combined curve on top, even with none on.
+  for (int k = 1; k <= GAUSSIAN_COUNT; ++k)
+    if (set->g[k - 1].on) plot_curve(screen_image, curves->component[k - 1], scratch->trace, GAUSSIAN_COLOUR(k));
+  plot_curve(screen_image, curves->combined, scratch->trace, COLOUR_COMBINED);
+
+  char* line = scratch->line;
+  for (int k = 1; k <= GAUSSIAN_COUNT; ++k) {
+    const gaussian& g = set->g[k - 1];
+    std::snprintf(line, LINE_BUFFER, "Gaussian %d     (F%d key) u=%d  sigma=%d", k, k, DISPLAY_VALUE(g.u),
+                  DISPLAY_VALUE(g.sigma));
+    text_2x(screen_image, 10, 10 + 20 * (k - 1), line, GAUSSIAN_COLOUR(k));
+  }
+  // ON/OFF lands on the run of blanks after "Gaussian k".
+  for (int k = 1; k <= GAUSSIAN_COUNT; ++k)
+    text_2x(screen_image, 186, 10 + 20 * (k - 1), set->g[k - 1].on ? "ON" : "OFF", COLOUR_HIGHLIGHT);
+
+  text_2x(screen_image, 680, 20 * set->selected - 10, "<--", COLOUR_HIGHLIGHT);
+
+  text_2x(screen_image, 10, 100, "Combining mode: ", COLOUR_INSTRUCTIONS);
+  text_2x(screen_image, 320, 100, set->recalc ? "Parameter Recalculation" : "Point by Point Multiplication",
+          COLOUR_GAUSSIAN_3);
+  if (set->recalc) {
+    std::snprintf(line, LINE_BUFFER, "Combined:               u=%d  sigma=%d", DISPLAY_VALUE(set->combined_u),
+                  DISPLAY_VALUE(set->combined_sigma));
+    text_2x(screen_image, 10, 120, line, COLOUR_HIGHLIGHT);
+  }
+
+  for (int i = 0; i < 8; ++i)
+    DRAW_TEXT(screen_image, SCREEN_WIDTH, SCREEN_HEIGHT, 30, 350 + 10 * i, instructions[i], COLOUR_INSTRUCTIONS,
+              COLOUR_BACKGROUND);
+  DRAW_TEXT(screen_image, SCREEN_WIDTH, SCREEN_HEIGHT, 30, 430, credit_line, COLOUR_CREDIT, COLOUR_BACKGROUND);
+}

@@ -1,0 +1,32 @@
+// bellscope-frame: composes the explorer's frame for a given state and writes
+// it as a PNG with the program's colours, for tests, slides and handouts.
+#include <cstdio>
+
+#include "colours.h"
+#include "frame.h"
+#include "frame_options.h"
+#include "png_writer.h"
+
+int main(int argc, char** argv) {
+  static gaussian_set set;
+  static gaussian_curves curves;
+  static frame_scratch scratch;
+  static unsigned char screen_image[SCREEN_WIDTH * SCREEN_HEIGHT];
+  const char* out = nullptr;
+
+  if (!PARSE_FRAME_OPTIONS(argc, argv, &set, &out)) {
+    std::fputs(frame_usage, stderr);
+    return 2;
+  }
+  COMPUTE_CURVES(&set, &curves);
+  COMPOSE_FRAME(screen_image, &set, &curves, &scratch);
+
+  unsigned char palette[256][3];
+  SCHEME_PALETTE(palette);
+  if (!WRITE_PALETTE_PNG(out, screen_image, SCREEN_WIDTH, SCREEN_HEIGHT, palette)) {
+    std::fprintf(stderr, "bellscope-frame: cannot write %s\n", out);
+    std::remove(out);
+    return 1;
+  }
+  return 0;
+}

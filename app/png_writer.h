@@ -1,0 +1,11 @@
+// A small writer of 8-bit palette PNG files (uncompressed deflate blocks),
+// with no library behind it, so it builds for every target.
+#ifndef BELLSCOPE_APP_PNG_WRITER_H
+#define BELLSCOPE_APP_PNG_WRITER_H
+
+// Writes width x height palette indices (row-major) with a 256-entry RGB
+// palette to `path`. Returns false if the file cannot be written.
+bool WRITE_PALETTE_PNG(const char* path, const unsigned char* pixels, int width, int height,
+                       const unsigned char palette[256][3]);
+
+#endif

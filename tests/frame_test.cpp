@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "colours.h"
+#include "frame.h"
+#include "frame_options.h"
+#include "raster.h"
+
+namespace {
+
+struct frame {
+  gaussian_set set;
+  gaussian_curves curves;
+  frame_scratch scratch;
+  std::vector<unsigned char> image = std::vector<unsigned char>(SCREEN_WIDTH * SCREEN_HEIGHT, 0xEE);
+  frame() { INIT_GAUSSIANS(&set); }
+  void compose() {
+    COMPUTE_CURVES(&set, &curves);
+    COMPOSE_FRAME(image.data(), &set, &curves, &scratch);
+  }
+  unsigned char at(int x, int y) const { return image[y * SCREEN_WIDTH + x]; }
+  // Highest row of the plot band below the text in which `colour` appears in
+  // column x, or -1.
+  int top_row(int x, int colour) const {
+    for (int y = 136; y <= 305; ++y)
+      if (at(x, y) == colour) return y;
+    return -1;
+  }
+  // The cells of `text` at (x, y) show exactly that text with background 0.
+  bool shows(int x, int y, const char* text, int colour, int scale = 2) const {
+    std::vector<unsigned char> want(image.size(), 0);
+    (scale == 2 ? DRAW_TEXT_2X : DRAW_TEXT)(want.data(), SCREEN_WIDTH, SCREEN_HEIGHT, x, y, text, colour, 0);
+    const int w = 8 * scale * static_cast<int>(std::strlen(text)), h = 8 * scale;
+    for (int r = y; r < y + h; ++r)
+      for (int c = x; c < x + w && c < SCREEN_WIDTH; ++c)
+        if (at(c, r) != want[r * SCREEN_WIDTH + c]) return false;
+    return true;
+  }
+};
+
+// Rows 306-349 lie between the plot band and the instructions; the curves'
+// band ends at row 305, the double-size text at row 135.
+void expect_gap_rows_clear(const frame& f) {
+  for (int y = 306; y < 350; ++y)
+    for (int x = 0; x < SCREEN_WIDTH; ++x) ASSERT_EQ(f.at(x, y), 0) << x << "," << y;
+  for (int x = 0; x < SCREEN_WIDTH; ++x) {
+    for (int y = 0; y < 10; ++y) ASSERT_EQ(f.at(x, y), 0);
+    for (int y = 438; y < 450; ++y) ASSERT_EQ(f.at(x, y), 0);
+  }
+}
+
+TEST(Frame, DefaultState) {
+  frame f;
+  f.compose();
+  // Blue and red reach row 205 (value 1.0) at columns 100 and 250 and never above.
+  EXPECT_EQ(f.at(100, 205), COLOUR_GAUSSIAN_1);
+  EXPECT_EQ(f.at(250, 205), COLOUR_GAUSSIAN_2);
+  for (int x = 0; x < SCREEN_WIDTH; ++x)
+    for (int y = 136; y < 205; ++y) ASSERT_TRUE(f.at(x, y) == 0) << x << "," << y;
+  // The white product peaks at trace value 77 (row 228) for columns 224-243.
+  int top = SCREEN_HEIGHT;
+  for (int x = 0; x < SCREEN_WIDTH; ++x) {
+    int r = f.top_row(x, COLOUR_COMBINED);
+    if (r >= 0 && r < top) top = r;
+  }
+  EXPECT_EQ(top, 228);
+  for (int x = 224; x <= 243; ++x) EXPECT_EQ(f.at(x, 228), COLOUR_COMBINED) << x;
+  EXPECT_NE(f.at(222, 228), COLOUR_COMBINED);
+  EXPECT_TRUE(f.shows(10, 10, "Gaussian 1", COLOUR_GAUSSIAN_1));
+  EXPECT_TRUE(f.shows(186, 10, "ON", COLOUR_HIGHLIGHT));
+  EXPECT_TRUE(f.shows(186, 30, "ON", COLOUR_HIGHLIGHT));
+  EXPECT_TRUE(f.shows(186, 50, "OFF", COLOUR_HIGHLIGHT));
+  EXPECT_TRUE(f.shows(186, 70, "OFF", COLOUR_HIGHLIGHT));
+  EXPECT_TRUE(f.shows(250, 30, "(F2 key) u=250  sigma=70", COLOUR_GAUSSIAN_2));
+  EXPECT_TRUE(f.shows(680, 10, "<--", COLOUR_HIGHLIGHT));
+  EXPECT_TRUE(f.shows(680, 30, "   ", 0));  // no marker on the other rows
+  EXPECT_TRUE(f.shows(10, 100, "Combining mode: ", COLOUR_INSTRUCTIONS));
+  EXPECT_TRUE(f.shows(320, 100, "Point by Point Multiplication", COLOUR_GAUSSIAN_3));
+  for (int x = 0; x < SCREEN_WIDTH; ++x)
+    for (int y = 120; y < 136; ++y) ASSERT_EQ(f.at(x, y), 0);  // no Combined line
+  EXPECT_TRUE(f.shows(30, 350, "BELLSCOPE: Interactive visualization of multiplying gaussians", 140, 1));
+  EXPECT_TRUE(f.shows(30, 420, "<return> key toggles point by point multiplication or parameter recalcuation", 140, 1));
+  EXPECT_TRUE(f.shows(30, 430, credit_line, COLOUR_CREDIT, 1));
+  expect_gap_rows_clear(f);
+}
+
+TEST(Frame, ParameterRecalculation) {
+  frame f;
+  f.set.recalc = true;
+  f.compose();
+  for (int x = 225; x <= 242; ++x) EXPECT_EQ(f.top_row(x, COLOUR_COMBINED), 206) << x;
+  for (int x = 0; x < SCREEN_WIDTH; ++x) EXPECT_GE(f.top_row(x, COLOUR_COMBINED), 206);
+  EXPECT_TRUE(f.shows(320, 100, "Parameter Recalculation", COLOUR_GAUSSIAN_3));
+  EXPECT_TRUE(f.shows(10, 120, "Combined:               u=233  sigma=66", COLOUR_HIGHLIGHT));
+  expect_gap_rows_clear(f);
+}
+
+TEST(Frame, NoGaussianOn) {
+  for (bool recalc : {false, true}) {
+    frame f;
+    f.set.recalc = recalc;
+    for (auto& g : f.set.g) g.on = false;
+    f.compose();
+    const int row = recalc ? 206 : 305;
+    for (int x = 0; x < SCREEN_WIDTH; ++x) {
+      ASSERT_EQ(f.at(x, row), COLOUR_COMBINED);
+      for (int y = 136; y < 350; ++y) ASSERT_TRUE(y == row || f.at(x, y) == 0);
+    }
+    EXPECT_TRUE(f.shows(186, 10, "OFF", COLOUR_HIGHLIGHT));
+    if (recalc) EXPECT_TRUE(f.shows(10, 120, "Combined:               u=-100  sigma=1000000000", COLOUR_HIGHLIGHT));
+  }
+}
+
+TEST(Frame, LongParameterLineRunsUnderTheMarker) {
+  frame f;
+  f.set.g[0].u = -100;
+  f.set.g[0].sigma = 1000;
+  f.compose();
+  EXPECT_TRUE(f.shows(680, 10, "<--", COLOUR_HIGHLIGHT));
+  EXPECT_TRUE(f.shows(10, 10, "Gaussian 1", COLOUR_GAUSSIAN_1));
+  EXPECT_TRUE(f.shows(186, 10, "ON", COLOUR_HIGHLIGHT));
+  EXPECT_TRUE(f.shows(250, 10, "(F1 key) u=-100  sigma=", COLOUR_GAUSSIAN_1));
+  // Huge values are bounded by the line buffer and the image.
+  f.set.g[1].u = 1e300;
+  f.set.g[1].sigma = -1e300;
+  f.set.selected = 2;
+  f.compose();
+  EXPECT_TRUE(f.shows(250, 30, "(F2 key) u=2147483647  sig", COLOUR_GAUSSIAN_2));
+  EXPECT_TRUE(f.shows(680, 30, "<--", COLOUR_HIGHLIGHT));
+}
+
+TEST(Frame, CurvePeakOutsideTheColumnsAndSigmaZero) {
+  frame f;
+  f.set.g[1].on = false;
+  f.set.g[0].u = -300;
+  f.set.g[0].sigma = 100;
+  f.compose();
+  // The tail reaches 0.01 only near the left edge; elsewhere it runs along 305.
+  EXPECT_LT(f.top_row(0, COLOUR_GAUSSIAN_1), 305);
+  EXPECT_EQ(f.at(799, 305), COLOUR_COMBINED);  // white drawn last along the bottom
+
+  frame z;
+  z.set.g[1].sigma = 0;
+  z.compose();
+  for (int x = 1; x < SCREEN_WIDTH; ++x) {
+    ASSERT_EQ(z.top_row(x, COLOUR_GAUSSIAN_2), -1);  // flat along 305, hidden under white
+    ASSERT_EQ(z.at(x, 305), COLOUR_COMBINED);
+    ASSERT_EQ(z.top_row(x, COLOUR_COMBINED), 305);
+  }
+  EXPECT_TRUE(z.shows(250, 30, "(F2 key) u=250  sigma=0", COLOUR_GAUSSIAN_2));
+  z.set.recalc = true;
+  z.compose();
+  EXPECT_TRUE(z.shows(10, 120, "Combined:               u=0  sigma=0", COLOUR_HIGHLIGHT));
+}
+
+TEST(FrameOptions, ParsesStatesAndRejectsBadInput) {
+  gaussian_set set;
+  const char* out;
+  const char* good[] = {"bellscope-frame", "--recalc", "--on", "1,2,3", "--u", "1=120", "--sigma", "2=40",
+                        "--select", "3", "out.png"};
+  ASSERT_TRUE(PARSE_FRAME_OPTIONS(11, good, &set, &out));
+  EXPECT_STREQ(out, "out.png");
+  EXPECT_TRUE(set.recalc);
+  EXPECT_TRUE(set.g[2].on);
+  EXPECT_FALSE(set.g[3].on);
+  EXPECT_EQ(set.g[0].u, 120);
+  EXPECT_EQ(set.g[1].sigma, 40);
+  EXPECT_EQ(set.selected, 3);
+
+  const char* none[] = {"f", "--on", "none", "x.png"};
+  ASSERT_TRUE(PARSE_FRAME_OPTIONS(4, none, &set, &out));
+  for (auto& g : set.g) EXPECT_FALSE(g.on);
+
+  const std::vector<std::vector<const char*>> bad = {
+      {"f"},
+      {"f", "--u", "5=1", "a.png"},
+      {"f", "--u", "1=", "a.png"},
+      {"f", "--u", "1=nan", "a.png"},
+      {"f", "--sigma", "2=1e999", "a.png"},
+      {"f", "--u", "1=12x", "a.png"},
+      {"f", "--on", "1,,2", "a.png"},
+      {"f", "--on", "0", "a.png"},
+      {"f", "--select", "12", "a.png"},
+      {"f", "--select"},
+      {"f", "--frobnicate", "a.png"},
+      {"f", "a.png", "b.png"},
+  };
+  for (auto& args : bad)
+    EXPECT_FALSE(PARSE_FRAME_OPTIONS(static_cast<int>(args.size()), args.data(), &set, &out)) << args.back();
+}
+
+}  // namespace
