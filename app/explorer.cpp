@@ -1,0 +1,83 @@
+#include "explorer.h"
+
+#include "colours.h"
+#include "display.h"
+
+const char window_title[] = "BELLSCOPE";
+
+namespace {
+
+const int SLOT = 0;
+
+enum {
+  KEY_EXTENDED = 0, KEY_ENTER = 13, KEY_ESC = 27,
+  KEY_F1 = 59, KEY_F4 = 62, KEY_UP = 72, KEY_LEFT = 75, KEY_RIGHT = 77, KEY_DOWN = 80,
+};
+
+gaussian& selected(explorer* e) {
+  return e->set.g[e->set.selected - 1];
+}
+
+void extended_key(explorer* e, int code) {
+  gaussian_set& s = e->set;
+  if (code >= KEY_F1 && code <= KEY_F4) s.g[code - KEY_F1].on = !s.g[code - KEY_F1].on;
+  if (code == KEY_UP) --s.selected;
+  if (s.selected < 1) s.selected = GAUSSIAN_COUNT;
+  if (code == KEY_DOWN) ++s.selected;
+  if (s.selected > GAUSSIAN_COUNT) s.selected = 1;
+  e->step = shift_flag[SLOT] ? 10 : 1;
+  if (code == KEY_LEFT) selected(e).u -= e->step;
+  if (code == KEY_RIGHT) selected(e).u += e->step;
+}
+
+void keyboard(explorer* e) {
+  if (KEY_WAITING(SLOT) != -1) return;
+  switch (GET_KEY(SLOT)) {
+    case KEY_ESC: e->quit = true; break;
+    case KEY_ENTER: e->set.recalc = !e->set.recalc; break;
+    case KEY_EXTENDED: extended_key(e, GET_KEY(SLOT)); break;
+    default: break;
+  }
+}
+
+void mouse(explorer* e) {
+  // Left button held: the mean follows the pointer's column on every pass.
+  if (left_button_held[SLOT]) selected(e).u = mouse_x[SLOT];
+  // Right-button drag: sigma as it was when the drag began, plus the offset.
+  if (right_button_held[SLOT] == 1) {
+    if (e->previous_right == 0) {
+      e->drag_start_x = mouse_x[SLOT];
+      e->saved_sigma = selected(e).sigma;
+    }
+    selected(e).sigma = e->saved_sigma + (mouse_x[SLOT] - e->drag_start_x);
+  }
+  e->previous_right = right_button_held[SLOT];
+}
+
+}  // namespace
+
+void EXPLORER_START(explorer* e, unsigned char* screen_image) {
+  e->screen_image = screen_image;
+  OPEN_WINDOW(SLOT, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0, window_title);
+  for (const palette_colour& c : colour_scheme) SET_COLOR(c.index, c.red, c.green, c.blue);
+  // After OPEN_WINDOW: initialising the library resets every slot's key mode.
+  SET_KEY_MODE(SLOT, 1, 1);
+  INIT_GAUSSIANS(&e->set);
+  e->quit = false;
+  e->previous_right = 0;
+  e->drag_start_x = 0;
+  e->saved_sigma = 0.0;
+  e->step = 1;
+}
+
+void EXPLORER_PASS(explorer* e) {
+  keyboard(e);
+  mouse(e);
+  COMPUTE_CURVES(&e->set, &e->curves);
+  COMPOSE_FRAME(e->screen_image, &e->set, &e->curves, &e->scratch);
+  SHOW_IMAGE(SLOT, e->screen_image);
+}
+
+void EXPLORER_END(explorer*) {
+  CLOSE_WINDOW(SLOT);
+}

@@ -1,0 +1,35 @@
+// The explorer's main loop: start-up, one pass of the loop (keyboard, mouse,
+// curves, frame, presentation) and the end. main() is a thin driver of these,
+// and tests call a pass at a time.
+#ifndef BELLSCOPE_APP_EXPLORER_H
+#define BELLSCOPE_APP_EXPLORER_H
+
+#include "frame.h"
+#include "gaussians.h"
+
+struct explorer {
+  unsigned char* screen_image;  // 800x450, owned by the caller
+  gaussian_set set;
+  gaussian_curves curves;
+  frame_scratch scratch;
+  bool quit;                    // set by Esc or the window's close box
+  unsigned char previous_right; // right-button-held flag at the end of the previous pass
+  int drag_start_x;             // mouse x when the current right-button drag began
+  double saved_sigma;           // sigma of the selected Gaussian when the drag began
+  int step;                     // 1, or 10 with Shift, for Left and Right
+};
+
+extern const char window_title[];
+
+// Opens window slot 0 for the screen image, loads the colour scheme, sets the
+// key mode and the start-up state. The window handle of slot 0 is null when
+// no window could be opened.
+void EXPLORER_START(explorer* e, unsigned char* screen_image);
+
+// One pass: at most one key, the mouse, the curves, the frame, SHOW_IMAGE.
+void EXPLORER_PASS(explorer* e);
+
+// Closes the window.
+void EXPLORER_END(explorer* e);
+
+#endif

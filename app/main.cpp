@@ -1,0 +1,26 @@
+// BELLSCOPE: an interactive explorer of products of Gaussian curves.
+#include <cstdio>
+#include <cstdlib>
+
+#include "display.h"
+#include "explorer.h"
+
+int main() {
+  unsigned char* screen_image = static_cast<unsigned char*>(std::malloc(SCREEN_WIDTH * SCREEN_HEIGHT));
+  if (!screen_image) {
+    std::printf("ERROR mallocing screen_image\n");
+    return 1;
+  }
+  static explorer e;
+  EXPLORER_START(&e, screen_image);
+  // Without a window the loop would run blind, with no way to quit.
+  if (!window_handle[0]) {
+    std::printf("ERROR opening window\n");
+    return 1;
+  }
+  do {
+    EXPLORER_PASS(&e);
+  } while (!e.quit);
+  EXPLORER_END(&e);
+  return 0;
+}
