@@ -35,3 +35,14 @@ bench: deps
 
 clean:
 	rm -rf build build-sanitize build-bench build-windows
+
+# The Windows executables, cross-compiled with MinGW-w64 into build-windows/.
+windows:
+	@scripts/install-deps.sh build windows
+	@cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-windows -j $(JOBS)
+
+# The Windows tests under Wine, with Xvfb as its X server.
+test-windows: windows
+	@scripts/install-deps.sh gui
+	@scripts/test-windows.sh

@@ -14,6 +14,11 @@ class Explorer : public testing::Test {
   std::vector<unsigned char> image = std::vector<unsigned char>(SCREEN_WIDTH * SCREEN_HEIGHT, 0);
   explorer e{};
   void SetUp() override {
+#ifdef _WIN32
+    // Keep the real pointer off the window, so that only injected mouse
+    // messages move it.
+    SetCursorPos(1279, 799);
+#endif
     EXPLORER_START(&e, image.data());
     ASSERT_NE(window_handle[0], nullptr);
   }

@@ -110,7 +110,9 @@ TEST(Frame, NoGaussianOn) {
       for (int y = 136; y < 350; ++y) ASSERT_TRUE(y == row || f.at(x, y) == 0);
     }
     EXPECT_TRUE(f.shows(186, 10, "OFF", COLOUR_HIGHLIGHT));
-    if (recalc) EXPECT_TRUE(f.shows(10, 120, "Combined:               u=-100  sigma=1000000000", COLOUR_HIGHLIGHT));
+    if (recalc) {
+      EXPECT_TRUE(f.shows(10, 120, "Combined:               u=-100  sigma=1000000000", COLOUR_HIGHLIGHT));
+    }
   }
 }
 

@@ -139,7 +139,9 @@ TEST(SdlKeyCodes, MappingTable) {
                {SDLK_KP_1, 0},       {SDLK_EQUALS, 0}};
   for (auto& t : table) {
     EXPECT_EQ(STANDIN_KEY_CODE(t.sym), t.code) << t.sym;
-    if (t.code == 0) EXPECT_EQ(KEY_INDEX(STANDIN_KEY_CODE(t.sym)), 0);
+    if (t.code == 0) {
+      EXPECT_EQ(KEY_INDEX(STANDIN_KEY_CODE(t.sym)), 0);
+    }
   }
 }
 

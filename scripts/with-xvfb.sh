@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs a command with a private Xvfb server as its display, then stops it.
+#   with-xvfb.sh COMMAND [ARGS...]
+set -euo pipefail
+dir=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -rf "$dir"' EXIT
+for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
+[ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; cat "$dir/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(cat "$dir/display")"
+"$@"
