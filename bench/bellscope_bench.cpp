@@ -1,0 +1,122 @@
+// Benchmarks of the work of one frame, each beside its floor: a memset of the
+// 360,000-byte image, and an 8-bit to 32-bit palette conversion of it.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "display.h"
+#include "explorer.h"
+#include "raster.h"
+
+namespace {
+
+unsigned char image[SCREEN_WIDTH * SCREEN_HEIGHT];
+
+void BM_FloorMemset(benchmark::State& state) {
+  for (auto _ : state) {
+    std::memset(image, 0, sizeof image);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_FloorMemset);
+
+void BM_FloorPaletteConversion(benchmark::State& state) {
+  static std::uint32_t out[SCREEN_WIDTH * SCREEN_HEIGHT];
+  std::uint32_t lut[256];
+  for (int i = 0; i < 256; ++i) lut[i] = 0x010101u * i;
+  for (auto _ : state) {
+    for (int i = 0; i < SCREEN_WIDTH * SCREEN_HEIGHT; ++i) out[i] = lut[image[i]];
+    benchmark::DoNotOptimize(out);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_FloorPaletteConversion);
+
+// The raster library's share of a frame: five 800-column traces and about 750
+// characters of text (about 330 at double size, 420 at single size).
+void BM_RasterFrameWork(benchmark::State& state) {
+  gaussian_set set;
+  static gaussian_curves curves;
+  INIT_GAUSSIANS(&set);
+  COMPUTE_CURVES(&set, &curves);
+  unsigned char trace[CURVE_COLUMNS];
+  const char* line2x = "Gaussian 1     (F1 key) u=100  sigma=200";
+  const char* line1x = "Program demonstrates either point by point multiplication (multiplication option),";
+  for (auto _ : state) {
+    std::memset(image, 0, sizeof image);
+    for (int k = 0; k < 5; ++k) {
+      SCALE_TO_BYTES(k < 4 ? curves.component[k] : curves.combined, trace, CURVE_COLUMNS, 100.0);
+      PLOT_TRACE(image, SCREEN_WIDTH, SCREEN_HEIGHT, trace, CURVE_COLUMNS, 0, 50, 1, 1, 250 + k);
+    }
+    for (int r = 0; r < 8; ++r) DRAW_TEXT_2X(image, SCREEN_WIDTH, SCREEN_HEIGHT, 10, 10 + 16 * r, line2x, 249, 0);
+    for (int r = 0; r < 5; ++r) DRAW_TEXT(image, SCREEN_WIDTH, SCREEN_HEIGHT, 30, 350 + 10 * r, line1x, 140, 0);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_RasterFrameWork);
+
+void BM_ComputeCurves(benchmark::State& state) {
+  gaussian_set set;
+  static gaussian_curves curves;
+  INIT_GAUSSIANS(&set);
+  set.recalc = state.range(0) != 0;
+  for (auto _ : state) {
+    COMPUTE_CURVES(&set, &curves);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ComputeCurves)->ArgName("recalc")->Arg(0)->Arg(1);
+
+void BM_ComposeFrame(benchmark::State& state) {
+  static gaussian_set set;
+  static gaussian_curves curves;
+  static frame_scratch scratch;
+  INIT_GAUSSIANS(&set);
+  COMPUTE_CURVES(&set, &curves);
+  for (auto _ : state) {
+    COMPOSE_FRAME(image, &set, &curves, &scratch);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ComposeFrame);
+
+explorer program;
+
+void open_program() {
+  if (!program.screen_image) EXPLORER_START(&program, image);
+}
+
+void BM_Present(benchmark::State& state) {
+  open_program();
+  for (auto _ : state) SHOW_IMAGE(0, image);
+}
+BENCHMARK(BM_Present);
+
+void BM_Poll(benchmark::State& state) {
+  open_program();
+  for (auto _ : state) benchmark::DoNotOptimize(KEY_WAITING(0));
+}
+BENCHMARK(BM_Poll);
+
+// One whole pass of the main loop: poll, compute, compose, present.
+void BM_WholePass(benchmark::State& state) {
+  open_program();
+  for (auto _ : state) EXPLORER_PASS(&program);
+  state.counters["passes/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_WholePass);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifndef _WIN32
+  setenv("SDL_VIDEODRIVER", "dummy", 0);  // measure without a display
+#endif
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
