@@ -34,7 +34,7 @@ bench: deps
 	@build-bench/bench/bellscope_bench
 
 clean:
-	rm -rf build build-sanitize build-bench build-windows
+	rm -rf build build-sanitize build-bench build-windows build-package dist
 
 # The Windows executables, cross-compiled with MinGW-w64 into build-windows/.
 windows:
@@ -46,3 +46,13 @@ windows:
 test-windows: windows
 	@scripts/install-deps.sh gui
 	@scripts/test-windows.sh
+
+# The Debian package and the Windows zip, copied into dist/.
+package: deps windows
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBELLSCOPE_TESTS=OFF >/dev/null
+	@cmake --build build-package -j $(JOBS)
+	@cd build-package && cpack -G DEB >/dev/null
+	@cd build-windows && cpack -G ZIP >/dev/null
+	@mkdir -p dist
+	@cp build-package/bellscope_*_amd64.deb build-windows/bellscope-*-windows-x64.zip dist/
+	@ls -1 dist/

@@ -13,7 +13,7 @@ for group in "$@"; do
     build) packages+=(build-essential cmake libgtest-dev libbenchmark-dev libsdl2-dev dpkg-dev file) ;;
     gui) packages+=(xvfb xauth x11-utils xdotool imagemagick) ;;
     windows) packages+=(g++-mingw-w64-x86-64 googletest wine wine64) ;;
-    package) packages+=(lintian) ;;
+    package) packages+=(lintian file python3) ;;
     *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done
