@@ -14,13 +14,14 @@ class Explorer : public testing::Test {
   std::vector<unsigned char> image = std::vector<unsigned char>(SCREEN_WIDTH * SCREEN_HEIGHT, 0);
   explorer e{};
   void SetUp() override {
+    EXPLORER_START(&e, image.data());
+    ASSERT_NE(window_handle[0], nullptr);
 #ifdef _WIN32
     // Keep the real pointer off the window, so that only injected mouse
     // messages move it.
     SetCursorPos(1279, 799);
+    KEY_WAITING(0);
 #endif
-    EXPLORER_START(&e, image.data());
-    ASSERT_NE(window_handle[0], nullptr);
   }
   void TearDown() override { EXPLORER_END(&e); }
   void post(UINT message, WPARAM wparam, LPARAM lparam = 0) { PostMessageA(window_handle[0], message, wparam, lparam); }

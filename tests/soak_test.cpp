@@ -17,13 +17,13 @@
 namespace {
 
 TEST(Soak, RandomInputForThousandsOfPasses) {
-#ifdef _WIN32
-  SetCursorPos(1279, 799);
-#endif
   static unsigned char image[SCREEN_WIDTH * SCREEN_HEIGHT];
   static explorer e;
   EXPLORER_START(&e, image);
   ASSERT_NE(window_handle[0], nullptr);
+#ifdef _WIN32
+  SetCursorPos(1279, 799);  // only injected mouse messages
+#endif
   HWND w = window_handle[0];
   const WPARAM keys[] = {VK_RETURN, VK_F1, VK_F1 + 1, VK_F1 + 2, VK_F1 + 3, VK_UP, VK_DOWN, VK_LEFT,
                          VK_RIGHT, VK_HOME, VK_F12, 'A', VK_SPACE, 65505, 65506, VK_BACK};
