@@ -59,8 +59,4 @@ extern int left_click_y[DISPLAY_SLOTS];
 extern unsigned char right_button_held[DISPLAY_SLOTS];
 extern unsigned char right_click[DISPLAY_SLOTS];
 
-// Key index of a platform key code (Windows virtual key, or one of the six X
-// keysyms of Shift, Control and Alt); 0 for keys that are never reported.
-int KEY_INDEX(WPARAM key_code);
-
 #endif

@@ -1,6 +1,7 @@
 // Keys in the character-console convention: the mapping of platform key codes
 // to key indices, and KEY_WAITING, GET_KEY and SET_KEY_MODE.
 #include "display.h"
+#include "key_mapping.h"
 #include "slots.h"
 
 namespace {

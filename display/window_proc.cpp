@@ -1,5 +1,6 @@
 // The window procedure: key and mouse messages become per-slot input state.
 #include "display.h"
+#include "key_mapping.h"
 
 namespace {
 

@@ -47,15 +47,32 @@ visible_range visible_part(long long x, long long y, int width, int height, int 
   return v;
 }
 
+// What one character cell is painted with: its glyph slot and colours.
+struct cell_paint {
+  int slot;
+  unsigned char fg, bg;  // the colours' low 8 bits
+  bool opaque;           // false for a background of -1
+};
+
+// Builds the glyph table if needed; false when nothing can be drawn (an empty
+// image, or a character outside the mapped set).
+bool prepare_cell(int width, int height, int character, int foreground, int background, cell_paint* c) {
+  INIT_FONT();
+  if (width <= 0 || height <= 0) return false;
+  c->slot = GLYPH_SLOT(character);
+  c->fg = static_cast<unsigned char>(foreground);
+  c->bg = static_cast<unsigned char>(background);
+  c->opaque = background != -1;
+  return c->slot >= 0;
+}
+
 void draw_char_at(unsigned char* image, int width, int height, long long x, long long y, int character,
                   int foreground, int background) {
-  INIT_FONT();
-  if (width <= 0 || height <= 0) return;
-  const int slot = GLYPH_SLOT(character);
-  if (slot < 0) return;
-  const unsigned char fg = static_cast<unsigned char>(foreground);
-  const unsigned char bg = static_cast<unsigned char>(background);
-  const bool opaque = background != -1;
+  cell_paint c;
+  if (!prepare_cell(width, height, character, foreground, background, &c)) return;
+  const int slot = c.slot;
+  const unsigned char fg = c.fg, bg = c.bg;
+  const bool opaque = c.opaque;
 
   if (x >= 0 && x + 8 < width && y >= 0 && y + 8 < height) {
     unsigned char* p = image + y * width + x;
@@ -86,13 +103,11 @@ void draw_char_at(unsigned char* image, int width, int height, long long x, long
 
 void draw_char_2x_at(unsigned char* image, int width, int height, long long x, long long y, int character,
                      int foreground, int background) {
-  INIT_FONT();
-  if (width <= 0 || height <= 0) return;
-  const int slot = GLYPH_SLOT(character);
-  if (slot < 0) return;
-  const unsigned char fg = static_cast<unsigned char>(foreground);
-  const unsigned char bg = static_cast<unsigned char>(background);
-  const bool opaque = background != -1;
+  cell_paint c;
+  if (!prepare_cell(width, height, character, foreground, background, &c)) return;
+  const int slot = c.slot;
+  const unsigned char fg = c.fg, bg = c.bg;
+  const bool opaque = c.opaque;
 
   if (x >= 0 && x + 16 < width && y >= 0 && y + 16 < height) {
     // Each glyph row goes to its two image rows in the same pass.

@@ -12,4 +12,8 @@ struct glyph_entry {
 
 extern const glyph_entry glyph_entries[GLYPH_COUNT];
 
+// Glyph slot of a character code, or -1 for a code outside the 93 mapped
+// characters (font.cpp; builds the glyph table if it is absent).
+int GLYPH_SLOT(int character);
+
 #endif

@@ -30,7 +30,4 @@ int DRAW_TEXT_2X(unsigned char* image, int width, int height, int x, int y, cons
 // Slot s holds its eight row bytes at 8s..8s+7 with their nibbles swapped.
 extern unsigned char* mgcd;
 
-// Glyph slot of a character code, or -1 for a code outside the mapped set.
-int GLYPH_SLOT(int character);
-
 #endif

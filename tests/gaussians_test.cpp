@@ -18,17 +18,6 @@ struct model {
   }
 };
 
-TEST(Gaussians, StartUpState) {
-  model m;
-  EXPECT_EQ(m.set.g[0].u, 100.0);
-  EXPECT_EQ(m.set.g[1].sigma, 70.0);
-  EXPECT_TRUE(m.set.g[1].on);
-  EXPECT_FALSE(m.set.g[2].on);
-  EXPECT_EQ(m.set.g[3].u, 350.0);
-  EXPECT_EQ(m.set.selected, 1);
-  EXPECT_FALSE(m.set.recalc);
-}
-
 TEST(Gaussians, PointByPointProductOfTheDefaults) {
   model m;
   m.compute();

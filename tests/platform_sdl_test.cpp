@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "display_fixture.h"
+#include "key_mapping.h"
 #include "sdl_bridge.h"
 
 namespace {

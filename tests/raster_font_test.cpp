@@ -3,6 +3,7 @@
 #include <climits>
 #include <string>
 
+#include "font_table.h"
 #include "raster.h"
 #include "test_image.h"
 
