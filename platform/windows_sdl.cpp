@@ -65,6 +65,8 @@ bool ensure_video() {
   for (int i = 0; i < SDL_GetNumVideoDrivers() && !video_ready; ++i) {
     const char* name = SDL_GetVideoDriver(i);
     if (std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0) continue;
+    // Without a Wayland session its client library only complains on stderr.
+    if (std::strcmp(name, "wayland") == 0 && !SDL_getenv("WAYLAND_DISPLAY")) continue;
     video_ready = SDL_VideoInit(name) == 0;
   }
   return video_ready;
