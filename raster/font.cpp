@@ -20,9 +20,10 @@ inline unsigned glyph_row(int slot, int row) {
   return ((stored << 4) | (stored >> 4)) & 0xffu;
 }
 
-// Cell columns [first, last) and rows that lie inside the image, for a cell of
-// `cells` glyph pixels each `scale` image pixels wide, placed at (x, y). A
-// double-size block counts as inside only when all four of its pixels are.
+// Glyph columns [col_first, col_last) and rows [row_first, row_last) that lie
+// inside the image, for a cell at (x, y) whose glyph pixels are `scale` image
+// pixels wide. A double-size block counts as inside only when all four of its
+// pixels are.
 struct visible_range {
   int col_first, col_last, row_first, row_last;
 };

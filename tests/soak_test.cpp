@@ -32,7 +32,7 @@ TEST(Soak, RandomInputForThousandsOfPasses) {
 #ifdef BELLSCOPE_COUNT_HEAP
   const size_t heap_before = mallinfo2().uordblks;
 #endif
-  bool saw_zero_sigma = false, saw_negative_sigma = false;
+  bool saw_negative_sigma = false;
   for (int pass = 0; pass < 5000; ++pass) {
     const int events = static_cast<int>(rng() % 4);
     for (int i = 0; i < events; ++i) {
@@ -47,10 +47,7 @@ TEST(Soak, RandomInputForThousandsOfPasses) {
       }
     }
     EXPLORER_PASS(&e);
-    for (const gaussian& g : e.set.g) {
-      saw_zero_sigma = saw_zero_sigma || g.sigma == 0;
-      saw_negative_sigma = saw_negative_sigma || g.sigma < 0;
-    }
+    for (const gaussian& g : e.set.g) saw_negative_sigma = saw_negative_sigma || g.sigma < 0;
     e.quit = false;
   }
 #ifdef BELLSCOPE_COUNT_HEAP
@@ -58,7 +55,6 @@ TEST(Soak, RandomInputForThousandsOfPasses) {
 #endif
   EXPECT_TRUE(saw_negative_sigma);
   EXPLORER_END(&e);
-  (void)saw_zero_sigma;
 }
 
 }  // namespace
