@@ -2,6 +2,7 @@
 // vertical paths) and CLIP_LINE, which clips any line to the image first.
 #include "raster.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>

@@ -1,0 +1,56 @@
+// BELLSCOPE in the browser: the same start-up and passes as the desktop
+// program, but the browser runs the loop, calling one pass per animation
+// frame. Esc ends the program: the loop stops, the window is closed and the
+// page is told, so that it can say so and offer to start again.
+#include <emscripten.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "display.h"
+#include "explorer.h"
+
+namespace {
+
+unsigned char* screen_image;
+explorer program;
+
+// Tells the page that the program has ended (the page's Module.onBellscopeEnded).
+EM_JS(void, page_ended, (), {
+  if (Module['onBellscopeEnded']) Module['onBellscopeEnded']();
+});
+
+void pass() {
+  EXPLORER_PASS(&program);
+  if (!program.quit) return;
+  emscripten_cancel_main_loop();
+  EXPLORER_END(&program);
+  page_ended();
+}
+
+}  // namespace
+
+// Starts the program again from its start-up state, after it has ended. The
+// display library is initialised afresh, so no key or button state of the
+// earlier run is carried over.
+extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESTART() {
+  if (!program.quit) return;  // still running
+  INIT_DISPLAY();
+  EXPLORER_START(&program, screen_image);
+  emscripten_set_main_loop(pass, 0, 0);
+}
+
+int main() {
+  screen_image = static_cast<unsigned char*>(std::malloc(SCREEN_WIDTH * SCREEN_HEIGHT));
+  if (!screen_image) {
+    std::printf("ERROR mallocing screen_image\n");
+    return 1;
+  }
+  EXPLORER_START(&program, screen_image);
+  if (!window_handle[0]) {
+    std::printf("ERROR opening window\n");
+    return 1;
+  }
+  emscripten_set_main_loop(pass, 0, 1);  // 0: at the browser's animation frame rate
+  return 0;
+}
