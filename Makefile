@@ -5,7 +5,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench windows test-windows package clean
+.PHONY: all deps configure build run test test-sanitize bench windows test-windows web test-web serve-web bench-web package clean
 
 all: build
 
@@ -34,7 +34,32 @@ bench: deps
 	@build-bench/bench/bellscope_bench
 
 clean:
-	rm -rf build build-sanitize build-bench build-windows build-package dist
+	rm -rf build build-sanitize build-bench build-windows build-package build-web dist
+
+# The browser build into build-web/: index.html with bellscope.js and
+# bellscope.wasm, and bellscope.html, one file that also works from disk.
+# Debian's Emscripten needs NODE_PATH to find its JavaScript tools.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
+web:
+	@scripts/install-deps.sh web
+	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@$(EMSCRIPTEN_ENV) cmake --build build-web -j $(JOBS)
+
+# Browser tests in headless Chromium against the frames of the Linux build.
+test-web: web build
+	@scripts/install-deps.sh browser
+	@scripts/test-web.sh
+
+serve-web: web
+	@scripts/serve-web.sh
+
+# Computing and composing a frame, natively and in the browser, side by side.
+bench-web: web
+	@scripts/install-deps.sh build browser
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBELLSCOPE_BENCH=ON -DBELLSCOPE_TESTS=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target pass_timing
+	@$(EMSCRIPTEN_ENV) cmake --build build-web --target pass_timing
+	@scripts/bench-web.sh
 
 # The Windows executables, cross-compiled with MinGW-w64 into build-windows/.
 windows:

@@ -4,6 +4,8 @@
 #   install-deps.sh gui      - Xvfb, xdotool and ImageMagick for the window tests
 #   install-deps.sh windows  - MinGW-w64 and Wine for the Windows build
 #   install-deps.sh package  - lintian for checking the Debian package
+#   install-deps.sh web      - Emscripten for the browser build
+#   install-deps.sh browser  - Chromium and Node.js for the browser tests
 # As root it runs apt-get; otherwise it prints the command to run.
 set -euo pipefail
 
@@ -13,7 +15,11 @@ for group in "$@"; do
     build) packages+=(build-essential cmake libgtest-dev libbenchmark-dev libsdl2-dev dpkg-dev file) ;;
     gui) packages+=(xvfb xauth x11-utils xdotool imagemagick) ;;
     windows) packages+=(g++-mingw-w64-x86-64 googletest wine wine64) ;;
-    package) packages+=(lintian file python3) ;;
+    package) packages+=(lintian file python3 zip) ;;
+    web) packages+=(emscripten nodejs) ;;
+    browser)
+      packages+=(chromium nodejs python3)
+      command -v npm >/dev/null || packages+=(npm) ;;
     *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

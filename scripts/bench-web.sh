@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Times computing the curves and composing a frame natively (build-bench/)
+# and as WebAssembly in headless Chromium (build-web/), from the same source,
+# and prints both figures and their ratio.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+passes=${PASSES:-4000}
+native=$(build-bench/bench/pass_timing "$passes")
+scripts/npm-install.sh
+browser=$(cd tests/web && node pass_timing.js "$root/build-web/bench/pass_timing.js" "$passes")
+echo "native:  $native"
+echo "browser: $browser"
+us() { sed -n 's/.*: \([0-9.]*\) us per pass.*/\1/p' <<<"$1"; }
+sum() { sed -n 's/.*checksum \([0-9a-f]*\).*/\1/p' <<<"$1"; }
+[ "$(sum "$native")" = "$(sum "$browser")" ] || { echo "bench-web: the two builds drew different frames" >&2; exit 1; }
+awk -v n="$(us "$native")" -v b="$(us "$browser")" \
+  'BEGIN { printf "browser/native: %.2fx (goal: at most 1.5x)\n", b / n }'

@@ -1,0 +1,145 @@
+// What the browser tests share: Debian's Chromium through playwright-core, a
+// static server for build-web/ on 127.0.0.1, the input scenarios, and
+// reading and comparing the canvas.
+'use strict';
+const fs = require('node:fs');
+const http = require('node:http');
+const path = require('node:path');
+const { chromium } = require('playwright-core');
+
+const root = path.resolve(__dirname, '..', '..');
+const webBuild = process.env.BELLSCOPE_WEB_BUILD || path.join(root, 'build-web');
+const referenceFrames = process.env.BELLSCOPE_REFERENCE_FRAMES || path.join(webBuild, 'reference-frames');
+const WIDTH = 800, HEIGHT = 450;
+
+function launch() {
+  return chromium.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox'],
+  });
+}
+
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+
+// Serves build-web/ on 127.0.0.1 at a free port; resolves to its address.
+function serve() {
+  const server = http.createServer((request, response) => {
+    const name = path.basename(decodeURIComponent(new URL(request.url, 'http://x').pathname)) || 'index.html';
+    fs.readFile(path.join(webBuild, name), (error, body) => {
+      if (error) { response.writeHead(404); response.end(); return; }
+      response.writeHead(200, { 'Content-Type': types[path.extname(name)] || 'application/octet-stream' });
+      response.end(body);
+    });
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => {
+    resolve({ server, url: `http://127.0.0.1:${server.address().port}/` });
+  }));
+}
+
+const singleFileUrl = 'file://' + path.join(webBuild, 'bellscope.html');
+
+// scenarios.txt as { name: [[command, ...args], ...] }.
+function scenarios() {
+  const result = {};
+  let current = null;
+  for (const raw of fs.readFileSync(path.join(__dirname, 'scenarios.txt'), 'utf8').split('\n')) {
+    const words = raw.trim().split(/\s+/);
+    if (!words[0] || words[0].startsWith('#')) continue;
+    if (words[0] === 'scenario') result[words[1]] = current = [];
+    else current.push(words);
+  }
+  return result;
+}
+
+function reference(name) {
+  return fs.readFileSync(path.join(referenceFrames, name + '.rgba'));
+}
+
+// Waits for n animation frames of the page.
+function frames(page, n = 3) {
+  return page.evaluate((count) => new Promise((resolve) => {
+    let k = 0;
+    const step = () => (++k >= count ? resolve() : requestAnimationFrame(step));
+    requestAnimationFrame(step);
+  }), n);
+}
+
+async function openPage(browser, url, viewport, options = {}) {
+  const context = await browser.newContext({ viewport, ...options });
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (e) => page.errors.push(e.message));
+  await page.goto(url);
+  await page.waitForFunction(() => document.getElementById('status').hidden);
+  await frames(page);
+  return page;
+}
+
+async function canvasPixels(page) {
+  const base64 = await page.evaluate(([w, h]) => {
+    const data = document.getElementById('canvas').getContext('2d').getImageData(0, 0, w, h).data;
+    let text = '';
+    for (let i = 0; i < data.length; i += 0x8000) text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
+    return btoa(text);
+  }, [WIDTH, HEIGHT]);
+  return Buffer.from(base64, 'base64');
+}
+
+// Null when the canvas holds the reference frame, otherwise what differs.
+async function frameDifference(page, name) {
+  const shown = await canvasPixels(page);
+  const expected = reference(name);
+  if (shown.equals(expected)) return null;
+  if (shown.length !== expected.length) return `${name}: ${shown.length} bytes shown, ${expected.length} expected`;
+  let count = 0, first = -1;
+  for (let i = 0; i < shown.length; i += 4) {
+    if (shown.compare(expected, i, i + 4, i, i + 4) !== 0) {
+      if (first < 0) first = i / 4;
+      ++count;
+    }
+  }
+  const at = `(${first % WIDTH}, ${Math.floor(first / WIDTH)})`;
+  return `${name}: ${count} pixels differ, the first at ${at}: shown ${[...shown.subarray(first * 4, first * 4 + 3)]},` +
+         ` expected ${[...expected.subarray(first * 4, first * 4 + 3)]}`;
+}
+
+async function canvasBox(page) {
+  return page.evaluate(() => {
+    const c = document.getElementById('canvas');
+    const r = c.getBoundingClientRect();
+    return { left: r.left, top: r.top, width: r.width, height: r.height, backingWidth: c.width, backingHeight: c.height };
+  });
+}
+
+// The page position of the middle of image pixel (x, y).
+async function pagePoint(page, x, y) {
+  const box = await canvasBox(page);
+  const scale = box.width / WIDTH;
+  return [box.left + (x + 0.5) * scale, box.top + (y + 0.5) * scale];
+}
+
+// Plays a scenario with real input events; returns the frames that differ.
+async function play(page, commands) {
+  const differences = [];
+  for (const [command, a, b] of commands) {
+    if (command === 'key') await page.keyboard.press(a);
+    else if (command === 'keydown') await page.keyboard.down(a);
+    else if (command === 'keyup') await page.keyboard.up(a);
+    else if (command === 'move') await page.mouse.move(...await pagePoint(page, Number(a), Number(b)));
+    else if (command === 'moveout') await page.mouse.move(...await pagePoint(page, 400, HEIGHT + 40));
+    else if (command === 'down') await page.mouse.down({ button: a });
+    else if (command === 'up') await page.mouse.up({ button: a });
+    else if (command === 'pass') await frames(page);
+    else if (command === 'frame') {
+      const difference = await frameDifference(page, a);
+      if (difference) differences.push(difference);
+    } else throw new Error(`unknown scenario command ${command}`);
+  }
+  return differences;
+}
+
+module.exports = {
+  WIDTH, HEIGHT, webBuild, singleFileUrl, launch, serve, scenarios, frames, openPage,
+  canvasBox, pagePoint, frameDifference, play,
+};

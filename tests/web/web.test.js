@@ -1,0 +1,174 @@
+// BELLSCOPE's web build in headless Chromium: the served page and the single
+// file from disk show the same frames as the Linux program for the same
+// input, at scale 1 and 2; touch, Esc and restart, the browser's own keys,
+// resizing, and a module that fails to load.
+'use strict';
+const { describe, it, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const h = require('./harness');
+
+const scenarios = h.scenarios();
+const SCALE_1 = { width: 1000, height: 700 };
+const SCALE_2 = { width: 1700, height: 1000 };
+let browser, site;
+
+before(async () => {
+  browser = await h.launch();
+  site = await h.serve();
+});
+after(async () => {
+  await browser.close();
+  site.server.close();
+});
+
+async function expectScale(page, scale) {
+  const box = await h.canvasBox(page);
+  assert.deepEqual([box.backingWidth, box.backingHeight], [h.WIDTH, h.HEIGHT], 'backing store');
+  assert.deepEqual([box.width, box.height], [h.WIDTH * scale, h.HEIGHT * scale], 'shown size');
+}
+
+async function expectScenario(page, name) {
+  assert.deepEqual(await h.play(page, scenarios[name]), [], `scenario ${name}`);
+}
+
+describe('frames match the Linux program pixel for pixel', () => {
+  it('served page at scale 1', async () => {
+    const page = await h.openPage(browser, site.url, SCALE_1);
+    assert.equal(await page.title(), 'BELLSCOPE');
+    await expectScale(page, 1);
+    await expectScenario(page, 'e2e');
+    await page.reload();
+    await page.waitForFunction(() => document.getElementById('status').hidden);
+    await expectScenario(page, 'release-outside');
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('single file from disk at scale 2', async () => {
+    const page = await h.openPage(browser, h.singleFileUrl, SCALE_2);
+    await expectScale(page, 2);
+    await expectScenario(page, 'e2e');
+    await page.reload();
+    await page.waitForFunction(() => document.getElementById('status').hidden);
+    await expectScenario(page, 'release-outside');
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('the scale follows the browser window and the pointer mapping with it', async () => {
+    const page = await h.openPage(browser, site.url, SCALE_1);
+    await page.setViewportSize(SCALE_2);
+    await h.frames(page);
+    await expectScale(page, 2);
+    await page.setViewportSize({ width: 2500, height: 1400 });
+    await h.frames(page);
+    await expectScale(page, 3);
+    await expectScenario(page, 'release-outside');
+    await page.setViewportSize({ width: 500, height: 300 });  // smaller than the image: still 1
+    await h.frames(page);
+    await expectScale(page, 1);
+  });
+});
+
+describe('touch', () => {
+  it('one finger holds the left button, two fingers drag sigma', async () => {
+    const page = await h.openPage(browser, site.url, SCALE_2, { hasTouch: true });
+    const cdp = await page.context().newCDPSession(page);
+    const touch = async (type, points) => {
+      const touchPoints = [];
+      for (const [x, y, id] of points) {
+        const [px, py] = await h.pagePoint(page, x, y);
+        touchPoints.push({ x: px, y: py, id });
+      }
+      await cdp.send('Input.dispatchTouchEvent', { type, touchPoints });
+      await h.frames(page);
+    };
+    await touch('touchStart', [[400, 200, 1]]);
+    await touch('touchMove', [[380, 200, 1]]);
+    await touch('touchMove', [[400, 200, 1]]);
+    await touch('touchEnd', []);
+    assert.equal(await h.frameDifference(page, 'touch-one-finger'), null);
+    // Midpoint from column 500 to 560: sigma grows by 60.
+    await touch('touchStart', [[450, 200, 1], [550, 200, 2]]);
+    await touch('touchMove', [[480, 210, 1], [580, 190, 2]]);
+    await touch('touchMove', [[510, 200, 1], [610, 200, 2]]);
+    await touch('touchEnd', []);
+    assert.equal(await h.frameDifference(page, 'touch-two-fingers'), null);
+    // Fingers far off the canvas do no harm.
+    await touch('touchStart', [[-5000, 99999, 1]]);
+    await touch('touchEnd', []);
+    assert.deepEqual(await page.evaluate(() => [scrollX, scrollY]), [0, 0]);
+    assert.deepEqual(page.errors, []);
+  });
+});
+
+describe('the end and a new start', () => {
+  it('Esc ends the program, the page says so, and the button starts it again', async () => {
+    const page = await h.openPage(browser, site.url, SCALE_1);
+    await page.keyboard.press('Enter');
+    await h.frames(page);
+    await page.keyboard.press('Escape');
+    await page.getByText('BELLSCOPE has ended').waitFor();
+    // The loop has stopped: keys change nothing on the canvas.
+    await page.keyboard.press('Enter');
+    await h.frames(page);
+    assert.equal(await h.frameDifference(page, 'enter'), null);
+    await page.getByRole('button', { name: 'Start again' }).click();
+    await h.frames(page);
+    assert.equal(await page.isHidden('#ended'), true);
+    assert.equal(await h.frameDifference(page, 'startup'), null);
+    await page.keyboard.press('Enter');
+    await h.frames(page);
+    assert.equal(await h.frameDifference(page, 'enter'), null);
+    assert.deepEqual(page.errors, []);
+  });
+});
+
+describe('keys', () => {
+  it('keys the program uses lose their browser action; the others keep it', async () => {
+    const page = await h.openPage(browser, site.url, SCALE_1);
+    await page.evaluate(() => {
+      window.prevented = {};
+      window.addEventListener('keydown', (e) => { window.prevented[e.key] = e.defaultPrevented; });
+    });
+    const pressed = ['F1', 'ArrowDown', 'ArrowUp', 'Enter', 'Space', 'PageDown', 'Shift', 'F5', 'F11', 'Tab',
+      'Control+r', 'Control+w', 'Backquote', 'q'];
+    for (const key of pressed) await page.keyboard.press(key);
+    const prevented = await page.evaluate(() => window.prevented);
+    for (const key of ['F1', 'ArrowDown', 'ArrowUp', 'Enter', ' ', 'PageDown', 'Shift'])
+      assert.equal(prevented[key], true, `${key} should not reach the browser`);
+    for (const key of ['F5', 'F11', 'Tab', 'r', 'w', '`'])
+      assert.equal(prevented[key], false, `${key} should keep its browser action`);
+    assert.equal(await page.evaluate(() => {
+      const e = new MouseEvent('contextmenu', { bubbles: true, cancelable: true });
+      return !document.getElementById('canvas').dispatchEvent(e);
+    }), true, 'no context menu on the canvas');
+    assert.deepEqual(page.errors, []);
+  });
+});
+
+describe('failures are said in words', () => {
+  it('a corrupt bellscope.wasm', async () => {
+    const context = await browser.newContext({ viewport: SCALE_1 });
+    const page = await context.newPage();
+    await page.route('**/bellscope.wasm', (route) =>
+      route.fulfill({ status: 200, contentType: 'application/wasm', body: Buffer.from('not a WebAssembly module') }));
+    await page.goto(site.url);
+    await page.getByText(/BELLSCOPE could not start/).waitFor();
+    assert.equal(await page.isVisible('#status'), true);
+  });
+
+  it('a missing bellscope.js', async () => {
+    const context = await browser.newContext({ viewport: SCALE_1 });
+    const page = await context.newPage();
+    await page.route('**/bellscope.js', (route) => route.fulfill({ status: 404, body: '' }));
+    await page.goto(site.url);
+    await page.getByText(/BELLSCOPE could not start: bellscope.js failed to load/).waitFor();
+  });
+
+  it('a browser without WebAssembly', async () => {
+    const context = await browser.newContext({ viewport: SCALE_1 });
+    await context.addInitScript(() => { delete window.WebAssembly; });
+    const page = await context.newPage();
+    await page.goto(h.singleFileUrl);
+    await page.getByText(/it needs WebAssembly/).waitFor();
+  });
+});
