@@ -72,12 +72,15 @@ test-windows: windows
 	@scripts/install-deps.sh gui
 	@scripts/test-windows.sh
 
-# The Debian package and the Windows zip, copied into dist/.
-package: deps windows
+# The Debian package, the Windows zip and the web page (a zip of the served
+# folder and the single file), copied into dist/.
+package: deps windows web
 	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBELLSCOPE_TESTS=OFF >/dev/null
 	@cmake --build build-package -j $(JOBS)
 	@cd build-package && cpack -G DEB >/dev/null
 	@cd build-windows && cpack -G ZIP >/dev/null
 	@mkdir -p dist
+	@$(EMSCRIPTEN_ENV) cmake --build build-web --target web-package >/dev/null
 	@cp build-package/bellscope_*_amd64.deb build-windows/bellscope-*-windows-x64.zip dist/
+	@cp build-web/package/bellscope-*-web.zip build-web/package/bellscope-*.html dist/
 	@ls -1 dist/

@@ -28,4 +28,16 @@ echo "$listing"
 for f in bellscope.exe bellscope-frame.exe README.txt; do
   grep -q "^$f " <<<"$listing" || { echo "missing $f in $zip"; exit 1; }
 done
+web_zip=$(ls dist/bellscope-*-web.zip)
+web_html=$(ls dist/bellscope-*.html)
+echo "== $web_zip and $web_html"
+listing=$(python3 -m zipfile -l "$web_zip")
+echo "$listing"
+folder=$(basename "$web_zip" .zip)
+for f in index.html bellscope.js bellscope.wasm README.txt; do
+  grep -q "^$folder/$f " <<<"$listing" || { echo "missing $folder/$f in $web_zip"; exit 1; }
+done
+# The single file carries its WebAssembly inside and loads nothing beside it.
+grep -q 'data:application/octet-stream;base64,' "$web_html" || { echo "$web_html has no inlined module"; exit 1; }
+if grep -q 'src="bellscope.js"' "$web_html"; then echo "$web_html loads bellscope.js from beside it"; exit 1; fi
 echo "packages checked"
