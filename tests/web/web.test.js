@@ -32,26 +32,22 @@ async function expectScenario(page, name) {
 }
 
 describe('frames match the Linux program pixel for pixel', () => {
-  it('served page at scale 1', async () => {
-    const page = await h.openPage(browser, site.url, SCALE_1);
-    assert.equal(await page.title(), 'BELLSCOPE');
-    await expectScale(page, 1);
-    await expectScenario(page, 'e2e');
-    await page.reload();
-    await page.waitForFunction(() => document.getElementById('status').hidden);
-    await expectScenario(page, 'release-outside');
-    assert.deepEqual(page.errors, []);
-  });
-
-  it('single file from disk at scale 2', async () => {
-    const page = await h.openPage(browser, h.singleFileUrl, SCALE_2);
-    await expectScale(page, 2);
-    await expectScenario(page, 'e2e');
-    await page.reload();
-    await page.waitForFunction(() => document.getElementById('status').hidden);
-    await expectScenario(page, 'release-outside');
-    assert.deepEqual(page.errors, []);
-  });
+  const cases = [
+    ['served page at scale 1', () => site.url, SCALE_1, 1],
+    ['single file from disk at scale 2', () => h.singleFileUrl, SCALE_2, 2],
+  ];
+  for (const [title, url, viewport, scale] of cases) {
+    it(title, async () => {
+      const page = await h.openPage(browser, url(), viewport);
+      assert.equal(await page.title(), 'BELLSCOPE');
+      await expectScale(page, scale);
+      await expectScenario(page, 'e2e');
+      await page.reload();  // starts clean, whatever was held
+      await page.waitForFunction(() => document.getElementById('status').hidden);
+      await expectScenario(page, 'release-outside');
+      assert.deepEqual(page.errors, []);
+    });
+  }
 
   it('the scale follows the browser window and the pointer mapping with it', async () => {
     const page = await h.openPage(browser, site.url, SCALE_1);
@@ -65,6 +61,22 @@ describe('frames match the Linux program pixel for pixel', () => {
     await page.setViewportSize({ width: 500, height: 300 });  // smaller than the image: still 1
     await h.frames(page);
     await expectScale(page, 1);
+  });
+});
+
+describe('the loop', () => {
+  it('runs one pass per animation frame', async () => {
+    const page = await h.openPage(browser, site.url, SCALE_1);
+    const [passes, animationFrames] = await page.evaluate(() => new Promise((resolve) => {
+      let puts = 0, frames = 0;
+      const put = CanvasRenderingContext2D.prototype.putImageData;
+      CanvasRenderingContext2D.prototype.putImageData = function (...args) { ++puts; return put.apply(this, args); };
+      const count = () => { ++frames; requestAnimationFrame(count); };
+      requestAnimationFrame(count);
+      setTimeout(() => resolve([puts, frames]), 1000);
+    }));
+    assert.ok(Math.abs(passes - animationFrames) <= 2, `${passes} passes in ${animationFrames} animation frames`);
+    assert.ok(animationFrames >= 30, `only ${animationFrames} animation frames in a second`);
   });
 });
 
