@@ -6,6 +6,7 @@
 #include "frame.h"
 #include "frame_options.h"
 #include "png_writer.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
   static gaussian_set set;
@@ -13,10 +14,23 @@ int main(int argc, char** argv) {
   static frame_scratch scratch;
   static unsigned char screen_image[SCREEN_WIDTH * SCREEN_HEIGHT];
   const char* out = nullptr;
+  char error[FRAME_ERROR_SIZE];
 
-  if (!PARSE_FRAME_OPTIONS(argc, argv, &set, &out)) {
-    std::fputs(frame_usage, stderr);
-    return 2;
+  switch (PARSE_FRAME_OPTIONS(argc, argv, &set, &out, error)) {
+    case FRAME_HELP:
+      std::fputs(frame_usage, stdout);
+      std::fputs("\n", stdout);
+      std::fputs(frame_help, stdout);
+      return 0;
+    case FRAME_VERSION:
+      std::printf("bellscope-frame %s\n", bellscope_version);
+      return 0;
+    case FRAME_BAD:
+      std::fprintf(stderr, "bellscope-frame: %s\n", error);
+      std::fputs(frame_usage, stderr);
+      return 2;
+    case FRAME_WRITE:
+      break;
   }
   COMPUTE_CURVES(&set, &curves);
   COMPOSE_FRAME(screen_image, &set, &curves, &scratch);

@@ -2,10 +2,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "command_line.h"
 #include "display.h"
 #include "explorer.h"
 
-int main() {
+int main(int argc, char** argv) {
+  const int answered = PROGRAM_COMMAND_LINE(argc, argv, stdout, stderr);
+  if (answered >= 0) return answered;
   unsigned char* screen_image = static_cast<unsigned char*>(std::malloc(SCREEN_WIDTH * SCREEN_HEIGHT));
   if (!screen_image) {
     std::printf("ERROR mallocing screen_image\n");

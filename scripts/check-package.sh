@@ -25,7 +25,7 @@ tests/no_display_test.sh "$root/usr/bin/bellscope"
 echo "== $zip"
 listing=$(python3 -m zipfile -l "$zip")
 echo "$listing"
-for f in bellscope.exe bellscope-frame.exe README.txt; do
+for f in bellscope.exe bellscope-frame.exe README.txt LICENSE.txt; do
   grep -q "^$f " <<<"$listing" || { echo "missing $f in $zip"; exit 1; }
 done
 web_zip=$(ls dist/bellscope-*-web.zip)
@@ -34,7 +34,7 @@ echo "== $web_zip and $web_html"
 listing=$(python3 -m zipfile -l "$web_zip")
 echo "$listing"
 folder=$(basename "$web_zip" .zip)
-for f in index.html bellscope.js bellscope.wasm README.txt; do
+for f in index.html bellscope.js bellscope.wasm README.txt LICENSE.txt; do
   grep -q "^$folder/$f " <<<"$listing" || { echo "missing $folder/$f in $web_zip"; exit 1; }
 done
 # The single file carries its WebAssembly inside and loads nothing beside it.
