@@ -78,7 +78,7 @@ bool parse_on_list(const char* option, const char* text, gaussian_set* set, char
   if (std::strcmp(text, "none") != 0 && *text) {
     for (const char* p = text;;) {
       const std::size_t length = std::strcspn(p, ",");
-      int k;
+      int k = 0;
       if (!parse_gaussian_number(option, text, p, length, &k, error)) return false;
       on[k - 1] = true;
       if (p[length] == 0) break;

@@ -1,41 +1,66 @@
 // bellscope-icon: draws the program's icon with the raster library, a blue and
 // a red bell curve and, in white, their point-by-point product (narrower,
-// between them and lower), and writes it as a PNG for the desktop entry.
+// between them and lower). It writes the 64-pixel icon as a PNG for the
+// desktop entry, or, with --ico, a Windows icon file with 16, 32 and 64 pixel
+// images for the Windows executables.
+//   bellscope-icon OUT.png
+//   bellscope-icon --ico OUT.ico
 #include <cstdio>
+#include <cstring>
 
 #include "gaussians.h"
+#include "ico_writer.h"
 #include "png_writer.h"
 #include "raster.h"
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fputs("usage: bellscope-icon OUT.png\n", stderr);
-    return 2;
-  }
-  enum { SIZE = 64 };
-  static unsigned char icon[SIZE * SIZE];
-  static double curve[CURVE_COLUMNS];
-  unsigned char trace[SIZE];
+namespace {
 
-  for (int i = 0; i < SIZE * SIZE; ++i) icon[i] = 1;  // background
-  // Curves over 800 columns, sampled every 12th column into 64 icon columns.
+enum { LARGEST = 64 };
+
+const unsigned char colours[5][3] = {{0, 0, 0}, {16, 20, 36}, {40, 90, 255}, {255, 40, 40}, {255, 255, 255}};
+
+// Draws the icon at size x size pixels (16, 32 or 64): the curves span 768
+// of the explorer's 800 columns and the icon's height less a small margin.
+void draw(unsigned char* icon, int size) {
+  static double curve[CURVE_COLUMNS];
+  unsigned char trace[LARGEST];
+  const int scale = LARGEST / size;
+  for (int i = 0; i < size * size; ++i) icon[i] = 1;  // background
   const struct {
     double u, sigma, height;
     int colour;
   } curves[] = {{300, 110, 1.0, 2}, {470, 90, 1.0, 3}, {401.6, 69.6, 0.49, 4}};
   for (const auto& c : curves) {
     GAUSSIAN_CURVE(c.u, c.sigma, curve);
-    double samples[SIZE];
-    for (int x = 0; x < SIZE; ++x) samples[x] = c.height * curve[x * 12] * 250.0 / 255.0;
-    SCALE_TO_BYTES(samples, trace, SIZE, 255.0);
-    PLOT_TRACE(icon, SIZE, SIZE, trace, SIZE, 0, 4, 1, 5, c.colour);
+    double samples[LARGEST];
+    for (int x = 0; x < size; ++x) samples[x] = c.height * curve[x * 12 * scale] * 250.0 / 255.0;
+    SCALE_TO_BYTES(samples, trace, size, 255.0);
+    PLOT_TRACE(icon, size, size, trace, size, 0, 4 / scale, 1, 5 * scale, c.colour);
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool ico = argc == 3 && std::strcmp(argv[1], "--ico") == 0;
+  if (argc != 2 && !ico) {
+    std::fputs("usage: bellscope-icon OUT.png | bellscope-icon --ico OUT.ico\n", stderr);
+    return 2;
+  }
+  const char* out = argv[argc - 1];
+  static unsigned char images[3][LARGEST * LARGEST];
+  const int sizes[3] = {16, 32, 64};
+  for (int i = 0; i < 3; ++i) draw(images[i], sizes[i]);
   unsigned char palette[256][3] = {};
-  const unsigned char colours[5][3] = {{0, 0, 0}, {16, 20, 36}, {40, 90, 255}, {255, 40, 40}, {255, 255, 255}};
   for (int i = 0; i < 5; ++i)
     for (int j = 0; j < 3; ++j) palette[i][j] = colours[i][j];
-  if (!WRITE_PALETTE_PNG(argv[1], icon, SIZE, SIZE, palette)) {
-    std::fprintf(stderr, "bellscope-icon: cannot write %s\n", argv[1]);
+
+  const unsigned char* pixels[3] = {images[0], images[1], images[2]};
+  const bool written = ico ? WRITE_PALETTE_ICO(out, pixels, sizes, 3, palette)
+                           : WRITE_PALETTE_PNG(out, images[2], LARGEST, LARGEST, palette);
+  if (!written) {
+    std::fprintf(stderr, "bellscope-icon: cannot write %s\n", out);
+    std::remove(out);
     return 1;
   }
   return 0;

@@ -2,7 +2,7 @@
 # Installs the Debian packages that BELLSCOPE needs, when they are missing.
 #   install-deps.sh build    - compiler, CMake, GoogleTest, Google Benchmark, SDL2
 #   install-deps.sh gui      - Xvfb, xdotool and ImageMagick for the window tests
-#   install-deps.sh windows  - MinGW-w64 and Wine for the Windows build
+#   install-deps.sh windows  - MinGW-w64, Wine and icoutils for the Windows build
 #   install-deps.sh package  - lintian for checking the Debian package
 #   install-deps.sh web      - Emscripten for the browser build
 #   install-deps.sh browser  - Chromium and Node.js for the browser tests
@@ -14,7 +14,7 @@ for group in "$@"; do
   case "$group" in
     build) packages+=(build-essential cmake libgtest-dev libbenchmark-dev libsdl2-dev dpkg-dev file) ;;
     gui) packages+=(xvfb xauth x11-utils xdotool imagemagick) ;;
-    windows) packages+=(g++-mingw-w64-x86-64 googletest wine wine64) ;;
+    windows) packages+=(g++-mingw-w64-x86-64 googletest wine wine64 icoutils python3) ;;
     package) packages+=(lintian file python3 zip) ;;
     web) packages+=(emscripten nodejs) ;;
     browser)
