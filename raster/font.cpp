@@ -1,8 +1,10 @@
 // Text in the built-in 8x8 bitmap font, at single size (8x8 cells) and
 // double size (each glyph pixel a 2x2 block, 16x16 cells).
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "font_table.h"
 #include "raster.h"
@@ -19,6 +21,35 @@ inline unsigned glyph_row(int slot, int row) {
   unsigned stored = mgcd[8 * slot + row];
   return ((stored << 4) | (stored >> 4)) & 0xffu;
 }
+
+// Byte masks of glyph rows, for painting a whole cell row with a few word
+// writes: for a row byte as stored in the glyph table, the 8 (single size) or
+// 16 (double size) image bytes of the row, 0xff where the glyph is set and 0
+// where it is clear. Built with the glyph table, byte by byte, so that the
+// words' byte order is the machine's own.
+std::uint64_t single_masks[256];
+std::uint64_t double_masks[256][2];
+
+void build_row_masks() {
+  for (unsigned stored = 0; stored < 256; ++stored) {
+    const unsigned bits = ((stored << 4) | (stored >> 4)) & 0xffu;
+    unsigned char one[8], two[16];
+    for (int j = 0; j < 8; ++j) one[j] = two[2 * j] = two[2 * j + 1] = (bits >> j) & 1u ? 0xff : 0;
+    std::memcpy(&single_masks[stored], one, 8);
+    std::memcpy(double_masks[stored], two, 16);
+  }
+}
+
+// One row of bytes at p: foreground where mask is set; elsewhere background,
+// or what is there already when the background is transparent.
+inline void paint_row(unsigned char* p, std::uint64_t mask, std::uint64_t fg, std::uint64_t bg, bool opaque) {
+  std::uint64_t under = bg;
+  if (!opaque) std::memcpy(&under, p, 8);
+  const std::uint64_t row = (fg & mask) | (under & ~mask);
+  std::memcpy(p, &row, 8);
+}
+
+constexpr std::uint64_t EVERY_BYTE = 0x0101010101010101ull;
 
 // Glyph columns [col_first, col_last) and rows [row_first, row_last) that lie
 // inside the image, for a cell at (x, y) whose glyph pixels are `scale` image
@@ -76,16 +107,9 @@ void draw_char_at(unsigned char* image, int width, int height, long long x, long
   const bool opaque = c.opaque;
 
   if (x >= 0 && x + 8 < width && y >= 0 && y + 8 < height) {
+    const unsigned char* rows = mgcd + 8 * slot;
     unsigned char* p = image + y * width + x;
-    for (int i = 0; i < 8; ++i, p += width) {
-      unsigned bits = glyph_row(slot, i);
-      if (opaque) {
-        for (int j = 0; j < 8; ++j) p[j] = (bits >> j) & 1u ? fg : bg;
-      } else {
-        for (int j = 0; j < 8; ++j)
-          if ((bits >> j) & 1u) p[j] = fg;
-      }
-    }
+    for (int i = 0; i < 8; ++i, p += width) paint_row(p, single_masks[rows[i]], EVERY_BYTE * fg, EVERY_BYTE * bg, opaque);
     return;
   }
 
@@ -111,18 +135,16 @@ void draw_char_2x_at(unsigned char* image, int width, int height, long long x, l
   const bool opaque = c.opaque;
 
   if (x >= 0 && x + 16 < width && y >= 0 && y + 16 < height) {
-    // Each glyph row goes to its two image rows in the same pass.
+    // Each glyph row goes to its two image rows, 16 bytes each.
+    const unsigned char* rows = mgcd + 8 * slot;
+    const std::uint64_t fgw = EVERY_BYTE * fg, bgw = EVERY_BYTE * bg;
     unsigned char* top = image + y * width + x;
-    unsigned char* bottom = top + width;
-    for (int i = 0; i < 8; ++i, top += 2 * width, bottom += 2 * width) {
-      unsigned bits = glyph_row(slot, i);
-      for (int j = 0; j < 8; ++j) {
-        if ((bits >> j) & 1u) {
-          top[2 * j] = top[2 * j + 1] = bottom[2 * j] = bottom[2 * j + 1] = fg;
-        } else if (opaque) {
-          top[2 * j] = top[2 * j + 1] = bottom[2 * j] = bottom[2 * j + 1] = bg;
-        }
-      }
+    for (int i = 0; i < 8; ++i, top += 2 * width) {
+      const std::uint64_t* mask = double_masks[rows[i]];
+      paint_row(top, mask[0], fgw, bgw, opaque);
+      paint_row(top + 8, mask[1], fgw, bgw, opaque);
+      paint_row(top + width, mask[0], fgw, bgw, opaque);
+      paint_row(top + width + 8, mask[1], fgw, bgw, opaque);
     }
     return;
   }
@@ -144,15 +166,15 @@ void draw_char_2x_at(unsigned char* image, int width, int height, long long x, l
 // Draws a string cell by cell, advancing `advance` pixels per character
 // whether or not anything was visible. Returns the final x, saturated to the
 // int range.
+template <void (*DRAW)(unsigned char*, int, int, long long, long long, int, int, int)>
 int draw_text(unsigned char* image, int width, int height, int x, int y, const char* text, int foreground,
-              int background, int advance,
-              void (*draw)(unsigned char*, int, int, long long, long long, int, int, int)) {
+              int background, int advance) {
   INIT_FONT();
   long long cx = x;
   for (const char* t = text; *t; ++t) {
     // Text bytes are taken as signed characters, so bytes 128-255 arrive as
     // negative codes and draw nothing.
-    draw(image, width, height, cx, y, static_cast<signed char>(*t), foreground, background);
+    DRAW(image, width, height, cx, y, static_cast<signed char>(*t), foreground, background);
     cx += advance;
   }
   return cx > INT_MAX ? INT_MAX : static_cast<int>(cx);
@@ -179,6 +201,7 @@ void INIT_FONT() {
     for (int r = 0; r < 8; ++r) table[8 * g.slot + r] = g.rows[r];
     slot_of_code[g.code] = static_cast<signed char>(g.slot);
   }
+  build_row_masks();
   mgcd = table;
 }
 
@@ -192,10 +215,10 @@ void DRAW_CHAR_2X(unsigned char* image, int width, int height, int x, int y, int
 }
 
 int DRAW_TEXT(unsigned char* image, int width, int height, int x, int y, const char* text, int foreground, int background) {
-  return draw_text(image, width, height, x, y, text, foreground, background, 8, draw_char_at);
+  return draw_text<draw_char_at>(image, width, height, x, y, text, foreground, background, 8);
 }
 
 int DRAW_TEXT_2X(unsigned char* image, int width, int height, int x, int y, const char* text, int foreground,
                  int background) {
-  return draw_text(image, width, height, x, y, text, foreground, background, 16, draw_char_2x_at);
+  return draw_text<draw_char_2x_at>(image, width, height, x, y, text, foreground, background, 16);
 }

@@ -12,6 +12,24 @@ int saturate(long long v) {
   return v > INT_MAX ? INT_MAX : (v < INT_MIN ? INT_MIN : static_cast<int>(v));
 }
 
+// A trace with one sample per column that lies wholly inside the image: every
+// segment is a vertical run in its own column, drawn directly, with the same
+// pixels that CLIP_LINE would draw. ROW maps a trace value to its row.
+template <typename ROW>
+void plot_inside(unsigned char* image, int width, const unsigned char* trace, int n, int x0, ROW row_of,
+                 unsigned char colour) {
+  unsigned char* column = image + x0;
+  long long prev = row_of(trace[0]);
+  column[prev * width] = colour;
+  for (int k = 1; k < n; ++k) {
+    const long long row = row_of(trace[k]);
+    const long long top = prev < row ? prev : row, bottom = prev < row ? row : prev;
+    unsigned char* p = column + k + top * width;
+    for (long long r = top; r <= bottom; ++r, p += width) *p = colour;
+    prev = row;
+  }
+}
+
 }  // namespace
 
 void SCALE_TO_BYTES(const double* curve, unsigned char* trace, int count, double gain) {
@@ -36,6 +54,16 @@ void PLOT_TRACE(unsigned char* image, int width, int height, const unsigned char
   const int n = count / x_divisor;
   if (n <= 0) return;
   colour &= 0xff;
+
+  if (x_divisor == 1 && x0 >= 0 && n <= width - x0 && y0 >= 0 && 255 / y_divisor < height - y0) {
+    const unsigned char c = static_cast<unsigned char>(colour);
+    if (y_divisor == 1)
+      plot_inside(image, width, trace, n, x0, [y0](unsigned char t) { return static_cast<long long>(y0) + 255 - t; }, c);
+    else
+      plot_inside(image, width, trace, n, x0,
+                  [y0, y_divisor](unsigned char t) { return static_cast<long long>(y0) + (255 - t) / y_divisor; }, c);
+    return;
+  }
 
   auto row_of = [&](int k) { return static_cast<long long>(y0) + (255 - trace[k / x_divisor]) / y_divisor; };
   long long prev_col = static_cast<long long>(x0);

@@ -30,7 +30,18 @@ start() {
     [ -n "$wid" ] && break
     sleep 0.1
   done
-  [ -n "$wid" ] || { echo "no BELLSCOPE window appeared"; cat "$work/stderr"; kill $pid 2>/dev/null; exit 1; }
+  if [ -z "$wid" ]; then
+    if kill -0 $pid 2>/dev/null; then
+      echo "no BELLSCOPE window appeared (the program is still running)"
+      kill $pid 2>/dev/null
+    else
+      wait $pid && code=0 || code=$?
+      echo "no BELLSCOPE window appeared: the program ended with exit code $code"
+    fi
+    echo "its standard output:"; cat "$work/stdout"
+    echo "its standard error:"; cat "$work/stderr"
+    exit 1
+  fi
   # The X window may be the client area alone or carry a frame: find the
   # client area's top-left corner on the screen.
   eval "$(xdotool getwindowgeometry --shell "$wid")"
