@@ -18,6 +18,6 @@ sleep 0.5
 xdotool key --window "$wid" Return
 sleep 0.5
 import -window "$wid" "$out"
-xdotool key --window "$wid" Escape
+xdotool key --window "$wid" Escape 2>/dev/null || true  # the window may be gone before the release
 wait $pid
 echo "wrote $out"
