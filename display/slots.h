@@ -3,7 +3,7 @@
 #ifndef BELLSCOPE_DISPLAY_SLOTS_H
 #define BELLSCOPE_DISPLAY_SLOTS_H
 
-#include "display.h"
+#include "display_state.h"
 
 inline bool valid_slot(int slot) {
   return slot >= 0 && slot < DISPLAY_SLOTS;

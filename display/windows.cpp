@@ -38,7 +38,7 @@ void INIT_DISPLAY() {
   window_class.hCursor = nullptr;
   window_class.hbrBackground = nullptr;
   window_class.lpszMenuName = nullptr;
-  window_class.lpszClassName = "Movie Window";
+  window_class.lpszClassName = window_class_name;
   window_class.hIconSm = nullptr;
   RegisterClassExA(&window_class);
   display_initialised = 1;
@@ -52,7 +52,7 @@ void OPEN_WINDOW(int slot, int width, int height, int x, int y, const char* titl
   // The outer size that makes the client area exactly the image.
   RECT outer = {0, 0, width, height};
   AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
-  HWND window = CreateWindowExA(0, "Movie Window", title, WS_OVERLAPPEDWINDOW, x, y, outer.right - outer.left,
+  HWND window = CreateWindowExA(0, window_class_name, title, WS_OVERLAPPEDWINDOW, x, y, outer.right - outer.left,
                                 outer.bottom - outer.top, GetDesktopWindow(), nullptr, window_class.hInstance, nullptr);
   window_handle[slot] = window;
   ShowWindow(window, SW_SHOW);

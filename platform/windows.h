@@ -1,8 +1,16 @@
 // Stand-in for the part of the Windows API that BELLSCOPE's display library
-// uses, for systems without Windows. It is backed by SDL2 (windows_sdl.cpp):
-// windows are SDL windows whose client area is the whole window, the message
-// queue is fed from SDL's events, and SetDIBitsToDevice converts 8-bit
-// palette images into the window. Names, types and values follow Windows.
+// uses, for systems without Windows. Its core (standin.cpp) keeps window
+// classes, windows, the message queue and device contexts; a backend brings
+// the system below: SDL2 on the desktop (windows_sdl.cpp), the page's canvas
+// in the browser (windows_web.cpp). Windows are frameless, so the client area
+// is the whole window, and SetDIBitsToDevice converts 8-bit palette images
+// into the window's pixels.
+//
+// Names, types, messages and virtual-key values follow Windows, with one
+// exception: the Shift, Control and Alt keys arrive in WM_KEYDOWN and
+// WM_KEYUP as the X keysyms 65505-65508, 65513 and 65514 (left and right
+// Shift, left and right Control, left and right Alt), as on an X11 build,
+// never as VK_SHIFT, VK_CONTROL or VK_MENU.
 #ifndef BELLSCOPE_PLATFORM_WINDOWS_H
 #define BELLSCOPE_PLATFORM_WINDOWS_H
 

@@ -8,6 +8,7 @@
 
 #include "font_table.h"
 #include "raster.h"
+#include "raster_internal.h"
 
 unsigned char* mgcd = nullptr;
 

@@ -1,10 +1,10 @@
 // Straight lines: DRAW_LINE (integer Bresenham with fast horizontal and
 // vertical paths) and CLIP_LINE, which clips any line to the image first.
 #include "raster.h"
+#include "raster_internal.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -37,30 +37,26 @@ bool round_inside(double value, int limit, int* out) {
   return true;
 }
 
-// Moves one endpoint onto the image border along A x + B y + C = 0.
-// Returns false (after printing the guard message) on a zero divisor.
-bool clip_endpoint(double* x, double* y, double w, double h, double A, double B, double C) {
+// Moves one endpoint onto the image border along A x + B y + C = 0. Neither A
+// nor B is 0 here: horizontal (A = 0) and vertical (B = 0) lines are drawn
+// before any clipping arithmetic.
+void clip_endpoint(double* x, double* y, double w, double h, double A, double B, double C) {
   if (*y < 0) {
-    if (A == 0) return std::printf("INTERNAL ERROR: A=0 CLIP_LINE\n"), false;
     *y = 0;
     *x = -C / A;
   }
   if (*y >= h) {
-    if (A == 0) return std::printf("INTERNAL ERROR: A=0 CLIP_LINE\n"), false;
     *y = h - 1;
     *x = (-C - B * (h - 1)) / A;
   }
   if (*x < 0) {
-    if (B == 0) return std::printf("INTERNAL ERROR: B=0 CLIP_LINE\n"), false;
     *x = 0;
     *y = -C / B;
   }
   if (*x >= w) {
-    if (B == 0) return std::printf("INTERNAL ERROR: B=0 CLIP_LINE\n"), false;
     *x = w - 1;
     *y = (-C - A * (w - 1)) / B;
   }
-  return true;
 }
 
 }  // namespace
@@ -142,8 +138,8 @@ void CLIP_LINE(unsigned char* image, int width, int height, int x1, int y1, int 
   double fx1 = x1, fy1 = y1, fx2 = x2, fy2 = y2;
   double A, B, C;
   LINE_COEFFS(fx1, fy1, fx2, fy2, &A, &B, &C);
-  if (!clip_endpoint(&fx1, &fy1, w, h, A, B, C)) return;
-  if (!clip_endpoint(&fx2, &fy2, w, h, A, B, C)) return;
+  clip_endpoint(&fx1, &fy1, w, h, A, B, C);
+  clip_endpoint(&fx2, &fy2, w, h, A, B, C);
 
   int rx1, ry1, rx2, ry2;
   if (!round_inside(fx1, width, &rx1) || !round_inside(fy1, height, &ry1) || !round_inside(fx2, width, &rx2) ||

@@ -124,6 +124,7 @@ TEST_F(Windows, MouseFieldsComeFromLParam) {
 // Before the library initialises, SET_KEY_MODE is overwritten by the
 // defaults; SET_COLOR initialises it and holds for windows opened later.
 TEST(DisplayStartUp, ColourBeforeAnyWindowAndModeReset) {
+  FRESH_DISPLAY();
   SET_KEY_MODE(0, 0, 1);
   SET_COLOR(250, 0, 255, 0);
   EXPECT_EQ(display_initialised, 1);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "display.h"
+#include "display_fixture.h"
 #include "explorer.h"
 
 namespace {
@@ -14,6 +14,7 @@ class Explorer : public testing::Test {
   std::vector<unsigned char> image = std::vector<unsigned char>(SCREEN_WIDTH * SCREEN_HEIGHT, 0);
   explorer e{};
   void SetUp() override {
+    FRESH_DISPLAY();
     EXPLORER_START(&e, image.data());
     ASSERT_NE(window_handle[0], nullptr);
 #ifdef _WIN32

@@ -5,6 +5,7 @@
 
 #include "font_table.h"
 #include "raster.h"
+#include "raster_internal.h"
 #include "test_image.h"
 
 namespace {

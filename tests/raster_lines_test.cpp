@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "raster.h"
+#include "raster_internal.h"
 #include "test_image.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "display.h"
+#include "display_fixture.h"
 #include "explorer.h"
 
 #if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
@@ -19,6 +19,7 @@ namespace {
 TEST(Soak, RandomInputForThousandsOfPasses) {
   static unsigned char image[SCREEN_WIDTH * SCREEN_HEIGHT];
   static explorer e;
+  FRESH_DISPLAY();
   EXPLORER_START(&e, image);
   ASSERT_NE(window_handle[0], nullptr);
 #ifdef _WIN32
