@@ -1,6 +1,8 @@
 // bellscope-frame: composes the explorer's frame for a given state and writes
 // it as a PNG with the program's colours, for tests, slides and handouts.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "colours.h"
 #include "frame.h"
@@ -38,8 +40,7 @@ int main(int argc, char** argv) {
   unsigned char palette[256][3];
   SCHEME_PALETTE(palette);
   if (!WRITE_PALETTE_PNG(out, screen_image, SCREEN_WIDTH, SCREEN_HEIGHT, palette)) {
-    std::fprintf(stderr, "bellscope-frame: cannot write %s\n", out);
-    std::remove(out);
+    std::fprintf(stderr, "bellscope-frame: cannot write %s: %s\n", out, std::strerror(errno));
     return 1;
   }
   return 0;

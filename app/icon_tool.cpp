@@ -60,7 +60,6 @@ int main(int argc, char** argv) {
                            : WRITE_PALETTE_PNG(out, images[2], LARGEST, LARGEST, palette);
   if (!written) {
     std::fprintf(stderr, "bellscope-icon: cannot write %s\n", out);
-    std::remove(out);
     return 1;
   }
   return 0;

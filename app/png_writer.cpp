@@ -1,7 +1,18 @@
 #include "png_writer.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <string>
+
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <process.h>
+#include <windows.h>
+#define getpid _getpid
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -44,14 +55,58 @@ struct chunk_writer {
   void end() { put32(crc ^ 0xffffffffu); }
 };
 
+// Whether path names something other than a regular file (a device such as
+// /dev/stdout, or a pipe), which is written in place.
+bool special_file(const char* path) {
+  struct stat st;
+  return stat(path, &st) == 0 && !S_ISREG(st.st_mode);
+}
+
+// Moves the finished file over the target, replacing any file of that name.
+bool replace_file(const std::string& from, const char* to) {
+#ifdef _WIN32
+  return MoveFileExA(from.c_str(), to, MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+  return std::rename(from.c_str(), to) == 0;
+#endif
+}
+
+bool write_png(std::FILE* f, const unsigned char* pixels, int width, int height, const unsigned char palette[256][3]);
+
 }  // namespace
 
 bool WRITE_PALETTE_PNG(const char* path, const unsigned char* pixels, int width, int height,
                        const unsigned char palette[256][3]) {
-  if (width <= 0 || height <= 0) return false;
+  // A chunk's length must stay below 2^31: 2 + (width + 1) * height + 5 per
+  // 65535-byte block + 4 bytes of image data.
+  if (!path || !pixels || width <= 0 || height <= 0 ||
+      (static_cast<std::uint64_t>(width) + 1) * static_cast<std::uint64_t>(height) > 2100000000u) {
+    errno = EINVAL;
+    return false;
+  }
   init_crc_table();
-  std::FILE* f = std::fopen(path, "wb");
+  if (special_file(path)) {
+    std::FILE* f = std::fopen(path, "wb");
+    return f && write_png(f, pixels, width, height, palette);
+  }
+  // A regular file is written beside its target under a temporary name and
+  // moved over it only when complete, so that a failed write (a full disk, a
+  // size limit) leaves neither a partial picture nor a damaged older one.
+  const std::string partial = std::string(path) + "." + std::to_string(getpid()) + ".partial";
+  std::FILE* f = std::fopen(partial.c_str(), "wb");
   if (!f) return false;
+  if (write_png(f, pixels, width, height, palette) && replace_file(partial, path)) return true;
+  const int error = errno;
+  std::remove(partial.c_str());
+  errno = error;
+  return false;
+}
+
+namespace {
+
+// Writes the whole PNG to f and closes it; false if any write or the close
+// failed.
+bool write_png(std::FILE* f, const unsigned char* pixels, int width, int height, const unsigned char palette[256][3]) {
 
   static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
   chunk_writer w{f, 0};
@@ -100,5 +155,11 @@ bool WRITE_PALETTE_PNG(const char* path, const unsigned char* pixels, int width,
 
   w.begin("IEND", 0);
   w.end();
-  return std::fclose(f) == 0 && w.ok;
+  const bool written = w.ok && std::fflush(f) == 0;
+  const int error = errno;
+  const bool closed = std::fclose(f) == 0;
+  if (!written) errno = error;
+  return written && closed;
 }
+
+}  // namespace

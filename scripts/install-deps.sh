@@ -12,7 +12,7 @@ set -euo pipefail
 packages=()
 for group in "$@"; do
   case "$group" in
-    build) packages+=(build-essential cmake libgtest-dev libbenchmark-dev libsdl2-dev dpkg-dev file) ;;
+    build) packages+=(build-essential cmake libgtest-dev libbenchmark-dev libsdl2-dev zlib1g-dev dpkg-dev file) ;;
     gui) packages+=(xvfb xauth x11-utils xdotool imagemagick) ;;
     windows) packages+=(g++-mingw-w64-x86-64 googletest wine wine64 icoutils python3) ;;
     package) packages+=(lintian file python3 zip) ;;
