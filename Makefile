@@ -5,7 +5,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench windows test-windows web test-web serve-web bench-web package clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench windows test-windows web test-web serve-web bench-web package clean
 
 all: build
 
@@ -28,13 +28,19 @@ test: build
 test-sanitize:
 	@$(MAKE) --no-print-directory test BUILD=build-sanitize CMAKE_FLAGS="-DBELLSCOPE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
 
+# Coverage-guided fuzzing with libFuzzer: FUZZ_SECONDS (default 60) a target.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/install-deps.sh build fuzz
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
+
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBELLSCOPE_BENCH=ON -DBELLSCOPE_TESTS=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@build-bench/bench/bellscope_bench
 
 clean:
-	rm -rf build build-sanitize build-bench build-windows build-package build-web dist
+	rm -rf build build-sanitize build-bench build-windows build-package build-web build-fuzz build-clang dist
 
 # The browser build into build-web/: index.html with bellscope.js and
 # bellscope.wasm, and bellscope.html, one file that also works from disk.

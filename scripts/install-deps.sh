@@ -4,6 +4,8 @@
 #   install-deps.sh gui      - Xvfb, xdotool and ImageMagick for the window tests
 #   install-deps.sh windows  - MinGW-w64, Wine and icoutils for the Windows build
 #   install-deps.sh package  - lintian for checking the Debian package
+#   install-deps.sh fuzz     - Clang and libFuzzer for the fuzz targets
+#   install-deps.sh clang    - Clang with libc++ and clang-format
 #   install-deps.sh web      - Emscripten for the browser build
 #   install-deps.sh browser  - Chromium and Node.js for the browser tests
 # As root it runs apt-get; otherwise it prints the command to run.
@@ -16,6 +18,8 @@ for group in "$@"; do
     gui) packages+=(xvfb xauth x11-utils xdotool imagemagick) ;;
     windows) packages+=(g++-mingw-w64-x86-64 googletest wine wine64 icoutils python3) ;;
     package) packages+=(lintian file python3 zip) ;;
+    fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    clang) packages+=(clang-14 libc++-14-dev libc++abi-14-dev clang-format-14) ;;
     web) packages+=(emscripten nodejs) ;;
     browser)
       packages+=(chromium nodejs python3)
