@@ -5,7 +5,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench windows test-windows web test-web serve-web bench-web package clean
+.PHONY: all deps configure build run test test-sanitize test-clang check-format fuzz bench windows test-windows web test-web serve-web bench-web package clean
 
 all: build
 
@@ -27,6 +27,19 @@ test: build
 # The same tests with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize:
 	@$(MAKE) --no-print-directory test BUILD=build-sanitize CMAKE_FLAGS="-DBELLSCOPE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+
+# The same tests built by Clang with libc++ (the standard library of the macOS
+# and web toolchains), warnings as errors.
+test-clang:
+	@scripts/install-deps.sh build clang
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B build-clang -DCMAKE_CXX_FLAGS=-stdlib=libc++ \
+	  -DCMAKE_EXE_LINKER_FLAGS=-stdlib=libc++ -DBELLSCOPE_WERROR=ON -DBELLSCOPE_GTEST_FROM_SOURCE=ON >/dev/null
+	@cmake --build build-clang -j $(JOBS)
+	@cd build-clang && ctest --output-on-failure --timeout 300 -j $(JOBS)
+
+check-format:
+	@scripts/install-deps.sh clang
+	@scripts/check-format.sh
 
 # Coverage-guided fuzzing with libFuzzer: FUZZ_SECONDS (default 60) a target.
 FUZZ_SECONDS ?= 60

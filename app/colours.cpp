@@ -1,11 +1,11 @@
 #include "colours.h"
 
 const palette_colour colour_scheme[SCHEME_ENTRIES] = {
-    {COLOUR_GAUSSIAN_1, 0, 0, 255},   // blue
-    {COLOUR_GAUSSIAN_2, 255, 0, 0},   // red
-    {COLOUR_SPARE, 255, 40, 255},     // pink, unused in the frame
-    {COLOUR_GAUSSIAN_3, 255, 255, 0}, // yellow
-    {COLOUR_GAUSSIAN_4, 0, 255, 0},   // green
+    {COLOUR_GAUSSIAN_1, 0, 0, 255},    // blue
+    {COLOUR_GAUSSIAN_2, 255, 0, 0},    // red
+    {COLOUR_SPARE, 255, 40, 255},      // pink, unused in the frame
+    {COLOUR_GAUSSIAN_3, 255, 255, 0},  // yellow
+    {COLOUR_GAUSSIAN_4, 0, 255, 0},    // green
 };
 
 int GAUSSIAN_COLOUR(int k) {

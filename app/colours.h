@@ -8,7 +8,7 @@ enum {
   COLOUR_INSTRUCTIONS = 140,  // also "Combining mode: "
   COLOUR_HIGHLIGHT = 249,     // ON/OFF, the marker, the Combined line
   COLOUR_GAUSSIAN_4 = 250,
-  COLOUR_GAUSSIAN_3 = 251,    // also the combining mode's name
+  COLOUR_GAUSSIAN_3 = 251,  // also the combining mode's name
   COLOUR_SPARE = 252,
   COLOUR_GAUSSIAN_2 = 253,
   COLOUR_GAUSSIAN_1 = 254,

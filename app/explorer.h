@@ -12,11 +12,11 @@ struct explorer {
   gaussian_set set;
   gaussian_curves curves;
   frame_scratch scratch;
-  bool quit;                    // set by Esc or the window's close box
-  unsigned char previous_right; // right-button-held flag at the end of the previous pass
-  int drag_start_x;             // mouse x when the current right-button drag began
-  double saved_sigma;           // sigma of the selected Gaussian when the drag began
-  int step;                     // 1, or 10 with Shift, for Left and Right
+  bool quit;                     // set by Esc or the window's close box
+  unsigned char previous_right;  // right-button-held flag at the end of the previous pass
+  int drag_start_x;              // mouse x when the current right-button drag began
+  double saved_sigma;            // sigma of the selected Gaussian when the drag began
+  int step;                      // 1, or 10 with Shift, for Left and Right
 };
 
 extern const char window_title[];

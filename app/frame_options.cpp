@@ -91,8 +91,7 @@ bool parse_on_list(const char* option, const char* text, gaussian_set* set, char
 
 }  // namespace
 
-frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_set* set, const char** out,
-                                  char* error) {
+frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_set* set, const char** out, char* error) {
   INIT_GAUSSIANS(set);
   *out = nullptr;
   error[0] = 0;

@@ -18,7 +18,6 @@ enum { FRAME_ERROR_SIZE = 256 };
 // to the file name; FRAME_BAD writes into `error` (FRAME_ERROR_SIZE bytes)
 // which argument is wrong and why, for example
 //   --sigma 5=3: there is no Gaussian 5
-frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_set* set, const char** out,
-                                  char* error);
+frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_set* set, const char** out, char* error);
 
 #endif

@@ -24,15 +24,12 @@ int main(int argc, char** argv) {
       std::fputs("\n", stdout);
       std::fputs(frame_help, stdout);
       return 0;
-    case FRAME_VERSION:
-      std::printf("bellscope-frame %s\n", bellscope_version);
-      return 0;
+    case FRAME_VERSION: std::printf("bellscope-frame %s\n", bellscope_version); return 0;
     case FRAME_BAD:
       std::fprintf(stderr, "bellscope-frame: %s\n", error);
       std::fputs(frame_usage, stderr);
       return 2;
-    case FRAME_WRITE:
-      break;
+    case FRAME_WRITE: break;
   }
   COMPUTE_CURVES(&set, &curves);
   COMPOSE_FRAME(screen_image, &set, &curves, &scratch);

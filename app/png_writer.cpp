@@ -107,7 +107,6 @@ namespace {
 // Writes the whole PNG to f and closes it; false if any write or the close
 // failed.
 bool write_png(std::FILE* f, const unsigned char* pixels, int width, int height, const unsigned char palette[256][3]) {
-
   static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
   chunk_writer w{f, 0};
   w.ok = std::fwrite(signature, 1, 8, f) == 8;

@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   }
   unsigned checksum = 0;
   for (unsigned char pixel : image) checksum = checksum * 31 + pixel;
-  std::printf("compute+compose: %.2f us per pass (best of 5 runs of %d passes, image checksum %08x)\n",
-              best / passes, passes, checksum);
+  std::printf("compute+compose: %.2f us per pass (best of 5 runs of %d passes, image checksum %08x)\n", best / passes,
+              passes, checksum);
   return 0;
 }

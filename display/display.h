@@ -77,16 +77,16 @@ void SET_KEY_MODE(int slot, int consume_on_read, int latch_repeats);
 
 // ---- State the program reads: read-only for it, written by the library ----
 // Indexed by the window slot.
-extern HWND window_handle[DISPLAY_SLOTS];            // null: no window open
-extern int mouse_x[DISPLAY_SLOTS];                   // last pointer position over the client area
+extern HWND window_handle[DISPLAY_SLOTS];  // null: no window open
+extern int mouse_x[DISPLAY_SLOTS];         // last pointer position over the client area
 extern int mouse_y[DISPLAY_SLOTS];
 extern unsigned char left_button_held[DISPLAY_SLOTS];
-extern unsigned char left_click[DISPLAY_SLOTS];      // set by a left press; never cleared by the library
-extern int left_click_x[DISPLAY_SLOTS];              // where the last left press happened
+extern unsigned char left_click[DISPLAY_SLOTS];  // set by a left press; never cleared by the library
+extern int left_click_x[DISPLAY_SLOTS];          // where the last left press happened
 extern int left_click_y[DISPLAY_SLOTS];
 extern unsigned char right_button_held[DISPLAY_SLOTS];
-extern unsigned char right_click[DISPLAY_SLOTS];     // set by a right press; never cleared by the library
-extern unsigned char shift_flag[DISPLAY_SLOTS];      // a Shift key is held
+extern unsigned char right_click[DISPLAY_SLOTS];  // set by a right press; never cleared by the library
+extern unsigned char shift_flag[DISPLAY_SLOTS];   // a Shift key is held
 extern unsigned char control_flag[DISPLAY_SLOTS];
 extern unsigned char alt_flag[DISPLAY_SLOTS];
 

@@ -8,8 +8,10 @@ namespace {
 
 enum {
   INDEX_ESC = 27,
-  FIRST_PLAIN = 9, LAST_PLAIN = 127,
-  FIRST_EXTENDED = 201, LAST_EXTENDED = 299,
+  FIRST_PLAIN = 9,
+  LAST_PLAIN = 127,
+  FIRST_EXTENDED = 201,
+  LAST_EXTENDED = 299,
   INDEX_F12 = 222,
 };
 
@@ -31,7 +33,7 @@ int latched_plain(int slot) {
 
 int KEY_INDEX(WPARAM code) {
   if (code == VK_TAB || code == VK_RETURN || code == VK_ESCAPE || code == VK_SPACE) return static_cast<int>(code);
-  if (code >= 48 && code <= 90) return static_cast<int>(code);  // digits, letters and the codes between
+  if (code >= 48 && code <= 90) return static_cast<int>(code);                // digits, letters and the codes between
   if (code >= 112 && code <= 122) return 259 + static_cast<int>(code - 112);  // F1-F11
   switch (code) {
     case VK_PRIOR: return 273;

@@ -6,9 +6,12 @@ namespace {
 
 // X keysyms of the modifier keys, which a build on X delivers as key codes.
 enum : WPARAM {
-  KEYSYM_SHIFT_L = 65505, KEYSYM_SHIFT_R = 65506,
-  KEYSYM_CONTROL_L = 65507, KEYSYM_CONTROL_R = 65508,
-  KEYSYM_ALT_L = 65513, KEYSYM_ALT_R = 65514,
+  KEYSYM_SHIFT_L = 65505,
+  KEYSYM_SHIFT_R = 65506,
+  KEYSYM_CONTROL_L = 65507,
+  KEYSYM_CONTROL_R = 65508,
+  KEYSYM_ALT_L = 65513,
+  KEYSYM_ALT_R = 65514,
 };
 
 // Sets (key down) or clears (key up) the slot's modifier flag for a keysym.
@@ -45,9 +48,7 @@ void key_up(int slot, WPARAM key_code) {
 LRESULT CALLBACK WINDOW_PROC(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   const int x = LOWORD(lparam), y = HIWORD(lparam);
   switch (message) {
-    case WM_PAINT:
-      ValidateRect(window, nullptr);
-      return 0;
+    case WM_PAINT: ValidateRect(window, nullptr); return 0;
     case WM_CLOSE:
       PostQuitMessage(0);  // the window stays until the program closes its slot
       return 0;
@@ -61,8 +62,7 @@ LRESULT CALLBACK WINDOW_PROC(HWND window, UINT message, WPARAM wparam, LPARAM lp
         key_up(slot, wparam);
       return 0;
     }
-    default:
-      break;
+    default: break;
   }
 
   // Mouse messages update every slot that holds the window.
@@ -79,18 +79,13 @@ LRESULT CALLBACK WINDOW_PROC(HWND window, UINT message, WPARAM wparam, LPARAM lp
         left_click_y[slot] = y;
         left_button_held[slot] = 1;
         break;
-      case WM_LBUTTONUP:
-        left_button_held[slot] = 0;
-        break;
+      case WM_LBUTTONUP: left_button_held[slot] = 0; break;
       case WM_RBUTTONDOWN:
         right_click[slot] = 1;
         right_button_held[slot] = 1;
         break;
-      case WM_RBUTTONUP:
-        right_button_held[slot] = 0;
-        break;
-      default:
-        break;
+      case WM_RBUTTONUP: right_button_held[slot] = 0; break;
+      default: break;
     }
   }
   if (message == WM_MOUSEMOVE) SetCursor(arrow_cursor);

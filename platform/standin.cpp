@@ -232,7 +232,8 @@ int WINAPI SetDIBitsToDevice(HDC dc, int x_dest, int y_dest, DWORD width, DWORD 
   const long long stride = (static_cast<long long>(h.biWidth) + 3) / 4 * 4;
   const RGBQUAD* colours = info->bmiColors;
   std::uint32_t lut[256];
-  for (int i = 0; i < 256; ++i) lut[i] = BACKEND_MAP_RGB(surface, colours[i].rgbRed, colours[i].rgbGreen, colours[i].rgbBlue);
+  for (int i = 0; i < 256; ++i)
+    lut[i] = BACKEND_MAP_RGB(surface, colours[i].rgbRed, colours[i].rgbGreen, colours[i].rgbBlue);
 
   const unsigned char* image = static_cast<const unsigned char*>(bits);
   const int bpp = surface.bytes_per_pixel;

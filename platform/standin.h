@@ -31,14 +31,14 @@ bool STANDIN_CLIENT_SIZE(HWND window, int* width, int* height);
 // Supplied by each backend.
 bool BACKEND_START();  // brings up the system's video; true once it is up
 void* BACKEND_CREATE(const char* title, int x, int y, int width, int height);  // hidden; null on failure
-bool BACKEND_SHOW(void* native);                                              // returns whether it was visible
+bool BACKEND_SHOW(void* native);                                               // returns whether it was visible
 void BACKEND_DESTROY(void* native);
 bool BACKEND_LOCK(void* native, standin_surface* surface);
 void BACKEND_UNLOCK(void* native, bool present);  // present: show what was written
 std::uint32_t BACKEND_MAP_RGB(const standin_surface& surface, BYTE red, BYTE green, BYTE blue);
 void BACKEND_GET_RGB(const standin_surface& surface, std::uint32_t pixel, BYTE* red, BYTE* green, BYTE* blue);
-void BACKEND_PUMP();          // turns the system's pending events into posted messages
-void BACKEND_WAIT(int ms);    // waits up to ms for an event
-DWORD BACKEND_TICKS();        // milliseconds since start, for MSG::time
+void BACKEND_PUMP();        // turns the system's pending events into posted messages
+void BACKEND_WAIT(int ms);  // waits up to ms for an event
+DWORD BACKEND_TICKS();      // milliseconds since start, for MSG::time
 
 #endif

@@ -29,7 +29,9 @@ void translate(const SDL_Event& e) {
     case SDL_KEYUP: {
       HWND w = window_of_sdl_id(e.key.windowID);
       if (!w) w = STANDIN_FIRST_WINDOW();
-      if (w) STANDIN_POST(w, e.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, STANDIN_KEY_CODE(e.key.keysym.sym), key_lparam(e.key));
+      if (w)
+        STANDIN_POST(w, e.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, STANDIN_KEY_CODE(e.key.keysym.sym),
+                     key_lparam(e.key));
       break;
     }
     case SDL_MOUSEMOTION: {
@@ -38,7 +40,8 @@ void translate(const SDL_Event& e) {
       int width = 0, height = 0;
       if (!STANDIN_CLIENT_SIZE(w, &width, &height)) break;
       if (e.motion.x < 0 || e.motion.y < 0 || e.motion.x >= width || e.motion.y >= height) break;
-      WPARAM buttons = (e.motion.state & SDL_BUTTON_LMASK ? MK_LBUTTON : 0) | (e.motion.state & SDL_BUTTON_RMASK ? MK_RBUTTON : 0);
+      WPARAM buttons =
+          (e.motion.state & SDL_BUTTON_LMASK ? MK_LBUTTON : 0) | (e.motion.state & SDL_BUTTON_RMASK ? MK_RBUTTON : 0);
       STANDIN_POST(w, WM_MOUSEMOVE, buttons, MAKELPARAM(e.motion.x, e.motion.y));
       break;
     }
@@ -73,11 +76,9 @@ void translate(const SDL_Event& e) {
       if (w) STANDIN_POST(w, WM_CLOSE, 0, 0);
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
-
 
 }  // namespace
 
@@ -152,8 +153,8 @@ void BACKEND_DESTROY(void* native) {
 bool BACKEND_LOCK(void* native, standin_surface* surface) {
   SDL_Surface* s = SDL_GetWindowSurface(static_cast<SDL_Window*>(native));
   if (!s || (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0)) return false;
-  *surface = standin_surface{static_cast<unsigned char*>(s->pixels), s->pitch, s->w, s->h, s->format->BytesPerPixel,
-                             s->format};
+  *surface = standin_surface{
+      static_cast<unsigned char*>(s->pixels), s->pitch, s->w, s->h, s->format->BytesPerPixel, s->format};
   return true;
 }
 

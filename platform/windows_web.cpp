@@ -34,9 +34,12 @@ int last_x = 0, last_y = 0;       // last pointer position over the canvas, in i
 // X keysyms of the modifier keys, the codes the display library expects for
 // them (as from the SDL2 backend).
 enum : WPARAM {
-  KEYSYM_SHIFT_L = 65505, KEYSYM_SHIFT_R = 65506,
-  KEYSYM_CONTROL_L = 65507, KEYSYM_CONTROL_R = 65508,
-  KEYSYM_ALT_L = 65513, KEYSYM_ALT_R = 65514,
+  KEYSYM_SHIFT_L = 65505,
+  KEYSYM_SHIFT_R = 65506,
+  KEYSYM_CONTROL_L = 65507,
+  KEYSYM_CONTROL_R = 65508,
+  KEYSYM_ALT_L = 65513,
+  KEYSYM_ALT_R = 65514,
 };
 
 struct named_key {
@@ -45,15 +48,30 @@ struct named_key {
 };
 
 const named_key named_keys[] = {
-    {"Tab", VK_TAB},          {"Enter", VK_RETURN},         {"NumpadEnter", VK_RETURN},
-    {"Escape", VK_ESCAPE},    {"Space", VK_SPACE},          {"Backspace", VK_BACK},
-    {"PageUp", VK_PRIOR},     {"PageDown", VK_NEXT},        {"End", VK_END},
-    {"Home", VK_HOME},        {"ArrowLeft", VK_LEFT},       {"ArrowUp", VK_UP},
-    {"ArrowRight", VK_RIGHT}, {"ArrowDown", VK_DOWN},       {"Insert", VK_INSERT},
-    {"Delete", VK_DELETE},    {"NumpadAdd", VK_ADD},        {"NumpadSubtract", VK_SUBTRACT},
-    {"ShiftLeft", KEYSYM_SHIFT_L},     {"ShiftRight", KEYSYM_SHIFT_R},
-    {"ControlLeft", KEYSYM_CONTROL_L}, {"ControlRight", KEYSYM_CONTROL_R},
-    {"AltLeft", KEYSYM_ALT_L},         {"AltRight", KEYSYM_ALT_R},
+    {"Tab", VK_TAB},
+    {"Enter", VK_RETURN},
+    {"NumpadEnter", VK_RETURN},
+    {"Escape", VK_ESCAPE},
+    {"Space", VK_SPACE},
+    {"Backspace", VK_BACK},
+    {"PageUp", VK_PRIOR},
+    {"PageDown", VK_NEXT},
+    {"End", VK_END},
+    {"Home", VK_HOME},
+    {"ArrowLeft", VK_LEFT},
+    {"ArrowUp", VK_UP},
+    {"ArrowRight", VK_RIGHT},
+    {"ArrowDown", VK_DOWN},
+    {"Insert", VK_INSERT},
+    {"Delete", VK_DELETE},
+    {"NumpadAdd", VK_ADD},
+    {"NumpadSubtract", VK_SUBTRACT},
+    {"ShiftLeft", KEYSYM_SHIFT_L},
+    {"ShiftRight", KEYSYM_SHIFT_R},
+    {"ControlLeft", KEYSYM_CONTROL_L},
+    {"ControlRight", KEYSYM_CONTROL_R},
+    {"AltLeft", KEYSYM_ALT_L},
+    {"AltRight", KEYSYM_ALT_R},
 };
 
 // Copies a window's pixels onto the canvas.
@@ -121,7 +139,9 @@ WPARAM key_code(const char* code) {
   if (std::strncmp(code, "Key", 3) == 0 && code[3] >= 'A' && code[3] <= 'Z' && code[4] == 0) return code[3];
   if (std::strncmp(code, "Digit", 5) == 0 && code[5] >= '0' && code[5] <= '9' && code[6] == 0) return code[5];
   if (code[0] == 'F' && code[1] >= '1' && code[1] <= '9') {
-    const int n = code[2] == 0 ? code[1] - '0' : code[3] == 0 && code[1] == '1' && code[2] >= '0' && code[2] <= '2' ? 10 + code[2] - '0' : 0;
+    const int n = code[2] == 0                                                         ? code[1] - '0'
+                  : code[3] == 0 && code[1] == '1' && code[2] >= '0' && code[2] <= '2' ? 10 + code[2] - '0'
+                                                                                       : 0;
     if (n >= 1 && n <= 12) return VK_F1 + n - 1;
   }
   for (const named_key& k : named_keys)
@@ -143,10 +163,8 @@ bool suppress_browser_action(const EmscriptenKeyboardEvent* e, WPARAM key) {
     case KEYSYM_CONTROL_L:
     case KEYSYM_CONTROL_R:
     case KEYSYM_ALT_L:
-    case KEYSYM_ALT_R:
-      return false;
-    default:
-      return true;
+    case KEYSYM_ALT_R: return false;
+    default: return true;
   }
 }
 
@@ -330,7 +348,8 @@ void BACKEND_DESTROY(void* native) {
 
 bool BACKEND_LOCK(void* native, standin_surface* surface) {
   web_window* w = static_cast<web_window*>(native);
-  *surface = standin_surface{reinterpret_cast<unsigned char*>(w->pixels), w->width * 4L, w->width, w->height, 4, nullptr};
+  *surface =
+      standin_surface{reinterpret_cast<unsigned char*>(w->pixels), w->width * 4L, w->width, w->height, 4, nullptr};
   return true;
 }
 

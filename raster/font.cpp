@@ -99,8 +99,8 @@ bool prepare_cell(int width, int height, int character, int foreground, int back
   return c->slot >= 0;
 }
 
-void draw_char_at(unsigned char* image, int width, int height, long long x, long long y, int character,
-                  int foreground, int background) {
+void draw_char_at(unsigned char* image, int width, int height, long long x, long long y, int character, int foreground,
+                  int background) {
   cell_paint c;
   if (!prepare_cell(width, height, character, foreground, background, &c)) return;
   const int slot = c.slot;
@@ -110,7 +110,8 @@ void draw_char_at(unsigned char* image, int width, int height, long long x, long
   if (x >= 0 && x + 8 < width && y >= 0 && y + 8 < height) {
     const unsigned char* rows = mgcd + 8 * slot;
     unsigned char* p = image + y * width + x;
-    for (int i = 0; i < 8; ++i, p += width) paint_row(p, single_masks[rows[i]], EVERY_BYTE * fg, EVERY_BYTE * bg, opaque);
+    for (int i = 0; i < 8; ++i, p += width)
+      paint_row(p, single_masks[rows[i]], EVERY_BYTE * fg, EVERY_BYTE * bg, opaque);
     return;
   }
 
@@ -158,8 +159,8 @@ void draw_char_2x_at(unsigned char* image, int width, int height, long long x, l
     for (int j = v.col_first; j < v.col_last; ++j) {
       bool set = (bits >> j) & 1u;
       if (!set && !opaque) continue;
-      unsigned char c = set ? fg : bg;
-      image[top + 2 * j] = image[top + 2 * j + 1] = image[bottom + 2 * j] = image[bottom + 2 * j + 1] = c;
+      const unsigned char colour = set ? fg : bg;
+      image[top + 2 * j] = image[top + 2 * j + 1] = image[bottom + 2 * j] = image[bottom + 2 * j + 1] = colour;
     }
   }
 }
@@ -206,7 +207,8 @@ void INIT_FONT() {
   mgcd = table;
 }
 
-void DRAW_CHAR(unsigned char* image, int width, int height, int x, int y, int character, int foreground, int background) {
+void DRAW_CHAR(unsigned char* image, int width, int height, int x, int y, int character, int foreground,
+               int background) {
   draw_char_at(image, width, height, x, y, character, foreground, background);
 }
 
@@ -215,7 +217,8 @@ void DRAW_CHAR_2X(unsigned char* image, int width, int height, int x, int y, int
   draw_char_2x_at(image, width, height, x, y, character, foreground, background);
 }
 
-int DRAW_TEXT(unsigned char* image, int width, int height, int x, int y, const char* text, int foreground, int background) {
+int DRAW_TEXT(unsigned char* image, int width, int height, int x, int y, const char* text, int foreground,
+              int background) {
   return draw_text<draw_char_at>(image, width, height, x, y, text, foreground, background, 8);
 }
 

@@ -5,9 +5,9 @@
 enum { GLYPH_COUNT = 93, GLYPH_SLOTS = 99, MGCD_BYTES = 2100 };
 
 struct glyph_entry {
-  int code;                // character code that selects the glyph
-  int slot;                // slot in the glyph table
-  unsigned char rows[8];   // row bytes as stored, top row first
+  int code;               // character code that selects the glyph
+  int slot;               // slot in the glyph table
+  unsigned char rows[8];  // row bytes as stored, top row first
 };
 
 extern const glyph_entry glyph_entries[GLYPH_COUNT];

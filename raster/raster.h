@@ -45,10 +45,12 @@ void PLOT_TRACE(unsigned char* image, int width, int height, const unsigned char
 void INIT_FONT();
 
 // One character in an 8x8 cell whose top-left corner is (x, y).
-void DRAW_CHAR(unsigned char* image, int width, int height, int x, int y, int character, int foreground, int background);
+void DRAW_CHAR(unsigned char* image, int width, int height, int x, int y, int character, int foreground,
+               int background);
 
 // A string, one 8x8 cell after the other from (x, y).
-int DRAW_TEXT(unsigned char* image, int width, int height, int x, int y, const char* text, int foreground, int background);
+int DRAW_TEXT(unsigned char* image, int width, int height, int x, int y, const char* text, int foreground,
+              int background);
 
 // One character at double size: a 16x16 cell, each glyph pixel a 2x2 block;
 // a block is drawn only when all four of its pixels lie inside the image.

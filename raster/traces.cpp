@@ -58,10 +58,12 @@ void PLOT_TRACE(unsigned char* image, int width, int height, const unsigned char
   if (x_divisor == 1 && x0 >= 0 && n <= width - x0 && y0 >= 0 && 255 / y_divisor < height - y0) {
     const unsigned char c = static_cast<unsigned char>(colour);
     if (y_divisor == 1)
-      plot_inside(image, width, trace, n, x0, [y0](unsigned char t) { return static_cast<long long>(y0) + 255 - t; }, c);
+      plot_inside(
+          image, width, trace, n, x0, [y0](unsigned char t) { return static_cast<long long>(y0) + 255 - t; }, c);
     else
-      plot_inside(image, width, trace, n, x0,
-                  [y0, y_divisor](unsigned char t) { return static_cast<long long>(y0) + (255 - t) / y_divisor; }, c);
+      plot_inside(
+          image, width, trace, n, x0,
+          [y0, y_divisor](unsigned char t) { return static_cast<long long>(y0) + (255 - t) / y_divisor; }, c);
     return;
   }
 

@@ -61,8 +61,8 @@ TEST(CommandLine, AnyOtherArgumentIsNamedInOneLine) {
     const answer a = run(args);
     EXPECT_EQ(a.code, 2) << named;
     EXPECT_EQ(a.out, "");
-    EXPECT_EQ(a.err, "bellscope: unknown argument '" + named +
-                         "' (bellscope takes no arguments but --help and --version)\n");
+    EXPECT_EQ(a.err,
+              "bellscope: unknown argument '" + named + "' (bellscope takes no arguments but --help and --version)\n");
   }
 }
 

@@ -44,13 +44,34 @@ TEST_F(Keys, EveryMappedKey) {
     std::vector<int> codes;
   };
   const key_case cases[] = {
-      {VK_TAB, {9}},   {VK_RETURN, {13}}, {VK_ESCAPE, {27}}, {VK_SPACE, {32}},     {'0', {48}},
-      {'9', {57}},     {'A', {65}},       {'Z', {90}},       {VK_F1, {0, 59}},     {VK_F1 + 9, {0, 68}},
-      {VK_F1 + 10, {0, 69}}, {VK_HOME, {0, 71}}, {VK_UP, {0, 72}}, {VK_PRIOR, {0, 73}}, {VK_LEFT, {0, 75}},
-      {VK_END, {0, 79}}, {VK_DOWN, {0, 80}}, {VK_NEXT, {0, 81}}, {VK_ADD, {0, 10}},  {VK_SUBTRACT, {0, 11}},
+      {VK_TAB, {9}},
+      {VK_RETURN, {13}},
+      {VK_ESCAPE, {27}},
+      {VK_SPACE, {32}},
+      {'0', {48}},
+      {'9', {57}},
+      {'A', {65}},
+      {'Z', {90}},
+      {VK_F1, {0, 59}},
+      {VK_F1 + 9, {0, 68}},
+      {VK_F1 + 10, {0, 69}},
+      {VK_HOME, {0, 71}},
+      {VK_UP, {0, 72}},
+      {VK_PRIOR, {0, 73}},
+      {VK_LEFT, {0, 75}},
+      {VK_END, {0, 79}},
+      {VK_DOWN, {0, 80}},
+      {VK_NEXT, {0, 81}},
+      {VK_ADD, {0, 10}},
+      {VK_SUBTRACT, {0, 11}},
       // Keys that map to index 0 are never reported.
-      {VK_BACK, {}},   {VK_DELETE, {}},  {VK_SHIFT, {}},    {VK_CONTROL, {}},     {VK_MENU, {}},
-      {65505, {}},     {0xBA, {}},
+      {VK_BACK, {}},
+      {VK_DELETE, {}},
+      {VK_SHIFT, {}},
+      {VK_CONTROL, {}},
+      {VK_MENU, {}},
+      {65505, {}},
+      {0xBA, {}},
   };
   for (const key_case& c : cases) {
     press(c.vk);

@@ -24,16 +24,26 @@ class Explorer : public testing::Test {
     KEY_WAITING(0);
 #endif
   }
-  void TearDown() override { EXPLORER_END(&e); }
-  void post(UINT message, WPARAM wparam, LPARAM lparam = 0) { PostMessageA(window_handle[0], message, wparam, lparam); }
+  void TearDown() override {
+    EXPLORER_END(&e);
+  }
+  void post(UINT message, WPARAM wparam, LPARAM lparam = 0) {
+    PostMessageA(window_handle[0], message, wparam, lparam);
+  }
   void tap(WPARAM key) {
     post(WM_KEYDOWN, key, 1);
     post(WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
     EXPLORER_PASS(&e);
   }
-  void move(int x) { post(WM_MOUSEMOVE, 0, MAKELPARAM(x, 200)); }
-  gaussian& g(int k) { return e.set.g[k - 1]; }
-  unsigned char at(int x, int y) const { return image[y * SCREEN_WIDTH + x]; }
+  void move(int x) {
+    post(WM_MOUSEMOVE, 0, MAKELPARAM(x, 200));
+  }
+  gaussian& g(int k) {
+    return e.set.g[k - 1];
+  }
+  unsigned char at(int x, int y) const {
+    return image[y * SCREEN_WIDTH + x];
+  }
 };
 
 TEST_F(Explorer, StartUpOrderAndFirstFrame) {
@@ -187,7 +197,7 @@ TEST_F(Explorer, RightButtonDragSetsSigma) {
   EXPLORER_PASS(&e);
   EXPECT_EQ(g(2).sigma, 0);
   EXPECT_EQ(at(250, 305), 255);  // flat along the bottom under the white curve
-  move(65535);  // a pointer x the platform may report while captured
+  move(65535);                   // a pointer x the platform may report while captured
   EXPLORER_PASS(&e);
   EXPECT_EQ(g(2).sigma, 30 + (65535 - 30));
 }

@@ -167,7 +167,9 @@ TEST(FrameOptions, ParsesStates) {
   const char* out;
   char error[FRAME_ERROR_SIZE];
   ASSERT_EQ(parse({"bellscope-frame", "--recalc", "--on", "1,2,3", "--u", "1=120", "--sigma", "2=-4.5e1", "--select",
-                   "3", "out.png"}, &set, &out, error), FRAME_WRITE);
+                   "3", "out.png"},
+                  &set, &out, error),
+            FRAME_WRITE);
   EXPECT_STREQ(out, "out.png");
   EXPECT_TRUE(set.recalc);
   EXPECT_TRUE(set.g[2].on);

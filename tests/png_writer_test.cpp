@@ -107,8 +107,9 @@ TEST_F(PngWriter, FramesDecodeToTheirPixelsAndPalette) {
 
 TEST_F(PngWriter, OddSizesAndEveryIndex) {
   unsigned char palette[256][3];
-  for (int i = 0; i < 256; ++i) palette[i][0] = static_cast<unsigned char>(i), palette[i][1] = 255 - i,
-                                palette[i][2] = static_cast<unsigned char>(i * 7);
+  for (int i = 0; i < 256; ++i)
+    palette[i][0] = static_cast<unsigned char>(i), palette[i][1] = 255 - i,
+    palette[i][2] = static_cast<unsigned char>(i * 7);
   const int sizes[][2] = {{1, 1}, {3, 5}, {256, 1}, {1, 300}, {65534, 1}, {65535, 2}, {401, 163}};
   for (const auto& s : sizes) {
     std::vector<unsigned char> pixels(static_cast<std::size_t>(s[0]) * s[1]);

@@ -21,7 +21,8 @@ TEST(RasterFastPaths, GlyphCellsMatchTheClippedPath) {
       for (int character = 32; character < 128; ++character) {
         test_image fast(width, height), edge(width, height);
         for (int y = 0; y < height; ++y)
-          for (int x = 0; x < width; ++x) fast.set(x, y, static_cast<unsigned char>(x % (cell / 2) * 7 + y * 3 + 1));  // the same under both cells
+          for (int x = 0; x < width; ++x)
+            fast.set(x, y, static_cast<unsigned char>(x % (cell / 2) * 7 + y * 3 + 1));  // the same under both cells
         edge = fast;
         auto draw = scale == 1 ? DRAW_CHAR : DRAW_CHAR_2X;
         draw(fast.pixels(), width, height, cell / 2, 1, character, 201, background);
@@ -29,8 +30,8 @@ TEST(RasterFastPaths, GlyphCellsMatchTheClippedPath) {
         for (int y = 0; y < height; ++y)
           for (int j = 0; j < cell; ++j)
             ASSERT_EQ(fast.at(cell / 2 + j, y), edge.at(width - cell + j, y))
-                << "character " << character << " scale " << scale << " background " << background << " at " << j
-                << "," << y;
+                << "character " << character << " scale " << scale << " background " << background << " at " << j << ","
+                << y;
         EXPECT_TRUE(fast.guards_intact() && edge.guards_intact());
       }
     }

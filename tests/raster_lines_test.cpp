@@ -13,7 +13,8 @@ namespace {
 using pixels = std::vector<std::pair<int, int>>;
 
 pixels sorted(pixels p) {
-  std::sort(p.begin(), p.end(), [](auto a, auto b) { return a.second != b.second ? a.second < b.second : a.first < b.first; });
+  std::sort(p.begin(), p.end(),
+            [](auto a, auto b) { return a.second != b.second ? a.second < b.second : a.first < b.first; });
   return p;
 }
 
@@ -52,7 +53,8 @@ TEST(DrawLine, BresenhamTablesAndTieBreaks) {
 }
 
 TEST(DrawLine, EveryDirectionHasBothEndpointsAndMajorPlusOnePixels) {
-  const int ends[][2] = {{9, 3}, {9, -3}, {-9, 3}, {-9, -3}, {3, 9}, {3, -9}, {-3, 9}, {-3, -9}, {6, 6}, {-6, 6}, {0, 0}};
+  const int ends[][2] = {{9, 3},  {9, -3},  {-9, 3}, {-9, -3}, {3, 9}, {3, -9},
+                         {-3, 9}, {-3, -9}, {6, 6},  {-6, 6},  {0, 0}};
   for (auto& e : ends) {
     test_image img(40, 40);
     DRAW_LINE(img.pixels(), 40, 40, 20, 20, 20 + e[0], 20 + e[1], 3);
@@ -112,9 +114,9 @@ void expect_clip(int x1, int y1, int x2, int y2, bool draws, int ex1 = 0, int ey
 TEST(ClipLine, WorkedExamples) {
   expect_clip(-100, 100, 200, 400, true, 0, 200, 200, 400, 201);
   expect_clip(-50, -20, 850, 430, true, 0, 5, 799, 405, 800);
-  expect_clip(900, 400, 700, 600, false);                   // passes outside the bottom-right corner
-  expect_clip(-10, 9, 9, -10, true, 0, 0, 0, 0, 1);         // just outside the top-left corner
-  expect_clip(-5, 5, 5, -5, true, 0, 0, 0, 0, 1);           // touches the corner pixel
+  expect_clip(900, 400, 700, 600, false);            // passes outside the bottom-right corner
+  expect_clip(-10, 9, 9, -10, true, 0, 0, 0, 0, 1);  // just outside the top-left corner
+  expect_clip(-5, 5, 5, -5, true, 0, 0, 0, 0, 1);    // touches the corner pixel
   expect_clip(789, 459, 809, 439, true, 799, 449, 799, 449, 1);
   expect_clip(-20, 100, 900, 100, true, 0, 100, 799, 100, 800);
   expect_clip(300, -30, 300, 1000, true, 300, 0, 300, 449, 450);

@@ -14,10 +14,11 @@ namespace {
 unsigned char screen_image[SCREEN_WIDTH * SCREEN_HEIGHT];
 explorer program;
 
-const UINT messages[] = {WM_KEYDOWN, WM_KEYUP,      WM_MOUSEMOVE,  WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
-                         WM_RBUTTONUP, WM_CLOSE,    WM_PAINT,      WM_CREATE,      WM_QUIT,      0x0400};
-const WPARAM keys[] = {VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_F1, VK_F1 + 1, VK_F1 + 2,
-                       VK_F1 + 3, VK_F12,    VK_HOME, 'A',      '9',   VK_TAB,  VK_SPACE, 65505, 65506, 65507, 65513};
+const UINT messages[] = {WM_KEYDOWN,   WM_KEYUP, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
+                         WM_RBUTTONUP, WM_CLOSE, WM_PAINT,     WM_CREATE,      WM_QUIT,      0x0400};
+const WPARAM keys[] = {VK_RETURN, VK_ESCAPE, VK_LEFT,   VK_RIGHT, VK_UP,   VK_DOWN, VK_F1,
+                       VK_F1 + 1, VK_F1 + 2, VK_F1 + 3, VK_F12,   VK_HOME, 'A',     '9',
+                       VK_TAB,    VK_SPACE,  65505,     65506,    65507,   65513};
 
 void fresh_start() {
   for (int slot = 0; slot < DISPLAY_SLOTS; ++slot)
@@ -50,21 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LPARAM lparam = static_cast<LPARAM>(in.u32());
     switch (op % 8) {
       case 0:
-      case 1:
-        PostMessageA(window, message, wparam, lparam);
-        break;
-      case 2:
-        WINDOW_PROC(target, message, wparam, lparam);
-        break;
-      case 3:
-        KEY_WAITING(static_cast<int>(static_cast<std::int8_t>(in.byte())));
-        break;
-      case 4:
-        GET_KEY(in.byte() % 4 ? 0 : static_cast<int>(in.u32()));
-        break;
-      case 5:
-        SET_KEY_MODE(in.byte() % 3 ? 0 : static_cast<int>(in.u32()), in.byte() % 3, in.byte() % 3);
-        break;
+      case 1: PostMessageA(window, message, wparam, lparam); break;
+      case 2: WINDOW_PROC(target, message, wparam, lparam); break;
+      case 3: KEY_WAITING(static_cast<int>(static_cast<std::int8_t>(in.byte()))); break;
+      case 4: GET_KEY(in.byte() % 4 ? 0 : static_cast<int>(in.u32())); break;
+      case 5: SET_KEY_MODE(in.byte() % 3 ? 0 : static_cast<int>(in.u32()), in.byte() % 3, in.byte() % 3); break;
       default:
         if (++passes > 6) break;
         EXPLORER_PASS(&program);
