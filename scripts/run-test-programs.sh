@@ -12,17 +12,21 @@ launcher=("$@")
 export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy}
 failures=0
 programs=0
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 for program in "$build"/tests/*_tests "$build"/tests/*_tests.exe; do
   [ -x "$program" ] || continue
   programs=$((programs + 1))
   seed=$(( (RANDOM << 15 | RANDOM) % 99999 + 1 ))
   for args in "" "--gtest_shuffle --gtest_random_seed=$seed"; do
+    # Output goes to a file, not a pipe: helper processes that a launcher
+    # such as Wine leaves running would hold a pipe open.
     # shellcheck disable=SC2086
-    if output=$(timeout 600 "${launcher[@]}" "$program" $args 2>&1); then
+    if timeout 600 "${launcher[@]}" "$program" $args >"$log" 2>&1 </dev/null; then
       echo "ok   $(basename "$program") $args"
     else
       echo "FAIL $(basename "$program") $args"
-      grep -E '^\[  FAILED  \]|Failure' <<<"$output" | head -20
+      grep -E '^\[  FAILED  \]|Failure' "$log" | head -20
       failures=$((failures + 1))
     fi
   done
