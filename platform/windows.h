@@ -135,6 +135,14 @@ struct BITMAPINFO {
 #define VK_F1 0x70
 #define VK_F12 0x7B
 
+// The modifier keys as the stand-in delivers them: X keysyms, not VK_ codes.
+#define STANDIN_KEY_SHIFT_L 65505
+#define STANDIN_KEY_SHIFT_R 65506
+#define STANDIN_KEY_CONTROL_L 65507
+#define STANDIN_KEY_CONTROL_R 65508
+#define STANDIN_KEY_ALT_L 65513
+#define STANDIN_KEY_ALT_R 65514
+
 // Styles and flags.
 #define CS_CLASSDC 0x0040
 #define WS_OVERLAPPEDWINDOW 0x00CF0000L

@@ -110,12 +110,12 @@ WPARAM STANDIN_KEY_CODE(SDL_Keycode key) {
     case SDLK_KP_PLUS: return VK_ADD;
     case SDLK_KP_MINUS: return VK_SUBTRACT;
     // Shift, Control and Alt come as X keysyms, as on an X11 build.
-    case SDLK_LSHIFT: return 65505;
-    case SDLK_RSHIFT: return 65506;
-    case SDLK_LCTRL: return 65507;
-    case SDLK_RCTRL: return 65508;
-    case SDLK_LALT: return 65513;
-    case SDLK_RALT: return 65514;
+    case SDLK_LSHIFT: return STANDIN_KEY_SHIFT_L;
+    case SDLK_RSHIFT: return STANDIN_KEY_SHIFT_R;
+    case SDLK_LCTRL: return STANDIN_KEY_CONTROL_L;
+    case SDLK_RCTRL: return STANDIN_KEY_CONTROL_R;
+    case SDLK_LALT: return STANDIN_KEY_ALT_L;
+    case SDLK_RALT: return STANDIN_KEY_ALT_R;
     default: return 0;
   }
 }

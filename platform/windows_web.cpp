@@ -31,17 +31,6 @@ web_window* on_canvas = nullptr;  // the window the canvas shows
 bool shift_down[2];               // left and right Shift, released on blur
 int last_x = 0, last_y = 0;       // last pointer position over the canvas, in image pixels
 
-// X keysyms of the modifier keys, the codes the display library expects for
-// them (as from the SDL2 backend).
-enum : WPARAM {
-  KEYSYM_SHIFT_L = 65505,
-  KEYSYM_SHIFT_R = 65506,
-  KEYSYM_CONTROL_L = 65507,
-  KEYSYM_CONTROL_R = 65508,
-  KEYSYM_ALT_L = 65513,
-  KEYSYM_ALT_R = 65514,
-};
-
 struct named_key {
   const char* code;
   WPARAM key;
@@ -66,12 +55,12 @@ const named_key named_keys[] = {
     {"Delete", VK_DELETE},
     {"NumpadAdd", VK_ADD},
     {"NumpadSubtract", VK_SUBTRACT},
-    {"ShiftLeft", KEYSYM_SHIFT_L},
-    {"ShiftRight", KEYSYM_SHIFT_R},
-    {"ControlLeft", KEYSYM_CONTROL_L},
-    {"ControlRight", KEYSYM_CONTROL_R},
-    {"AltLeft", KEYSYM_ALT_L},
-    {"AltRight", KEYSYM_ALT_R},
+    {"ShiftLeft", STANDIN_KEY_SHIFT_L},
+    {"ShiftRight", STANDIN_KEY_SHIFT_R},
+    {"ControlLeft", STANDIN_KEY_CONTROL_L},
+    {"ControlRight", STANDIN_KEY_CONTROL_R},
+    {"AltLeft", STANDIN_KEY_ALT_L},
+    {"AltRight", STANDIN_KEY_ALT_R},
 };
 
 // Copies a window's pixels onto the canvas.
@@ -160,10 +149,10 @@ bool suppress_browser_action(const EmscriptenKeyboardEvent* e, WPARAM key) {
     case VK_F1 + 4:   // F5
     case VK_F1 + 10:  // F11
     case VK_F12:
-    case KEYSYM_CONTROL_L:
-    case KEYSYM_CONTROL_R:
-    case KEYSYM_ALT_L:
-    case KEYSYM_ALT_R: return false;
+    case STANDIN_KEY_CONTROL_L:
+    case STANDIN_KEY_CONTROL_R:
+    case STANDIN_KEY_ALT_L:
+    case STANDIN_KEY_ALT_R: return false;
     default: return true;
   }
 }
@@ -173,7 +162,7 @@ EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* e, void*) {
   HWND w = canvas_window();
   if (key == 0 || !w) return EM_FALSE;  // unknown keys keep their browser meaning
   const bool down = type == EMSCRIPTEN_EVENT_KEYDOWN;
-  if (key == KEYSYM_SHIFT_L || key == KEYSYM_SHIFT_R) shift_down[key - KEYSYM_SHIFT_L] = down;
+  if (key == STANDIN_KEY_SHIFT_L || key == STANDIN_KEY_SHIFT_R) shift_down[key - STANDIN_KEY_SHIFT_L] = down;
   DWORD lparam = 1u;
   if (e->repeat) lparam |= 1u << 30;  // previous key state: down
   if (!down) lparam |= 3u << 30;
@@ -186,7 +175,7 @@ EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* e, void*) {
 EM_BOOL on_blur(int, const EmscriptenFocusEvent*, void*) {
   HWND w = canvas_window();
   for (int i = 0; i < 2; ++i)
-    if (shift_down[i] && w) STANDIN_POST(w, WM_KEYUP, KEYSYM_SHIFT_L + i, static_cast<LPARAM>(1u | 3u << 30));
+    if (shift_down[i] && w) STANDIN_POST(w, WM_KEYUP, STANDIN_KEY_SHIFT_L + i, static_cast<LPARAM>(1u | 3u << 30));
   shift_down[0] = shift_down[1] = false;
   return EM_FALSE;
 }
