@@ -73,7 +73,9 @@ decoded decode(const std::string& path) {
 
 class PngWriter : public testing::Test {
  protected:
-  std::string path = testing::TempDir() + "bellscope_png_writer_test.png";
+  // One file a test: CTest runs the tests of this program side by side.
+  std::string path =
+      testing::TempDir() + "bellscope_png_" + testing::UnitTest::GetInstance()->current_test_info()->name() + ".png";
   void TearDown() override { std::remove(path.c_str()); }
 
   void round_trip(const std::vector<unsigned char>& pixels, int width, int height,
@@ -125,7 +127,9 @@ TEST_F(PngWriter, RefusesWhatItCannotWrite) {
   EXPECT_FALSE(WRITE_PALETTE_PNG(path.c_str(), pixels.data(), 4, -1, palette));
   EXPECT_FALSE(WRITE_PALETTE_PNG(path.c_str(), nullptr, 4, 4, palette));
   EXPECT_FALSE(WRITE_PALETTE_PNG(path.c_str(), pixels.data(), 2000000000, 2000000000, palette));  // chunk too long
-  EXPECT_EQ(std::fopen(path.c_str(), "rb"), nullptr);
+  std::FILE* left = std::fopen(path.c_str(), "rb");
+  EXPECT_EQ(left, nullptr) << "a file was left";
+  if (left) std::fclose(left);
   EXPECT_FALSE(WRITE_PALETTE_PNG((testing::TempDir() + "no-such-folder/x.png").c_str(), pixels.data(), 4, 4, palette));
 }
 
