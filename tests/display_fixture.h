@@ -7,18 +7,7 @@
 
 #include "display.h"
 #include "display_state.h"
-
-// Starts a test from the display library's state at process start: every
-// window closed, every message left in the thread's queue taken away (a quit
-// message would otherwise latch Esc in the next test), every table zero.
-inline void FRESH_DISPLAY() {
-  for (int slot = 0; slot < DISPLAY_SLOTS; ++slot)
-    if (window_handle[slot]) DestroyWindow(window_handle[slot]);
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-  }
-  RESET_DISPLAY_STATE();
-}
+#include "fresh_display.h"
 
 class DisplayTest : public testing::Test {
  protected:

@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "display.h"
-#include "display_state.h"
 #include "explorer.h"
+#include "fresh_display.h"
 #include "fuzz_input.h"
 
 namespace {
@@ -21,12 +21,7 @@ const WPARAM keys[] = {VK_RETURN, VK_ESCAPE, VK_LEFT,   VK_RIGHT, VK_UP,   VK_DO
                        VK_TAB,    VK_SPACE,  65505,     65506,    65507,   65513};
 
 void fresh_start() {
-  for (int slot = 0; slot < DISPLAY_SLOTS; ++slot)
-    if (window_handle[slot]) DestroyWindow(window_handle[slot]);
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-  }
-  RESET_DISPLAY_STATE();
+  FRESH_DISPLAY();
   EXPLORER_START(&program, screen_image);
   if (!window_handle[0]) std::abort();
 }

@@ -12,6 +12,7 @@
 
 #include "display.h"
 #include "explorer.h"
+#include "fresh_display.h"
 
 namespace {
 
@@ -73,8 +74,8 @@ int main(int argc, char** argv) {
     if (std::sscanf(line, "%63s %63s", word, arg) < 1 || word[0] == '#') continue;
     const std::string command = word;
     if (command == "scenario") {
-      if (running) EXPLORER_END(&e);
-      INIT_DISPLAY();
+      // As a freshly loaded page: nothing of the previous scenario remains.
+      FRESH_DISPLAY();
       EXPLORER_START(&e, image);
       if (!window_handle[0]) {
         std::fprintf(stderr, "reference_frames: no window could be opened\n");
