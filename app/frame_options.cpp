@@ -95,12 +95,13 @@ frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_se
   INIT_GAUSSIANS(set);
   *out = nullptr;
   error[0] = 0;
+  // --help anywhere wins over --version anywhere, and both over the rest.
+  bool version = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0) return FRAME_HELP;
+    version = version || std::strcmp(argv[i], "--version") == 0;
   }
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--version") == 0) return FRAME_VERSION;
-  }
+  if (version) return FRAME_VERSION;
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
     const bool takes_value = std::strcmp(arg, "--on") == 0 || std::strcmp(arg, "--select") == 0 ||

@@ -71,39 +71,6 @@ bool replace_file(const std::string& from, const char* to) {
 #endif
 }
 
-bool write_png(std::FILE* f, const unsigned char* pixels, int width, int height, const unsigned char palette[256][3]);
-
-}  // namespace
-
-bool WRITE_PALETTE_PNG(const char* path, const unsigned char* pixels, int width, int height,
-                       const unsigned char palette[256][3]) {
-  // A chunk's length must stay below 2^31: 2 + (width + 1) * height + 5 per
-  // 65535-byte block + 4 bytes of image data.
-  if (!path || !pixels || width <= 0 || height <= 0 ||
-      (static_cast<std::uint64_t>(width) + 1) * static_cast<std::uint64_t>(height) > 2100000000u) {
-    errno = EINVAL;
-    return false;
-  }
-  init_crc_table();
-  if (special_file(path)) {
-    std::FILE* f = std::fopen(path, "wb");
-    return f && write_png(f, pixels, width, height, palette);
-  }
-  // A regular file is written beside its target under a temporary name and
-  // moved over it only when complete, so that a failed write (a full disk, a
-  // size limit) leaves neither a partial picture nor a damaged older one.
-  const std::string partial = std::string(path) + "." + std::to_string(getpid()) + ".partial";
-  std::FILE* f = std::fopen(partial.c_str(), "wb");
-  if (!f) return false;
-  if (write_png(f, pixels, width, height, palette) && replace_file(partial, path)) return true;
-  const int error = errno;
-  std::remove(partial.c_str());
-  errno = error;
-  return false;
-}
-
-namespace {
-
 // Writes the whole PNG to f and closes it; false if any write or the close
 // failed.
 bool write_png(std::FILE* f, const unsigned char* pixels, int width, int height, const unsigned char palette[256][3]) {
@@ -162,3 +129,30 @@ bool write_png(std::FILE* f, const unsigned char* pixels, int width, int height,
 }
 
 }  // namespace
+
+bool WRITE_PALETTE_PNG(const char* path, const unsigned char* pixels, int width, int height,
+                       const unsigned char palette[256][3]) {
+  // A chunk's length must stay below 2^31: 2 + (width + 1) * height + 5 per
+  // 65535-byte block + 4 bytes of image data.
+  if (!path || !pixels || width <= 0 || height <= 0 ||
+      (static_cast<std::uint64_t>(width) + 1) * static_cast<std::uint64_t>(height) > 2100000000u) {
+    errno = EINVAL;
+    return false;
+  }
+  init_crc_table();
+  if (special_file(path)) {
+    std::FILE* f = std::fopen(path, "wb");
+    return f && write_png(f, pixels, width, height, palette);
+  }
+  // A regular file is written beside its target under a temporary name and
+  // moved over it only when complete, so that a failed write (a full disk, a
+  // size limit) leaves neither a partial picture nor a damaged older one.
+  const std::string partial = std::string(path) + "." + std::to_string(getpid()) + ".partial";
+  std::FILE* f = std::fopen(partial.c_str(), "wb");
+  if (!f) return false;
+  if (write_png(f, pixels, width, height, palette) && replace_file(partial, path)) return true;
+  const int error = errno;
+  std::remove(partial.c_str());
+  errno = error;
+  return false;
+}

@@ -127,11 +127,10 @@ int clamp(int v, int high) {
 WPARAM key_code(const char* code) {
   if (std::strncmp(code, "Key", 3) == 0 && code[3] >= 'A' && code[3] <= 'Z' && code[4] == 0) return code[3];
   if (std::strncmp(code, "Digit", 5) == 0 && code[5] >= '0' && code[5] <= '9' && code[6] == 0) return code[5];
-  if (code[0] == 'F' && code[1] >= '1' && code[1] <= '9') {
-    const int n = code[2] == 0                                                         ? code[1] - '0'
-                  : code[3] == 0 && code[1] == '1' && code[2] >= '0' && code[2] <= '2' ? 10 + code[2] - '0'
-                                                                                       : 0;
-    if (n >= 1 && n <= 12) return VK_F1 + n - 1;
+  if (code[0] == 'F' && code[1] >= '1' && code[1] <= '9') {  // "F1" to "F12"
+    char* end = nullptr;
+    const long n = std::strtol(code + 1, &end, 10);
+    if (*end == 0 && n <= 12) return VK_F1 + static_cast<WPARAM>(n) - 1;
   }
   for (const named_key& k : named_keys)
     if (std::strcmp(code, k.code) == 0) return k.key;
