@@ -10,11 +10,10 @@ shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
-# matches FILE PATTERN: EMPTY means an empty file, ANY anything at all.
+# matches FILE PATTERN: EMPTY means an empty file.
 matches() {
   case $2 in
     EMPTY) [ ! -s "$1" ] ;;
-    ANY) true ;;
     *) grep -qE -e "$2" "$1" ;;
   esac
 }
@@ -41,6 +40,4 @@ expect "bellscope-frame with a bad number" 2 EMPTY "^bellscope-frame: --u 1=abc:
   "$@" "$frame" --u 1=abc "$work/a.png"
 expect "bellscope-frame with no such Gaussian" 2 EMPTY '^bellscope-frame: --sigma 5=3: there is no Gaussian 5$' \
   "$@" "$frame" --sigma 5=3 "$work/a.png"
-expect "bellscope-frame writes a picture" 0 ANY ANY "$@" "$frame" "$work/a.png"
-[ -s "$work/a.png" ] || { echo "FAIL no picture written"; failures=$((failures + 1)); }
 [ $failures -eq 0 ]
