@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "explorer.h"
+#include "frame.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <SDL.h>
 
-#include "windows.h"
+#include <windows.h>
 
 // The SDL window behind a stand-in window, or null.
 SDL_Window* STANDIN_SDL_WINDOW(HWND window);

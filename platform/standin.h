@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "windows.h"
+#include <windows.h>
 
 // A window's pixels, locked for reading or writing: rows of `pitch` bytes,
 // `bytes_per_pixel` bytes a pixel. `format` is the backend's own description

@@ -45,7 +45,7 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
   EXPECT_EQ(help.err, "");
   const answer version = run({"bellscope", "--version"});
   EXPECT_EQ(version.code, 0);
-  EXPECT_EQ(version.out, std::string("bellscope ") + bellscope_version + "\n");
+  EXPECT_EQ(version.out, std::string("bellscope ") + BELLSCOPE_VERSION + "\n");
   EXPECT_EQ(version.err, "");
 }
 

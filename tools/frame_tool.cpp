@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
       std::fputs("\n", stdout);
       std::fputs(frame_help, stdout);
       return 0;
-    case FRAME_VERSION: std::printf("bellscope-frame %s\n", bellscope_version); return 0;
+    case FRAME_VERSION: std::printf("bellscope-frame %s\n", BELLSCOPE_VERSION); return 0;
     case FRAME_BAD:
       std::fprintf(stderr, "bellscope-frame: %s\n", error);
       std::fputs(frame_usage, stderr);

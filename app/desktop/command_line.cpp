@@ -34,7 +34,7 @@ int PROGRAM_COMMAND_LINE(int argc, const char* const* argv, std::FILE* out, std:
     return 0;
   }
   if (argc == 2 && std::strcmp(arg, "--version") == 0) {
-    std::fprintf(out, "bellscope %s\n", bellscope_version);
+    std::fprintf(out, "bellscope %s\n", BELLSCOPE_VERSION);
     return 0;
   }
   // The first argument that is not understood: an extra one after --help or

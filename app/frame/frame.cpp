@@ -5,10 +5,7 @@
 
 #include "colours.h"
 #include "raster.h"
-
-#ifndef BELLSCOPE_VERSION
-#define BELLSCOPE_VERSION "dev"
-#endif
+#include "version.h"
 
 const char credit_line[] = "BELLSCOPE " BELLSCOPE_VERSION " - a classroom explorer of products of Gaussian curves";
 
