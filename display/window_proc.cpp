@@ -1,18 +1,9 @@
 // The window procedure: key and mouse messages become per-slot input state.
 #include "display.h"
 #include "key_mapping.h"
+#include "keysyms.h"
 
 namespace {
-
-// X keysyms of the modifier keys, which a build on X delivers as key codes.
-enum : WPARAM {
-  KEYSYM_SHIFT_L = 65505,
-  KEYSYM_SHIFT_R = 65506,
-  KEYSYM_CONTROL_L = 65507,
-  KEYSYM_CONTROL_R = 65508,
-  KEYSYM_ALT_L = 65513,
-  KEYSYM_ALT_R = 65514,
-};
 
 // Sets (key down) or clears (key up) the slot's modifier flag for a keysym.
 void update_modifier(int slot, WPARAM key_code, unsigned char value) {

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "keysyms.h"
 #include "sdl_bridge.h"
 #include "standin.h"
 
@@ -110,12 +111,12 @@ WPARAM STANDIN_KEY_CODE(SDL_Keycode key) {
     case SDLK_KP_PLUS: return VK_ADD;
     case SDLK_KP_MINUS: return VK_SUBTRACT;
     // Shift, Control and Alt come as X keysyms, as on an X11 build.
-    case SDLK_LSHIFT: return STANDIN_KEY_SHIFT_L;
-    case SDLK_RSHIFT: return STANDIN_KEY_SHIFT_R;
-    case SDLK_LCTRL: return STANDIN_KEY_CONTROL_L;
-    case SDLK_RCTRL: return STANDIN_KEY_CONTROL_R;
-    case SDLK_LALT: return STANDIN_KEY_ALT_L;
-    case SDLK_RALT: return STANDIN_KEY_ALT_R;
+    case SDLK_LSHIFT: return KEYSYM_SHIFT_L;
+    case SDLK_RSHIFT: return KEYSYM_SHIFT_R;
+    case SDLK_LCTRL: return KEYSYM_CONTROL_L;
+    case SDLK_RCTRL: return KEYSYM_CONTROL_R;
+    case SDLK_LALT: return KEYSYM_ALT_L;
+    case SDLK_RALT: return KEYSYM_ALT_R;
     default: return 0;
   }
 }

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "display_fixture.h"
+#include "keysyms.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ TEST_F(Keys, EveryMappedKey) {
       {VK_SHIFT, {}},
       {VK_CONTROL, {}},
       {VK_MENU, {}},
-      {65505, {}},
+      {KEYSYM_SHIFT_L, {}},
       {0xBA, {}},
   };
   for (const key_case& c : cases) {
@@ -160,7 +161,8 @@ TEST_F(Keys, CloseRequestBecomesEscInThePolledSlot) {
 }
 
 TEST_F(Keys, ModifierKeysymsSetAndClearTheirFlags) {
-  const WPARAM keysyms[3][2] = {{65505, 65506}, {65507, 65508}, {65513, 65514}};
+  const WPARAM keysyms[3][2] = {
+      {KEYSYM_SHIFT_L, KEYSYM_SHIFT_R}, {KEYSYM_CONTROL_L, KEYSYM_CONTROL_R}, {KEYSYM_ALT_L, KEYSYM_ALT_R}};
   unsigned char* flags[3] = {shift_flag, control_flag, alt_flag};
   for (int m = 0; m < 3; ++m)
     for (WPARAM sym : keysyms[m]) {
@@ -172,7 +174,7 @@ TEST_F(Keys, ModifierKeysymsSetAndClearTheirFlags) {
       EXPECT_EQ(flags[m][0], 0) << sym;
     }
   // Letters are upper case whether or not Shift is down.
-  press(65505);
+  press(KEYSYM_SHIFT_L);
   press('K');
   KEY_WAITING(0);
   EXPECT_EQ(drain(), (std::vector<int>{'K'}));

@@ -6,6 +6,7 @@
 
 #include "display_fixture.h"
 #include "explorer.h"
+#include "keysyms.h"
 
 namespace {
 
@@ -136,12 +137,12 @@ TEST_F(Explorer, HeldRightWithAutoRepeatAndShift) {
   EXPLORER_PASS(&e);  // no repeat arrived: no step
   EXPECT_EQ(g(1).u, 104);
   post(WM_KEYUP, VK_RIGHT, static_cast<LPARAM>(0xC0000001u));
-  post(WM_KEYDOWN, 65505, 1);  // Shift as an X keysym
+  post(WM_KEYDOWN, KEYSYM_SHIFT_L, 1);  // Shift as an X keysym
   tap(VK_RIGHT);
   EXPECT_EQ(g(1).u, 114);
   tap(VK_LEFT);
   EXPECT_EQ(g(1).u, 104);
-  post(WM_KEYUP, 65505, 1);
+  post(WM_KEYUP, KEYSYM_SHIFT_L, 1);
   tap(VK_LEFT);
   EXPECT_EQ(g(1).u, 103);
 }

@@ -4,6 +4,7 @@
 
 #include "display_fixture.h"
 #include "key_mapping.h"
+#include "keysyms.h"
 #include "sdl_bridge.h"
 
 namespace {
@@ -130,13 +131,36 @@ TEST(SdlKeyCodes, MappingTable) {
   const struct {
     SDL_Keycode sym;
     WPARAM code;
-  } table[] = {
-      {SDLK_TAB, 9},       {SDLK_RETURN, 13},    {SDLK_KP_ENTER, 13},  {SDLK_ESCAPE, 27},    {SDLK_SPACE, 32},
-      {SDLK_0, 48},        {SDLK_9, 57},         {SDLK_a, 65},         {SDLK_z, 90},         {SDLK_PAGEUP, 33},
-      {SDLK_PAGEDOWN, 34}, {SDLK_END, 35},       {SDLK_HOME, 36},      {SDLK_LEFT, 37},      {SDLK_UP, 38},
-      {SDLK_RIGHT, 39},    {SDLK_DOWN, 40},      {SDLK_KP_PLUS, 107},  {SDLK_KP_MINUS, 109}, {SDLK_F1, 112},
-      {SDLK_F12, 123},     {SDLK_LSHIFT, 65505}, {SDLK_RSHIFT, 65506}, {SDLK_LCTRL, 65507},  {SDLK_RCTRL, 65508},
-      {SDLK_LALT, 65513},  {SDLK_RALT, 65514},   {SDLK_SEMICOLON, 0},  {SDLK_KP_1, 0},       {SDLK_EQUALS, 0}};
+  } table[] = {{SDLK_TAB, 9},
+               {SDLK_RETURN, 13},
+               {SDLK_KP_ENTER, 13},
+               {SDLK_ESCAPE, 27},
+               {SDLK_SPACE, 32},
+               {SDLK_0, 48},
+               {SDLK_9, 57},
+               {SDLK_a, 65},
+               {SDLK_z, 90},
+               {SDLK_PAGEUP, 33},
+               {SDLK_PAGEDOWN, 34},
+               {SDLK_END, 35},
+               {SDLK_HOME, 36},
+               {SDLK_LEFT, 37},
+               {SDLK_UP, 38},
+               {SDLK_RIGHT, 39},
+               {SDLK_DOWN, 40},
+               {SDLK_KP_PLUS, 107},
+               {SDLK_KP_MINUS, 109},
+               {SDLK_F1, 112},
+               {SDLK_F12, 123},
+               {SDLK_LSHIFT, KEYSYM_SHIFT_L},
+               {SDLK_RSHIFT, KEYSYM_SHIFT_R},
+               {SDLK_LCTRL, KEYSYM_CONTROL_L},
+               {SDLK_RCTRL, KEYSYM_CONTROL_R},
+               {SDLK_LALT, KEYSYM_ALT_L},
+               {SDLK_RALT, KEYSYM_ALT_R},
+               {SDLK_SEMICOLON, 0},
+               {SDLK_KP_1, 0},
+               {SDLK_EQUALS, 0}};
   for (auto& t : table) {
     EXPECT_EQ(STANDIN_KEY_CODE(t.sym), t.code) << t.sym;
     if (t.code == 0) {

@@ -8,6 +8,7 @@
 
 #include "display_fixture.h"
 #include "explorer.h"
+#include "keysyms.h"
 
 #if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
 #include <malloc.h>
@@ -26,8 +27,8 @@ TEST(Soak, RandomInputForThousandsOfPasses) {
   SetCursorPos(1279, 799);  // only injected mouse messages
 #endif
   HWND w = window_handle[0];
-  const WPARAM keys[] = {VK_RETURN, VK_F1,   VK_F1 + 1, VK_F1 + 2, VK_F1 + 3, VK_UP, VK_DOWN, VK_LEFT,
-                         VK_RIGHT,  VK_HOME, VK_F12,    'A',       VK_SPACE,  65505, 65506,   VK_BACK};
+  const WPARAM keys[] = {VK_RETURN, VK_F1,   VK_F1 + 1, VK_F1 + 2, VK_F1 + 3, VK_UP,          VK_DOWN,        VK_LEFT,
+                         VK_RIGHT,  VK_HOME, VK_F12,    'A',       VK_SPACE,  KEYSYM_SHIFT_L, KEYSYM_SHIFT_R, VK_BACK};
   std::mt19937 rng(8);
   EXPLORER_PASS(&e);
 #ifdef BELLSCOPE_COUNT_HEAP

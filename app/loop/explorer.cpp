@@ -9,17 +9,7 @@ namespace {
 
 const int SLOT = 0;
 
-enum {
-  KEY_EXTENDED = 0,
-  KEY_ENTER = 13,
-  KEY_ESC = 27,
-  KEY_F1 = 59,
-  KEY_F4 = 62,
-  KEY_UP = 72,
-  KEY_LEFT = 75,
-  KEY_RIGHT = 77,
-  KEY_DOWN = 80,
-};
+const int KEY_F4 = KEY_F1 + 3;
 
 gaussian& selected(explorer* e) {
   return e->set.g[e->set.selected - 1];

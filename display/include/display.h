@@ -16,6 +16,33 @@
 
 enum { DISPLAY_SLOTS = 32, PALETTE_ENTRIES = 256, KEY_INDICES = 500 };
 
+// Key codes as GET_KEY returns them. A plain key is its own code; an extended
+// key is KEY_EXTENDED followed by its console scan code, and its key index in
+// the key tables is EXTENDED_KEY_INDEX plus that code (F12 excepted: its
+// index is 222 and its code -122).
+enum {
+  KEY_EXTENDED = 0,
+  KEY_NONE = 1,
+  KEY_TAB = 9,
+  KEY_ENTER = 13,
+  KEY_ESC = 27,
+  KEY_SPACE = 32,
+  KEY_KEYPAD_PLUS = 10,
+  KEY_KEYPAD_MINUS = 11,
+  KEY_F1 = 59,  // F1-F10 are 59-68
+  KEY_F11 = 69,
+  KEY_HOME = 71,
+  KEY_UP = 72,
+  KEY_PAGE_UP = 73,
+  KEY_LEFT = 75,
+  KEY_RIGHT = 77,
+  KEY_END = 79,
+  KEY_DOWN = 80,
+  KEY_PAGE_DOWN = 81,
+  KEY_F12 = -122,
+  EXTENDED_KEY_INDEX = 200,
+};
+
 // ---- Windows, palettes and presentation (windows.cpp, palettes.cpp) ----
 // Every operation here first initialises the library if that has not
 // happened yet.

@@ -8,9 +8,8 @@
 //
 // Names, types, messages and virtual-key values follow Windows, with one
 // exception: the Shift, Control and Alt keys arrive in WM_KEYDOWN and
-// WM_KEYUP as the X keysyms 65505-65508, 65513 and 65514 (left and right
-// Shift, left and right Control, left and right Alt), as on an X11 build,
-// never as VK_SHIFT, VK_CONTROL or VK_MENU.
+// WM_KEYUP as the X keysyms of an X11 build (keysyms.h), never as VK_SHIFT,
+// VK_CONTROL or VK_MENU.
 #ifndef BELLSCOPE_PLATFORM_WINDOWS_H
 #define BELLSCOPE_PLATFORM_WINDOWS_H
 
@@ -134,14 +133,6 @@ struct BITMAPINFO {
 #define VK_SUBTRACT 0x6D
 #define VK_F1 0x70
 #define VK_F12 0x7B
-
-// The modifier keys as the stand-in delivers them: X keysyms, not VK_ codes.
-#define STANDIN_KEY_SHIFT_L 65505
-#define STANDIN_KEY_SHIFT_R 65506
-#define STANDIN_KEY_CONTROL_L 65507
-#define STANDIN_KEY_CONTROL_R 65508
-#define STANDIN_KEY_ALT_L 65513
-#define STANDIN_KEY_ALT_R 65514
 
 // Styles and flags.
 #define CS_CLASSDC 0x0040

@@ -8,6 +8,7 @@
 #include "explorer.h"
 #include "fresh_display.h"
 #include "fuzz_input.h"
+#include "keysyms.h"
 
 namespace {
 
@@ -16,9 +17,9 @@ explorer program;
 
 const UINT messages[] = {WM_KEYDOWN,   WM_KEYUP, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
                          WM_RBUTTONUP, WM_CLOSE, WM_PAINT,     WM_CREATE,      WM_QUIT,      0x0400};
-const WPARAM keys[] = {VK_RETURN, VK_ESCAPE, VK_LEFT,   VK_RIGHT, VK_UP,   VK_DOWN, VK_F1,
-                       VK_F1 + 1, VK_F1 + 2, VK_F1 + 3, VK_F12,   VK_HOME, 'A',     '9',
-                       VK_TAB,    VK_SPACE,  65505,     65506,    65507,   65513};
+const WPARAM keys[] = {VK_RETURN,      VK_ESCAPE,      VK_LEFT,          VK_RIGHT,    VK_UP, VK_DOWN, VK_F1,  VK_F1 + 1,
+                       VK_F1 + 2,      VK_F1 + 3,      VK_F12,           VK_HOME,     'A',   '9',     VK_TAB, VK_SPACE,
+                       KEYSYM_SHIFT_L, KEYSYM_SHIFT_R, KEYSYM_CONTROL_L, KEYSYM_ALT_L};
 
 void fresh_start() {
   FRESH_DISPLAY();

@@ -13,6 +13,7 @@
 #include "display.h"
 #include "explorer.h"
 #include "fresh_display.h"
+#include "keysyms.h"
 
 namespace {
 
@@ -23,9 +24,17 @@ struct key_name {
 
 // Browser key names of the keys the scenarios use, as the platform delivers them.
 const key_name keys[] = {
-    {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE},  {"ArrowLeft", VK_LEFT}, {"ArrowRight", VK_RIGHT},
-    {"ArrowUp", VK_UP},   {"ArrowDown", VK_DOWN}, {"F1", VK_F1},          {"F2", VK_F1 + 1},
-    {"F3", VK_F1 + 2},    {"F4", VK_F1 + 3},      {"Shift", 65505},
+    {"Enter", VK_RETURN},
+    {"Escape", VK_ESCAPE},
+    {"ArrowLeft", VK_LEFT},
+    {"ArrowRight", VK_RIGHT},
+    {"ArrowUp", VK_UP},
+    {"ArrowDown", VK_DOWN},
+    {"F1", VK_F1},
+    {"F2", VK_F1 + 1},
+    {"F3", VK_F1 + 2},
+    {"F4", VK_F1 + 3},
+    {"Shift", KEYSYM_SHIFT_L},
 };
 
 WPARAM key_code(const char* name) {
