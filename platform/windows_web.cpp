@@ -1,8 +1,8 @@
 // The browser backend of the Windows API stand-in, over Emscripten's html5.h.
 // Every window has a 32-bit RGBA pixel buffer; the window shown last owns the
-// page's <canvas id="canvas">, whose backing store is the window's client
-// size and which is shown at the largest whole-number scale that fits the
-// browser window. Keys are taken at page level; mouse and touch input on the
+// canvas the page hands over as Module.canvas, whose backing store is the
+// window's client size and which is shown at the largest whole-number scale
+// that fits the browser window. Keys are taken at page level; mouse and touch input on the
 // canvas becomes mouse messages in image columns and rows at any scale.
 //
 // The browser calls the program once per animation frame, so nothing here
@@ -12,14 +12,18 @@
 #include <emscripten/html5.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "keysyms.h"
 #include "standin.h"
 
 namespace {
 
-const char CANVAS[] = "#canvas";
+// html5.h's name for the page's canvas: the element in Module.canvas, made a
+// special event target when the backend starts.
+const char CANVAS[] = "!canvas";
 
 struct web_window {
   std::uint32_t* pixels;  // RGBA bytes in memory order, width*height
@@ -55,17 +59,42 @@ const named_key named_keys[] = {
     {"Delete", VK_DELETE},
     {"NumpadAdd", VK_ADD},
     {"NumpadSubtract", VK_SUBTRACT},
-    {"ShiftLeft", STANDIN_KEY_SHIFT_L},
-    {"ShiftRight", STANDIN_KEY_SHIFT_R},
-    {"ControlLeft", STANDIN_KEY_CONTROL_L},
-    {"ControlRight", STANDIN_KEY_CONTROL_R},
-    {"AltLeft", STANDIN_KEY_ALT_L},
-    {"AltRight", STANDIN_KEY_ALT_R},
+    {"ShiftLeft", KEYSYM_SHIFT_L},
+    {"ShiftRight", KEYSYM_SHIFT_R},
+    {"ControlLeft", KEYSYM_CONTROL_L},
+    {"ControlRight", KEYSYM_CONTROL_R},
+    {"AltLeft", KEYSYM_ALT_L},
+    {"AltRight", KEYSYM_ALT_R},
 };
+
+// Takes the canvas the page hands over as Module.canvas: it becomes html5.h's
+// "!canvas", and touches on it are cancelled where the browser lets them be
+// (so no scrolling, zooming or emulated mouse events follow a finger), but
+// never where it does not, which the browser reports as an error. Returns 0
+// when the page gives no canvas.
+EM_JS(int, canvas_attach, (), {
+  var canvas = Module['canvas'];
+  if (!canvas || typeof canvas.getContext != 'function') return 0;
+  specialHTMLTargets['!canvas'] = canvas;
+  if (!canvas.bellscopeTouch) {
+    canvas.bellscopeTouch = true;
+    var cancel = function(e) {
+      if (e.cancelable) e.preventDefault();
+    };
+    [ 'touchstart', 'touchmove', 'touchend' ].forEach(
+        function(type) { canvas.addEventListener(type, cancel, {passive : false}); });
+  }
+  return 1;
+});
+
+// Tells the page, in words, why the program cannot start.
+EM_JS(void, start_failed, (const char* reason), {
+  if (Module['onBellscopeFailed']) Module['onBellscopeFailed'](UTF8ToString(reason));
+});
 
 // Copies a window's pixels onto the canvas.
 EM_JS(void, canvas_put, (const void* pixels, int width, int height), {
-  var canvas = document.getElementById('canvas');
+  var canvas = Module['canvas'];
   if (!canvas) return;
   var context = canvas.getContext('2d', {alpha : false});
   var image = Module['bellscopeImage'];
@@ -80,7 +109,7 @@ EM_JS(void, canvas_put, (const void* pixels, int width, int height), {
 // Gives the canvas a backing store of exactly width x height and shows it at
 // the largest whole-number scale, at least 1, that fits the browser window.
 EM_JS(void, canvas_fit, (int width, int height), {
-  var canvas = document.getElementById('canvas');
+  var canvas = Module['canvas'];
   if (!canvas || width <= 0 || height <= 0) return;
   if (canvas.width != width) canvas.width = width;
   if (canvas.height != height) canvas.height = height;
@@ -148,10 +177,10 @@ bool suppress_browser_action(const EmscriptenKeyboardEvent* e, WPARAM key) {
     case VK_F1 + 4:   // F5
     case VK_F1 + 10:  // F11
     case VK_F12:
-    case STANDIN_KEY_CONTROL_L:
-    case STANDIN_KEY_CONTROL_R:
-    case STANDIN_KEY_ALT_L:
-    case STANDIN_KEY_ALT_R: return false;
+    case KEYSYM_CONTROL_L:
+    case KEYSYM_CONTROL_R:
+    case KEYSYM_ALT_L:
+    case KEYSYM_ALT_R: return false;
     default: return true;
   }
 }
@@ -161,7 +190,7 @@ EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* e, void*) {
   HWND w = canvas_window();
   if (key == 0 || !w) return EM_FALSE;  // unknown keys keep their browser meaning
   const bool down = type == EMSCRIPTEN_EVENT_KEYDOWN;
-  if (key == STANDIN_KEY_SHIFT_L || key == STANDIN_KEY_SHIFT_R) shift_down[key - STANDIN_KEY_SHIFT_L] = down;
+  if (key == KEYSYM_SHIFT_L || key == KEYSYM_SHIFT_R) shift_down[key - KEYSYM_SHIFT_L] = down;
   DWORD lparam = 1u;
   if (e->repeat) lparam |= 1u << 30;  // previous key state: down
   if (!down) lparam |= 3u << 30;
@@ -174,7 +203,7 @@ EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* e, void*) {
 EM_BOOL on_blur(int, const EmscriptenFocusEvent*, void*) {
   HWND w = canvas_window();
   for (int i = 0; i < 2; ++i)
-    if (shift_down[i] && w) STANDIN_POST(w, WM_KEYUP, STANDIN_KEY_SHIFT_L + i, static_cast<LPARAM>(1u | 3u << 30));
+    if (shift_down[i] && w) STANDIN_POST(w, WM_KEYUP, KEYSYM_SHIFT_L + i, static_cast<LPARAM>(1u | 3u << 30));
   shift_down[0] = shift_down[1] = false;
   return EM_FALSE;
 }
@@ -277,7 +306,7 @@ EM_BOOL on_touch(int type, const EmscriptenTouchEvent* e, void*) {
   }
   last_x = x;
   last_y = y;
-  return EM_TRUE;  // no scrolling, zooming or emulated mouse events
+  return EM_FALSE;  // cancelled, where it can be, by canvas_attach's listener
 }
 
 EM_BOOL on_resize(int, const EmscriptenUiEvent*, void*) {
@@ -288,18 +317,29 @@ EM_BOOL on_resize(int, const EmscriptenUiEvent*, void*) {
 }  // namespace
 
 bool BACKEND_START() {
+  if (!canvas_attach()) {
+    start_failed("this page has no canvas to draw the picture on.");
+    return false;
+  }
   const char* page = EMSCRIPTEN_EVENT_TARGET_WINDOW;
-  emscripten_set_keydown_callback(page, nullptr, EM_TRUE, on_key);
-  emscripten_set_keyup_callback(page, nullptr, EM_TRUE, on_key);
-  emscripten_set_blur_callback(page, nullptr, EM_TRUE, on_blur);
-  emscripten_set_mousedown_callback(CANVAS, nullptr, EM_TRUE, on_canvas_mouse);
-  emscripten_set_mousemove_callback(CANVAS, nullptr, EM_TRUE, on_canvas_mouse);
-  emscripten_set_mouseup_callback(page, nullptr, EM_TRUE, on_mouse_up);
-  emscripten_set_touchstart_callback(CANVAS, nullptr, EM_TRUE, on_touch);
-  emscripten_set_touchmove_callback(CANVAS, nullptr, EM_TRUE, on_touch);
-  emscripten_set_touchend_callback(CANVAS, nullptr, EM_TRUE, on_touch);
-  emscripten_set_touchcancel_callback(CANVAS, nullptr, EM_TRUE, on_touch);
-  emscripten_set_resize_callback(page, nullptr, EM_TRUE, on_resize);
+  const EMSCRIPTEN_RESULT results[] = {
+      emscripten_set_keydown_callback(page, nullptr, EM_TRUE, on_key),
+      emscripten_set_keyup_callback(page, nullptr, EM_TRUE, on_key),
+      emscripten_set_blur_callback(page, nullptr, EM_TRUE, on_blur),
+      emscripten_set_mousedown_callback(CANVAS, nullptr, EM_TRUE, on_canvas_mouse),
+      emscripten_set_mousemove_callback(CANVAS, nullptr, EM_TRUE, on_canvas_mouse),
+      emscripten_set_mouseup_callback(page, nullptr, EM_TRUE, on_mouse_up),
+      emscripten_set_touchstart_callback(CANVAS, nullptr, EM_TRUE, on_touch),
+      emscripten_set_touchmove_callback(CANVAS, nullptr, EM_TRUE, on_touch),
+      emscripten_set_touchend_callback(CANVAS, nullptr, EM_TRUE, on_touch),
+      emscripten_set_touchcancel_callback(CANVAS, nullptr, EM_TRUE, on_touch),
+      emscripten_set_resize_callback(page, nullptr, EM_TRUE, on_resize),
+  };
+  for (EMSCRIPTEN_RESULT r : results)
+    if (r != EMSCRIPTEN_RESULT_SUCCESS) {
+      start_failed("the browser would not pass the keyboard, mouse and touch input to it.");
+      return false;
+    }
   return true;
 }
 
@@ -360,9 +400,13 @@ void BACKEND_GET_RGB(const standin_surface&, std::uint32_t pixel, BYTE* red, BYT
 // Input callbacks have posted their messages already.
 void BACKEND_PUMP() {}
 
-// The browser cannot be made to wait; the program asks for messages only
-// after PeekMessageA has found one, so this is never reached while empty.
-void BACKEND_WAIT(int) {}
+// The browser cannot be made to wait: a wait here would freeze the tab. The
+// program asks for messages only after PeekMessageA has found one, so this
+// is never reached; if it ever is, stop loudly rather than spin.
+void BACKEND_WAIT(int) {
+  std::fputs("INTERNAL ERROR: GetMessageA would wait in the browser\n", stderr);
+  std::abort();
+}
 
 DWORD BACKEND_TICKS() {
   const double now = emscripten_get_now();

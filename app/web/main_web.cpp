@@ -20,6 +20,18 @@ EM_JS(void, page_ended, (), {
   if (Module['onBellscopeEnded']) Module['onBellscopeEnded']();
 });
 
+// Tells the page, in words, why the program cannot start (the page's
+// Module.onBellscopeFailed); the same line goes to standard output.
+EM_JS(void, page_failed, (const char* reason), {
+  if (Module['onBellscopeFailed']) Module['onBellscopeFailed'](UTF8ToString(reason));
+});
+
+int fail(const char* line, const char* reason) {
+  std::printf("%s\n", line);
+  page_failed(reason);
+  return 1;
+}
+
 void pass() {
   EXPLORER_PASS(&program);
   if (!program.quit) return;
@@ -42,15 +54,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESTART() {
 
 int main() {
   screen_image = static_cast<unsigned char*>(std::malloc(SCREEN_WIDTH * SCREEN_HEIGHT));
-  if (!screen_image) {
-    std::printf("ERROR mallocing screen_image\n");
-    return 1;
-  }
+  if (!screen_image) return fail("ERROR mallocing screen_image", "there is not enough memory for its picture.");
   EXPLORER_START(&program, screen_image);
-  if (!window_handle[0]) {
-    std::printf("ERROR opening window\n");
-    return 1;
-  }
+  if (!window_handle[0]) return fail("ERROR opening window", "it could not open its picture on this page.");
   emscripten_set_main_loop(pass, 0, 1);  // 0: at the browser's animation frame rate
   return 0;
 }

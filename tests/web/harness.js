@@ -70,6 +70,7 @@ async function openPage(browser, url, viewport, options = {}) {
   const page = await context.newPage();
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));
+  page.on('console', (m) => { if (m.type() === 'error') page.errors.push(m.text()); });
   await page.goto(url);
   await page.waitForFunction(() => document.getElementById('status').hidden);
   await frames(page);
@@ -139,7 +140,64 @@ async function play(page, commands) {
   return differences;
 }
 
+// A touch through the DevTools protocol at image points [[x, y, id], ...].
+async function touch(page, cdp, type, points) {
+  const touchPoints = [];
+  for (const [x, y, id] of points) {
+    const [px, py] = await pagePoint(page, x, y);
+    touchPoints.push({ x: px, y: py, id });
+  }
+  await cdp.send('Input.dispatchTouchEvent', { type, touchPoints });
+}
+
+// A small seeded generator, so that a failing run can be replayed.
+function generator(seed) {
+  let state = seed >>> 0 || 1;
+  return (n) => {
+    state ^= state << 13; state >>>= 0;
+    state ^= state >>> 17;
+    state ^= state << 5; state >>>= 0;
+    return state % n;
+  };
+}
+
+const RANDOM_KEYS = ['F1', 'F2', 'F3', 'F4', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Enter', 'Shift',
+  'Space', 'KeyA', 'Tab', 'PageDown'];
+
+// Random keys, mouse buttons, touches of one to three fingers anywhere
+// (also off the canvas) and resizes, for the given time; no Esc.
+async function randomInput(page, seconds, seed) {
+  const next = generator(seed);
+  const cdp = await page.context().newCDPSession(page);
+  const point = () => [next(WIDTH + 200) - 100, next(HEIGHT + 200) - 100];
+  const end = Date.now() + seconds * 1000;
+  let fingers = 0;
+  while (Date.now() < end) {
+    const what = next(10);
+    if (what < 3) await page.keyboard.press(RANDOM_KEYS[next(RANDOM_KEYS.length)]);
+    else if (what < 5) {
+      await page.mouse.move(...await pagePoint(page, ...point()));
+      const button = next(2) ? 'left' : 'right';
+      await page.mouse.down({ button });
+      await page.mouse.move(...await pagePoint(page, ...point()), { steps: 3 });
+      await page.mouse.up({ button });
+    } else if (what < 9) {
+      const count = fingers ? fingers : 1 + next(3);
+      const points = [];
+      for (let id = 0; id < count; ++id) points.push([...point(), id]);
+      const type = fingers === 0 ? 'touchStart' : next(3) ? 'touchMove' : 'touchEnd';
+      await touch(page, cdp, type, type === 'touchEnd' ? [] : points);
+      fingers = type === 'touchEnd' ? 0 : count;
+    } else {
+      await page.setViewportSize({ width: 320 + next(1600), height: 300 + next(900) });
+    }
+    await frames(page, 1);
+  }
+  if (fingers) await touch(page, cdp, 'touchEnd', []);
+  await frames(page);
+}
+
 module.exports = {
   WIDTH, HEIGHT, webBuild, singleFileUrl, launch, serve, scenarios, frames, openPage,
-  canvasBox, pagePoint, frameDifference, play,
+  canvasBox, pagePoint, frameDifference, play, touch, randomInput,
 };

@@ -85,12 +85,7 @@ describe('touch', () => {
     const page = await h.openPage(browser, site.url, SCALE_2, { hasTouch: true });
     const cdp = await page.context().newCDPSession(page);
     const touch = async (type, points) => {
-      const touchPoints = [];
-      for (const [x, y, id] of points) {
-        const [px, py] = await h.pagePoint(page, x, y);
-        touchPoints.push({ x: px, y: py, id });
-      }
-      await cdp.send('Input.dispatchTouchEvent', { type, touchPoints });
+      await h.touch(page, cdp, type, points);
       await h.frames(page);
     };
     await touch('touchStart', [[400, 200, 1]]);
@@ -157,7 +152,28 @@ describe('keys', () => {
   });
 });
 
+describe('random input', () => {
+  it('leaves no error in the console', async () => {
+    const seconds = Number(process.env.RANDOM_SECONDS || 20);
+    const seed = Number(process.env.RANDOM_SEED || Date.now() % 100000);
+    const page = await h.openPage(browser, site.url, SCALE_1, { hasTouch: true });
+    await h.randomInput(page, seconds, seed);
+    assert.deepEqual(page.errors, [], `seed ${seed}`);
+  });
+});
+
 describe('failures are said in words', () => {
+  it('a page without its canvas', async () => {
+    const context = await browser.newContext({ viewport: SCALE_1 });
+    const page = await context.newPage();
+    await page.route(site.url, async (route) => {
+      const body = (await (await route.fetch()).text()).replace(/<canvas[^>]*><\/canvas>/, '');
+      await route.fulfill({ status: 200, contentType: 'text/html', body });
+    });
+    await page.goto(site.url);
+    await page.getByText('BELLSCOPE could not start: this page has no canvas to draw the picture on.').waitFor();
+  });
+
   it('a corrupt bellscope.wasm', async () => {
     const context = await browser.newContext({ viewport: SCALE_1 });
     const page = await context.newPage();
