@@ -1,9 +1,9 @@
 // The browser backend of the Windows API stand-in, over Emscripten's html5.h.
 // Every window has a 32-bit RGBA pixel buffer; the window shown last owns the
 // canvas the page hands over as Module.canvas, whose backing store is the
-// window's client size and which is shown at the largest whole-number scale
-// that fits the browser window. Keys are taken at page level; mouse and touch input on the
-// canvas becomes mouse messages in image columns and rows at any scale.
+// window's client size and which the page lays out at the size it chooses.
+// Keys are taken at page level; mouse and touch input on the canvas becomes
+// mouse messages in image columns and rows at any scale.
 //
 // The browser calls the program once per animation frame, so nothing here
 // waits: input callbacks post their messages as the browser delivers them,
@@ -106,16 +106,15 @@ EM_JS(void, canvas_put, (const void* pixels, int width, int height), {
   context.putImageData(image, 0, 0);
 });
 
-// Gives the canvas a backing store of exactly width x height and shows it at
-// the largest whole-number scale, at least 1, that fits the browser window.
+// Gives the canvas a backing store of exactly width x height and lets the
+// page lay it out (Module.onBellscopeCanvas): the page decides the size it is
+// shown at, and input maps to image pixels at any size.
 EM_JS(void, canvas_fit, (int width, int height), {
   var canvas = Module['canvas'];
   if (!canvas || width <= 0 || height <= 0) return;
   if (canvas.width != width) canvas.width = width;
   if (canvas.height != height) canvas.height = height;
-  var scale = Math.max(1, Math.floor(Math.min(window.innerWidth / width, window.innerHeight / height)));
-  canvas.style.width = (width * scale) + 'px';
-  canvas.style.height = (height * scale) + 'px';
+  if (Module['onBellscopeCanvas']) Module['onBellscopeCanvas']();
 });
 
 EM_JS(void, page_title, (const char* title), {
@@ -309,11 +308,6 @@ EM_BOOL on_touch(int type, const EmscriptenTouchEvent* e, void*) {
   return EM_FALSE;  // cancelled, where it can be, by canvas_attach's listener
 }
 
-EM_BOOL on_resize(int, const EmscriptenUiEvent*, void*) {
-  if (on_canvas) canvas_fit(on_canvas->width, on_canvas->height);
-  return EM_FALSE;
-}
-
 }  // namespace
 
 bool BACKEND_START() {
@@ -333,7 +327,6 @@ bool BACKEND_START() {
       emscripten_set_touchmove_callback(CANVAS, nullptr, EM_TRUE, on_touch),
       emscripten_set_touchend_callback(CANVAS, nullptr, EM_TRUE, on_touch),
       emscripten_set_touchcancel_callback(CANVAS, nullptr, EM_TRUE, on_touch),
-      emscripten_set_resize_callback(page, nullptr, EM_TRUE, on_resize),
   };
   for (EMSCRIPTEN_RESULT r : results)
     if (r != EMSCRIPTEN_RESULT_SUCCESS) {

@@ -4,5 +4,5 @@
 # Debian's chromium: playwright downloads none.
 set -euo pipefail
 cd "$(dirname "$0")/../tests/web"
-[ -f node_modules/playwright-core/package.json ] && exit 0
+[ -f node_modules/playwright-core/package.json ] && [ -f node_modules/axe-core/axe.min.js ] && exit 0
 PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error

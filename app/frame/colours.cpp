@@ -8,6 +8,17 @@ const palette_colour colour_scheme[SCHEME_ENTRIES] = {
     {COLOUR_GAUSSIAN_4, 0, 255, 0},    // green
 };
 
+// Each at least 4.5:1 against black, and every two of them and the white of
+// the product at least 25 apart (CIE76) in normal vision and as protanopes,
+// deuteranopes and tritanopes see them; the browser tests check the figures.
+const palette_colour colour_blind_scheme[SCHEME_ENTRIES] = {
+    {COLOUR_GAUSSIAN_1, 94, 125, 243},   // blue
+    {COLOUR_GAUSSIAN_2, 235, 27, 131},   // raspberry
+    {COLOUR_SPARE, 255, 40, 255},        // pink, unused in the frame
+    {COLOUR_GAUSSIAN_3, 177, 108, 0},    // amber
+    {COLOUR_GAUSSIAN_4, 142, 255, 144},  // light green
+};
+
 int GAUSSIAN_COLOUR(int k) {
   static const int colours[4] = {COLOUR_GAUSSIAN_1, COLOUR_GAUSSIAN_2, COLOUR_GAUSSIAN_3, COLOUR_GAUSSIAN_4};
   return k >= 1 && k <= 4 ? colours[k - 1] : COLOUR_COMBINED;

@@ -24,6 +24,10 @@ struct palette_colour {
 // index keeps the grey ramp (index i shows as i, i, i).
 extern const palette_colour colour_scheme[SCHEME_ENTRIES];
 
+// The same entries in colours that stay apart for colour-blind eyes, which
+// the web page offers as a choice.
+extern const palette_colour colour_blind_scheme[SCHEME_ENTRIES];
+
 // Colour of Gaussian k (1..4).
 int GAUSSIAN_COLOUR(int k);
 
