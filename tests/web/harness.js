@@ -113,11 +113,16 @@ async function canvasBox(page) {
   });
 }
 
-// The page position of the middle of image pixel (x, y).
+// A page position inside image pixel (x, y): a whole CSS pixel where one
+// falls inside it (the browser reports whole pixels), else its middle.
 async function pagePoint(page, x, y) {
   const box = await canvasBox(page);
   const scale = box.width / WIDTH;
-  return [box.left + (x + 0.5) * scale, box.top + (y + 0.5) * scale];
+  const at = (start, i) => {
+    const whole = Math.ceil(start + i * scale);
+    return whole < start + (i + 1) * scale ? whole : start + (i + 0.5) * scale;
+  };
+  return [at(box.left, x), at(box.top, y)];
 }
 
 // Plays a scenario with real input events; returns the frames that differ.
@@ -165,16 +170,35 @@ const RANDOM_KEYS = ['F1', 'F2', 'F3', 'F4', 'ArrowLeft', 'ArrowRight', 'ArrowUp
   'Space', 'KeyA', 'Tab', 'PageDown'];
 
 // Random keys, mouse buttons, touches of one to three fingers anywhere
-// (also off the canvas) and resizes, for the given time; no Esc.
-async function randomInput(page, seconds, seed) {
+// (also off the canvas) and resizes, for the given time; no Esc. With
+// controls, also presses of the page's buttons, by mouse or finger, held for
+// up to a second, some while a drag on the canvas is under way.
+async function randomInput(page, seconds, seed, { controls = false } = {}) {
   const next = generator(seed);
   const cdp = await page.context().newCDPSession(page);
   const point = () => [next(WIDTH + 200) - 100, next(HEIGHT + 200) - 100];
   const end = Date.now() + seconds * 1000;
   let fingers = 0;
   while (Date.now() < end) {
-    const what = next(10);
-    if (what < 3) await page.keyboard.press(RANDOM_KEYS[next(RANDOM_KEYS.length)]);
+    const what = next(controls ? 12 : 10);
+    if (what >= 10) {
+      const buttons = await page.locator('#panel button[data-control]').all();
+      const box = await buttons[next(buttons.length)].boundingBox();
+      if (box && fingers === 0) {
+        const at = { x: box.x + next(Math.max(1, Math.floor(box.width))), y: box.y + next(Math.max(1, Math.floor(box.height))) };
+        const held = next(1000);
+        if (next(2)) {
+          await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ ...at, id: 9 }] });
+          await page.waitForTimeout(held);
+          await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+        } else {
+          await page.mouse.move(at.x, at.y);
+          await page.mouse.down();
+          await page.waitForTimeout(held);
+          await page.mouse.up();
+        }
+      }
+    } else if (what < 3) await page.keyboard.press(RANDOM_KEYS[next(RANDOM_KEYS.length)]);
     else if (what < 5) {
       await page.mouse.move(...await pagePoint(page, ...point()));
       const button = next(2) ? 'left' : 'right';

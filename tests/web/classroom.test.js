@@ -1,0 +1,282 @@
+// The page as a classroom tool, in headless Chromium with the devices of a
+// classroom emulated: it fits every screen crisply, its controls act as the
+// keys and drags they stand for (by touch alone), it says in words what the
+// picture shows, axe-core finds nothing, the colour-blind-safe colours keep
+// their distances, and random input leaves no trace.
+'use strict';
+const { describe, it, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const path = require('node:path');
+const h = require('./harness');
+const colour = require('./colour');
+
+const scenarios = h.scenarios();
+let browser, site;
+
+before(async () => {
+  browser = await h.launch();
+  site = await h.serve();
+});
+after(async () => {
+  await browser.close();
+  site.server.close();
+});
+
+function device(width, height, ratio) {
+  const touch = ratio >= 2 && Math.min(width, height) < 1100;
+  return [{ width, height }, { deviceScaleFactor: ratio, hasTouch: touch, isMobile: touch && width < 900 }];
+}
+const TABLET = device(810, 1080, 2);
+
+async function layout(page) {
+  return page.evaluate(() => {
+    const box = (e) => e.getBoundingClientRect();
+    const canvas = document.getElementById('canvas');
+    const inside = [canvas, ...document.querySelectorAll('#panel button, #panel input')].map(box);
+    return {
+      canvas: box(canvas).toJSON(), ratio: devicePixelRatio, smooth: getComputedStyle(canvas).imageRendering === 'auto',
+      view: [innerWidth, innerHeight], scrollWidth: document.documentElement.scrollWidth,
+      outside: inside.filter((r) => r.left < 0 || r.top < 0 || r.right > innerWidth + 0.01 || r.bottom > innerHeight + 0.01).length,
+    };
+  });
+}
+
+// Device pixels per image pixel: a whole number, or smooth scaling below one.
+const VIEWPORTS = [
+  [1366, 768, 1, 1], [1536, 864, 1.25, 2], [1440, 900, 2, 3], [1920, 1080, 1, 2], [810, 1080, 2, 2],
+  [1080, 810, 2, 2], [390, 844, 3, 1], [844, 390, 3, 2], [360, 640, 2, 'smooth'], [1800, 1200, 1, 2],
+];
+
+describe('the picture and the controls fit every screen together', () => {
+  for (const [width, height, ratio, expected] of VIEWPORTS) {
+    it(`${width}x${height} at ${ratio}`, async () => {
+      const page = await h.openPage(browser, site.url, ...device(width, height, ratio));
+      const l = await layout(page);
+      assert.equal(l.outside, 0, 'everything on screen, without scrolling');
+      assert.ok(l.scrollWidth <= l.view[0], 'no sideways scrolling');
+      const k = (l.canvas.width * ratio) / h.WIDTH;
+      if (expected === 'smooth') {
+        assert.ok(l.smooth && k < 1, `${k} device pixels per image pixel, smoothly`);
+      } else {
+        assert.ok(!l.smooth && Math.abs(k - expected) < 0.01, `${k} device pixels per image pixel, ${expected} expected`);
+        assert.ok(Math.abs(l.canvas.left * ratio - Math.round(l.canvas.left * ratio)) < 0.05, 'on whole device pixels');
+      }
+      // The pointer maps to the right column at this scale.
+      if (!device(width, height, ratio)[1].hasTouch) assert.deepEqual(await h.play(page, scenarios['release-outside']), []);
+      assert.deepEqual(page.errors, []);
+      await page.context().close();
+    });
+  }
+
+  it('follows a turned phone', async () => {
+    const page = await h.openPage(browser, site.url, ...device(390, 844, 3));
+    await page.setViewportSize({ width: 844, height: 390 });
+    await h.frames(page);
+    const l = await layout(page);
+    assert.equal(l.outside, 0);
+    assert.ok(Math.abs(l.canvas.width * 3 - 2 * h.WIDTH) < 0.1);
+    await page.context().close();
+  });
+});
+
+// Taps by touch alone that give the frames of the controls scenario.
+const TAPS = [
+  ['control-gaussian-3', ['Gaussian 3']],
+  ['control-next', ['Select next Gaussian']],
+  ['control-right', ['Move mean right']],
+  ['control-left-twice', ['Move mean left', 'Move mean left']],
+  ['control-wider', ['Wider']],
+  ['control-narrower-twice', ['Narrower', 'Narrower']],
+  ['control-previous', ['Select previous Gaussian']],
+  ['control-mode', ['Combining mode: Point by Point Multiplication']],
+  ['control-gaussian-1', ['Gaussian 1']],
+];
+
+async function words(page) {
+  return (await page.locator('#words').innerText()).split('\n');
+}
+
+async function tapped(page, name) {
+  await page.getByRole('button', { name, exact: true }).tap();
+  await h.frames(page, 4);  // a drag takes three passes
+}
+
+describe('the on-screen controls', () => {
+  it('act as their keys and drags, by touch on a tablet', async () => {
+    const page = await h.openPage(browser, site.url, ...TABLET);
+    for (const [frame, names] of TAPS) {
+      for (const name of names) await tapped(page, name);
+      assert.equal(await h.frameDifference(page, frame), null);
+    }
+    assert.equal(await page.getByRole('button', { name: 'Gaussian 1', exact: true }).getAttribute('aria-pressed'), 'false');
+    assert.equal(await page.evaluate(() => document.activeElement === document.body), true, 'no focus kept');
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('repeat while held and stop when let go, also across a resize', async () => {
+    const page = await h.openPage(browser, site.url, ...TABLET);
+    const cdp = await page.context().newCDPSession(page);
+    const box = await page.getByRole('button', { name: 'Move mean right' }).boundingBox();
+    const finger = [{ x: box.x + box.width / 2, y: box.y + box.height / 2, id: 1 }];
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: finger });
+    await page.waitForTimeout(700);
+    await page.setViewportSize({ width: 1080, height: 810 });  // turned in the middle of the hold
+    await page.waitForTimeout(300);
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+    await h.frames(page, 4);
+    const released = await words(page);
+    const u = Number(/u = (\d+)/.exec(released[0])[1]);
+    assert.ok(u >= 105 && u <= 130, `u ${u} after a second's hold`);
+    await page.waitForTimeout(400);
+    assert.deepEqual(await words(page), released, 'no repeat after release');
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('work from the keyboard: Enter and Space press the focused control only', async () => {
+    const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
+    await page.keyboard.press('Tab');
+    const focused = () => page.evaluate(() => document.activeElement.getAttribute('aria-label'));
+    assert.equal(await focused(), 'Gaussian 1');
+    assert.equal(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle), 'solid', 'focus visible');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'Gaussian 3');
+    await page.keyboard.press('Enter');  // on, and the mode stays
+    await h.frames(page);
+    assert.equal(await h.frameDifference(page, 'control-gaussian-3'), null);
+    await page.keyboard.press('Space');  // off again
+    await page.keyboard.press('ArrowRight');  // every other key reaches the program
+    await h.frames(page);
+    assert.match((await words(page))[0], /^Gaussian 1: on, u = 101, sigma = 200 \(selected\)$/);
+    assert.match((await words(page))[2], /^Gaussian 3: off/);
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('hold no button when pressed in the middle of a mouse drag', async () => {
+    const page = await h.openPage(browser, site.url, ...device(1080, 810, 2));
+    await page.mouse.move(...await h.pagePoint(page, 400, 200));
+    await page.mouse.down({ button: 'right' });
+    await page.mouse.move(...await h.pagePoint(page, 420, 200));
+    await h.frames(page);
+    await tapped(page, 'Wider');
+    await page.mouse.move(...await h.pagePoint(page, 480, 200));
+    await page.mouse.up({ button: 'right' });
+    await h.frames(page);
+    const settled = await words(page);
+    await page.mouse.move(...await h.pagePoint(page, 600, 200));
+    await h.frames(page);
+    assert.deepEqual(await words(page), settled, 'no drag goes on after the release');
+    assert.deepEqual(page.errors, []);
+  });
+});
+
+describe('words for screen readers', () => {
+  it('say what the picture shows, and announce changes briefly', async () => {
+    const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
+    for (const key of ['F3', 'ArrowDown', 'ArrowRight', 'Enter']) {
+      await page.keyboard.press(key);
+      await h.frames(page);
+    }
+    assert.deepEqual(await words(page), [
+      'Gaussian 1: on, u = 100, sigma = 200', 'Gaussian 2: on, u = 251, sigma = 70 (selected)',
+      'Gaussian 3: on, u = 300, sigma = 40', 'Gaussian 4: off, u = 350, sigma = 100',
+      'Combining mode: Parameter Recalculation', 'Combined: u = 282, sigma = 34',
+    ]);
+    // The numbers are those of the picture: the frame of the same keys.
+    await page.waitForFunction(() => document.getElementById('announce').textContent !== '');
+    const said = await page.locator('#announce').textContent();
+    assert.equal(said, 'Gaussian 3 on. Gaussian 2 selected. Gaussian 2 u 251. Parameter Recalculation. ' +
+                       'combined u 282, sigma 34.');
+    assert.equal(await page.locator('#announce').getAttribute('aria-live'), 'polite');
+  });
+});
+
+async function axe(page) {
+  await page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
+  return page.evaluate(async () => {
+    const result = await window.axe.run(document, {
+      runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] },
+    });
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+  });
+}
+
+describe('accessibility', () => {
+  it('axe-core finds no WCAG 2.1 A or AA violation: running, after Esc, at phone size', async () => {
+    const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
+    assert.deepEqual(await axe(page), [], 'running');
+    await page.keyboard.press('Escape');
+    await page.getByText('BELLSCOPE has ended').waitFor();
+    assert.deepEqual(await axe(page), [], 'after Esc');
+    const phone = await h.openPage(browser, site.url, ...device(390, 844, 3));
+    assert.deepEqual(await axe(phone), [], 'phone');
+  });
+});
+
+// The colour of each Gaussian's parameter line on the canvas: the commonest
+// colour in its rows that is neither the background nor the ON/OFF grey.
+async function shownColours(page) {
+  const rows = await page.evaluate(() => {
+    const context = document.getElementById('canvas').getContext('2d');
+    return [0, 1, 2, 3].map((k) => Array.from(context.getImageData(0, 10 + 20 * k, 680, 16).data));
+  });
+  return rows.map((data) => {
+    const counts = new Map();
+    for (let i = 0; i < data.length; i += 4) {
+      const rgb = data.slice(i, i + 3).join(',');
+      if (rgb !== '0,0,0' && rgb !== '249,249,249') counts.set(rgb, (counts.get(rgb) || 0) + 1);
+    }
+    return [...counts].sort((a, b) => b[1] - a[1])[0][0].split(',').map(Number);
+  });
+}
+
+describe('colour-blind-safe colours', () => {
+  it('keep the contrast and the distances, match the buttons, and are remembered', async () => {
+    const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
+    const design = await shownColours(page);
+    await page.getByRole('switch', { name: 'Colour-blind-safe colours' }).check();
+    await h.frames(page);
+    const safe = await shownColours(page);
+    const white = [255, 255, 255];
+    for (const c of safe) assert.ok(colour.contrast(c) >= 4.5, `${c}: ${colour.contrast(c).toFixed(2)}:1 on black`);
+    for (const vision of colour.VISIONS) {
+      const d = colour.smallestDistance([...safe, white], vision);
+      assert.ok(d >= 25, `${vision}: two colours only ΔE ${d.toFixed(1)} apart`);
+    }
+    // The design's own colours fail, which is why the switch exists.
+    assert.ok(colour.smallestDistance([...design, white], 'protanopia') < 25);
+    const swatches = await page.evaluate(() => Array.from(document.querySelectorAll('.gaussian'),
+      (b) => b.style.getPropertyValue('--colour')));
+    assert.deepEqual(swatches, safe.map((c) => `rgb(${c.join(', ')})`));
+    await page.reload();
+    await page.waitForFunction(() => document.getElementById('status').hidden);
+    await h.frames(page);
+    assert.deepEqual(await shownColours(page), safe, 'remembered');
+    await page.getByRole('switch', { name: 'Colour-blind-safe colours' }).uncheck();
+    await h.frames(page);
+    assert.equal(await h.frameDifference(page, 'startup'), null, "the design's colours again");
+  });
+});
+
+describe('random input', () => {
+  it('leaves no error, no growth, and Esc then Start again shows the start-up frame', async () => {
+    const seconds = Number(process.env.RANDOM_SECONDS || 20);
+    const seed = Number(process.env.RANDOM_SEED || Date.now() % 100000);
+    const page = await h.openPage(browser, site.url, ...TABLET);
+    const memory = () => page.evaluate(() => Module.HEAP8.buffer.byteLength);
+    const before = await memory();
+    await h.randomInput(page, seconds, seed, { controls: true });
+    assert.deepEqual(page.errors, [], `seed ${seed}`);
+    assert.equal(await memory(), before, 'WebAssembly memory');
+    await page.getByRole('switch', { name: 'Colour-blind-safe colours' }).uncheck();
+    await h.frames(page);
+    const settled = await words(page);
+    await page.waitForTimeout(700);
+    assert.deepEqual(await words(page), settled, `seed ${seed}: nothing stays held`);
+    await page.keyboard.press('Escape');
+    await page.getByText('BELLSCOPE has ended').waitFor();
+    await page.getByRole('button', { name: 'Start again' }).click();
+    await h.frames(page);
+    assert.equal(await h.frameDifference(page, 'startup'), null, `seed ${seed}`);
+  });
+});
