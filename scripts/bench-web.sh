@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times computing the curves and composing a frame natively (build-bench/)
 # and as WebAssembly in headless Chromium (build-web/), from the same source,
-# and prints both figures and their ratio.
+# and prints both figures and their ratio; then what the page costs when left
+# alone, beside a static page with the same canvas.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,3 +17,14 @@ sum() { sed -n 's/.*checksum \([0-9a-f]*\).*/\1/p' <<<"$1"; }
 [ "$(sum "$native")" = "$(sum "$browser")" ] || { echo "bench-web: the two builds drew different frames" >&2; exit 1; }
 awk -v n="$(us "$native")" -v b="$(us "$browser")" \
   'BEGIN { printf "browser/native: %.2fx (goal: at most 1.5x)\n", b / n }'
+
+# The page served on a free port of 127.0.0.1 for the idle measurement.
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+python3 -m http.server --bind 127.0.0.1 "$port" --directory build-web >/dev/null 2>&1 &
+server=$!
+trap 'kill $server 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+  python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" 2>/dev/null && break
+  sleep 0.1
+done
+(cd tests/web && node idle_cpu.js "http://127.0.0.1:$port/" 10)

@@ -109,6 +109,10 @@ void CONTROL_STEP(double now) {
   drag_step();
 }
 
+bool CONTROL_BUSY() {
+  return held >= 0 || drag_stage != 0 || drag_wanted != 0;
+}
+
 void CONTROL_RESET() {
   held = -1;
   drag_stage = drag_wanted = 0;

@@ -5,7 +5,7 @@
 #define BELLSCOPE_APP_WEB_CONTROLS_H
 
 enum page_control {
-  CONTROL_GAUSSIAN_1 = 0,  // F1; Gaussians 2-4 follow (F2-F4)
+  CONTROL_GAUSSIAN_1 = 0,       // F1; Gaussians 2-4 follow (F2-F4)
   CONTROL_SELECT_PREVIOUS = 4,  // Up
   CONTROL_SELECT_NEXT,          // Down
   CONTROL_MEAN_LEFT,            // Left, repeating while held
@@ -27,6 +27,10 @@ void CONTROL_INPUT(int control, int down, double now);
 // before every pass, so that a drag's press, motion and release each fall in
 // a pass of their own, as a real drag's do.
 void CONTROL_STEP(double now);
+
+// Whether a control is held or a drag is under way: CONTROL_STEP has work
+// to do at coming passes even without new input.
+bool CONTROL_BUSY();
 
 // Forgets every control, held or in the middle of a drag (for a restart).
 void CONTROL_RESET();

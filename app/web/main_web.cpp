@@ -21,6 +21,7 @@ unsigned char* screen_image;
 explorer program;
 bool colour_blind_safe = false;
 bool must_draw = true;  // the next pass must run: a new start or new colours
+bool asleep = false;    // the loop is paused until input arrives
 
 // What the page is told: for each Gaussian on (0/1), u and sigma as the
 // picture shows them, then the selected Gaussian, the mode, the combined u
@@ -29,6 +30,22 @@ bool must_draw = true;  // the next pass must run: a new start or new colours
 enum { STATE_VALUES = 4 * 3 + 4 + 4 * 3 };
 int told[STATE_VALUES];
 bool told_once = false;
+
+// Input the page receives wakes a sleeping loop, before the backend's own
+// listeners turn it into messages, so the pass for it runs at the next
+// animation frame.
+EM_JS(void, listen_for_wakes, (), {
+  if (Module['bellscopeWakes']) return;
+  Module['bellscopeWakes'] = true;
+  var wake = function() {
+    Module['_BELLSCOPE_WAKE']();
+  };
+  [
+    'keydown', 'keyup', 'mousedown', 'mousemove', 'mouseup', 'touchstart', 'touchmove', 'touchend', 'touchcancel',
+    'blur'
+  ]
+      .forEach(function(type) { window.addEventListener(type, wake, {capture : true, passive : true}); });
+});
 
 EM_JS(void, page_ended, (), {
   if (Module['onBellscopeEnded']) Module['onBellscopeEnded']();
@@ -100,9 +117,23 @@ bool pass_needed() {
   return KEY_WAITING(0) == -1;
 }
 
+void wake() {
+  if (!asleep) return;
+  asleep = false;
+  emscripten_resume_main_loop();
+}
+
 void pass() {
   CONTROL_STEP(emscripten_get_now());
-  if (!pass_needed()) return;
+  if (!pass_needed()) {
+    // Nothing to do until input arrives: sleep rather than wake up sixty
+    // times a second for nothing. A held control has work at coming passes.
+    if (!CONTROL_BUSY()) {
+      asleep = true;
+      emscripten_pause_main_loop();
+    }
+    return;
+  }
   must_draw = false;
   EXPLORER_PASS(&program);
   tell_page();
@@ -116,7 +147,9 @@ void start() {
   EXPLORER_START(&program, screen_image);
   if (colour_blind_safe) use_scheme();
   CONTROL_RESET();
+  listen_for_wakes();
   must_draw = true;
+  asleep = false;
   told_once = false;
 }
 
@@ -134,14 +167,24 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESTART() {
 
 // A page control pressed (1) or released (0): see controls.h.
 extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_CONTROL(int control, int down) {
-  if (!program.quit) CONTROL_INPUT(control, down, emscripten_get_now());
+  if (program.quit) return;
+  CONTROL_INPUT(control, down, emscripten_get_now());
+  wake();
+}
+
+// Input has arrived: a sleeping loop runs again from the next animation frame.
+extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_WAKE() {
+  if (!program.quit) wake();
 }
 
 // The design's colours (0) or the colour-blind-safe ones (1), from the next
 // frame on; the choice outlives a restart.
 extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_COLOURS(int safe) {
   colour_blind_safe = safe != 0;
-  if (window_handle[0] && !program.quit) use_scheme();
+  if (window_handle[0] && !program.quit) {
+    use_scheme();
+    wake();
+  }
 }
 
 int main() {
