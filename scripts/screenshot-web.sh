@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Makes docs/web-screenshot.png: the web page as headless Chromium shows it.
+# Makes docs/web-screenshot.png and docs/web-phone.png: the web page as
+# headless Chromium shows it in a desktop window and on a phone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=$(realpath -m "${1:-docs/web-screenshot.png}")
+desktop=$(realpath -m "${1:-docs/web-screenshot.png}")
+phone=$(realpath -m "${2:-docs/web-phone.png}")
 scripts/npm-install.sh
-(cd tests/web && node screenshot.js "$out")
-echo "wrote $out"
+(cd tests/web && node screenshot.js "$desktop" "$phone")
+echo "wrote $desktop and $phone"
