@@ -6,8 +6,8 @@
 
 #include "colours.h"
 #include "frame.h"
-#include "frame_options.h"
 #include "raster.h"
+#include "view.h"
 
 namespace {
 
@@ -165,7 +165,7 @@ frame_request parse(const std::vector<const char*>& args, gaussian_set* set, con
 TEST(FrameOptions, ParsesStates) {
   gaussian_set set;
   const char* out;
-  char error[FRAME_ERROR_SIZE];
+  char error[VIEW_ERROR_SIZE];
   ASSERT_EQ(parse({"bellscope-frame", "--recalc", "--on", "1,2,3", "--u", "1=120", "--sigma", "2=-4.5e1", "--select",
                    "3", "out.png"},
                   &set, &out, error),
@@ -209,19 +209,20 @@ TEST(FrameOptions, ErrorsNameTheBadArgument) {
   for (auto& [args, message] : bad) {
     gaussian_set set;
     const char* out;
-    char error[FRAME_ERROR_SIZE];
+    char error[VIEW_ERROR_SIZE];
     EXPECT_EQ(parse(args, &set, &out, error), FRAME_BAD) << message;
     EXPECT_STREQ(error, message);
   }
-  // A huge argument is cut to the buffer, never written past it.
+  // A huge argument is shortened in the message, never written past the buffer.
   const std::string huge = "1=" + std::string(5000, '7') + "x";
   gaussian_set set;
   const char* out;
-  char error[FRAME_ERROR_SIZE + 16];
+  char error[VIEW_ERROR_SIZE + 16];
   std::memset(error, 'Z', sizeof error);
   EXPECT_EQ(parse({"f", "--u", huge.c_str(), "a.png"}, &set, &out, error), FRAME_BAD);
-  EXPECT_EQ(std::strlen(error), FRAME_ERROR_SIZE - 1u);
-  EXPECT_EQ(error[FRAME_ERROR_SIZE], 'Z');
+  EXPECT_LT(std::strlen(error), VIEW_ERROR_SIZE + 0u);
+  EXPECT_EQ(std::string(error).rfind("--u 1=777", 0), 0u);
+  EXPECT_EQ(error[VIEW_ERROR_SIZE], 'Z');
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 
 #include "colours.h"
 #include "frame.h"
-#include "frame_options.h"
 #include "png_writer.h"
 #include "version.h"
+#include "view.h"
 
 int main(int argc, char** argv) {
   static gaussian_set set;
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   static frame_scratch scratch;
   static unsigned char screen_image[SCREEN_WIDTH * SCREEN_HEIGHT];
   const char* out = nullptr;
-  char error[FRAME_ERROR_SIZE];
+  char error[VIEW_ERROR_SIZE];
 
   switch (PARSE_FRAME_OPTIONS(argc, argv, &set, &out, error)) {
     case FRAME_HELP:

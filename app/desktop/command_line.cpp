@@ -3,11 +3,13 @@
 #include <cstring>
 
 #include "version.h"
+#include "view.h"
 
 namespace {
 
 const char help[] =
     "usage: bellscope [--help | --version]\n"
+    "       bellscope [--recalc] [--on LIST] [--select N] [--u K=V]... [--sigma K=V]...\n"
     "\n"
     "Opens a window that plots four Gaussian curves (blue, red, yellow, green) and\n"
     "their combination in white: their point-by-point product, or a fresh Gaussian\n"
@@ -21,25 +23,38 @@ const char help[] =
     "  Enter                    switch the combining mode\n"
     "  Esc, or closing the window  quit\n"
     "\n"
-    "  --help     print this help and exit\n"
-    "  --version  print the version and exit\n";
+    "The options open it in a prepared view, as bellscope-frame draws it (and as\n"
+    "the web page's address does: ?recalc&on=1,2,3&select=2&u1=120&sigma2=40):\n"
+    "\n";
+
+const char help_end[] =
+    "  --help         print this help and exit\n"
+    "  --version      print the version and exit\n";
 
 }  // namespace
 
-int PROGRAM_COMMAND_LINE(int argc, const char* const* argv, std::FILE* out, std::FILE* err) {
+int PROGRAM_COMMAND_LINE(int argc, const char* const* argv, gaussian_set* view, std::FILE* out, std::FILE* err) {
+  INIT_GAUSSIANS(view);
   if (argc <= 1) return -1;
   const char* arg = argv[1];
   if (argc == 2 && std::strcmp(arg, "--help") == 0) {
     std::fputs(help, out);
+    std::fputs(view_options_help, out);
+    std::fputs(help_end, out);
     return 0;
   }
   if (argc == 2 && std::strcmp(arg, "--version") == 0) {
     std::fprintf(out, "bellscope %s\n", BELLSCOPE_VERSION);
     return 0;
   }
-  // The first argument that is not understood: an extra one after --help or
-  // --version, or anything else.
-  const char* bad = std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "--version") == 0 ? argv[2] : arg;
-  std::fprintf(err, "bellscope: unknown argument '%s' (bellscope takes no arguments but --help and --version)\n", bad);
+  // --help and --version stand alone.
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "--version") == 0) {
+      std::fprintf(err, "bellscope: %s: --help and --version take no other arguments\n", argv[i]);
+      return 2;
+    }
+  char error[VIEW_ERROR_SIZE];
+  if (PARSE_VIEW_OPTIONS(argc, argv, view, error)) return -1;
+  std::fprintf(err, "bellscope: %s\n", error);
   return 2;
 }

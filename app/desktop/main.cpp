@@ -7,7 +7,8 @@
 #include "explorer.h"
 
 int main(int argc, char** argv) {
-  const int answered = PROGRAM_COMMAND_LINE(argc, argv, stdout, stderr);
+  static gaussian_set view;
+  const int answered = PROGRAM_COMMAND_LINE(argc, argv, &view, stdout, stderr);
   if (answered >= 0) return answered;
   unsigned char* screen_image = static_cast<unsigned char*>(std::malloc(SCREEN_WIDTH * SCREEN_HEIGHT));
   if (!screen_image) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   }
   static explorer e;
   EXPLORER_START(&e, screen_image);
+  e.set = view;
   // Without a window the loop would run blind, with no way to quit.
   if (!window_handle[0]) {
     std::printf("ERROR opening window\n");

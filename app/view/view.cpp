@@ -1,4 +1,4 @@
-#include "frame_options.h"
+#include "view.h"
 
 #include <cerrno>
 #include <cmath>
@@ -10,16 +10,20 @@
 const char frame_usage[] =
     "usage: bellscope-frame [--recalc] [--on LIST] [--select N] [--u K=V]... [--sigma K=V]... OUT.png\n";
 
+#define VIEW_OPTIONS_HELP                                                               \
+  "  --recalc       Parameter Recalculation instead of Point by Point Multiplication\n" \
+  "  --on LIST      switch on the Gaussians in LIST (for example 1,3) and the\n"        \
+  "                 others off; 'none' switches all off\n"                              \
+  "  --select N     select Gaussian N (1-4): the <-- marker stands beside it\n"         \
+  "  --u K=V        set the mean u of Gaussian K (1-4) to V\n"                          \
+  "  --sigma K=V    set the sigma of Gaussian K (1-4) to V\n"
+
+const char view_options_help[] = VIEW_OPTIONS_HELP;
+
 const char frame_help[] =
     "Writes a frame of BELLSCOPE, the explorer of products of Gaussian curves, as\n"
     "an 800x450 PNG picture. Without options it draws the start-up state.\n"
-    "\n"
-    "  --recalc       Parameter Recalculation instead of Point by Point Multiplication\n"
-    "  --on LIST      switch on the Gaussians in LIST (for example 1,3) and the\n"
-    "                 others off; 'none' switches all off\n"
-    "  --select N     select Gaussian N (1-4): the <-- marker stands beside it\n"
-    "  --u K=V        set the mean u of Gaussian K (1-4) to V\n"
-    "  --sigma K=V    set the sigma of Gaussian K (1-4) to V\n"
+    "\n" VIEW_OPTIONS_HELP
     "  --help         print this help and exit\n"
     "  --version      print the version and exit\n"
     "\n"
@@ -28,65 +32,212 @@ const char frame_help[] =
 
 namespace {
 
-// Writes "OPTION VALUE: what is wrong" (or "ARGUMENT: ...") into error.
-bool fail(char* error, const char* option, const char* value, const char* format, ...) {
+// The settings of a view, each of which may be given once.
+enum setting { SET_RECALC = 1, SET_ON = 2, SET_SELECT = 4, SET_U = 8, SET_SIGMA = 128 };  // u and sigma: << k - 1
+
+// Parameters of an address longer than this are refused, not cut.
+const std::size_t PARAMETER_SIZE = 256;
+
+struct parser {
+  gaussian_set* set;
+  unsigned given;
+  char* error;
+};
+
+// Writes "WHAT: why" into the error buffer; WHAT is the argument or
+// parameter as written, shortened if it is long.
+bool fail(char* error, const char* what, const char* format, ...) {
   char why[160];
   std::va_list args;
   va_start(args, format);
   std::vsnprintf(why, sizeof why, format, args);
   va_end(args);
-  if (value)
-    std::snprintf(error, FRAME_ERROR_SIZE, "%s %s: %s", option, value, why);
-  else
-    std::snprintf(error, FRAME_ERROR_SIZE, "%s: %s", option, why);
+  const bool long_what = std::strlen(what) > 60;
+  std::snprintf(error, VIEW_ERROR_SIZE, "%.*s%s: %s", 60, what, long_what ? "..." : "", why);
   return false;
 }
 
-// A finite number, written in full: "12", "-3.5", "1e2".
-bool parse_number(const char* option, const char* whole, const char* text, double* value, char* error) {
-  char* end = nullptr;
-  errno = 0;
-  const double v = *text ? std::strtod(text, &end) : 0.0;
-  if (!*text || *end) return fail(error, option, whole, "'%s' is not a number", text);
-  if (errno == ERANGE && std::fabs(v) > 1.0) return fail(error, option, whole, "'%s' is too large", text);
-  if (!std::isfinite(v)) return fail(error, option, whole, "'%s' is not a finite number", text);
-  *value = v;
-  return true;
+bool parse_number(const char* what, const char* text, double* value, char* error) {
+  char why[VIEW_ERROR_SIZE];
+  return PARSE_VIEW_NUMBER(text, value, why) || fail(error, what, "%s", why);
 }
 
 // K of "K=V" or an item of a list, given as the `length` bytes at `text`.
-bool parse_gaussian_number(const char* option, const char* whole, const char* text, std::size_t length, int* k,
-                           char* error) {
+bool parse_gaussian_number(const char* what, const char* text, std::size_t length, int* k, char* error) {
   if (length == 1 && text[0] >= '1' && text[0] <= '4') {
     *k = text[0] - '0';
     return true;
   }
-  if (length == 0) return fail(error, option, whole, "a Gaussian number (1-4) is missing");
-  return fail(error, option, whole, "there is no Gaussian %.*s", static_cast<int>(length > 20 ? 20 : length), text);
+  if (length == 0) return fail(error, what, "a Gaussian number (1-4) is missing");
+  return fail(error, what, "there is no Gaussian %.*s", static_cast<int>(length > 20 ? 20 : length), text);
 }
 
-// "K=V" with K in 1..4 and V a finite number.
-bool parse_assignment(const char* option, const char* text, int* k, double* value, char* error) {
-  const char* equals = std::strchr(text, '=');
-  if (!equals) return fail(error, option, text, "expected K=V, for example 1=120");
-  return parse_gaussian_number(option, text, text, static_cast<std::size_t>(equals - text), k, error) &&
-         parse_number(option, text, equals + 1, value, error);
+bool first_time(parser* p, const char* what, unsigned bit, const char* setting_name) {
+  if (p->given & bit) return fail(p->error, what, "%s is already given", setting_name);
+  p->given |= bit;
+  return true;
 }
 
-bool parse_on_list(const char* option, const char* text, gaussian_set* set, char* error) {
+bool set_recalc(parser* p, const char* what) {
+  if (!first_time(p, what, SET_RECALC, "the combining mode")) return false;
+  p->set->recalc = true;
+  return true;
+}
+
+bool set_on(parser* p, const char* what, const char* list) {
   bool on[GAUSSIAN_COUNT] = {false, false, false, false};
-  if (std::strcmp(text, "none") != 0 && *text) {
-    for (const char* p = text;;) {
-      const std::size_t length = std::strcspn(p, ",");
+  if (std::strcmp(list, "none") != 0 && *list) {
+    for (const char* item = list;;) {
+      const std::size_t length = std::strcspn(item, ",");
       int k = 0;
-      if (!parse_gaussian_number(option, text, p, length, &k, error)) return false;
+      if (!parse_gaussian_number(what, item, length, &k, p->error)) return false;
       on[k - 1] = true;
-      if (p[length] == 0) break;
-      p += length + 1;
+      if (item[length] == 0) break;
+      item += length + 1;
     }
   }
-  for (int i = 0; i < GAUSSIAN_COUNT; ++i) set->g[i].on = on[i];
+  if (!first_time(p, what, SET_ON, "the list of Gaussians on")) return false;
+  for (int i = 0; i < GAUSSIAN_COUNT; ++i) p->set->g[i].on = on[i];
   return true;
+}
+
+bool set_select(parser* p, const char* what, const char* text) {
+  int k = 0;
+  if (!parse_gaussian_number(what, text, std::strlen(text), &k, p->error)) return false;
+  if (!first_time(p, what, SET_SELECT, "the selected Gaussian")) return false;
+  p->set->selected = k;
+  return true;
+}
+
+// u (sigma false) or sigma of Gaussian k.
+bool set_value(parser* p, const char* what, bool sigma, int k, const char* text) {
+  double v = 0;
+  if (!parse_number(what, text, &v, p->error)) return false;
+  char name[32];
+  std::snprintf(name, sizeof name, "Gaussian %d's %s", k, sigma ? "sigma" : "u");
+  if (!first_time(p, what, (sigma ? SET_SIGMA : SET_U) << (k - 1), name)) return false;
+  (sigma ? p->set->g[k - 1].sigma : p->set->g[k - 1].u) = v;
+  return true;
+}
+
+// One command-line option at argv[*i] (moving *i past its value). Returns
+// 1 when it was a view option and applied, 0 when it is not a view option,
+// -1 on error.
+int view_option(parser* p, int argc, const char* const* argv, int* i) {
+  const char* arg = argv[*i];
+  if (std::strcmp(arg, "--recalc") == 0) return set_recalc(p, arg) ? 1 : -1;
+  const bool takes_value = std::strcmp(arg, "--on") == 0 || std::strcmp(arg, "--select") == 0 ||
+                           std::strcmp(arg, "--u") == 0 || std::strcmp(arg, "--sigma") == 0;
+  if (!takes_value) return 0;
+  if (*i + 1 == argc) {
+    fail(p->error, arg, "a value must follow");
+    return -1;
+  }
+  const char* value = argv[++*i];
+  char what[VIEW_ERROR_SIZE];
+  std::snprintf(what, sizeof what, "%s %s", arg, value);
+  if (std::strcmp(arg, "--on") == 0) return set_on(p, what, value) ? 1 : -1;
+  if (std::strcmp(arg, "--select") == 0) return set_select(p, what, value) ? 1 : -1;
+  // --u K=V or --sigma K=V
+  const char* equals = std::strchr(value, '=');
+  if (!equals) {
+    fail(p->error, what, "expected K=V, for example 1=120");
+    return -1;
+  }
+  int k = 0;
+  if (!parse_gaussian_number(what, value, static_cast<std::size_t>(equals - value), &k, p->error)) return -1;
+  return set_value(p, what, arg[2] == 's', k, equals + 1) ? 1 : -1;
+}
+
+// Command-line options; with `out`, one non-option argument is the output
+// file.
+frame_request parse_arguments(int argc, const char* const* argv, gaussian_set* set, const char** out, char* error) {
+  parser p{set, 0, error};
+  for (int i = 1; i < argc; ++i) {
+    const int applied = view_option(&p, argc, argv, &i);
+    if (applied < 0) return FRAME_BAD;
+    if (applied > 0) continue;
+    const char* arg = argv[i];
+    if (arg[0] == '-' && arg[1] != 0) {
+      fail(error, arg, "unknown option");
+      return FRAME_BAD;
+    }
+    if (!out) {
+      fail(error, arg, "unknown argument (bellscope takes no file; bellscope-frame writes pictures)");
+      return FRAME_BAD;
+    }
+    if (*out) {
+      fail(error, arg, "a second output file (the first is %.60s)", *out);
+      return FRAME_BAD;
+    }
+    *out = arg;
+  }
+  return FRAME_WRITE;
+}
+
+int hex_digit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Copies the `length` bytes at `text` into `decoded` (PARAMETER_SIZE bytes),
+// undoing percent-encoding. False for a bad %XX, an encoded zero byte, or a
+// parameter too long; `decoded` then holds its start for the message.
+bool percent_decode(const char* text, std::size_t length, char* decoded, const char** why) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < length; ++i) {
+    if (n + 1 >= PARAMETER_SIZE) {
+      decoded[n] = 0;
+      *why = "the parameter is too long";
+      return false;
+    }
+    char c = text[i];
+    if (c == '%') {
+      const int high = i + 2 < length ? hex_digit(text[i + 1]) : -1;
+      const int low = high >= 0 ? hex_digit(text[i + 2]) : -1;
+      if (low < 0 || (high == 0 && low == 0)) {
+        std::snprintf(decoded + n, PARAMETER_SIZE - n, "%.*s", static_cast<int>(length - i > 3 ? 3 : length - i),
+                      text + i);
+        *why = "bad percent-encoding";
+        return false;
+      }
+      c = static_cast<char>(high * 16 + low);
+      i += 2;
+    }
+    decoded[n++] = c;
+  }
+  decoded[n] = 0;
+  return true;
+}
+
+// One parameter of an address, "name" or "name=value", decoded.
+bool address_parameter(parser* p, char* parameter) {
+  char* equals = std::strchr(parameter, '=');
+  const char* value = equals ? equals + 1 : nullptr;
+  if (equals) *equals = 0;
+  const char* name = parameter;
+  char what[PARAMETER_SIZE + 1];
+  std::snprintf(what, sizeof what, "%s%s%s", name, value ? "=" : "", value ? value : "");
+  if (std::strcmp(name, "recalc") == 0) {
+    if (value && *value) return fail(p->error, what, "recalc takes no value");
+    return set_recalc(p, what);
+  }
+  const bool u = name[0] == 'u' && std::strlen(name) == 2;
+  const bool sigma = std::strncmp(name, "sigma", 5) == 0 && std::strlen(name) == 6;
+  const bool known = std::strcmp(name, "on") == 0 || std::strcmp(name, "select") == 0 || u || sigma;
+  if (!known) {
+    if (*name == 0) return fail(p->error, what, "a parameter name is missing");
+    return fail(p->error, what, "unknown parameter (BELLSCOPE knows recalc, on, select, u1-u4 and sigma1-sigma4)");
+  }
+  if (!value) return fail(p->error, what, "a value must follow, as in %s=...", name);
+  if (std::strcmp(name, "on") == 0) return set_on(p, what, value);
+  if (std::strcmp(name, "select") == 0) return set_select(p, what, value);
+  int k = 0;
+  const char* digit = name + (u ? 1 : 5);
+  if (!parse_gaussian_number(what, digit, 1, &k, p->error)) return false;
+  return set_value(p, what, sigma, k, value);
 }
 
 }  // namespace
@@ -102,40 +253,108 @@ frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_se
     version = version || std::strcmp(argv[i], "--version") == 0;
   }
   if (version) return FRAME_VERSION;
-  for (int i = 1; i < argc; ++i) {
-    const char* arg = argv[i];
-    const bool takes_value = std::strcmp(arg, "--on") == 0 || std::strcmp(arg, "--select") == 0 ||
-                             std::strcmp(arg, "--u") == 0 || std::strcmp(arg, "--sigma") == 0;
-    if (takes_value && i + 1 == argc) {
-      fail(error, arg, nullptr, "a value must follow");
-      return FRAME_BAD;
-    }
-    const char* value = takes_value ? argv[++i] : nullptr;
-    int k = 0;
-    double v = 0;
-    bool ok = true;
-    if (std::strcmp(arg, "--recalc") == 0) {
-      set->recalc = true;
-    } else if (std::strcmp(arg, "--on") == 0) {
-      ok = parse_on_list(arg, value, set, error);
-    } else if (std::strcmp(arg, "--select") == 0) {
-      ok = parse_gaussian_number(arg, value, value, std::strlen(value), &k, error);
-      if (ok) set->selected = k;
-    } else if (takes_value) {  // --u or --sigma
-      ok = parse_assignment(arg, value, &k, &v, error);
-      if (ok) (arg[2] == 'u' ? set->g[k - 1].u : set->g[k - 1].sigma) = v;
-    } else if (arg[0] == '-' && arg[1] != 0) {
-      ok = fail(error, arg, nullptr, "unknown option");
-    } else if (*out) {
-      ok = fail(error, arg, nullptr, "a second output file (the first is %s)", *out);
-    } else {
-      *out = arg;
-    }
-    if (!ok) return FRAME_BAD;
-  }
+  const frame_request r = parse_arguments(argc, argv, set, out, error);
+  if (r != FRAME_WRITE) return r;
   if (!*out) {
-    std::snprintf(error, FRAME_ERROR_SIZE, "no output file given: name the PNG file to write");
+    std::snprintf(error, VIEW_ERROR_SIZE, "no output file given: name the PNG file to write");
     return FRAME_BAD;
   }
   return FRAME_WRITE;
+}
+
+bool PARSE_VIEW_OPTIONS(int argc, const char* const* argv, gaussian_set* set, char* error) {
+  INIT_GAUSSIANS(set);
+  error[0] = 0;
+  return parse_arguments(argc, argv, set, nullptr, error) == FRAME_WRITE;
+}
+
+bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, char* error) {
+  INIT_GAUSSIANS(set);
+  error[0] = 0;
+  parser p{set, 0, error};
+  if (*query == '?') ++query;
+  for (const char* at = query; *at;) {
+    const std::size_t length = std::strcspn(at, "&");
+    char parameter[PARAMETER_SIZE];
+    const char* why = nullptr;
+    bool ok = true;
+    if (length > 0) {
+      ok = percent_decode(at, length, parameter, &why) ? address_parameter(&p, parameter)
+                                                       : fail(error, parameter, "%s", why);
+    }
+    if (!ok) {
+      INIT_GAUSSIANS(set);
+      return false;
+    }
+    at += length;
+    if (*at == '&') ++at;
+  }
+  return true;
+}
+
+bool PARSE_VIEW_NUMBER(const char* text, double* value, char* error) {
+  char* end = nullptr;
+  errno = 0;
+  const double v = *text ? std::strtod(text, &end) : 0.0;
+  const char* why = !*text || *end                          ? "'%.40s' is not a number"
+                    : errno == ERANGE && std::fabs(v) > 1.0 ? "'%.40s' is too large"
+                    : !std::isfinite(v)                     ? "'%.40s' is not a finite number"
+                                                            : nullptr;
+  if (why) {
+    std::snprintf(error, VIEW_ERROR_SIZE, why, text);
+    return false;
+  }
+  *value = v;
+  return true;
+}
+
+void FORMAT_VIEW_NUMBER(double value, char* text, std::size_t size) {
+  if (!std::isfinite(value)) value = 0;  // a view holds finite numbers only
+  // The shortest text of those that read back exactly ("120", not "1.2e+02").
+  char best[VIEW_NUMBER_SIZE] = "", candidate[VIEW_NUMBER_SIZE];
+  for (int precision = 1; precision <= 17; ++precision) {
+    std::snprintf(candidate, sizeof candidate, "%.*g", precision, value);
+    const double back = std::strtod(candidate, nullptr);
+    if (back == value && std::signbit(back) == std::signbit(value) &&
+        (!*best || std::strlen(candidate) < std::strlen(best)))
+      std::memcpy(best, candidate, sizeof best);
+  }
+  std::snprintf(text, size, "%s", best);
+}
+
+void FORMAT_VIEW_ADDRESS(const gaussian_set* set, char* query, std::size_t size) {
+  gaussian_set start;
+  INIT_GAUSSIANS(&start);
+  std::size_t n = 0;
+  auto add = [&](const char* text) {
+    if (n + 1 >= size) return;
+    const int written = std::snprintf(query + n, size - n, "%s%s", n ? "&" : "", text);
+    if (written > 0)
+      n = n + static_cast<std::size_t>(written) < size ? n + static_cast<std::size_t>(written) : size - 1;
+  };
+  char item[64], number[VIEW_NUMBER_SIZE];
+  if (size) query[0] = 0;
+  if (set->recalc) add("recalc");
+  bool same_on = true;
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k) same_on = same_on && set->g[k].on == start.g[k].on;
+  if (!same_on) {
+    std::strcpy(item, "on=");
+    for (int k = 0; k < GAUSSIAN_COUNT; ++k)
+      if (set->g[k].on) std::snprintf(item + std::strlen(item), 4, "%s%d", item[3] ? "," : "", k + 1);
+    if (!item[3]) std::strcat(item, "none");
+    add(item);
+  }
+  if (set->selected != start.selected) {
+    std::snprintf(item, sizeof item, "select=%d", set->selected);
+    add(item);
+  }
+  for (int sigma = 0; sigma < 2; ++sigma)
+    for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
+      const double v = sigma ? set->g[k].sigma : set->g[k].u;
+      const double v0 = sigma ? start.g[k].sigma : start.g[k].u;
+      if (v == v0 && std::signbit(v) == std::signbit(v0)) continue;
+      FORMAT_VIEW_NUMBER(v, number, sizeof number);
+      std::snprintf(item, sizeof item, "%s%d=%s", sigma ? "sigma" : "u", k + 1, number);
+      add(item);
+    }
 }

@@ -1,13 +1,15 @@
-// libFuzzer target: the frame tool's option parser with any arguments (the
-// input, split at zero bytes), then the frame it describes computed and
-// composed, so that any number it accepts goes through the whole frame.
+// libFuzzer target: the view grammar. The frame tool's option parser with
+// any arguments (the input, split at zero bytes), then the frame it describes
+// computed and composed, so that any number it accepts goes through the whole
+// frame; and the same input as a web page's address, whose view, written
+// back as an address, must read back the same.
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "frame.h"
-#include "frame_options.h"
+#include "view.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<std::string> words{"bellscope-frame"};
@@ -29,14 +31,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static frame_scratch scratch;
   static unsigned char image[SCREEN_WIDTH * SCREEN_HEIGHT];
   const char* out = nullptr;
-  char error[FRAME_ERROR_SIZE + 1];
-  error[FRAME_ERROR_SIZE] = 0x7f;  // must survive: the parser writes at most FRAME_ERROR_SIZE bytes
+  char error[VIEW_ERROR_SIZE + 1];
+  error[VIEW_ERROR_SIZE] = 0x7f;  // must survive: the parser writes at most VIEW_ERROR_SIZE bytes
   const frame_request r = PARSE_FRAME_OPTIONS(static_cast<int>(argv.size()), argv.data(), &set, &out, error);
-  if (error[FRAME_ERROR_SIZE] != 0x7f) std::abort();
-  if (r == FRAME_BAD && (std::strlen(error) == 0 || std::strlen(error) >= FRAME_ERROR_SIZE)) std::abort();
+  if (error[VIEW_ERROR_SIZE] != 0x7f) std::abort();
+  if (r == FRAME_BAD && (std::strlen(error) == 0 || std::strlen(error) >= VIEW_ERROR_SIZE)) std::abort();
   if (r == FRAME_WRITE && !out) std::abort();
   if (set.selected < 1 || set.selected > GAUSSIAN_COUNT) std::abort();
   COMPUTE_CURVES(&set, &curves);
   COMPOSE_FRAME(image, &set, &curves, &scratch);
+
+  const std::string address(reinterpret_cast<const char*>(data), size);
+  static gaussian_set view, back;
+  if (PARSE_VIEW_ADDRESS(address.c_str(), &view, error)) {
+    char query[VIEW_ADDRESS_SIZE];
+    FORMAT_VIEW_ADDRESS(&view, query, sizeof query);
+    if (!PARSE_VIEW_ADDRESS(query, &back, error)) std::abort();
+    for (int k = 0; k < GAUSSIAN_COUNT; ++k)
+      if (std::memcmp(&view.g[k].u, &back.g[k].u, sizeof(double)) != 0 ||
+          std::memcmp(&view.g[k].sigma, &back.g[k].sigma, sizeof(double)) != 0 || view.g[k].on != back.g[k].on)
+        std::abort();
+    if (view.selected != back.selected || view.recalc != back.recalc) std::abort();
+    COMPUTE_CURVES(&view, &curves);
+    COMPOSE_FRAME(image, &view, &curves, &scratch);
+  } else if (std::strlen(error) == 0 || error[VIEW_ERROR_SIZE] != 0x7f) {
+    std::abort();
+  }
   return 0;
 }

@@ -1,0 +1,122 @@
+// The view grammar in its two spellings, command-line options and address
+// parameters: the same rules and the same words for both.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "view.h"
+
+namespace {
+
+bool parse_options(std::vector<const char*> args, gaussian_set* set, char* error) {
+  args.insert(args.begin(), "bellscope");
+  return PARSE_VIEW_OPTIONS(static_cast<int>(args.size()), args.data(), set, error);
+}
+
+// The same view, every double bit for bit.
+bool same(const gaussian_set& a, const gaussian_set& b) {
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k)
+    if (std::memcmp(&a.g[k].u, &b.g[k].u, sizeof(double)) != 0 ||
+        std::memcmp(&a.g[k].sigma, &b.g[k].sigma, sizeof(double)) != 0 || a.g[k].on != b.g[k].on)
+      return false;
+  return a.selected == b.selected && a.recalc == b.recalc;
+}
+
+// One view, or one mistake, in both spellings; an empty error: accepted.
+struct spelling {
+  std::vector<const char*> options;
+  const char* address;
+  const char* option_error;
+  const char* address_error;
+};
+
+const spelling cases[] = {
+    {{"--recalc", "--on", "1,2,3", "--select", "2", "--u", "1=120", "--sigma", "2=40"},
+     "recalc&on=1,2,3&select=2&u1=120&sigma2=40", "", ""},
+    {{"--on", "none"}, "?on=none", "", ""},
+    {{"--on", ""}, "on=", "", ""},
+    {{"--u", "1=1e999"}, "u1=1e999", "--u 1=1e999: '1e999' is too large", "u1=1e999: '1e999' is too large"},
+    {{"--u", "1="}, "u1=", "--u 1=: '' is not a number", "u1=: '' is not a number"},
+    {{"--sigma", "2=nan"}, "sigma2=nan", "--sigma 2=nan: 'nan' is not a finite number",
+     "sigma2=nan: 'nan' is not a finite number"},
+    {{"--on", "5"}, "on=5", "--on 5: there is no Gaussian 5", "on=5: there is no Gaussian 5"},
+    {{"--on", "1,,2"}, "on=1,,2", "--on 1,,2: a Gaussian number (1-4) is missing",
+     "on=1,,2: a Gaussian number (1-4) is missing"},
+    {{"--select", "0"}, "select=0", "--select 0: there is no Gaussian 0", "select=0: there is no Gaussian 0"},
+    {{"--u", "1=1", "--u", "1=2"}, "u1=1&u1=2", "--u 1=2: Gaussian 1's u is already given",
+     "u1=2: Gaussian 1's u is already given"},
+    {{"--recalc", "--recalc"}, "recalc&recalc", "--recalc: the combining mode is already given",
+     "recalc: the combining mode is already given"},
+    {{"--on", "1", "--on", "2"}, "on=1&on=2", "--on 2: the list of Gaussians on is already given",
+     "on=2: the list of Gaussians on is already given"},
+    {{"--frobnicate"}, "frobnicate=1", "--frobnicate: unknown option",
+     "frobnicate=1: unknown parameter (BELLSCOPE knows recalc, on, select, u1-u4 and sigma1-sigma4)"},
+    {{"--u"}, "u5=3", "--u: a value must follow", "u5=3: there is no Gaussian 5"},
+    {{"picture.png"}, "u1", "picture.png: unknown argument (bellscope takes no file; bellscope-frame writes pictures)",
+     "u1: a value must follow, as in u1=..."},
+    {{"--u", "1=12%2E5"}, "u1=12%2E5&&", "--u 1=12%2E5: '12%2E5' is not a number", ""},
+    {{"--u", "1=-0"}, "u1=%zz", "", "u1=%zz: bad percent-encoding"},
+    {{"--u", "1=1e+2"}, "recalc=yes", "", "recalc=yes: recalc takes no value"},
+};
+
+TEST(View, BothSpellingsFollowOneGrammar) {
+  for (const spelling& c : cases) {
+    gaussian_set set;
+    char error[VIEW_ERROR_SIZE];
+    EXPECT_EQ(parse_options(c.options, &set, error), !*c.option_error) << c.address;
+    EXPECT_STREQ(error, c.option_error);
+    EXPECT_EQ(PARSE_VIEW_ADDRESS(c.address, &set, error), !*c.address_error) << c.address;
+    EXPECT_STREQ(error, c.address_error);
+  }
+}
+
+TEST(View, BothSpellingsGiveTheSameView) {
+  gaussian_set a, b;
+  char error[VIEW_ERROR_SIZE];
+  ASSERT_TRUE(parse_options(cases[0].options, &a, error));
+  ASSERT_TRUE(PARSE_VIEW_ADDRESS(cases[0].address, &b, error));
+  EXPECT_TRUE(same(a, b));
+  EXPECT_TRUE(b.recalc && b.g[2].on && !b.g[3].on);
+  EXPECT_EQ(b.selected, 2);
+  EXPECT_EQ(b.g[0].u, 120);
+  EXPECT_EQ(b.g[1].sigma, 40);
+}
+
+TEST(View, AWrongAddressLeavesTheStartUpState) {
+  gaussian_set set, start;
+  INIT_GAUSSIANS(&start);
+  char error[VIEW_ERROR_SIZE];
+  EXPECT_FALSE(PARSE_VIEW_ADDRESS("recalc&u1=5&on=9", &set, error));
+  EXPECT_TRUE(same(set, start));
+  // A 10,000-character address is refused in a sentence of bounded length.
+  const std::string huge = "u1=" + std::string(10000, '1');
+  EXPECT_FALSE(PARSE_VIEW_ADDRESS(huge.c_str(), &set, error));
+  EXPECT_EQ(std::string(error).rfind("u1=111", 0), 0u);
+  EXPECT_NE(std::string(error).find("the parameter is too long"), std::string::npos);
+}
+
+// A link read back gives the same doubles, bit for bit, in the shortest form.
+TEST(View, AddressesReadBackExactly) {
+  gaussian_set set;
+  INIT_GAUSSIANS(&set);
+  char query[VIEW_ADDRESS_SIZE];
+  FORMAT_VIEW_ADDRESS(&set, query, sizeof query);
+  EXPECT_STREQ(query, "");
+  set.recalc = true;
+  set.selected = 4;
+  for (auto& g : set.g) g.on = false;
+  const double values[8] = {0.1, -0.0, 1e300, 5e-324, 123456789.125, -1.0 / 3, 2.5, 1e21};
+  for (int k = 0; k < 4; ++k) set.g[k].u = values[k], set.g[k].sigma = values[4 + k];
+  FORMAT_VIEW_ADDRESS(&set, query, sizeof query);
+  EXPECT_STREQ(query,
+               "recalc&on=none&select=4&u1=0.1&u2=-0&u3=1e+300&u4=5e-324&sigma1=123456789.125&"
+               "sigma2=-0.3333333333333333&sigma3=2.5&sigma4=1e+21");
+  gaussian_set back;
+  char error[VIEW_ERROR_SIZE];
+  ASSERT_TRUE(PARSE_VIEW_ADDRESS(query, &back, error)) << error;
+  EXPECT_TRUE(same(set, back));
+}
+
+}  // namespace
