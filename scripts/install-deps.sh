@@ -2,7 +2,7 @@
 # Installs the Debian packages that BELLSCOPE needs, when they are missing.
 #   install-deps.sh build    - compiler, CMake, GoogleTest, Google Benchmark, SDL2
 #   install-deps.sh gui      - Xvfb, xdotool and ImageMagick for the window tests
-#   install-deps.sh windows  - MinGW-w64, Wine and icoutils for the Windows build
+#   install-deps.sh windows  - MinGW-w64 with zlib, Wine and icoutils for the Windows build
 #   install-deps.sh package  - lintian for checking the Debian package
 #   install-deps.sh fuzz     - Clang and libFuzzer for the fuzz targets
 #   install-deps.sh clang    - Clang with libc++ and clang-format
@@ -16,7 +16,7 @@ for group in "$@"; do
   case "$group" in
     build) packages+=(build-essential cmake libgtest-dev libbenchmark-dev libsdl2-dev zlib1g-dev dpkg-dev file) ;;
     gui) packages+=(xvfb xauth x11-utils xdotool imagemagick) ;;
-    windows) packages+=(g++-mingw-w64-x86-64 googletest wine wine64 icoutils python3) ;;
+    windows) packages+=(g++-mingw-w64-x86-64 libz-mingw-w64-dev googletest wine wine64 icoutils python3) ;;
     package) packages+=(lintian file python3 zip) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     clang) packages+=(clang-14 libc++-14-dev libc++abi-14-dev clang-format-14) ;;

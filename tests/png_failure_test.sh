@@ -14,13 +14,13 @@ fail() { echo "FAIL $1"; failures=$((failures + 1)); }
 [ $? -eq 1 ] || fail "missing folder: exit code"
 grep -q "^bellscope-frame: cannot write $work/missing/a.png: " "$work/err" || fail "missing folder: message $(cat "$work/err")"
 
-# A size limit stops the write midway (about 100 KB of about 360 KB).
+# A size limit stops the write midway (2 KB of about 6 KB).
 echo "an older picture" >"$work/old.png"
-(ulimit -f 100; trap '' XFSZ; "$frame" "$work/old.png" 2>"$work/err")
+(ulimit -f 2; trap '' XFSZ; "$frame" "$work/old.png" 2>"$work/err")
 [ $? -eq 1 ] || fail "write stopped midway: exit code"
 grep -q "cannot write" "$work/err" || fail "write stopped midway: message $(cat "$work/err")"
 [ "$(cat "$work/old.png")" = "an older picture" ] || fail "write stopped midway: the older file was damaged"
-(ulimit -f 100; trap '' XFSZ; "$frame" "$work/new.png" 2>/dev/null)
+(ulimit -f 2; trap '' XFSZ; "$frame" "$work/new.png" 2>/dev/null)
 [ ! -e "$work/new.png" ] || fail "write stopped midway: a partial new.png was left"
 leftovers=$(find "$work" -name '*.partial')
 [ -z "$leftovers" ] || fail "temporary files left: $leftovers"

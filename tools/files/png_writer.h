@@ -1,5 +1,4 @@
-// A small writer of 8-bit palette PNG files (uncompressed deflate blocks),
-// with no library behind it, so it builds for every target.
+// A writer of 8-bit palette PNG files, compressed by zlib at its best.
 #ifndef BELLSCOPE_APP_PNG_WRITER_H
 #define BELLSCOPE_APP_PNG_WRITER_H
 
