@@ -24,11 +24,15 @@ int GAUSSIAN_COLOUR(int k) {
   return k >= 1 && k <= 4 ? colours[k - 1] : COLOUR_COMBINED;
 }
 
-void SCHEME_PALETTE(unsigned char rgb[256][3]) {
+void PALETTE_OF(const palette_colour* scheme, unsigned char rgb[256][3]) {
   for (int i = 0; i < 256; ++i) rgb[i][0] = rgb[i][1] = rgb[i][2] = static_cast<unsigned char>(i);
-  for (const palette_colour& c : colour_scheme) {
-    rgb[c.index][0] = static_cast<unsigned char>(c.red);
-    rgb[c.index][1] = static_cast<unsigned char>(c.green);
-    rgb[c.index][2] = static_cast<unsigned char>(c.blue);
+  for (const palette_colour* c = scheme; c < scheme + SCHEME_ENTRIES; ++c) {
+    rgb[c->index][0] = static_cast<unsigned char>(c->red);
+    rgb[c->index][1] = static_cast<unsigned char>(c->green);
+    rgb[c->index][2] = static_cast<unsigned char>(c->blue);
   }
+}
+
+void SCHEME_PALETTE(unsigned char rgb[256][3]) {
+  PALETTE_OF(colour_scheme, rgb);
 }

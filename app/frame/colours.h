@@ -35,4 +35,7 @@ int GAUSSIAN_COLOUR(int k);
 // scheme applied.
 void SCHEME_PALETTE(unsigned char rgb[256][3]);
 
+// The same with another scheme of SCHEME_ENTRIES entries.
+void PALETTE_OF(const palette_colour* scheme, unsigned char rgb[256][3]);
+
 #endif

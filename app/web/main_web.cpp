@@ -14,6 +14,8 @@
 #include "controls.h"
 #include "display.h"
 #include "explorer.h"
+#include "png.h"
+#include "view.h"
 
 namespace {
 
@@ -29,7 +31,25 @@ bool asleep = false;    // the loop is paused until input arrives
 // of each Gaussian's colour.
 enum { STATE_VALUES = 4 * 3 + 4 + 4 * 3 };
 int told[STATE_VALUES];
+double told_numbers[2 * GAUSSIAN_COUNT];  // u and sigma of each, as they are
 bool told_once = false;
+
+// The view the page's address asks for, read once at the first start.
+gaussian_set address_view;
+bool address_read = false, address_ok = false;
+char address_error[VIEW_ERROR_SIZE];
+
+// Text handed back to the page.
+char link_query[VIEW_ADDRESS_SIZE];
+char value_error[VIEW_ERROR_SIZE];
+
+// The picture for "Save picture": the frame's scanlines, the page's
+// compression of them, and the PNG around it.
+enum { RAW_SIZE = (SCREEN_WIDTH + 1) * SCREEN_HEIGHT };
+unsigned char picture_raw[RAW_SIZE];
+unsigned char picture_input[RAW_SIZE + RAW_SIZE / 64 + 64];  // stored blocks are this size at most
+unsigned char picture_png[PNG_OVERHEAD + sizeof picture_input];
+int picture_size = 0;
 
 // Input the page receives wakes a sleeping loop, before the backend's own
 // listeners turn it into messages, so the pass for it runs at the next
@@ -51,9 +71,22 @@ EM_JS(void, page_ended, (), {
   if (Module['onBellscopeEnded']) Module['onBellscopeEnded']();
 });
 
-EM_JS(void, page_state, (const int* values, int count), {
+EM_JS(void, page_state, (const int* values, int count, const double* numbers, int number_count), {
   if (Module['onBellscopeState'])
-    Module['onBellscopeState'](Array.from(HEAP32.subarray(values >> 2, (values >> 2) + count)));
+    Module['onBellscopeState'](Array.from(HEAP32.subarray(values >> 2, (values >> 2) + count)),
+                               Array.from(HEAPF64.subarray(numbers >> 3, (numbers >> 3) + number_count)));
+});
+
+// The page's query (location.search) into buffer; its length in bytes.
+EM_JS(int, page_query, (char* buffer, int size), {
+  var query = location.search || "";
+  stringToUTF8(query, buffer, size);
+  return lengthBytesUTF8(query);
+});
+
+// The address asked for a view that cannot be shown: the page says why.
+EM_JS(void, page_view_refused, (const char* reason), {
+  if (Module['onBellscopeViewRefused']) Module['onBellscopeViewRefused'](UTF8ToString(reason));
 });
 
 // Tells the page, in words, why the program cannot start (the page's
@@ -91,10 +124,17 @@ void tell_page() {
         now[17 + 3 * k] = c->green;
         now[18 + 3 * k] = c->blue;
       }
-  if (told_once && std::memcmp(now, told, sizeof now) == 0) return;
+  double numbers[2 * GAUSSIAN_COUNT];
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
+    numbers[k] = s.g[k].u;
+    numbers[GAUSSIAN_COUNT + k] = s.g[k].sigma;
+  }
+  if (told_once && std::memcmp(now, told, sizeof now) == 0 && std::memcmp(numbers, told_numbers, sizeof numbers) == 0)
+    return;
   std::memcpy(told, now, sizeof now);
+  std::memcpy(told_numbers, numbers, sizeof numbers);
   told_once = true;
-  page_state(told, STATE_VALUES);
+  page_state(told, STATE_VALUES, told_numbers, 2 * GAUSSIAN_COUNT);
 }
 
 void use_scheme() {
@@ -143,8 +183,26 @@ void pass() {
   page_ended();
 }
 
+// The view of the page's address, parsed with the frame tool's grammar; a
+// wrong one is named on the page, and the program starts as usual.
+void read_address() {
+  static char query[16384];
+  address_read = true;
+  const int length = page_query(query, sizeof query);
+  if (length >= static_cast<int>(sizeof query)) {
+    std::snprintf(address_error, sizeof address_error, "the address is %d characters long (at most %d are read)",
+                  length, static_cast<int>(sizeof query) - 1);
+    address_ok = false;
+  } else {
+    address_ok = PARSE_VIEW_ADDRESS(query, &address_view, address_error);
+  }
+  if (!address_ok) page_view_refused(address_error);
+}
+
 void start() {
   EXPLORER_START(&program, screen_image);
+  if (!address_read) read_address();
+  if (address_ok) program.set = address_view;
   if (colour_blind_safe) use_scheme();
   CONTROL_RESET();
   listen_for_wakes();
@@ -185,6 +243,59 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_COLOURS(int safe) {
     use_scheme();
     wake();
   }
+}
+
+// The address of the view shown now: its query, without the '?'.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_LINK() {
+  FORMAT_VIEW_ADDRESS(&program.set, link_query, sizeof link_query);
+  return link_query;
+}
+
+// A value typed for the selected Gaussian's u (0) or sigma (1), applied
+// between two passes; null, or what is wrong with it (nothing changes then).
+extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VALUE(int sigma, const char* text) {
+  double v = 0;
+  if (!PARSE_VIEW_NUMBER(text ? text : "", &v, value_error)) return value_error;
+  if (program.quit) return nullptr;
+  gaussian& g = program.set.g[program.set.selected - 1];
+  (sigma ? g.sigma : g.u) = v;
+  must_draw = true;
+  wake();
+  return nullptr;
+}
+
+// "Save picture", in steps around the page's compression: the frame shown
+// now as PNG scanlines; room for their compressed form; the PNG of that (or,
+// for a size below 0, of the scanlines stored uncompressed), in the colours
+// shown, and its size.
+extern "C" EMSCRIPTEN_KEEPALIVE const unsigned char* BELLSCOPE_PICTURE_DATA() {
+  PNG_SCANLINES(screen_image, SCREEN_WIDTH, SCREEN_HEIGHT, picture_raw);
+  return picture_raw;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_PICTURE_DATA_SIZE() {
+  return RAW_SIZE;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE unsigned char* BELLSCOPE_PICTURE_INPUT(int size) {
+  return size >= 0 && static_cast<std::size_t>(size) <= sizeof picture_input ? picture_input : nullptr;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const unsigned char* BELLSCOPE_PICTURE(int zlib_size) {
+  if (zlib_size < 0) {
+    PNG_STORED(picture_raw, RAW_SIZE, picture_input);
+    zlib_size = static_cast<int>(PNG_STORED_SIZE(RAW_SIZE));
+  }
+  if (static_cast<std::size_t>(zlib_size) > sizeof picture_input) return nullptr;
+  unsigned char palette[256][3];
+  PALETTE_OF(scheme(), palette);
+  PNG_ASSEMBLE(SCREEN_WIDTH, SCREEN_HEIGHT, palette, picture_input, static_cast<std::size_t>(zlib_size), picture_png);
+  picture_size = PNG_OVERHEAD + zlib_size;
+  return picture_png;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_PICTURE_SIZE() {
+  return picture_size;
 }
 
 int main() {

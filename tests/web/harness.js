@@ -223,5 +223,5 @@ async function randomInput(page, seconds, seed, { controls = false } = {}) {
 
 module.exports = {
   WIDTH, HEIGHT, webBuild, singleFileUrl, launch, serve, scenarios, frames, openPage,
-  canvasBox, pagePoint, frameDifference, play, touch, randomInput,
+  canvasBox, canvasPixels, pagePoint, frameDifference, play, touch, randomInput,
 };

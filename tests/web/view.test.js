@@ -1,0 +1,167 @@
+// A view of BELLSCOPE written down, in headless Chromium: an address opens
+// the frame bellscope-frame draws for the same options, "Copy link" survives
+// a round trip, exact values are typed (and wrong ones refused in words),
+// "Save picture" writes the frame tool's pixels, and bad addresses are named
+// on the page while the program starts as usual.
+'use strict';
+const { describe, it, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const zlib = require('node:zlib');
+const h = require('./harness');
+
+const frameTool = process.env.BELLSCOPE_FRAME || path.join(__dirname, '..', '..', 'build', 'bellscope-frame');
+const VIEWPORT = { width: 1366, height: 768 };
+let browser, site, work;
+
+before(async () => {
+  browser = await h.launch();
+  site = await h.serve();
+  work = fs.mkdtempSync(path.join(os.tmpdir(), 'bellscope-view-'));
+});
+after(async () => {
+  await browser.close();
+  site.server.close();
+  fs.rmSync(work, { recursive: true, force: true });
+});
+
+// An 8-bit palette PNG as { palette, pixels }: our writers' filter 0 only.
+function decodePng(bytes) {
+  let at = 8, palette = null;
+  const data = [];
+  while (at < bytes.length) {
+    const length = bytes.readUInt32BE(at), type = bytes.toString('latin1', at + 4, at + 8);
+    const body = bytes.subarray(at + 8, at + 8 + length);
+    if (type === 'PLTE') palette = body;
+    if (type === 'IDAT') data.push(body);
+    at += 12 + length;
+  }
+  const raw = zlib.inflateSync(Buffer.concat(data));
+  const pixels = Buffer.alloc(h.WIDTH * h.HEIGHT);
+  for (let y = 0; y < h.HEIGHT; ++y) {
+    assert.equal(raw[y * (h.WIDTH + 1)], 0, 'filter 0');
+    raw.copy(pixels, y * h.WIDTH, y * (h.WIDTH + 1) + 1, (y + 1) * (h.WIDTH + 1));
+  }
+  return { palette, pixels };
+}
+
+function rgba({ palette, pixels }) {
+  const out = Buffer.alloc(pixels.length * 4);
+  for (let i = 0; i < pixels.length; ++i) {
+    palette.copy(out, i * 4, pixels[i] * 3, pixels[i] * 3 + 3);
+    out[i * 4 + 3] = 255;
+  }
+  return out;
+}
+
+function frameToolPicture(args) {
+  const file = path.join(work, `frame-${Math.random().toString(36).slice(2)}.png`);
+  execFileSync(frameTool, [...args, file]);
+  return fs.readFileSync(file);
+}
+
+async function open(url, options = {}) {
+  const page = await h.openPage(browser, url, VIEWPORT, options);
+  return page;
+}
+
+describe('an address opens a view', () => {
+  const cases = [
+    ['served page', () => site.url],
+    ['single file from disk', () => h.singleFileUrl],
+  ];
+  for (const [title, base] of cases) {
+    it(`${title}: the frame tool's picture of the same view`, async () => {
+      const page = await open(base() + '?recalc&on=1,2,3&select=2&u1=120&sigma2=40');
+      const expected = rgba(decodePng(frameToolPicture(['--recalc', '--on', '1,2,3', '--select', '2', '--u', '1=120',
+        '--sigma', '2=40'])));
+      assert.ok((await h.canvasPixels(page)).equals(expected));
+      assert.equal(await page.isHidden('#view-message'), true);
+      assert.deepEqual(page.errors, []);
+    });
+  }
+
+  const bad = [
+    ['u1=1e999', "u1=1e999: '1e999' is too large"],
+    ['on=5', 'on=5: there is no Gaussian 5'],
+    ['frobnicate', 'frobnicate: unknown parameter'],
+    ['u1=', "u1=: '' is not a number"],
+    ['u1=1&u1=2', "u1=2: Gaussian 1's u is already given"],
+    ['sigma2=%zz', 'sigma2=%zz: bad percent-encoding'],
+    ['u1=' + '9'.repeat(10000), 'the parameter is too long'],
+  ];
+  it('a wrong address is named on the page, and BELLSCOPE starts as usual', async () => {
+    const page = await open(site.url);
+    for (const [query, said] of bad) {
+      await page.goto(site.url + '?' + query);
+      await page.waitForFunction(() => document.getElementById('status').hidden);
+      await h.frames(page);
+      const message = await page.locator('#view-message').textContent();
+      assert.ok(message.includes(said), `${query.slice(0, 40)}: ${message}`);
+      assert.equal(await h.frameDifference(page, 'startup'), null, query.slice(0, 40));
+    }
+    assert.deepEqual(page.errors, []);
+  });
+});
+
+describe('the page writes a view down', () => {
+  it('"Copy link" after a few inputs opens the same frame in a fresh page', async () => {
+    const page = await open(site.url);
+    await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+    for (const key of ['F3', 'ArrowDown', 'ArrowRight', 'Enter']) await page.keyboard.press(key);
+    await page.mouse.move(...await h.pagePoint(page, 400, 200));
+    await page.mouse.down({ button: 'right' });
+    await page.mouse.move(...await h.pagePoint(page, 437, 200));
+    await h.frames(page);
+    await page.mouse.up({ button: 'right' });
+    await page.getByRole('textbox', { name: 'u', exact: true }).fill('251.0625');
+    await page.keyboard.press('Enter');
+    await h.frames(page);
+    await page.getByRole('button', { name: 'Copy link' }).click();
+    await page.getByText('Copied.').waitFor();
+    const link = await page.evaluate(() => navigator.clipboard.readText());
+    assert.equal(link, await page.getByRole('textbox', { name: 'Link to this view' }).inputValue());
+    assert.equal(link, `${site.url}?recalc&on=1,2,3&select=2&u2=251.0625&sigma2=107`);
+    const fresh = await open(link);
+    assert.ok((await h.canvasPixels(fresh)).equals(await h.canvasPixels(page)));
+  });
+
+  it('takes typed values and refuses wrong ones in words, with no key reaching the program', async () => {
+    const page = await open(site.url);
+    const u = page.getByRole('textbox', { name: 'u', exact: true });
+    const sigma = page.getByRole('textbox', { name: 'sigma', exact: true });
+    assert.deepEqual([await u.inputValue(), await sigma.inputValue()], ['100', '200']);
+    await sigma.fill('1e999');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.locator('#field-message').textContent(), "sigma: '1e999' is too large");
+    assert.equal(await sigma.getAttribute('aria-invalid'), 'true');
+    await h.frames(page);
+    assert.equal(await h.frameDifference(page, 'startup'), null, 'nothing changed');
+    await u.fill('');
+    for (const key of ['F1', 'ArrowRight', 'Escape']) await u.press(key);  // none reaches the program
+    await u.fill('301');
+    await u.blur();  // leaving the field applies it
+    await h.frames(page);
+    assert.equal(await page.isHidden('#ended'), true);
+    const expected = rgba(decodePng(frameToolPicture(['--u', '1=301'])));
+    assert.ok((await h.canvasPixels(page)).equals(expected));
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('"Save picture" writes the frame tool\'s pixels and palette', async () => {
+    const page = await open(site.url + '?on=2,4&select=4&sigma4=33.5', { acceptDownloads: true });
+    const [download] = await Promise.all([page.waitForEvent('download'),
+      page.getByRole('button', { name: 'Save picture' }).click()]);
+    assert.equal(download.suggestedFilename(), 'bellscope.png');
+    const saved = path.join(work, 'saved.png');
+    await download.saveAs(saved);
+    const ours = decodePng(fs.readFileSync(saved));
+    const tool = decodePng(frameToolPicture(['--on', '2,4', '--select', '4', '--sigma', '4=33.5']));
+    assert.ok(ours.pixels.equals(tool.pixels), 'pixels');
+    assert.ok(ours.palette.equals(tool.palette), 'palette');
+    assert.ok(fs.statSync(saved).size < 16384, `${fs.statSync(saved).size} bytes`);
+  });
+});
