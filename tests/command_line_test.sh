@@ -43,7 +43,10 @@ expect "bellscope-frame with a bad number" 2 EMPTY "^bellscope-frame: --u 1=abc:
 expect "bellscope-frame with no such Gaussian" 2 EMPTY '^bellscope-frame: --sigma 5=3: there is no Gaussian 5$' \
   "$@" "$frame" --sigma 5=3 "$work/a.png"
 # The start-up frame, compressed, fits a slide's budget.
-if env -u DISPLAY timeout 20 "$@" "$frame" "$work/start.png" >/dev/null 2>&1; then
+# Written in the work folder by a relative name, which a Windows program
+# under Wine understands as well.
+frame_path=$(realpath "$frame")
+if (cd "$work" && env -u DISPLAY timeout 20 "$@" "$frame_path" start.png >/dev/null 2>&1); then
   size=$(wc -c <"$work/start.png")
   if [ "$size" -le 8192 ]; then echo "ok   start-up frame is $size bytes"; else
     echo "FAIL start-up frame is $size bytes (at most 8192)"; failures=$((failures + 1)); fi
