@@ -169,8 +169,8 @@ function generator(seed) {
 const RANDOM_KEYS = ['F1', 'F2', 'F3', 'F4', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Enter', 'Shift',
   'Space', 'KeyA', 'Tab', 'PageDown'];
 
-// Random keys, mouse buttons, touches of one to three fingers anywhere
-// (also off the canvas) and resizes, for the given time; no Esc. With
+// Random keys, mouse buttons anywhere (also off the canvas), touches of one
+// to three fingers and resizes, for the given time; no Esc. With
 // controls, also presses of the page's buttons, by mouse or finger, held for
 // up to a second, some while a drag on the canvas is under way.
 async function randomInput(page, seconds, seed, { controls = false } = {}) {
@@ -179,8 +179,10 @@ async function randomInput(page, seconds, seed, { controls = false } = {}) {
   const point = () => [next(WIDTH + 200) - 100, next(HEIGHT + 200) - 100];
   const end = Date.now() + seconds * 1000;
   let fingers = 0;
+  const log = process.env.RANDOM_LOG ? (...words) => console.log('random:', ...words) : () => {};
   while (Date.now() < end) {
     const what = next(controls ? 12 : 10);
+    log(what, fingers);
     if (what >= 10) {
       const buttons = await page.locator('#panel button[data-control]').all();
       const box = await buttons[next(buttons.length)].boundingBox();
@@ -200,16 +202,25 @@ async function randomInput(page, seconds, seed, { controls = false } = {}) {
       }
     } else if (what < 3) await page.keyboard.press(RANDOM_KEYS[next(RANDOM_KEYS.length)]);
     else if (what < 5) {
-      await page.mouse.move(...await pagePoint(page, ...point()));
+      // One pointer at a time: fingers lift before the mouse presses.
+      if (fingers) await touch(page, cdp, 'touchEnd', []);
+      fingers = 0;
+      const from = await pagePoint(page, ...point());
       const button = next(2) ? 'left' : 'right';
+      const to = await pagePoint(page, ...point());
+      log('mouse', button, from, to);
+      await page.mouse.move(...from);
       await page.mouse.down({ button });
-      await page.mouse.move(...await pagePoint(page, ...point()), { steps: 3 });
+      await page.mouse.move(...to, { steps: 3 });
       await page.mouse.up({ button });
     } else if (what < 9) {
+      // Fingers land on the picture (elsewhere a swipe is the browser's: it
+      // may go back in history) and may then move anywhere.
       const count = fingers ? fingers : 1 + next(3);
-      const points = [];
-      for (let id = 0; id < count; ++id) points.push([...point(), id]);
       const type = fingers === 0 ? 'touchStart' : next(3) ? 'touchMove' : 'touchEnd';
+      const points = [];
+      for (let id = 0; id < count; ++id) points.push([...(type === 'touchStart' ? [next(WIDTH), next(HEIGHT)] : point()), id]);
+      log('touch', type, JSON.stringify(points));
       await touch(page, cdp, type, type === 'touchEnd' ? [] : points);
       fingers = type === 'touchEnd' ? 0 : count;
     } else {
