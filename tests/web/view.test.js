@@ -111,9 +111,13 @@ describe('the page writes a view down', () => {
   it('"Copy link" after a few inputs opens the same frame in a fresh page', async () => {
     const page = await open(site.url);
     await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
-    for (const key of ['F3', 'ArrowDown', 'ArrowRight', 'Enter']) await page.keyboard.press(key);
+    for (const key of ['F3', 'ArrowDown', 'ArrowRight', 'Enter']) {
+      await page.keyboard.press(key);
+      await h.frames(page);
+    }
     await page.mouse.move(...await h.pagePoint(page, 400, 200));
     await page.mouse.down({ button: 'right' });
+    await h.frames(page);
     await page.mouse.move(...await h.pagePoint(page, 437, 200));
     await h.frames(page);
     await page.mouse.up({ button: 'right' });

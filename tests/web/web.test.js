@@ -157,16 +157,6 @@ describe('keys', () => {
   });
 });
 
-describe('random input', () => {
-  it('leaves no error in the console', async () => {
-    const seconds = Number(process.env.RANDOM_SECONDS || 20);
-    const seed = Number(process.env.RANDOM_SEED || Date.now() % 100000);
-    const page = await h.openPage(browser, site.url, SCALE_1, { hasTouch: true });
-    await h.randomInput(page, seconds, seed);
-    assert.deepEqual(page.errors, [], `seed ${seed}`);
-  });
-});
-
 describe('failures are said in words', () => {
   it('a page without its canvas', async () => {
     const context = await browser.newContext({ viewport: SCALE_1 });
