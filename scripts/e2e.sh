@@ -26,7 +26,9 @@ start() {
   pid=$!
   wid=
   for _ in $(seq 150); do
-    wid=$(xdotool search --name '^BELLSCOPE$' 2>/dev/null | head -n 1 || true)
+    # A window of the run before may still be listed for a moment after its
+    # program ended: it is never the one to drive.
+    wid=$(xdotool search --name '^BELLSCOPE$' 2>/dev/null | grep -vx "${gone:-none}" | head -n 1 || true)
     [ -n "$wid" ] && break
     sleep 0.1
   done
@@ -104,6 +106,7 @@ stop_wait
 check "Esc ends with exit code 0 (got $code)" [ "$code" = 0 ]
 import -window root -crop "800x450+$left+$top" "$work/last.png" 2>/dev/null || true
 
+gone=$wid
 start
 python3 "$here/x11-close.py" "$wid"
 stop_wait
