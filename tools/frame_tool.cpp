@@ -6,6 +6,7 @@
 
 #include "colours.h"
 #include "frame.h"
+#include "frame_command_line.h"
 #include "png_writer.h"
 #include "version.h"
 #include "view.h"
@@ -19,11 +20,7 @@ int main(int argc, char** argv) {
   char error[VIEW_ERROR_SIZE];
 
   switch (PARSE_FRAME_OPTIONS(argc, argv, &set, &out, error)) {
-    case FRAME_HELP:
-      std::fputs(frame_usage, stdout);
-      std::fputs("\n", stdout);
-      std::fputs(frame_help, stdout);
-      return 0;
+    case FRAME_HELP: PRINT_FRAME_HELP(stdout); return 0;
     case FRAME_VERSION: std::printf("bellscope-frame %s\n", BELLSCOPE_VERSION); return 0;
     case FRAME_BAD:
       std::fprintf(stderr, "bellscope-frame: %s\n", error);

@@ -53,8 +53,17 @@ int PROGRAM_COMMAND_LINE(int argc, const char* const* argv, gaussian_set* view, 
       std::fprintf(err, "bellscope: %s: --help and --version take no other arguments\n", argv[i]);
       return 2;
     }
+  view_options options;
+  START_VIEW_OPTIONS(&options, view);
   char error[VIEW_ERROR_SIZE];
-  if (PARSE_VIEW_OPTIONS(argc, argv, view, error)) return -1;
-  std::fprintf(err, "bellscope: %s\n", error);
-  return 2;
+  for (int i = 1; i < argc; ++i) {
+    const int read = VIEW_OPTION(&options, argc, argv, &i, error);
+    if (read == 0)
+      VIEW_ERROR(error, argv[i], "unknown argument (bellscope takes no file; bellscope-frame writes pictures)");
+    if (read <= 0) {
+      std::fprintf(err, "bellscope: %s\n", error);
+      return 2;
+    }
+  }
+  return -1;
 }

@@ -7,28 +7,13 @@
 #include <cstdlib>
 #include <cstring>
 
-const char frame_usage[] =
-    "usage: bellscope-frame [--recalc] [--on LIST] [--select N] [--u K=V]... [--sigma K=V]... OUT.png\n";
-
-#define VIEW_OPTIONS_HELP                                                               \
-  "  --recalc       Parameter Recalculation instead of Point by Point Multiplication\n" \
-  "  --on LIST      switch on the Gaussians in LIST (for example 1,3) and the\n"        \
-  "                 others off; 'none' switches all off\n"                              \
-  "  --select N     select Gaussian N (1-4): the <-- marker stands beside it\n"         \
-  "  --u K=V        set the mean u of Gaussian K (1-4) to V\n"                          \
-  "  --sigma K=V    set the sigma of Gaussian K (1-4) to V\n"
-
-const char view_options_help[] = VIEW_OPTIONS_HELP;
-
-const char frame_help[] =
-    "Writes a frame of BELLSCOPE, the explorer of products of Gaussian curves, as\n"
-    "an 800x450 PNG picture. Without options it draws the start-up state.\n"
-    "\n" VIEW_OPTIONS_HELP
-    "  --help         print this help and exit\n"
-    "  --version      print the version and exit\n"
-    "\n"
-    "Exit status: 0 when the picture is written, 1 when it cannot be written,\n"
-    "2 for a bad command line.\n";
+const char view_options_help[] =
+    "  --recalc       Parameter Recalculation instead of Point by Point Multiplication\n"
+    "  --on LIST      switch on the Gaussians in LIST (for example 1,3) and the\n"
+    "                 others off; 'none' switches all off\n"
+    "  --select N     select Gaussian N (1-4): the <-- marker stands beside it\n"
+    "  --u K=V        set the mean u of Gaussian K (1-4) to V\n"
+    "  --sigma K=V    set the sigma of Gaussian K (1-4) to V\n";
 
 namespace {
 
@@ -44,22 +29,13 @@ struct parser {
   char* error;
 };
 
-// Writes "WHAT: why" into the error buffer; WHAT is the argument or
-// parameter as written, shortened if it is long.
-bool fail(char* error, const char* what, const char* format, ...) {
-  char why[160];
-  std::va_list args;
-  va_start(args, format);
-  std::vsnprintf(why, sizeof why, format, args);
-  va_end(args);
-  const bool long_what = std::strlen(what) > 60;
-  std::snprintf(error, VIEW_ERROR_SIZE, "%.*s%s: %s", 60, what, long_what ? "..." : "", why);
-  return false;
+bool fail(char* error, const char* what, const char* why) {
+  return VIEW_ERROR(error, what, "%s", why);
 }
 
 bool parse_number(const char* what, const char* text, double* value, char* error) {
   char why[VIEW_ERROR_SIZE];
-  return PARSE_VIEW_NUMBER(text, value, why) || fail(error, what, "%s", why);
+  return PARSE_VIEW_NUMBER(text, value, why) || fail(error, what, why);
 }
 
 // K of "K=V" or an item of a list, given as the `length` bytes at `text`.
@@ -69,11 +45,11 @@ bool parse_gaussian_number(const char* what, const char* text, std::size_t lengt
     return true;
   }
   if (length == 0) return fail(error, what, "a Gaussian number (1-4) is missing");
-  return fail(error, what, "there is no Gaussian %.*s", static_cast<int>(length > 20 ? 20 : length), text);
+  return VIEW_ERROR(error, what, "there is no Gaussian %.*s", static_cast<int>(length > 20 ? 20 : length), text);
 }
 
 bool first_time(parser* p, const char* what, unsigned bit, const char* setting_name) {
-  if (p->given & bit) return fail(p->error, what, "%s is already given", setting_name);
+  if (p->given & bit) return VIEW_ERROR(p->error, what, "%s is already given", setting_name);
   p->given |= bit;
   return true;
 }
@@ -120,15 +96,17 @@ bool set_value(parser* p, const char* what, bool sigma, int k, const char* text)
   return true;
 }
 
-// One command-line option at argv[*i] (moving *i past its value). Returns
-// 1 when it was a view option and applied, 0 when it is not a view option,
-// -1 on error.
+// One command-line argument at argv[*i], as VIEW_OPTION reads it.
 int view_option(parser* p, int argc, const char* const* argv, int* i) {
   const char* arg = argv[*i];
+  if (arg[0] != '-' || arg[1] == 0) return 0;
   if (std::strcmp(arg, "--recalc") == 0) return set_recalc(p, arg) ? 1 : -1;
   const bool takes_value = std::strcmp(arg, "--on") == 0 || std::strcmp(arg, "--select") == 0 ||
                            std::strcmp(arg, "--u") == 0 || std::strcmp(arg, "--sigma") == 0;
-  if (!takes_value) return 0;
+  if (!takes_value) {
+    fail(p->error, arg, "unknown option");
+    return -1;
+  }
   if (*i + 1 == argc) {
     fail(p->error, arg, "a value must follow");
     return -1;
@@ -147,32 +125,6 @@ int view_option(parser* p, int argc, const char* const* argv, int* i) {
   int k = 0;
   if (!parse_gaussian_number(what, value, static_cast<std::size_t>(equals - value), &k, p->error)) return -1;
   return set_value(p, what, arg[2] == 's', k, equals + 1) ? 1 : -1;
-}
-
-// Command-line options; with `out`, one non-option argument is the output
-// file.
-frame_request parse_arguments(int argc, const char* const* argv, gaussian_set* set, const char** out, char* error) {
-  parser p{set, 0, error};
-  for (int i = 1; i < argc; ++i) {
-    const int applied = view_option(&p, argc, argv, &i);
-    if (applied < 0) return FRAME_BAD;
-    if (applied > 0) continue;
-    const char* arg = argv[i];
-    if (arg[0] == '-' && arg[1] != 0) {
-      fail(error, arg, "unknown option");
-      return FRAME_BAD;
-    }
-    if (!out) {
-      fail(error, arg, "unknown argument (bellscope takes no file; bellscope-frame writes pictures)");
-      return FRAME_BAD;
-    }
-    if (*out) {
-      fail(error, arg, "a second output file (the first is %.60s)", *out);
-      return FRAME_BAD;
-    }
-    *out = arg;
-  }
-  return FRAME_WRITE;
 }
 
 int hex_digit(char c) {
@@ -231,7 +183,7 @@ bool address_parameter(parser* p, char* parameter) {
     if (*name == 0) return fail(p->error, what, "a parameter name is missing");
     return fail(p->error, what, "unknown parameter (BELLSCOPE knows recalc, on, select, u1-u4 and sigma1-sigma4)");
   }
-  if (!value) return fail(p->error, what, "a value must follow, as in %s=...", name);
+  if (!value) return VIEW_ERROR(p->error, what, "a value must follow, as in %s=...", name);
   if (std::strcmp(name, "on") == 0) return set_on(p, what, value);
   if (std::strcmp(name, "select") == 0) return set_select(p, what, value);
   int k = 0;
@@ -242,30 +194,27 @@ bool address_parameter(parser* p, char* parameter) {
 
 }  // namespace
 
-frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_set* set, const char** out, char* error) {
-  INIT_GAUSSIANS(set);
-  *out = nullptr;
-  error[0] = 0;
-  // --help anywhere wins over --version anywhere, and both over the rest.
-  bool version = false;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0) return FRAME_HELP;
-    version = version || std::strcmp(argv[i], "--version") == 0;
-  }
-  if (version) return FRAME_VERSION;
-  const frame_request r = parse_arguments(argc, argv, set, out, error);
-  if (r != FRAME_WRITE) return r;
-  if (!*out) {
-    std::snprintf(error, VIEW_ERROR_SIZE, "no output file given: name the PNG file to write");
-    return FRAME_BAD;
-  }
-  return FRAME_WRITE;
+bool VIEW_ERROR(char* error, const char* what, const char* format, ...) {
+  char why[160];
+  std::va_list args;
+  va_start(args, format);
+  std::vsnprintf(why, sizeof why, format, args);
+  va_end(args);
+  const bool long_what = std::strlen(what) > 60;
+  std::snprintf(error, VIEW_ERROR_SIZE, "%.*s%s: %s", 60, what, long_what ? "..." : "", why);
+  return false;
 }
 
-bool PARSE_VIEW_OPTIONS(int argc, const char* const* argv, gaussian_set* set, char* error) {
+void START_VIEW_OPTIONS(view_options* options, gaussian_set* set) {
   INIT_GAUSSIANS(set);
-  error[0] = 0;
-  return parse_arguments(argc, argv, set, nullptr, error) == FRAME_WRITE;
+  *options = view_options{set, 0};
+}
+
+int VIEW_OPTION(view_options* options, int argc, const char* const* argv, int* i, char* error) {
+  parser p{options->set, options->given, error};
+  const int r = view_option(&p, argc, argv, i);
+  options->given = p.given;
+  return r;
 }
 
 bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, char* error) {
@@ -279,8 +228,7 @@ bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, char* error) {
     const char* why = nullptr;
     bool ok = true;
     if (length > 0) {
-      ok = percent_decode(at, length, parameter, &why) ? address_parameter(&p, parameter)
-                                                       : fail(error, parameter, "%s", why);
+      ok = percent_decode(at, length, parameter, &why) ? address_parameter(&p, parameter) : fail(error, parameter, why);
     }
     if (!ok) {
       INIT_GAUSSIANS(set);

@@ -1,6 +1,6 @@
 // A view of BELLSCOPE written down: which Gaussians are on, their u and
 // sigma, the selected one and the combining mode. One grammar, in two
-// spellings: command-line options for bellscope-frame and bellscope
+// spellings: command-line options, as bellscope and bellscope-frame take them
 //   --recalc --on 1,2,3 --select 2 --u 1=120 --sigma 2=40
 // and the parameters of a web page's address
 //   recalc&on=1,2,3&select=2&u1=120&sigma2=40
@@ -15,24 +15,35 @@
 
 #include "gaussians.h"
 
-extern const char frame_usage[];
-extern const char frame_help[];
 extern const char view_options_help[];  // the view options, as --help lists them
 
-enum frame_request { FRAME_WRITE, FRAME_HELP, FRAME_VERSION, FRAME_BAD };
 enum { VIEW_ERROR_SIZE = 256, VIEW_ADDRESS_SIZE = 512, VIEW_NUMBER_SIZE = 32 };
 
-// bellscope-frame's command line: the view options and one output file.
-//   [--recalc] [--on LIST] [--select N] [--u K=V]... [--sigma K=V]... OUT.png
-// --help or --version anywhere asks for that instead. FRAME_WRITE sets *out
-// to the file name; FRAME_BAD writes into `error` (VIEW_ERROR_SIZE bytes)
-// which argument is wrong and why, for example
-//   --sigma 5=3: there is no Gaussian 5
-frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_set* set, const char** out, char* error);
+// The view options of a command line, read one argument at a time by a
+// program that has arguments of its own beside them. START_VIEW_OPTIONS puts
+// the set in the start-up state.
+struct view_options {
+  gaussian_set* set;
+  unsigned given;  // the settings given so far, each of which may be given once
+};
+void START_VIEW_OPTIONS(view_options* options, gaussian_set* set);
 
-// The view options alone, as bellscope takes them (argv[0] is the program).
-// False, with `error` written as above, for anything else.
-bool PARSE_VIEW_OPTIONS(int argc, const char* const* argv, gaussian_set* set, char* error);
+// Reads the argument at argv[*i]: 1 when it was a view option, applied, with
+// *i moved past its value; 0 when it is not an option at all ("out.png", or
+// "-" alone), for the program to take; -1 when it is wrong, with `error`
+// (VIEW_ERROR_SIZE bytes) naming the argument and what is wrong with it:
+//   --sigma 5=3: there is no Gaussian 5
+//   --frobnicate: unknown option
+int VIEW_OPTION(view_options* options, int argc, const char* const* argv, int* i, char* error);
+
+// Writes "WHAT: why" into `error` (VIEW_ERROR_SIZE bytes), `why` as printf
+// formats it, WHAT shortened to 60 characters and "..." when it is longer:
+// every message of the grammar has this form. Returns false.
+bool VIEW_ERROR(char* error, const char* what, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 3, 4)))
+#endif
+    ;
 
 // The parameters of an address's query (with or without its leading '?'),
 // percent-encoded or not; empty parameters ("a&&b") are skipped. False, with

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame.h"
+#include "frame_command_line.h"
 #include "view.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

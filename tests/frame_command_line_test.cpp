@@ -1,0 +1,82 @@
+// bellscope-frame's command line: the view options in the grammar's words,
+// one output file, --help and --version.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frame_command_line.h"
+#include "view.h"
+
+namespace {
+
+frame_request parse(const std::vector<const char*>& args, gaussian_set* set, const char** out, char* error) {
+  return PARSE_FRAME_OPTIONS(static_cast<int>(args.size()), args.data(), set, out, error);
+}
+
+TEST(FrameOptions, ParsesStates) {
+  gaussian_set set;
+  const char* out;
+  char error[VIEW_ERROR_SIZE];
+  ASSERT_EQ(parse({"bellscope-frame", "--recalc", "--on", "1,2,3", "--u", "1=120", "--sigma", "2=-4.5e1", "--select",
+                   "3", "out.png"},
+                  &set, &out, error),
+            FRAME_WRITE);
+  EXPECT_STREQ(out, "out.png");
+  EXPECT_TRUE(set.recalc);
+  EXPECT_TRUE(set.g[2].on);
+  EXPECT_FALSE(set.g[3].on);
+  EXPECT_EQ(set.g[0].u, 120);
+  EXPECT_EQ(set.g[1].sigma, -45);
+  EXPECT_EQ(set.selected, 3);
+
+  ASSERT_EQ(parse({"f", "--on", "none", "x.png"}, &set, &out, error), FRAME_WRITE);
+  for (auto& g : set.g) EXPECT_FALSE(g.on);
+  ASSERT_EQ(parse({"f", "--on", "", "-"}, &set, &out, error), FRAME_WRITE);
+  EXPECT_STREQ(out, "-");
+  EXPECT_EQ(parse({"f", "--frobnicate", "--help"}, &set, &out, error), FRAME_HELP);
+  EXPECT_EQ(parse({"f", "--version", "a.png"}, &set, &out, error), FRAME_VERSION);
+}
+
+// Every error names the argument and says what is wrong with it.
+TEST(FrameOptions, ErrorsNameTheBadArgument) {
+  const std::vector<std::pair<std::vector<const char*>, const char*>> bad = {
+      {{"f"}, "no output file given: name the PNG file to write"},
+      {{"f", "--u", "1=abc", "a.png"}, "--u 1=abc: 'abc' is not a number"},
+      {{"f", "--sigma", "5=3", "a.png"}, "--sigma 5=3: there is no Gaussian 5"},
+      {{"f", "--u", "1=", "a.png"}, "--u 1=: '' is not a number"},
+      {{"f", "--u", "=3", "a.png"}, "--u =3: a Gaussian number (1-4) is missing"},
+      {{"f", "--u", "12=3", "a.png"}, "--u 12=3: there is no Gaussian 12"},
+      {{"f", "--u", "13", "a.png"}, "--u 13: expected K=V, for example 1=120"},
+      {{"f", "--u", "1=nan", "a.png"}, "--u 1=nan: 'nan' is not a finite number"},
+      {{"f", "--sigma", "2=1e999", "a.png"}, "--sigma 2=1e999: '1e999' is too large"},
+      {{"f", "--u", "1=12x", "a.png"}, "--u 1=12x: '12x' is not a number"},
+      {{"f", "--on", "1,,2", "a.png"}, "--on 1,,2: a Gaussian number (1-4) is missing"},
+      {{"f", "--on", "0", "a.png"}, "--on 0: there is no Gaussian 0"},
+      {{"f", "--select", "12", "a.png"}, "--select 12: there is no Gaussian 12"},
+      {{"f", "--select"}, "--select: a value must follow"},
+      {{"f", "--frobnicate", "a.png"}, "--frobnicate: unknown option"},
+      {{"f", "a.png", "b.png"}, "b.png: a second output file (the first is a.png)"},
+  };
+  for (auto& [args, message] : bad) {
+    gaussian_set set;
+    const char* out;
+    char error[VIEW_ERROR_SIZE];
+    EXPECT_EQ(parse(args, &set, &out, error), FRAME_BAD) << message;
+    EXPECT_STREQ(error, message);
+  }
+  // A huge argument is shortened in the message, never written past the buffer.
+  const std::string huge = "1=" + std::string(5000, '7') + "x";
+  gaussian_set set;
+  const char* out;
+  char error[VIEW_ERROR_SIZE + 16];
+  std::memset(error, 'Z', sizeof error);
+  EXPECT_EQ(parse({"f", "--u", huge.c_str(), "a.png"}, &set, &out, error), FRAME_BAD);
+  EXPECT_LT(std::strlen(error), VIEW_ERROR_SIZE + 0u);
+  EXPECT_EQ(std::string(error).rfind("--u 1=777", 0), 0u);
+  EXPECT_EQ(error[VIEW_ERROR_SIZE], 'Z');
+}
+
+}  // namespace
