@@ -7,6 +7,14 @@
 
 namespace {
 
+// Shift steps by ten where the display library hears it: on Windows it
+// reaches the program as a key of its own, and the step stays one.
+#ifdef _WIN32
+#define ARROW_STEP "  Left, Right              move its mean by one column (Shift changes nothing)\n"
+#else
+#define ARROW_STEP "  Left, Right              move its mean by one column (by ten with Shift)\n"
+#endif
+
 const char help[] =
     "usage: bellscope [--help | --version]\n"
     "       bellscope [--recalc] [--on LIST] [--select N] [--u K=V]... [--sigma K=V]...\n"
@@ -16,8 +24,7 @@ const char help[] =
     "from the closed-form mean and sigma of the product.\n"
     "\n"
     "  F1, F2, F3, F4           switch Gaussian 1, 2, 3, 4 on or off\n"
-    "  Up, Down                 select another Gaussian\n"
-    "  Left, Right              move its mean by one column (by ten with Shift)\n"
+    "  Up, Down                 select another Gaussian\n" ARROW_STEP
     "  left mouse button        while held, the mean follows the pointer\n"
     "  right mouse button drag  widen (right) or narrow (left) the selected Gaussian\n"
     "  Enter                    switch the combining mode\n"
