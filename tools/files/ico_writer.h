@@ -1,8 +1,8 @@
 // A writer of Windows icon (.ico) files holding square 8-bit palette images,
 // each stored as a device-independent bitmap, the form every Windows version
 // reads.
-#ifndef BELLSCOPE_APP_ICO_WRITER_H
-#define BELLSCOPE_APP_ICO_WRITER_H
+#ifndef BELLSCOPE_TOOLS_ICO_WRITER_H
+#define BELLSCOPE_TOOLS_ICO_WRITER_H
 
 // Writes `count` images (1 to 8), image i being sizes[i] x sizes[i] palette
 // indices (row-major, top row first, sizes 1 to 256), all with one 256-entry

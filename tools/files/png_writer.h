@@ -1,6 +1,6 @@
 // A writer of 8-bit palette PNG files, compressed by zlib at its best.
-#ifndef BELLSCOPE_APP_PNG_WRITER_H
-#define BELLSCOPE_APP_PNG_WRITER_H
+#ifndef BELLSCOPE_TOOLS_PNG_WRITER_H
+#define BELLSCOPE_TOOLS_PNG_WRITER_H
 
 // Writes width x height palette indices (row-major) with a 256-entry RGB
 // palette to `path`. Returns false, with errno telling why, if the file
