@@ -61,9 +61,11 @@ TEST(PlotTrace, ConstantJumpAndShortTraces) {
 TEST(PlotTrace, PointsOutsideTheImageAreNotWritten) {
   unsigned char trace[800];
   for (int i = 0; i < 800; ++i) trace[i] = static_cast<unsigned char>(i * 7);
-  // Origins beyond every edge, including one whose first point lies outside.
-  const int origins[][2] = {{-400, 50},         {700, 50},    {0, 400}, {0, -200}, {INT_MAX, 0},
-                            {INT_MIN, INT_MIN}, {0, INT_MAX}, {-1, -1}, {799, 449}};
+  // Origins beyond every edge, including one whose first point lies outside;
+  // {0, 195} puts the first point (trace 0, 255 rows down) on row 450, the
+  // first row below the image, and {1, -256} on the row above it.
+  const int origins[][2] = {{-400, 50},   {700, 50}, {0, 400},   {0, -200}, {INT_MAX, 0}, {INT_MIN, INT_MIN},
+                            {0, INT_MAX}, {-1, -1},  {799, 449}, {0, 195},  {1, -256}};
   for (auto& o : origins) {
     test_image img(800, 450);
     PLOT_TRACE(img.pixels(), 800, 450, trace, 800, o[0], o[1], 1, 1, 2);
