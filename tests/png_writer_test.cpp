@@ -11,6 +11,7 @@
 
 #include "colours.h"
 #include "frame.h"
+#include "png.h"
 #include "png_writer.h"
 
 namespace {
@@ -118,6 +119,45 @@ TEST_F(PngWriter, OddSizesAndEveryIndex) {
     for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<unsigned char>(i * 31 + i / 7);
     round_trip(pixels, s[0], s[1], palette);
   }
+}
+
+// Where the browser cannot compress, Save picture stores the scanlines in
+// uncompressed deflate blocks of at most 65,535 bytes: zlib must read back
+// every byte, around each block's edge too, and the PNG around them.
+TEST_F(PngWriter, StoredBlocksInflateToTheSameScanlines) {
+  const std::size_t sizes[] = {0, 1, 65535, 65536, 65535 * 2 + 1, PNG_SCANLINES_SIZE(SCREEN_WIDTH, SCREEN_HEIGHT)};
+  for (std::size_t size : sizes) {
+    std::vector<unsigned char> data(size), stored(PNG_STORED_SIZE(size)), back(size + 1);
+    for (std::size_t i = 0; i < size; ++i) data[i] = static_cast<unsigned char>(i * 131 + i / 251);
+    PNG_STORED(data.data(), size, stored.data());
+    uLongf back_size = static_cast<uLongf>(back.size());
+    ASSERT_EQ(uncompress(back.data(), &back_size, stored.data(), static_cast<uLong>(stored.size())), Z_OK) << size;
+    back.resize(back_size);
+    EXPECT_TRUE(back == data) << size;
+  }
+  // The whole picture as the page saves it, decoded.
+  unsigned char palette[256][3];
+  SCHEME_PALETTE(palette);
+  static gaussian_set set;
+  static gaussian_curves curves;
+  static frame_scratch scratch;
+  std::vector<unsigned char> image(SCREEN_WIDTH * SCREEN_HEIGHT);
+  INIT_GAUSSIANS(&set);
+  COMPUTE_CURVES(&set, &curves);
+  COMPOSE_FRAME(image.data(), &set, &curves, &scratch);
+  std::vector<unsigned char> scanlines(PNG_SCANLINES_SIZE(SCREEN_WIDTH, SCREEN_HEIGHT));
+  PNG_SCANLINES(image.data(), SCREEN_WIDTH, SCREEN_HEIGHT, scanlines.data());
+  std::vector<unsigned char> stored(PNG_STORED_SIZE(scanlines.size()));
+  PNG_STORED(scanlines.data(), scanlines.size(), stored.data());
+  std::vector<unsigned char> png(PNG_OVERHEAD + stored.size());
+  PNG_ASSEMBLE(SCREEN_WIDTH, SCREEN_HEIGHT, palette, stored.data(), stored.size(), png.data());
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fwrite(png.data(), 1, png.size(), f);
+  std::fclose(f);
+  const decoded d = decode(path);
+  EXPECT_EQ(d.palette, std::vector<unsigned char>(&palette[0][0], &palette[0][0] + 768));
+  EXPECT_TRUE(d.pixels == image);
 }
 
 TEST_F(PngWriter, RefusesWhatItCannotWrite) {
