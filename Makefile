@@ -37,8 +37,9 @@ test-clang:
 	@cmake --build build-clang -j $(JOBS)
 	@cd build-clang && ctest --output-on-failure --timeout 300 -j $(JOBS)
 
+# clang-format for the C++, ESLint and Prettier for the JavaScript.
 check-format:
-	@scripts/install-deps.sh clang
+	@scripts/install-deps.sh clang js
 	@scripts/check-format.sh
 
 # Coverage-guided fuzzing with libFuzzer: FUZZ_SECONDS (default 60) a target.

@@ -27,5 +27,5 @@ for _ in $(seq 50); do
   python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" 2>/dev/null && break
   sleep 0.1
 done
-# The browser tests' npm packages serve the idle measurement too.
-NODE_PATH="$root/tests/web/node_modules" node bench/web/idle_cpu.js "http://127.0.0.1:$port/" 10
+# The npm packages of the browser tests serve the idle measurement too.
+node bench/web/idle_cpu.js "http://127.0.0.1:$port/" 10

@@ -1,16 +1,33 @@
 #!/usr/bin/env bash
-# Checks that every C++ file in the tree is formatted as .clang-format says.
-# With --fix, formats them instead.
+# Checks that every C++ file in the tree is formatted as .clang-format says,
+# and that the JavaScript (the page's scripts, the browser tests and the
+# benchmark scripts) passes ESLint and is formatted as Prettier says
+# (.prettierrc.json). With --fix, formats them all instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
+scripts/npm-install.sh
 if [ "${1:-}" = "--fix" ]; then
   clang-format-14 -i "${files[@]}"
+  npx --no-install prettier --write --log-level warn .
   exit 0
 fi
+status=0
 if clang-format-14 --dry-run --Werror "${files[@]}"; then
-  echo "format: ${#files[@]} files as .clang-format says"
+  echo "format: ${#files[@]} C++ files as .clang-format says"
 else
-  echo "format: some files differ from .clang-format (scripts/check-format.sh --fix formats them)"
-  exit 1
+  echo "format: some C++ files differ from .clang-format (scripts/check-format.sh --fix formats them)"
+  status=1
 fi
+if npx --no-install prettier --check --log-level warn .; then
+  echo "format: the JavaScript and CSS as Prettier says"
+else
+  echo "format: some files differ from Prettier's form (scripts/check-format.sh --fix formats them)"
+  status=1
+fi
+if npx --no-install eslint .; then
+  echo "lint: ESLint finds nothing"
+else
+  status=1
+fi
+exit $status

@@ -8,6 +8,7 @@
 #   install-deps.sh clang    - Clang with libc++ and clang-format
 #   install-deps.sh web      - Emscripten for the browser build
 #   install-deps.sh browser  - Chromium and Node.js for the browser tests
+#   install-deps.sh js       - Node.js and npm for ESLint and Prettier
 # As root it runs apt-get; otherwise it prints the command to run.
 set -euo pipefail
 
@@ -23,6 +24,9 @@ for group in "$@"; do
     web) packages+=(emscripten nodejs) ;;
     browser)
       packages+=(chromium nodejs python3)
+      command -v npm >/dev/null || packages+=(npm) ;;
+    js)
+      packages+=(nodejs)
       command -v npm >/dev/null || packages+=(npm) ;;
     *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac

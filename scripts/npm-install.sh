@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the browser tests' npm packages (playwright-core, pinned by the
-# lock file) into tests/web/node_modules when they are missing. The browser is
-# Debian's chromium: playwright downloads none.
+# Installs the page's npm packages (ESLint and Prettier for its JavaScript,
+# playwright-core and axe-core for the browser tests, pinned by the lock file)
+# into node_modules/ when they are missing. The browser is Debian's chromium:
+# playwright downloads none.
 set -euo pipefail
-cd "$(dirname "$0")/../tests/web"
-[ -f node_modules/playwright-core/package.json ] && [ -f node_modules/axe-core/axe.min.js ] && exit 0
+cd "$(dirname "$0")/.."
+[ -f node_modules/.package-lock.json ] && cmp -s package-lock.json node_modules/.bellscope-lock && exit 0
 PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
+cp package-lock.json node_modules/.bellscope-lock

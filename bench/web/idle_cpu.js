@@ -6,36 +6,48 @@
 const fs = require('node:fs');
 const { chromium } = require('playwright-core');
 
-const TICKS = 100;  // clock ticks a second on Linux
-const url = process.argv[2], seconds = Number(process.argv[3] || 10);
+const TICKS = 100; // clock ticks a second on Linux
+const url = process.argv[2],
+  seconds = Number(process.argv[3] || 10);
 
 // utime + stime of the process and all its descendants, in ticks.
 function treeTicks(root) {
-  const parent = new Map(), ticks = new Map();
+  const parent = new Map(),
+    ticks = new Map();
   for (const pid of fs.readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
     try {
-      const fields = fs.readFileSync(`/proc/${pid}/stat`, 'utf8').replace(/^.*\) /, '').split(' ');
+      const fields = fs
+        .readFileSync(`/proc/${pid}/stat`, 'utf8')
+        .replace(/^.*\) /, '')
+        .split(' ');
       parent.set(pid, fields[1]);
       ticks.set(pid, Number(fields[11]) + Number(fields[12]));
-    } catch (error) { /* gone meanwhile */ }
+    } catch {
+      /* gone meanwhile */
+    }
   }
   let total = 0;
   for (const [pid, t] of ticks) {
     for (let p = pid; p && p !== '0'; p = parent.get(p))
-      if (p === String(root)) { total += t; break; }
+      if (p === String(root)) {
+        total += t;
+        break;
+      }
   }
   return total;
 }
 
 async function idleShare(open) {
   const server = await chromium.launchServer({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true, args: ['--no-sandbox'],
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox'],
   });
   try {
     const browser = await chromium.connect(server.wsEndpoint());
     const page = await (await browser.newContext({ viewport: { width: 1366, height: 768 } })).newPage();
     await open(page);
-    await page.waitForTimeout(2000);  // let start-up settle
+    await page.waitForTimeout(2000); // let start-up settle
     const pid = server.process().pid;
     const start = treeTicks(pid);
     await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
@@ -50,11 +62,19 @@ async function idleShare(open) {
     await page.goto(url);
     await page.waitForFunction(() => document.getElementById('status').hidden);
   });
-  const still = await idleShare((page) => page.setContent(
-    '<body style="margin:0;background:#000"><canvas width="800" height="450"></canvas><script>' +
-    'const c = document.querySelector("canvas").getContext("2d"); c.fillStyle = "#fff"; c.fillRect(0, 200, 800, 2);' +
-    '</script></body>'));
+  const still = await idleShare((page) =>
+    page.setContent(
+      '<body style="margin:0;background:#000"><canvas width="800" height="450"></canvas><script>' +
+        'const c = document.querySelector("canvas").getContext("2d"); c.fillStyle = "#fff"; c.fillRect(0, 200, 800, 2);' +
+        '</script></body>',
+    ),
+  );
   const over = bellscope - still;
-  console.log(`idle page over ${seconds} s: BELLSCOPE ${bellscope.toFixed(1)}% of a core, static page ` +
-              `${still.toFixed(1)}%: ${over.toFixed(1)} points more (goal: at most 3)`);
-})().catch((e) => { console.error(e.message); process.exit(1); });
+  console.log(
+    `idle page over ${seconds} s: BELLSCOPE ${bellscope.toFixed(1)}% of a core, static page ` +
+      `${still.toFixed(1)}%: ${over.toFixed(1)} points more (goal: at most 3)`,
+  );
+})().catch((e) => {
+  console.error(e.message);
+  process.exit(1);
+});

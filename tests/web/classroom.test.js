@@ -6,7 +6,6 @@
 'use strict';
 const { describe, it, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const path = require('node:path');
 const h = require('./harness');
 const colour = require('./colour');
 
@@ -24,7 +23,10 @@ after(async () => {
 
 function device(width, height, ratio) {
   const touch = ratio >= 2 && Math.min(width, height) < 1100;
-  return [{ width, height }, { deviceScaleFactor: ratio, hasTouch: touch, isMobile: touch && width < 900 }];
+  return [
+    { width, height },
+    { deviceScaleFactor: ratio, hasTouch: touch, isMobile: touch && width < 900 },
+  ];
 }
 const TABLET = device(810, 1080, 2);
 
@@ -34,17 +36,30 @@ async function layout(page) {
     const canvas = document.getElementById('canvas');
     const inside = [canvas, ...document.querySelectorAll('#panel button, #panel input')].map(box);
     return {
-      canvas: box(canvas).toJSON(), ratio: devicePixelRatio, smooth: getComputedStyle(canvas).imageRendering === 'auto',
-      view: [innerWidth, innerHeight], scrollWidth: document.documentElement.scrollWidth,
-      outside: inside.filter((r) => r.left < 0 || r.top < 0 || r.right > innerWidth + 0.01 || r.bottom > innerHeight + 0.01).length,
+      canvas: box(canvas).toJSON(),
+      ratio: devicePixelRatio,
+      smooth: getComputedStyle(canvas).imageRendering === 'auto',
+      view: [innerWidth, innerHeight],
+      scrollWidth: document.documentElement.scrollWidth,
+      outside: inside.filter(
+        (r) => r.left < 0 || r.top < 0 || r.right > innerWidth + 0.01 || r.bottom > innerHeight + 0.01,
+      ).length,
     };
   });
 }
 
 // Device pixels per image pixel: a whole number, or smooth scaling below one.
 const VIEWPORTS = [
-  [1366, 768, 1, 1], [1536, 864, 1.25, 2], [1440, 900, 2, 3], [1920, 1080, 1, 2], [810, 1080, 2, 2],
-  [1080, 810, 2, 2], [390, 844, 3, 1], [844, 390, 3, 2], [360, 640, 2, 'smooth'], [1800, 1200, 1, 2],
+  [1366, 768, 1, 1],
+  [1536, 864, 1.25, 2],
+  [1440, 900, 2, 3],
+  [1920, 1080, 1, 2],
+  [810, 1080, 2, 2],
+  [1080, 810, 2, 2],
+  [390, 844, 3, 1],
+  [844, 390, 3, 2],
+  [360, 640, 2, 'smooth'],
+  [1800, 1200, 1, 2],
 ];
 
 describe('the picture and the controls fit every screen together', () => {
@@ -58,11 +73,15 @@ describe('the picture and the controls fit every screen together', () => {
       if (expected === 'smooth') {
         assert.ok(l.smooth && k < 1, `${k} device pixels per image pixel, smoothly`);
       } else {
-        assert.ok(!l.smooth && Math.abs(k - expected) < 0.01, `${k} device pixels per image pixel, ${expected} expected`);
+        assert.ok(
+          !l.smooth && Math.abs(k - expected) < 0.01,
+          `${k} device pixels per image pixel, ${expected} expected`,
+        );
         assert.ok(Math.abs(l.canvas.left * ratio - Math.round(l.canvas.left * ratio)) < 0.05, 'on whole device pixels');
       }
       // The pointer maps to the right column at this scale.
-      if (!device(width, height, ratio)[1].hasTouch) assert.deepEqual(await h.play(page, scenarios['release-outside']), []);
+      if (!device(width, height, ratio)[1].hasTouch)
+        assert.deepEqual(await h.play(page, scenarios['release-outside']), []);
       assert.deepEqual(page.errors, []);
       await page.context().close();
     });
@@ -88,7 +107,7 @@ async function words(page) {
 
 async function tapped(page, name) {
   await page.getByRole('button', { name, exact: true }).tap();
-  await h.frames(page, 4);  // a drag takes three passes
+  await h.frames(page, 4); // a drag takes three passes
 }
 
 describe('the on-screen controls', () => {
@@ -98,7 +117,10 @@ describe('the on-screen controls', () => {
       for (const name of names) await tapped(page, name);
       assert.equal(await h.frameDifference(page, frame), null);
     }
-    assert.equal(await page.getByRole('button', { name: 'Gaussian 1', exact: true }).getAttribute('aria-pressed'), 'false');
+    assert.equal(
+      await page.getByRole('button', { name: 'Gaussian 1', exact: true }).getAttribute('aria-pressed'),
+      'false',
+    );
     assert.equal(await page.evaluate(() => document.activeElement === document.body), true, 'no focus kept');
     assert.deepEqual(page.errors, []);
   });
@@ -110,7 +132,7 @@ describe('the on-screen controls', () => {
     const finger = [{ x: box.x + box.width / 2, y: box.y + box.height / 2, id: 1 }];
     await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: finger });
     await page.waitForTimeout(700);
-    await page.setViewportSize({ width: 1080, height: 810 });  // turned in the middle of the hold
+    await page.setViewportSize({ width: 1080, height: 810 }); // turned in the middle of the hold
     await page.waitForTimeout(300);
     await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
     await h.frames(page, 4);
@@ -129,15 +151,19 @@ describe('the on-screen controls', () => {
     await page.keyboard.press('Tab');
     const focused = () => page.evaluate(() => document.activeElement.getAttribute('aria-label'));
     assert.equal(await focused(), 'Gaussian 1');
-    assert.equal(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle), 'solid', 'focus visible');
+    assert.equal(
+      await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle),
+      'solid',
+      'focus visible',
+    );
     await page.keyboard.press('Tab');
     await page.keyboard.press('Tab');
     assert.equal(await focused(), 'Gaussian 3');
-    await page.keyboard.press('Enter');  // on, and the mode stays
+    await page.keyboard.press('Enter'); // on, and the mode stays
     await h.frames(page);
     assert.equal(await h.frameDifference(page, 'control-gaussian-3'), null);
-    await page.keyboard.press('Space');  // off again
-    await page.keyboard.press('ArrowRight');  // every other key reaches the program
+    await page.keyboard.press('Space'); // off again
+    await page.keyboard.press('ArrowRight'); // every other key reaches the program
     await h.frames(page);
     assert.match((await words(page))[0], /^Gaussian 1: on, u = 101, sigma = 200 \(selected\)$/);
     assert.match((await words(page))[2], /^Gaussian 3: off/);
@@ -146,16 +172,16 @@ describe('the on-screen controls', () => {
 
   it('hold no button when pressed in the middle of a mouse drag', async () => {
     const page = await h.openPage(browser, site.url, ...device(1080, 810, 2));
-    await page.mouse.move(...await h.pagePoint(page, 400, 200));
+    await page.mouse.move(...(await h.pagePoint(page, 400, 200)));
     await page.mouse.down({ button: 'right' });
-    await page.mouse.move(...await h.pagePoint(page, 420, 200));
+    await page.mouse.move(...(await h.pagePoint(page, 420, 200)));
     await h.frames(page);
     await tapped(page, 'Wider');
-    await page.mouse.move(...await h.pagePoint(page, 480, 200));
+    await page.mouse.move(...(await h.pagePoint(page, 480, 200)));
     await page.mouse.up({ button: 'right' });
     await h.frames(page);
     const settled = await words(page);
-    await page.mouse.move(...await h.pagePoint(page, 600, 200));
+    await page.mouse.move(...(await h.pagePoint(page, 600, 200)));
     await h.frames(page);
     assert.deepEqual(await words(page), settled, 'no drag goes on after the release');
     assert.deepEqual(page.errors, []);
@@ -170,15 +196,20 @@ describe('words for screen readers', () => {
       await h.frames(page);
     }
     assert.deepEqual(await words(page), [
-      'Gaussian 1: on, u = 100, sigma = 200', 'Gaussian 2: on, u = 251, sigma = 70 (selected)',
-      'Gaussian 3: on, u = 300, sigma = 40', 'Gaussian 4: off, u = 350, sigma = 100',
-      'Combining mode: Parameter Recalculation', 'Combined: u = 282, sigma = 34',
+      'Gaussian 1: on, u = 100, sigma = 200',
+      'Gaussian 2: on, u = 251, sigma = 70 (selected)',
+      'Gaussian 3: on, u = 300, sigma = 40',
+      'Gaussian 4: off, u = 350, sigma = 100',
+      'Combining mode: Parameter Recalculation',
+      'Combined: u = 282, sigma = 34',
     ]);
     // The numbers are those of the picture: the frame of the same keys.
     await page.waitForFunction(() => document.getElementById('announce').textContent !== '');
     const said = await page.locator('#announce').textContent();
-    assert.equal(said, 'Gaussian 3 on. Gaussian 2 selected. Gaussian 2 u 251. Parameter Recalculation. ' +
-                       'combined u 282, sigma 34.');
+    assert.equal(
+      said,
+      'Gaussian 3 on. Gaussian 2 selected. Gaussian 2 u 251. Parameter Recalculation. ' + 'combined u 282, sigma 34.',
+    );
     assert.equal(await page.locator('#announce').getAttribute('aria-live'), 'polite');
   });
 });
@@ -218,7 +249,10 @@ async function shownColours(page) {
       const rgb = data.slice(i, i + 3).join(',');
       if (rgb !== '0,0,0' && rgb !== '249,249,249') counts.set(rgb, (counts.get(rgb) || 0) + 1);
     }
-    return [...counts].sort((a, b) => b[1] - a[1])[0][0].split(',').map(Number);
+    return [...counts]
+      .sort((a, b) => b[1] - a[1])[0][0]
+      .split(',')
+      .map(Number);
   });
 }
 
@@ -237,9 +271,13 @@ describe('colour-blind-safe colours', () => {
     }
     // The design's own colours fail, which is why the switch exists.
     assert.ok(colour.smallestDistance([...design, white], 'protanopia') < 25);
-    const swatches = await page.evaluate(() => Array.from(document.querySelectorAll('.gaussian'),
-      (b) => b.style.getPropertyValue('--colour')));
-    assert.deepEqual(swatches, safe.map((c) => `rgb(${c.join(', ')})`));
+    const swatches = await page.evaluate(() =>
+      Array.from(document.querySelectorAll('.gaussian'), (b) => b.style.getPropertyValue('--colour')),
+    );
+    assert.deepEqual(
+      swatches,
+      safe.map((c) => `rgb(${c.join(', ')})`),
+    );
     await page.reload();
     await page.waitForFunction(() => document.getElementById('status').hidden);
     await h.frames(page);
@@ -255,7 +293,7 @@ describe('random input', () => {
     const seconds = Number(process.env.RANDOM_SECONDS || 20);
     const seed = Number(process.env.RANDOM_SEED || Date.now() % 100000);
     const page = await h.openPage(browser, site.url, ...TABLET);
-    const memory = () => page.evaluate(() => Module.HEAP8.buffer.byteLength);
+    const memory = () => page.evaluate(() => window.Module.HEAP8.buffer.byteLength);
     const before = await memory();
     await h.randomInput(page, seconds, seed, { controls: true });
     assert.deepEqual(page.errors, [], `seed ${seed}`);

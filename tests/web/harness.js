@@ -10,7 +10,8 @@ const { chromium } = require('playwright-core');
 const root = path.resolve(__dirname, '..', '..');
 const webBuild = process.env.BELLSCOPE_WEB_BUILD || path.join(root, 'build-web');
 const referenceFrames = process.env.BELLSCOPE_REFERENCE_FRAMES || path.join(webBuild, 'reference-frames');
-const WIDTH = 800, HEIGHT = 450;
+const WIDTH = 800,
+  HEIGHT = 450;
 
 function launch() {
   return chromium.launch({
@@ -27,14 +28,20 @@ function serve() {
   const server = http.createServer((request, response) => {
     const name = path.basename(decodeURIComponent(new URL(request.url, 'http://x').pathname)) || 'index.html';
     fs.readFile(path.join(webBuild, name), (error, body) => {
-      if (error) { response.writeHead(404); response.end(); return; }
+      if (error) {
+        response.writeHead(404);
+        response.end();
+        return;
+      }
       response.writeHead(200, { 'Content-Type': types[path.extname(name)] || 'application/octet-stream' });
       response.end(body);
     });
   });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => {
-    resolve({ server, url: `http://127.0.0.1:${server.address().port}/` });
-  }));
+  return new Promise((resolve) =>
+    server.listen(0, '127.0.0.1', () => {
+      resolve({ server, url: `http://127.0.0.1:${server.address().port}/` });
+    }),
+  );
 }
 
 const singleFileUrl = 'file://' + path.join(webBuild, 'bellscope.html');
@@ -58,11 +65,15 @@ function reference(name) {
 
 // Waits for n animation frames of the page.
 function frames(page, n = 3) {
-  return page.evaluate((count) => new Promise((resolve) => {
-    let k = 0;
-    const step = () => (++k >= count ? resolve() : requestAnimationFrame(step));
-    requestAnimationFrame(step);
-  }), n);
+  return page.evaluate(
+    (count) =>
+      new Promise((resolve) => {
+        let k = 0;
+        const step = () => (++k >= count ? resolve() : requestAnimationFrame(step));
+        requestAnimationFrame(step);
+      }),
+    n,
+  );
 }
 
 async function openPage(browser, url, viewport, options = {}) {
@@ -70,7 +81,9 @@ async function openPage(browser, url, viewport, options = {}) {
   const page = await context.newPage();
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));
-  page.on('console', (m) => { if (m.type() === 'error') page.errors.push(m.text()); });
+  page.on('console', (m) => {
+    if (m.type() === 'error') page.errors.push(m.text());
+  });
   await page.goto(url);
   await page.waitForFunction(() => document.getElementById('status').hidden);
   await frames(page);
@@ -78,12 +91,16 @@ async function openPage(browser, url, viewport, options = {}) {
 }
 
 async function canvasPixels(page) {
-  const base64 = await page.evaluate(([w, h]) => {
-    const data = document.getElementById('canvas').getContext('2d').getImageData(0, 0, w, h).data;
-    let text = '';
-    for (let i = 0; i < data.length; i += 0x8000) text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
-    return btoa(text);
-  }, [WIDTH, HEIGHT]);
+  const base64 = await page.evaluate(
+    ([w, h]) => {
+      const data = document.getElementById('canvas').getContext('2d').getImageData(0, 0, w, h).data;
+      let text = '';
+      for (let i = 0; i < data.length; i += 0x8000)
+        text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
+      return btoa(text);
+    },
+    [WIDTH, HEIGHT],
+  );
   return Buffer.from(base64, 'base64');
 }
 
@@ -93,7 +110,8 @@ async function frameDifference(page, name) {
   const expected = reference(name);
   if (shown.equals(expected)) return null;
   if (shown.length !== expected.length) return `${name}: ${shown.length} bytes shown, ${expected.length} expected`;
-  let count = 0, first = -1;
+  let count = 0,
+    first = -1;
   for (let i = 0; i < shown.length; i += 4) {
     if (shown.compare(expected, i, i + 4, i, i + 4) !== 0) {
       if (first < 0) first = i / 4;
@@ -101,15 +119,24 @@ async function frameDifference(page, name) {
     }
   }
   const at = `(${first % WIDTH}, ${Math.floor(first / WIDTH)})`;
-  return `${name}: ${count} pixels differ, the first at ${at}: shown ${[...shown.subarray(first * 4, first * 4 + 3)]},` +
-         ` expected ${[...expected.subarray(first * 4, first * 4 + 3)]}`;
+  return (
+    `${name}: ${count} pixels differ, the first at ${at}: shown ${[...shown.subarray(first * 4, first * 4 + 3)]},` +
+    ` expected ${[...expected.subarray(first * 4, first * 4 + 3)]}`
+  );
 }
 
 async function canvasBox(page) {
   return page.evaluate(() => {
     const c = document.getElementById('canvas');
     const r = c.getBoundingClientRect();
-    return { left: r.left, top: r.top, width: r.width, height: r.height, backingWidth: c.width, backingHeight: c.height };
+    return {
+      left: r.left,
+      top: r.top,
+      width: r.width,
+      height: r.height,
+      backingWidth: c.width,
+      backingHeight: c.height,
+    };
   });
 }
 
@@ -132,8 +159,8 @@ async function play(page, commands) {
     if (command === 'key') await page.keyboard.press(a);
     else if (command === 'keydown') await page.keyboard.down(a);
     else if (command === 'keyup') await page.keyboard.up(a);
-    else if (command === 'move') await page.mouse.move(...await pagePoint(page, Number(a), Number(b)));
-    else if (command === 'moveout') await page.mouse.move(...await pagePoint(page, 400, HEIGHT + 40));
+    else if (command === 'move') await page.mouse.move(...(await pagePoint(page, Number(a), Number(b))));
+    else if (command === 'moveout') await page.mouse.move(...(await pagePoint(page, 400, HEIGHT + 40)));
     else if (command === 'down') await page.mouse.down({ button: a });
     else if (command === 'up') await page.mouse.up({ button: a });
     else if (command === 'pass') await frames(page);
@@ -159,15 +186,31 @@ async function touch(page, cdp, type, points) {
 function generator(seed) {
   let state = seed >>> 0 || 1;
   return (n) => {
-    state ^= state << 13; state >>>= 0;
+    state ^= state << 13;
+    state >>>= 0;
     state ^= state >>> 17;
-    state ^= state << 5; state >>>= 0;
+    state ^= state << 5;
+    state >>>= 0;
     return state % n;
   };
 }
 
-const RANDOM_KEYS = ['F1', 'F2', 'F3', 'F4', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Enter', 'Shift',
-  'Space', 'KeyA', 'Tab', 'PageDown'];
+const RANDOM_KEYS = [
+  'F1',
+  'F2',
+  'F3',
+  'F4',
+  'ArrowLeft',
+  'ArrowRight',
+  'ArrowUp',
+  'ArrowDown',
+  'Enter',
+  'Shift',
+  'Space',
+  'KeyA',
+  'Tab',
+  'PageDown',
+];
 
 // Random keys, mouse buttons anywhere (also off the canvas), touches of one
 // to three fingers and resizes, for the given time; no Esc. With
@@ -187,7 +230,10 @@ async function randomInput(page, seconds, seed, { controls = false } = {}) {
       const buttons = await page.locator('#panel button[data-control]').all();
       const box = await buttons[next(buttons.length)].boundingBox();
       if (box && fingers === 0) {
-        const at = { x: box.x + next(Math.max(1, Math.floor(box.width))), y: box.y + next(Math.max(1, Math.floor(box.height))) };
+        const at = {
+          x: box.x + next(Math.max(1, Math.floor(box.width))),
+          y: box.y + next(Math.max(1, Math.floor(box.height))),
+        };
         const held = next(1000);
         if (next(2)) {
           await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ ...at, id: 9 }] });
@@ -219,7 +265,8 @@ async function randomInput(page, seconds, seed, { controls = false } = {}) {
       const count = fingers ? fingers : 1 + next(3);
       const type = fingers === 0 ? 'touchStart' : next(3) ? 'touchMove' : 'touchEnd';
       const points = [];
-      for (let id = 0; id < count; ++id) points.push([...(type === 'touchStart' ? [next(WIDTH), next(HEIGHT)] : point()), id]);
+      for (let id = 0; id < count; ++id)
+        points.push([...(type === 'touchStart' ? [next(WIDTH), next(HEIGHT)] : point()), id]);
       log('touch', type, JSON.stringify(points));
       await touch(page, cdp, type, type === 'touchEnd' ? [] : points);
       fingers = type === 'touchEnd' ? 0 : count;
@@ -233,6 +280,20 @@ async function randomInput(page, seconds, seed, { controls = false } = {}) {
 }
 
 module.exports = {
-  WIDTH, HEIGHT, webBuild, singleFileUrl, launch, serve, scenarios, frames, openPage,
-  canvasBox, canvasPixels, pagePoint, frameDifference, play, touch, randomInput,
+  WIDTH,
+  HEIGHT,
+  webBuild,
+  singleFileUrl,
+  launch,
+  serve,
+  scenarios,
+  frames,
+  openPage,
+  canvasBox,
+  canvasPixels,
+  pagePoint,
+  frameDifference,
+  play,
+  touch,
+  randomInput,
 };

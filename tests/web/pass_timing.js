@@ -14,10 +14,18 @@ const h = require('./harness');
       page.on('pageerror', reject);
     });
     await page.setContent('<!doctype html><title>pass timing</title>');
-    await page.evaluate((args) => { window.Module = { arguments: args }; }, [passes]);
+    await page.evaluate(
+      (args) => {
+        window.Module = { arguments: args };
+      },
+      [passes],
+    );
     await page.addScriptTag({ content: fs.readFileSync(script, 'utf8') });
     console.log(await done);
   } finally {
     await browser.close();
   }
-})().catch((e) => { console.error(e.message); process.exit(1); });
+})().catch((e) => {
+  console.error(e.message);
+  process.exit(1);
+});

@@ -7,7 +7,10 @@ const h = require('./harness');
 
 const views = [
   [{ width: 1366, height: 768 }, {}],
-  [{ width: 390, height: 844 }, { deviceScaleFactor: 3, hasTouch: true, isMobile: true }],
+  [
+    { width: 390, height: 844 },
+    { deviceScaleFactor: 3, hasTouch: true, isMobile: true },
+  ],
 ];
 
 (async () => {
@@ -25,4 +28,7 @@ const views = [
   } finally {
     await browser.close();
   }
-})().catch((e) => { console.error(e.message); process.exit(1); });
+})().catch((e) => {
+  console.error(e.message);
+  process.exit(1);
+});

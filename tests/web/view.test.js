@@ -30,10 +30,12 @@ after(async () => {
 
 // An 8-bit palette PNG as { palette, pixels }: our writers' filter 0 only.
 function decodePng(bytes) {
-  let at = 8, palette = null;
+  let at = 8,
+    palette = null;
   const data = [];
   while (at < bytes.length) {
-    const length = bytes.readUInt32BE(at), type = bytes.toString('latin1', at + 4, at + 8);
+    const length = bytes.readUInt32BE(at),
+      type = bytes.toString('latin1', at + 4, at + 8);
     const body = bytes.subarray(at + 8, at + 8 + length);
     if (type === 'PLTE') palette = body;
     if (type === 'IDAT') data.push(body);
@@ -76,8 +78,9 @@ describe('an address opens a view', () => {
   for (const [title, base] of cases) {
     it(`${title}: the frame tool's picture of the same view`, async () => {
       const page = await open(base() + '?recalc&on=1,2,3&select=2&u1=120&sigma2=40');
-      const expected = rgba(decodePng(frameToolPicture(['--recalc', '--on', '1,2,3', '--select', '2', '--u', '1=120',
-        '--sigma', '2=40'])));
+      const expected = rgba(
+        decodePng(frameToolPicture(['--recalc', '--on', '1,2,3', '--select', '2', '--u', '1=120', '--sigma', '2=40'])),
+      );
       assert.ok((await h.canvasPixels(page)).equals(expected));
       assert.equal(await page.isHidden('#view-message'), true);
       assert.deepEqual(page.errors, []);
@@ -114,10 +117,10 @@ describe('the page writes a view down', () => {
       await page.keyboard.press(key);
       await h.frames(page);
     }
-    await page.mouse.move(...await h.pagePoint(page, 400, 200));
+    await page.mouse.move(...(await h.pagePoint(page, 400, 200)));
     await page.mouse.down({ button: 'right' });
     await h.frames(page);
-    await page.mouse.move(...await h.pagePoint(page, 437, 200));
+    await page.mouse.move(...(await h.pagePoint(page, 437, 200)));
     await h.frames(page);
     await page.mouse.up({ button: 'right' });
     await page.getByRole('textbox', { name: 'u', exact: true }).fill('251.0625');
@@ -144,9 +147,9 @@ describe('the page writes a view down', () => {
     await h.frames(page);
     assert.equal(await h.frameDifference(page, 'startup'), null, 'nothing changed');
     await u.fill('');
-    for (const key of ['F1', 'ArrowRight', 'Escape']) await u.press(key);  // none reaches the program
+    for (const key of ['F1', 'ArrowRight', 'Escape']) await u.press(key); // none reaches the program
     await u.fill('301');
-    await u.blur();  // leaving the field applies it
+    await u.blur(); // leaving the field applies it
     await h.frames(page);
     assert.equal(await page.isHidden('#ended'), true);
     const expected = rgba(decodePng(frameToolPicture(['--u', '1=301'])));
@@ -156,8 +159,10 @@ describe('the page writes a view down', () => {
 
   it('"Save picture" writes the frame tool\'s pixels and palette', async () => {
     const page = await open(site.url + '?on=2,4&select=4&sigma4=33.5', { acceptDownloads: true });
-    const [download] = await Promise.all([page.waitForEvent('download'),
-      page.getByRole('button', { name: 'Save picture' }).click()]);
+    const [download] = await Promise.all([
+      page.waitForEvent('download'),
+      page.getByRole('button', { name: 'Save picture' }).click(),
+    ]);
     assert.equal(download.suggestedFilename(), 'bellscope.png');
     const saved = path.join(work, 'saved.png');
     await download.saveAs(saved);

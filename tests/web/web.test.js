@@ -42,7 +42,7 @@ describe('frames match the Linux program pixel for pixel', () => {
       assert.equal(await page.title(), 'BELLSCOPE');
       await expectScale(page, scale);
       await expectScenario(page, 'e2e');
-      await page.reload();  // starts clean, whatever was held
+      await page.reload(); // starts clean, whatever was held
       await page.waitForFunction(() => document.getElementById('status').hidden);
       await expectScenario(page, 'release-outside');
       assert.deepEqual(page.errors, []);
@@ -58,7 +58,7 @@ describe('frames match the Linux program pixel for pixel', () => {
     await h.frames(page);
     await expectScale(page, 3);
     await expectScenario(page, 'release-outside');
-    await page.setViewportSize({ width: 500, height: 600 });  // narrower than the image: scaled down to fit
+    await page.setViewportSize({ width: 500, height: 600 }); // narrower than the image: scaled down to fit
     await h.frames(page);
     const box = await h.canvasBox(page);
     assert.ok(box.width <= 500 && Math.abs(box.width / box.height - h.WIDTH / h.HEIGHT) < 0.01, `${box.width} wide`);
@@ -69,14 +69,24 @@ describe('frames match the Linux program pixel for pixel', () => {
 describe('the loop', () => {
   it('shows the frame for an input at the next animation frame, and draws nothing while idle', async () => {
     const page = await h.openPage(browser, site.url, SCALE_1);
-    const [puts, animationFrames] = await page.evaluate(() => new Promise((resolve) => {
-      let drawn = 0, frames = 0;
-      const put = CanvasRenderingContext2D.prototype.putImageData;
-      CanvasRenderingContext2D.prototype.putImageData = function (...args) { ++drawn; return put.apply(this, args); };
-      const count = () => { ++frames; requestAnimationFrame(count); };
-      requestAnimationFrame(count);
-      setTimeout(() => resolve([drawn, frames]), 1000);
-    }));
+    const [puts, animationFrames] = await page.evaluate(
+      () =>
+        new Promise((resolve) => {
+          let drawn = 0,
+            frames = 0;
+          const put = CanvasRenderingContext2D.prototype.putImageData;
+          CanvasRenderingContext2D.prototype.putImageData = function (...args) {
+            ++drawn;
+            return put.apply(this, args);
+          };
+          const count = () => {
+            ++frames;
+            requestAnimationFrame(count);
+          };
+          requestAnimationFrame(count);
+          setTimeout(() => resolve([drawn, frames]), 1000);
+        }),
+    );
     assert.equal(puts, 0, `${puts} frames drawn in ${animationFrames} animation frames with nothing changing`);
     assert.ok(animationFrames >= 30, `only ${animationFrames} animation frames in a second`);
     await page.keyboard.press('Enter');
@@ -99,9 +109,18 @@ describe('touch', () => {
     await touch('touchEnd', []);
     assert.equal(await h.frameDifference(page, 'touch-one-finger'), null);
     // Midpoint from column 500 to 560: sigma grows by 60.
-    await touch('touchStart', [[450, 200, 1], [550, 200, 2]]);
-    await touch('touchMove', [[480, 210, 1], [580, 190, 2]]);
-    await touch('touchMove', [[510, 200, 1], [610, 200, 2]]);
+    await touch('touchStart', [
+      [450, 200, 1],
+      [550, 200, 2],
+    ]);
+    await touch('touchMove', [
+      [480, 210, 1],
+      [580, 190, 2],
+    ]);
+    await touch('touchMove', [
+      [510, 200, 1],
+      [610, 200, 2],
+    ]);
     await touch('touchEnd', []);
     assert.equal(await h.frameDifference(page, 'touch-two-fingers'), null);
     // Fingers far off the canvas do no harm.
@@ -139,20 +158,40 @@ describe('keys', () => {
     const page = await h.openPage(browser, site.url, SCALE_1);
     await page.evaluate(() => {
       window.prevented = {};
-      window.addEventListener('keydown', (e) => { window.prevented[e.key] = e.defaultPrevented; });
+      window.addEventListener('keydown', (e) => {
+        window.prevented[e.key] = e.defaultPrevented;
+      });
     });
-    const pressed = ['F1', 'ArrowDown', 'ArrowUp', 'Enter', 'Space', 'PageDown', 'Shift', 'F5', 'F11', 'Tab',
-      'Control+r', 'Control+w', 'Backquote', 'q'];
+    const pressed = [
+      'F1',
+      'ArrowDown',
+      'ArrowUp',
+      'Enter',
+      'Space',
+      'PageDown',
+      'Shift',
+      'F5',
+      'F11',
+      'Tab',
+      'Control+r',
+      'Control+w',
+      'Backquote',
+      'q',
+    ];
     for (const key of pressed) await page.keyboard.press(key);
     const prevented = await page.evaluate(() => window.prevented);
     for (const key of ['F1', 'ArrowDown', 'ArrowUp', 'Enter', ' ', 'PageDown', 'Shift'])
       assert.equal(prevented[key], true, `${key} should not reach the browser`);
     for (const key of ['F5', 'F11', 'Tab', 'r', 'w', '`'])
       assert.equal(prevented[key], false, `${key} should keep its browser action`);
-    assert.equal(await page.evaluate(() => {
-      const e = new MouseEvent('contextmenu', { bubbles: true, cancelable: true });
-      return !document.getElementById('canvas').dispatchEvent(e);
-    }), true, 'no context menu on the canvas');
+    assert.equal(
+      await page.evaluate(() => {
+        const e = new MouseEvent('contextmenu', { bubbles: true, cancelable: true });
+        return !document.getElementById('canvas').dispatchEvent(e);
+      }),
+      true,
+      'no context menu on the canvas',
+    );
     assert.deepEqual(page.errors, []);
   });
 });
@@ -173,7 +212,8 @@ describe('failures are said in words', () => {
     const context = await browser.newContext({ viewport: SCALE_1 });
     const page = await context.newPage();
     await page.route('**/bellscope.wasm', (route) =>
-      route.fulfill({ status: 200, contentType: 'application/wasm', body: Buffer.from('not a WebAssembly module') }));
+      route.fulfill({ status: 200, contentType: 'application/wasm', body: Buffer.from('not a WebAssembly module') }),
+    );
     await page.goto(site.url);
     await page.getByText(/BELLSCOPE could not start/).waitFor();
     assert.equal(await page.isVisible('#status'), true);
@@ -189,7 +229,9 @@ describe('failures are said in words', () => {
 
   it('a browser without WebAssembly', async () => {
     const context = await browser.newContext({ viewport: SCALE_1 });
-    await context.addInitScript(() => { delete window.WebAssembly; });
+    await context.addInitScript(() => {
+      delete window.WebAssembly;
+    });
     const page = await context.newPage();
     await page.goto(h.singleFileUrl);
     await page.getByText(/it needs WebAssembly/).waitFor();

@@ -1,0 +1,20 @@
+// ESLint's recommended rules for all of BELLSCOPE's JavaScript: the page's
+// scripts, the browser tests and the benchmark scripts.
+import js from '@eslint/js';
+import globals from 'globals';
+
+export default [
+  { ignores: ['build/', 'build-*/', 'node_modules/', 'dist/', '_packages/'] },
+  js.configs.recommended,
+  {
+    // The page's scripts are classic scripts that run in order in one page:
+    // each names what it offers (exported) and what it uses of the others (global).
+    files: ['app/web/script/**/*.js'],
+    languageOptions: { sourceType: 'script', ecmaVersion: 2022, globals: globals.browser },
+  },
+  {
+    // Node.js programs, some of whose functions run in the page (page.evaluate).
+    files: ['tests/web/**/*.js', 'bench/web/**/*.js'],
+    languageOptions: { sourceType: 'commonjs', ecmaVersion: 2022, globals: { ...globals.node, ...globals.browser } },
+  },
+];
