@@ -7,6 +7,8 @@
 #include "raster.h"
 #include "version.h"
 
+const char* const mode_names[2] = {"Point by Point Multiplication", "Parameter Recalculation"};
+
 const char credit_line[] = "BELLSCOPE " BELLSCOPE_VERSION " - a classroom explorer of products of Gaussian curves";
 
 namespace {
@@ -59,8 +61,7 @@ void COMPOSE_FRAME(unsigned char* screen_image, const gaussian_set* set, const g
   text_2x(screen_image, 680, 20 * set->selected - 10, "<--", COLOUR_HIGHLIGHT);
 
   text_2x(screen_image, 10, 100, "Combining mode: ", COLOUR_INSTRUCTIONS);
-  text_2x(screen_image, 320, 100, set->recalc ? "Parameter Recalculation" : "Point by Point Multiplication",
-          COLOUR_GAUSSIAN_3);
+  text_2x(screen_image, 320, 100, mode_names[set->recalc ? 1 : 0], COLOUR_GAUSSIAN_3);
   if (set->recalc) {
     std::snprintf(line, LINE_BUFFER, "Combined:               u=%d  sigma=%d", DISPLAY_VALUE(set->combined_u),
                   DISPLAY_VALUE(set->combined_sigma));

@@ -15,6 +15,9 @@ struct frame_scratch {
 // The credit line shown at the bottom of every frame.
 extern const char credit_line[];
 
+// The combining modes' names, as the frame shows them: [recalc].
+extern const char* const mode_names[2];
+
 // Rewrites all 800x450 bytes of screen_image from the Gaussian set and its
 // five curves: the curves as traces, the parameter lines, on/off states,
 // selection marker and combining mode at double size, then the instructions.
