@@ -1,8 +1,12 @@
 // The page's own controls (buttons for every key and drag of the program),
 // turned into the window messages of the keys and drags they stand for, so
 // that the program cannot tell them from the real thing.
-#ifndef BELLSCOPE_APP_WEB_CONTROLS_H
-#define BELLSCOPE_APP_WEB_CONTROLS_H
+#ifndef BELLSCOPE_APP_CONTROLS_H
+#define BELLSCOPE_APP_CONTROLS_H
+
+// Controls are named, on the page (its buttons' data-control) and here, by
+// control_names: "gaussian-1" to "gaussian-4", "select-previous",
+// "select-next", "mean-left", "mean-right", "narrower", "wider" and "mode".
 
 enum page_control {
   CONTROL_GAUSSIAN_1 = 0,       // F1; Gaussians 2-4 follow (F2-F4)
@@ -14,8 +18,15 @@ enum page_control {
   CONTROL_WIDER,                // a right-button drag one column right, repeating while held
   CONTROL_MODE,                 // Enter
   CONTROL_COUNT,
-  CONTROL_ALL = -1,  // with down 0: releases whatever is held
+  CONTROL_ALL = -1,  // "all", with down 0: releases whatever is held
+  CONTROL_UNKNOWN = -2,
 };
+
+extern const char* const control_names[CONTROL_COUNT];
+
+// The control of a name (CONTROL_ALL for "all"); CONTROL_UNKNOWN for any
+// other name, or none.
+int CONTROL_NAMED(const char* name);
 
 // A control pressed (down 1) or released (down 0) at time now (ms). A press
 // of a control that does not repeat acts at once; a repeating one acts at

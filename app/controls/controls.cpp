@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include <cstring>
+
 #include "display.h"
 #include "frame.h"
 
@@ -84,6 +86,19 @@ void drag_step() {
 }
 
 }  // namespace
+
+const char* const control_names[CONTROL_COUNT] = {
+    "gaussian-1", "gaussian-2", "gaussian-3", "gaussian-4", "select-previous", "select-next", "mean-left",
+    "mean-right", "narrower",   "wider",      "mode",
+};
+
+int CONTROL_NAMED(const char* name) {
+  if (!name) return CONTROL_UNKNOWN;
+  if (std::strcmp(name, "all") == 0) return CONTROL_ALL;
+  for (int c = 0; c < CONTROL_COUNT; ++c)
+    if (std::strcmp(name, control_names[c]) == 0) return c;
+  return CONTROL_UNKNOWN;
+}
 
 void CONTROL_INPUT(int control, int down, double now) {
   if (control == CONTROL_ALL || (!down && control == held)) {
