@@ -1,7 +1,9 @@
-# Writes the web page OUT from the template PAGE: with INLINE set, the script
-# it names is written into the page (a page that works from disk); without it,
-# the page loads bellscope.js beside it. The program's icon ICON is written
-# into the page too, so that the browser asks for no favicon.
+# Writes the web page OUT from its structure PAGE, its style STYLE and its
+# scripts SCRIPTS (a comma-separated list of files, in the order they run),
+# all written into the page. With INLINE set, the program's script it names
+# is written into the page too (a page that works from disk); without it, the
+# page loads bellscope.js beside it. The program's icon ICON is written into
+# the page as well, so that the browser asks for no favicon.
 file(READ "${PAGE}" page)
 
 # Each marker must be in the page exactly where its text belongs.
@@ -19,10 +21,36 @@ if(failed)
   message(FATAL_ERROR "could not encode ${ICON}")
 endif()
 fill("BELLSCOPE-ICON" "data:image/x-icon;base64,${icon}")
+
+# A literal "</script" or "</style" inside would end the element early.
+function(read_inline file tag out)
+  file(READ "${file}" text)
+  string(REPLACE "</${tag}" "<\\/${tag}" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# The page's own style and scripts without the lines that are comments alone
+# (// ... in a script, /* ... */ on one line in either): they are for the
+# reader of the source, and every student's browser would fetch them.
+function(without_comment_lines text out)
+  string(REGEX REPLACE "\n[ \t]*//[^\n]*" "" text "\n${text}")
+  string(REGEX REPLACE "\n[ \t]*/\\*[^\n]*\\*/[ \t]*" "" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+read_inline("${STYLE}" style css)
+without_comment_lines("${css}" css)
+fill("<!-- BELLSCOPE STYLE -->" "<style>\n${css}</style>")
+string(REPLACE "," ";" script_files "${SCRIPTS}")
+set(scripts "")
+foreach(file IN LISTS script_files)
+  read_inline("${file}" script js)
+  without_comment_lines("${js}" js)
+  string(APPEND scripts "<script>\n${js}</script>\n")
+endforeach()
+fill("<!-- BELLSCOPE SCRIPTS -->" "${scripts}")
 if(DEFINED INLINE)
-  file(READ "${INLINE}" script)
-  # A literal "</script" inside the script would end the element early.
-  string(REPLACE "</script" "<\\/script" script "${script}")
+  read_inline("${INLINE}" script script)
   set(tag "<script>\n${script}\n</script>")
 else()
   set(tag "<script src=\"bellscope.js\" onerror=\"bellscopeScriptFailed()\"></script>")

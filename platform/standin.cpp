@@ -103,6 +103,17 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
   return static_cast<ATOM>(0xC000 + class_count);
 }
 
+// The thread's last error: the program has one thread.
+DWORD last_error = 0;
+
+DWORD WINAPI GetLastError() {
+  return last_error;
+}
+
+void WINAPI SetLastError(DWORD error) {
+  last_error = error;
+}
+
 HWND WINAPI GetDesktopWindow() {
   return &desktop_window;
 }
@@ -119,7 +130,7 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR class_name, LPCSTR window_name, DWORD,
     if (class_name && std::strcmp(classes[i].name, class_name) == 0) cls = &classes[i];
   if (!cls || width <= 0 || height <= 0) return nullptr;
   if (!backend_up) backend_up = BACKEND_START();
-  if (!backend_up) return nullptr;
+  if (!backend_up) return nullptr;  // the backend has said why
   HWND slot = nullptr;
   for (HWND__& w : windows)
     if (!w.alive) {
@@ -128,7 +139,10 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR class_name, LPCSTR window_name, DWORD,
     }
   if (!slot) return nullptr;
   void* native = BACKEND_CREATE(window_name ? window_name : "", x, y, width, height);
-  if (!native) return nullptr;
+  if (!native) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
   *slot = HWND__{native, cls->proc, width, height, true};
   slot->proc(slot, WM_CREATE, 0, 0);
   return slot;

@@ -29,7 +29,7 @@ void* STANDIN_NATIVE(HWND window);           // the backend window of a live win
 bool STANDIN_CLIENT_SIZE(HWND window, int* width, int* height);
 
 // Supplied by each backend.
-bool BACKEND_START();  // brings up the system's video; true once it is up
+bool BACKEND_START();  // brings up the system's video; true once it is up, or false with SetLastError
 void* BACKEND_CREATE(const char* title, int x, int y, int width, int height);  // hidden; null on failure
 bool BACKEND_SHOW(void* native);                                               // returns whether it was visible
 void BACKEND_DESTROY(void* native);

@@ -125,14 +125,18 @@ WPARAM STANDIN_KEY_CODE(SDL_Keycode key) {
 // one: its offscreen and dummy drivers would show nothing to the user.
 bool BACKEND_START() {
   const char* chosen = SDL_getenv("SDL_VIDEODRIVER");
-  if (chosen && *chosen) return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
-  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
-    const char* name = SDL_GetVideoDriver(i);
-    if (std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0) continue;
-    // Without a Wayland session its client library only complains on stderr.
-    if (std::strcmp(name, "wayland") == 0 && !SDL_getenv("WAYLAND_DISPLAY")) continue;
-    if (SDL_VideoInit(name) == 0) return true;
+  if (chosen && *chosen) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+  } else {
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+      const char* name = SDL_GetVideoDriver(i);
+      if (std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0) continue;
+      // Without a Wayland session its client library only complains on stderr.
+      if (std::strcmp(name, "wayland") == 0 && !SDL_getenv("WAYLAND_DISPLAY")) continue;
+      if (SDL_VideoInit(name) == 0) return true;
+    }
   }
+  SetLastError(ERROR_NOT_SUPPORTED);  // no display to show a window on
   return false;
 }
 

@@ -87,11 +87,6 @@ EM_JS(int, canvas_attach, (), {
   return 1;
 });
 
-// Tells the page, in words, why the program cannot start.
-EM_JS(void, start_failed, (const char* reason), {
-  if (Module['onBellscopeFailed']) Module['onBellscopeFailed'](UTF8ToString(reason));
-});
-
 // Copies a window's pixels onto the canvas.
 EM_JS(void, canvas_put, (const void* pixels, int width, int height), {
   var canvas = Module['canvas'];
@@ -106,15 +101,13 @@ EM_JS(void, canvas_put, (const void* pixels, int width, int height), {
   context.putImageData(image, 0, 0);
 });
 
-// Gives the canvas a backing store of exactly width x height and lets the
-// page lay it out (Module.onBellscopeCanvas): the page decides the size it is
-// shown at, and input maps to image pixels at any size.
+// Gives the canvas a backing store of exactly width x height: the page
+// decides the size it is shown at, and input maps to image pixels at any size.
 EM_JS(void, canvas_fit, (int width, int height), {
   var canvas = Module['canvas'];
   if (!canvas || width <= 0 || height <= 0) return;
   if (canvas.width != width) canvas.width = width;
   if (canvas.height != height) canvas.height = height;
-  if (Module['onBellscopeCanvas']) Module['onBellscopeCanvas']();
 });
 
 EM_JS(void, page_title, (const char* title), {
@@ -312,7 +305,7 @@ EM_BOOL on_touch(int type, const EmscriptenTouchEvent* e, void*) {
 
 bool BACKEND_START() {
   if (!canvas_attach()) {
-    start_failed("this page has no canvas to draw the picture on.");
+    SetLastError(ERROR_NOT_FOUND);  // no canvas to draw on
     return false;
   }
   const char* page = EMSCRIPTEN_EVENT_TARGET_WINDOW;
@@ -330,7 +323,7 @@ bool BACKEND_START() {
   };
   for (EMSCRIPTEN_RESULT r : results)
     if (r != EMSCRIPTEN_RESULT_SUCCESS) {
-      start_failed("the browser would not pass the keyboard, mouse and touch input to it.");
+      SetLastError(ERROR_NOT_SUPPORTED);  // the browser would not pass its input on
       return false;
     }
   return true;

@@ -146,6 +146,11 @@ struct BITMAPINFO {
 #define MAKEINTRESOURCEA(i) (reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
 #define IDC_ARROW MAKEINTRESOURCEA(32512)
 
+// Errors, as GetLastError reports them after a call that failed.
+#define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_NOT_SUPPORTED 50L
+#define ERROR_NOT_FOUND 1168L
+
 #define LOWORD(l) (static_cast<WORD>(static_cast<std::uintptr_t>(l) & 0xffff))
 #define HIWORD(l) (static_cast<WORD>((static_cast<std::uintptr_t>(l) >> 16) & 0xffff))
 #define MAKELPARAM(l, h) \
@@ -158,6 +163,8 @@ struct BITMAPINFO {
 #define GetBValue(c) (static_cast<BYTE>((c) >> 16))
 
 // KERNEL32
+DWORD WINAPI GetLastError();
+void WINAPI SetLastError(DWORD error);
 HMODULE WINAPI GetModuleHandleA(LPCSTR name);
 
 // USER32

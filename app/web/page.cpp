@@ -1,0 +1,209 @@
+#include "page.h"
+
+#include <emscripten.h>
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "controls.h"
+#include "display.h"
+#include "frame.h"
+#include "view.h"
+#include "web_program.h"
+
+// ---- Calls into the page: each calls Module.onBellscope<Event> if the page
+// has it, and nothing else of the page's is named here.
+
+EM_JS(void, PAGE_LISTEN_FOR_WAKES, (), {
+  if (Module['bellscopeWakes']) return;
+  Module['bellscopeWakes'] = true;
+  var wake = function() {
+    Module['_BELLSCOPE_WAKE']();
+  };
+  [
+    'keydown', 'keyup', 'mousedown', 'mousemove', 'mouseup', 'touchstart', 'touchmove', 'touchend', 'touchcancel',
+    'blur'
+  ]
+      .forEach(function(type) { window.addEventListener(type, wake, {capture : true, passive : true}); });
+});
+
+EM_JS(void, PAGE_STARTED, (), {
+  if (Module['onBellscopeStarted']) Module['onBellscopeStarted']();
+});
+
+EM_JS(void, PAGE_ENDED, (), {
+  if (Module['onBellscopeEnded']) Module['onBellscopeEnded']();
+});
+
+EM_JS(void, PAGE_FAILED, (const char* reason), {
+  if (Module['onBellscopeFailed']) Module['onBellscopeFailed'](UTF8ToString(reason));
+});
+
+EM_JS(void, PAGE_VIEW_REFUSED, (const char* why), {
+  if (Module['onBellscopeViewRefused']) Module['onBellscopeViewRefused'](UTF8ToString(why));
+});
+
+EM_JS(void, PAGE_SCANLINES, (const unsigned char* bytes, int size), {
+  if (Module['onBellscopeScanlines']) Module['onBellscopeScanlines'](HEAPU8.slice(bytes, bytes + size));
+});
+
+EM_JS(void, PAGE_PICTURE, (const unsigned char* bytes, int size), {
+  if (Module['onBellscopePicture']) Module['onBellscopePicture'](HEAPU8.slice(bytes, bytes + size));
+});
+
+EM_JS(void, page_state, (const char* json), {
+  if (Module['onBellscopeState']) Module['onBellscopeState'](JSON.parse(UTF8ToString(json)));
+});
+
+EM_JS(int, PAGE_QUERY, (char* buffer, int size), {
+  var query = location.search || "";
+  stringToUTF8(query, buffer, size);
+  return lengthBytesUTF8(query);
+});
+
+// ---- The state, as the page reads it.
+
+namespace {
+
+// Room for the state's text: four Gaussians and the combined values, each
+// number at most VIEW_NUMBER_SIZE characters.
+char state_text[2048];
+std::size_t state_length;
+
+void add(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void add(const char* format, ...) {
+  if (state_length >= sizeof state_text) return;
+  va_list args;
+  va_start(args, format);
+  const int n = std::vsnprintf(state_text + state_length, sizeof state_text - state_length, format, args);
+  va_end(args);
+  if (n > 0) state_length += static_cast<std::size_t>(n);
+}
+
+// A number exactly, in the shortest text that reads back as it; JSON has no
+// infinity or NaN.
+void add_number(double value) {
+  if (!std::isfinite(value)) {
+    add("null");
+    return;
+  }
+  char text[VIEW_NUMBER_SIZE];
+  FORMAT_VIEW_NUMBER(value, text, sizeof text);
+  add("%s", text);
+}
+
+void add_values(double u, double sigma) {
+  add("\"u\":");
+  add_number(u);
+  add(",\"sigma\":");
+  add_number(sigma);
+  add(",\"shown\":{\"u\":%d,\"sigma\":%d}", DISPLAY_VALUE(u), DISPLAY_VALUE(sigma));
+}
+
+const palette_colour* colour_of(int k) {
+  for (const palette_colour* c = web.scheme; c < web.scheme + SCHEME_ENTRIES; ++c)
+    if (c->index == GAUSSIAN_COLOUR(k)) return c;
+  return web.scheme;
+}
+
+bool same_number(double a, double b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+bool same_state(const gaussian_set& a, const gaussian_set& b) {
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k)
+    if (a.g[k].on != b.g[k].on || !same_number(a.g[k].u, b.g[k].u) || !same_number(a.g[k].sigma, b.g[k].sigma))
+      return false;
+  return a.selected == b.selected && a.recalc == b.recalc &&
+         (!a.recalc || (same_number(a.combined_u, b.combined_u) && same_number(a.combined_sigma, b.combined_sigma)));
+}
+
+}  // namespace
+
+void PAGE_TELL_STATE() {
+  web_run& run = web.run;
+  const gaussian_set& s = run.program.set;
+  if (run.told_once && run.told_scheme == web.scheme && same_state(s, run.told)) return;
+  run.told_once = true;
+  run.told = s;
+  run.told_scheme = web.scheme;
+  state_length = 0;
+  add("{\"gaussians\":[");
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
+    const palette_colour* c = colour_of(k + 1);
+    add("%s{\"on\":%s,", k ? "," : "", s.g[k].on ? "true" : "false");
+    add_values(s.g[k].u, s.g[k].sigma);
+    add(",\"colour\":\"rgb(%d, %d, %d)\"}", c->red, c->green, c->blue);
+  }
+  add("],\"selected\":%d,\"mode\":{\"recalc\":%s,\"name\":\"%s\"},\"combined\":", s.selected,
+      s.recalc ? "true" : "false", mode_names[s.recalc ? 1 : 0]);
+  if (s.recalc) {
+    add("{");
+    add_values(s.combined_u, s.combined_sigma);
+    add("}");
+  } else {
+    add("null");
+  }
+  add("}");
+  if (state_length < sizeof state_text) page_state(state_text);
+}
+
+// ---- The page's calls into the program.
+
+// A page control, by its name, pressed (1) or released (0): see controls.h.
+// False for a name the program does not know.
+extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_CONTROL(const char* name, int down) {
+  const int control = CONTROL_NAMED(name);
+  if (control == CONTROL_UNKNOWN) return 0;
+  if (web.run.program.quit) return 1;
+  CONTROL_INPUT(control, down, emscripten_get_now());
+  WEB_WAKE();
+  return 1;
+}
+
+// Input has arrived: a sleeping loop runs again from the next animation frame.
+extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_WAKE() {
+  if (!web.run.program.quit) WEB_WAKE();
+}
+
+// The colours by name, "design" or "colour-blind-safe", from the next frame
+// on; the choice outlives a restart. False for any other name.
+extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_COLOURS(const char* name) {
+  if (!name) return 0;
+  if (std::strcmp(name, "design") == 0)
+    WEB_USE_SCHEME(colour_scheme);
+  else if (std::strcmp(name, "colour-blind-safe") == 0)
+    WEB_USE_SCHEME(colour_blind_scheme);
+  else
+    return 0;
+  return 1;
+}
+
+// The address of the view shown now: its query, without the '?'.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_LINK() {
+  static char query[VIEW_ADDRESS_SIZE];
+  FORMAT_VIEW_ADDRESS(&web.run.program.set, query, sizeof query);
+  return query;
+}
+
+// A value typed for the selected Gaussian's "u" or "sigma", applied between
+// two passes: null, or what is wrong with it (nothing changes then).
+extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VALUE(const char* which, const char* text) {
+  static char error[VIEW_ERROR_SIZE];
+  const bool u = which && std::strcmp(which, "u") == 0, sigma = which && std::strcmp(which, "sigma") == 0;
+  if (!u && !sigma) {
+    std::snprintf(error, sizeof error, "there is no value named '%.40s'", which ? which : "");
+    return error;
+  }
+  double v = 0;
+  if (!PARSE_VIEW_NUMBER(text ? text : "", &v, error)) return error;
+  explorer& program = web.run.program;
+  if (program.quit) return nullptr;
+  gaussian& g = program.set.g[program.set.selected - 1];
+  (sigma ? g.sigma : g.u) = v;
+  web.run.must_draw = true;
+  WEB_WAKE();
+  return nullptr;
+}

@@ -1,0 +1,37 @@
+// The page around the program. Every call from the program into the page is
+// one of the PAGE_ functions below, and each of them calls one function of
+// the page's, Module.onBellscope<Event>, if the page has it: the page's side
+// of the same contract is app/web/script/program.js. The page's calls into
+// the program are the BELLSCOPE_ functions this folder exports.
+#ifndef BELLSCOPE_APP_WEB_PAGE_H
+#define BELLSCOPE_APP_WEB_PAGE_H
+
+#include "gaussians.h"
+
+// Written in the page's JavaScript (EM_JS), hence C linkage.
+extern "C" {
+
+// Input on the page wakes a sleeping loop (BELLSCOPE_WAKE) before the
+// backend's listeners turn it into messages.
+void PAGE_LISTEN_FOR_WAKES();
+
+void PAGE_STARTED();                                        // onBellscopeStarted(): the picture is on its canvas
+void PAGE_ENDED();                                          // onBellscopeEnded(): Esc ended the program
+void PAGE_FAILED(const char* reason);                       // onBellscopeFailed(reason): it cannot start
+void PAGE_VIEW_REFUSED(const char* why);                    // onBellscopeViewRefused(why): the address's view is wrong
+void PAGE_SCANLINES(const unsigned char* bytes, int size);  // onBellscopeScanlines(Uint8Array)
+void PAGE_PICTURE(const unsigned char* bytes, int size);    // onBellscopePicture(Uint8Array): a PNG
+
+// The page's address's query (location.search) into buffer; its length in bytes.
+int PAGE_QUERY(char* buffer, int size);
+}
+
+// The state the page shows and says, as one object (onBellscopeState), when
+// it differs from what the page was last told:
+//   {gaussians: [{on, u, sigma, shown: {u, sigma}, colour}, ...],
+//    selected, mode: {recalc, name}, combined: null or {u, sigma, shown: {u, sigma}}}
+// u and sigma are exact (null where not finite); shown holds the whole
+// numbers the picture prints; colour is a CSS colour.
+void PAGE_TELL_STATE();
+
+#endif

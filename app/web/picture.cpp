@@ -1,0 +1,46 @@
+// "Save picture": the frame shown now as a PNG, in the colours shown. The
+// page compresses the image data where the browser can (CompressionStream);
+// the program assembles the file around it, or around the data stored
+// uncompressed where the browser cannot.
+#include <emscripten.h>
+
+#include "frame.h"
+#include "page.h"
+#include "png.h"
+#include "web_program.h"
+
+namespace {
+
+enum { SCANLINES_SIZE = (SCREEN_WIDTH + 1) * SCREEN_HEIGHT };
+unsigned char scanlines[SCANLINES_SIZE];
+unsigned char image_data[SCANLINES_SIZE + SCANLINES_SIZE / 64 + 64];  // stored blocks are this size at most
+unsigned char png[PNG_OVERHEAD + sizeof image_data];
+
+}  // namespace
+
+// The frame shown now as PNG scanlines, handed to the page
+// (onBellscopeScanlines) to compress. They are kept for BELLSCOPE_PICTURE.
+extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_PICTURE_SCANLINES() {
+  PNG_SCANLINES(web.screen_image, SCREEN_WIDTH, SCREEN_HEIGHT, scanlines);
+  PAGE_SCANLINES(scanlines, SCANLINES_SIZE);
+}
+
+// The PNG of the scanlines kept, around their compressed form (`size` bytes
+// of zlib stream at `data`) or, with no data, stored uncompressed, handed to
+// the page (onBellscopePicture). False when the data does not fit.
+extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_PICTURE(const unsigned char* data, int size) {
+  std::size_t zlib_size = 0;
+  if (!data) {
+    PNG_STORED(scanlines, SCANLINES_SIZE, image_data);
+    zlib_size = PNG_STORED_SIZE(SCANLINES_SIZE);
+  } else {
+    if (size < 0 || static_cast<std::size_t>(size) > sizeof image_data) return 0;
+    zlib_size = static_cast<std::size_t>(size);
+    for (std::size_t i = 0; i < zlib_size; ++i) image_data[i] = data[i];
+  }
+  unsigned char palette[256][3];
+  PALETTE_OF(web.scheme, palette);
+  PNG_ASSEMBLE(SCREEN_WIDTH, SCREEN_HEIGHT, palette, image_data, zlib_size, png);
+  PAGE_PICTURE(png, static_cast<int>(PNG_OVERHEAD + zlib_size));
+  return 1;
+}

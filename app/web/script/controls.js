@@ -1,0 +1,94 @@
+'use strict';
+/* exported connectControls */
+
+// The page's buttons for every key and drag of the program: each press
+// reaches the program as the key or drag it stands for, by the control's
+// name (data-control). A repeating control (data-repeat) is held while the
+// pointer is down on it. Returns forget(), for when the program has ended.
+function connectControls(panel, program) {
+  let heldButton = null;
+  function releaseHeld() {
+    if (heldButton) program.release(heldButton.dataset.control);
+    heldButton = null;
+  }
+  // Whatever is held, by any control, when the page loses the user.
+  function releaseAll() {
+    heldButton = null;
+    program.releaseAll();
+  }
+
+  for (const button of panel.querySelectorAll('button[data-control]')) {
+    const name = button.dataset.control;
+    const repeating = button.hasAttribute('data-repeat');
+    let byPointer = false;
+    button.addEventListener('pointerdown', (e) => {
+      if (e.button !== 0) return;
+      e.preventDefault(); // no focus, no text selection, no emulated mouse press
+      byPointer = true;
+      if (!repeating) return;
+      releaseHeld();
+      heldButton = button;
+      try {
+        button.setPointerCapture(e.pointerId);
+      } catch {
+        // a pointer already gone
+      }
+      program.press(name);
+    });
+    const end = () => {
+      if (heldButton === button) releaseHeld();
+    };
+    button.addEventListener('pointerup', end);
+    button.addEventListener('pointercancel', end);
+    button.addEventListener('lostpointercapture', end);
+    button.addEventListener('click', () => {
+      if (byPointer) {
+        byPointer = false;
+        if (!repeating) program.press(name);
+        if (document.activeElement === button) button.blur();
+        return;
+      }
+      // The keyboard, a screen reader or a switch device: one press.
+      program.press(name);
+      program.release(name);
+    });
+  }
+  panel.addEventListener('contextmenu', (e) => e.preventDefault());
+  // The other buttons, too, leave the focus where it was when pressed with a
+  // pointer.
+  for (const button of panel.querySelectorAll('button:not([data-control])'))
+    button.addEventListener('pointerdown', (e) => {
+      if (e.button === 0) e.preventDefault();
+    });
+  window.addEventListener('blur', releaseAll);
+  document.addEventListener('visibilitychange', () => {
+    if (document.hidden) releaseAll();
+  });
+
+  // Enter and Space on a focused page control press that control and do
+  // not also reach the program; every other key does. Registered before
+  // the program's own key listeners, on the same capturing phase, so it
+  // runs first. Keys typed into a text field are the field's alone.
+  function guardKeys(e) {
+    const target = e.target;
+    if (!target || !target.closest) return;
+    if (target.closest('input[type="text"], textarea')) {
+      // Stopped here, on the window's capturing phase, the key would not
+      // reach the field's own listeners: the field hears of it from here.
+      e.stopImmediatePropagation();
+      if (e.type === 'keydown' && target.bellscopeKey) target.bellscopeKey(e);
+      return;
+    }
+    if (!target.closest('button, input, select, a[href]')) return;
+    if (e.code === 'Enter' || e.code === 'NumpadEnter' || e.code === 'Space' || e.key === 'Enter' || e.key === ' ')
+      e.stopImmediatePropagation();
+  }
+  window.addEventListener('keydown', guardKeys, true);
+  window.addEventListener('keyup', guardKeys, true);
+
+  return {
+    forget() {
+      heldButton = null;
+    },
+  };
+}

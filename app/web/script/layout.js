@@ -1,0 +1,75 @@
+'use strict';
+/* exported createLayout */
+
+// The picture at the largest whole number of device pixels per image pixel
+// with which it and the controls fit the window together, beside or below
+// each other; below one, scaled down smoothly to fit. Returns the function
+// that lays the page out, which the page calls whenever what it shows
+// changes size; it lays itself out again on resize and on a change of
+// devicePixelRatio.
+function createLayout(app, canvas, panel) {
+  const WIDTH = 800;
+  const HEIGHT = 450;
+  const GAP = 8;
+  const PANEL_MIN = 220;
+  const PANEL_MAX = 360;
+
+  // Lays the page out so; returns whether it fits the window.
+  function arrange(arrangement, scale, viewWidth, viewHeight) {
+    const ratio = window.devicePixelRatio || 1;
+    const aligned = (x) => Math.max(0, Math.floor(x * ratio) / ratio);
+    const cssWidth = WIDTH * scale;
+    const cssHeight = HEIGHT * scale;
+    app.className = arrangement;
+    canvas.style.width = cssWidth + 'px';
+    canvas.style.height = cssHeight + 'px';
+    if (arrangement === 'beside') {
+      const room = Math.min(PANEL_MAX, viewWidth - cssWidth - GAP);
+      panel.style.width = Math.max(room, PANEL_MIN) + 'px';
+      canvas.style.marginLeft = '0';
+      app.style.paddingLeft = aligned((viewWidth - cssWidth - GAP - room) / 2) + 'px';
+      return room >= PANEL_MIN && panel.offsetHeight <= viewHeight && cssHeight <= viewHeight;
+    }
+    panel.style.width = viewWidth + 'px';
+    app.style.paddingLeft = '0';
+    canvas.style.marginLeft = aligned((viewWidth - cssWidth) / 2) + 'px';
+    return cssWidth <= viewWidth && cssHeight + GAP + panel.offsetHeight <= viewHeight;
+  }
+
+  function layout() {
+    if (!canvas) return; // the program says that it cannot start
+    const ratio = window.devicePixelRatio || 1;
+    const viewWidth = document.documentElement.clientWidth;
+    const viewHeight = window.innerHeight;
+    for (let k = Math.floor(Math.min(viewWidth / WIDTH, viewHeight / HEIGHT) * ratio); k >= 1; --k)
+      for (const arrangement of ['beside', 'below'])
+        if (arrange(arrangement, k / ratio, viewWidth, viewHeight)) {
+          canvas.className = '';
+          return;
+        }
+    // Not even one device pixel per image pixel fits: the largest smooth
+    // scale that does, with the controls below or beside.
+    canvas.className = 'smooth';
+    arrange('below', 0, viewWidth, viewHeight);
+    const below = Math.min(viewWidth / WIDTH, (viewHeight - GAP - panel.offsetHeight) / HEIGHT);
+    const beside = Math.min((viewWidth - GAP - PANEL_MIN) / WIDTH, viewHeight / HEIGHT);
+    if (beside > below && beside > 0 && arrange('beside', beside, viewWidth, viewHeight)) return;
+    arrange('below', Math.max(below, Math.min(viewWidth / WIDTH, 0.25)), viewWidth, viewHeight);
+  }
+
+  window.addEventListener('resize', layout);
+  // A change of devicePixelRatio (browser zoom, another screen) fires no
+  // resize everywhere.
+  let watched = null;
+  function watchRatio() {
+    if (watched) watched.removeEventListener('change', onRatio);
+    watched = window.matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+    watched.addEventListener('change', onRatio);
+  }
+  function onRatio() {
+    watchRatio();
+    layout();
+  }
+  watchRatio();
+  return layout;
+}

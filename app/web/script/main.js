@@ -1,0 +1,93 @@
+'use strict';
+/* global connectControls, connectProgram, connectSharing, connectValues, connectWords, createLayout, say, showTexts */
+
+// The page put together: its texts, its layout, the program and the parts
+// that show it and work it.
+(() => {
+  const app = document.getElementById('app');
+  const canvas = document.getElementById('canvas');
+  const panel = document.getElementById('panel');
+  const status = document.getElementById('status');
+  const ended = document.getElementById('ended');
+  const restart = document.getElementById('restart');
+  const safe = document.getElementById('safe-colours');
+  const viewMessage = document.getElementById('view-message');
+
+  showTexts(document);
+  const layout = createLayout(app, canvas, panel);
+  let failed = false;
+
+  // The first failure is the one to tell: what follows from it says less.
+  function fail(text) {
+    if (failed) return;
+    failed = true;
+    status.textContent = text;
+    status.className = 'error';
+    status.hidden = false;
+    layout();
+  }
+
+  // ---- Colour-blind-safe colours, remembered in this browser.
+  const STORE = 'bellscope.colours';
+  const colours = () => (safe.checked ? 'colour-blind-safe' : 'design');
+  try {
+    safe.checked = window.localStorage.getItem(STORE) === 'colour-blind-safe';
+  } catch {
+    // no storage: the design's colours
+  }
+
+  let controls = null;
+  let values = null;
+  let words = null;
+  const program = connectProgram(canvas, {
+    ready() {
+      if (!failed) status.hidden = true;
+      if (safe.checked) program.setColours(colours());
+      layout();
+    },
+    started: layout,
+    state(state) {
+      words.show(state);
+      values.show(state);
+    },
+    ended() {
+      controls.forget();
+      ended.hidden = false;
+      layout();
+    },
+    failed: (reason) => fail(say('cannotStart', { why: reason })),
+    viewRefused(why) {
+      viewMessage.textContent = say('viewRefused', { why });
+      viewMessage.hidden = false;
+      layout();
+    },
+    aborted(what) {
+      fail(status.hidden ? say('stopped', { what }) : say('moduleFailed', { what }));
+    },
+  });
+  controls = connectControls(panel, program);
+  values = connectValues(program, layout);
+  words = connectWords(panel);
+  connectSharing(program, layout);
+
+  safe.addEventListener('change', () => {
+    try {
+      window.localStorage.setItem(STORE, colours());
+    } catch {
+      // no storage: the choice lasts as long as the page
+    }
+    program.setColours(colours());
+  });
+  if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+  restart.addEventListener('click', () => {
+    ended.hidden = true;
+    program.restart();
+    restart.blur();
+    layout();
+  });
+
+  // bellscope.js's own element says when it cannot be loaded.
+  window.bellscopeScriptFailed = () => fail(say('scriptFailed'));
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') fail(say('noWebAssembly'));
+  layout();
+})();

@@ -1,0 +1,117 @@
+'use strict';
+/* exported connectProgram */
+
+// The program, as the page sees it: named operations over the WebAssembly
+// module's exports, and the page's handlers of what the program tells it.
+// This is the page's half of the contract whose other half is
+// app/web/page.h: nothing else in the page touches the module.
+//
+// handlers: ready() (the module is loaded; the program starts next),
+// started(), state(state), ended(), failed(reason), viewRefused(why), and
+// aborted(what) when the module fails, before or after the start.
+function connectProgram(canvas, handlers) {
+  let loaded = false; // the module's runtime is up: its exports may be called
+  let running = false;
+  let scanlines = null;
+  let picture = null;
+
+  const Module = {
+    canvas,
+    print: (text) => console.log(text),
+    printErr: (text) => console.error(text),
+    onRuntimeInitialized: () => {
+      loaded = true;
+      running = true;
+      handlers.ready();
+    },
+    onAbort: (what) => {
+      running = false;
+      handlers.aborted(String(what));
+    },
+    // ---- What the program tells the page (page.h's PAGE_ functions).
+    onBellscopeStarted: () => handlers.started(),
+    onBellscopeState: (state) => handlers.state(state),
+    onBellscopeEnded: () => {
+      running = false;
+      handlers.ended();
+    },
+    onBellscopeFailed: (reason) => {
+      running = false;
+      handlers.failed(reason);
+    },
+    onBellscopeViewRefused: (why) => handlers.viewRefused(why),
+    onBellscopeScanlines: (bytes) => {
+      scanlines = bytes;
+    },
+    onBellscopePicture: (bytes) => {
+      picture = bytes;
+    },
+  };
+  window.Module = Module;
+
+  // A control by its name (the buttons' data-control), or "all" to release
+  // whatever is held. A name the program does not know is a fault of the page's.
+  function control(name, down) {
+    if (!running) return;
+    if (!Module.ccall('BELLSCOPE_CONTROL', 'number', ['string', 'number'], [name, down ? 1 : 0]))
+      throw new Error(`BELLSCOPE has no control named "${name}"`);
+  }
+
+  // The picture's image data compressed by the browser, where it can.
+  async function compress(bytes) {
+    if (typeof CompressionStream !== 'function') return null;
+    try {
+      const stream = new Blob([bytes]).stream().pipeThrough(new CompressionStream('deflate'));
+      return new Uint8Array(await new Response(stream).arrayBuffer());
+    } catch {
+      return null;
+    }
+  }
+
+  return {
+    get running() {
+      return running;
+    },
+    press: (name) => control(name, true),
+    release: (name) => control(name, false),
+    releaseAll: () => control('all', false),
+
+    // A typed value for the selected Gaussian's "u" or "sigma": '' when it is
+    // taken, or what is wrong with it.
+    setValue(which, text) {
+      if (!running) return '';
+      return Module.ccall('BELLSCOPE_SET_VALUE', 'string', ['string', 'string'], [which, text]) || '';
+    },
+
+    // The address's query for the view shown now, without the '?'; null
+    // before the module is loaded.
+    link: () => (loaded ? Module.ccall('BELLSCOPE_LINK', 'string', [], []) : null),
+
+    // The colours by name: "design" or "colour-blind-safe".
+    setColours(name) {
+      if (!loaded) return; // the page sets them again when it is
+      if (!Module.ccall('BELLSCOPE_COLOURS', 'number', ['string'], [name]))
+        throw new Error(`BELLSCOPE has no colours named "${name}"`);
+    },
+
+    // After the program has ended: it starts again.
+    restart() {
+      running = true;
+      Module.ccall('BELLSCOPE_RESTART', null, [], []);
+    },
+
+    // The frame shown now as the bytes of a PNG file, in the colours shown;
+    // null when the program is not running.
+    async picture() {
+      if (!running) return null;
+      scanlines = null;
+      Module.ccall('BELLSCOPE_PICTURE_SCANLINES', null, [], []);
+      const compressed = scanlines && (await compress(scanlines));
+      picture = null;
+      if (compressed) Module.ccall('BELLSCOPE_PICTURE', 'number', ['array', 'number'], [compressed, compressed.length]);
+      // Stored uncompressed where the browser could not compress.
+      if (!picture) Module.ccall('BELLSCOPE_PICTURE', 'number', ['number', 'number'], [0, -1]);
+      return picture;
+    },
+  };
+}

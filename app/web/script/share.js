@@ -1,0 +1,50 @@
+'use strict';
+/* exported connectSharing */
+/* global say */
+
+// "Copy link": the address of the view as it is now, on the clipboard where
+// the browser allows it, and in a field to copy by hand. "Save picture":
+// bellscope.png of the frame shown now.
+function connectSharing(program, changed) {
+  const row = document.getElementById('link-row');
+  const field = document.getElementById('link');
+  const message = document.getElementById('link-message');
+
+  document.getElementById('copy-link').addEventListener('click', () => {
+    const query = program.link();
+    if (query === null) return; // not loaded yet
+    const address = location.href.replace(/[?#].*$/, '') + (query ? '?' + query : '');
+    field.value = address;
+    row.hidden = false;
+    message.textContent = '';
+    changed();
+    const done = (key) => {
+      message.textContent = say(key);
+      changed();
+    };
+    if (navigator.clipboard && navigator.clipboard.writeText) {
+      navigator.clipboard.writeText(address).then(
+        () => done('copied'),
+        () => done('copyRefused'),
+      );
+    } else {
+      done('copyUnavailable');
+    }
+  });
+  field.addEventListener('focus', () => field.select());
+
+  function download(bytes) {
+    const url = URL.createObjectURL(new Blob([bytes], { type: 'image/png' }));
+    const a = document.createElement('a');
+    a.href = url;
+    a.download = 'bellscope.png';
+    document.body.appendChild(a);
+    a.click();
+    a.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 1000);
+  }
+  document.getElementById('save-picture').addEventListener('click', async () => {
+    const bytes = await program.picture();
+    if (bytes) download(bytes);
+  });
+}

@@ -1,0 +1,141 @@
+'use strict';
+/* exported say, showTexts */
+
+// Every text the page shows or speaks, keyed by name, in English for now:
+// another language is another table with the same keys. {name} is a value
+// filled in when the text is said; in the texts the page lays out as rich
+// text (data-rich), **...** is strong and `...` is code.
+const TEXTS = {
+  en: {
+    // The program's states and failures.
+    loading: 'Loading BELLSCOPE...',
+    ended: 'BELLSCOPE has ended',
+    startAgain: 'Start again',
+    cannotStart: 'BELLSCOPE could not start: {why}',
+    stopped: 'BELLSCOPE stopped: {what}',
+    moduleFailed: 'BELLSCOPE could not start: its WebAssembly module failed to load ({what}).',
+    scriptFailed: 'BELLSCOPE could not start: bellscope.js failed to load.',
+    noWebAssembly: 'BELLSCOPE cannot run in this browser: it needs WebAssembly, which this browser does not offer.',
+    viewRefused: 'The view in this address cannot be shown ({why}), so BELLSCOPE starts as usual.',
+
+    // The picture and the controls.
+    pictureName: 'BELLSCOPE: Gaussian curves and their product (described in words below the controls)',
+    controlsName: 'BELLSCOPE controls',
+    onOffGroup: 'On/off',
+    gaussianName: 'Gaussian {n}',
+    selectGroup: 'Select',
+    selectPrevious: 'Previous',
+    selectPreviousName: 'Select previous Gaussian',
+    selectNext: 'Next',
+    selectNextName: 'Select next Gaussian',
+    meanGroup: 'Mean u',
+    meanLeft: 'Left',
+    meanLeftName: 'Move mean left',
+    meanRight: 'Right',
+    meanRightName: 'Move mean right',
+    sigmaGroup: 'Sigma',
+    narrower: 'Narrower',
+    wider: 'Wider',
+    modeUnknown: 'Combining mode',
+    modeName: 'Combining mode: {mode}',
+    fieldU: 'u',
+    fieldSigma: 'sigma',
+    valueRefused: '{field}: {why}',
+    copyLink: 'Copy link',
+    savePicture: 'Save picture',
+    linkField: 'Link to this view',
+    copied: 'Copied.',
+    copyRefused: 'The browser did not allow copying: copy the link from the field.',
+    copyUnavailable: 'This browser cannot copy by itself: copy the link from the field.',
+    safeColours: 'Colour-blind-safe colours',
+
+    // What the picture shows, in words, and its changes as announced.
+    wordsHeading: 'What the picture shows',
+    starting: 'BELLSCOPE is starting.',
+    on: 'on',
+    off: 'off',
+    wordsGaussian: 'Gaussian {n}: {state}, u = {u}, sigma = {sigma}',
+    wordsGaussianSelected: 'Gaussian {n}: {state}, u = {u}, sigma = {sigma} (selected)',
+    wordsMode: 'Combining mode: {mode}',
+    wordsCombined: 'Combined: u = {u}, sigma = {sigma}',
+    toldOn: 'Gaussian {n} on',
+    toldOff: 'Gaussian {n} off',
+    toldU: 'Gaussian {n} u {u}',
+    toldSigma: 'Gaussian {n} sigma {sigma}',
+    toldSelected: 'Gaussian {n} selected',
+    toldCombined: 'combined u {u}, sigma {sigma}',
+    toldBetween: '. ',
+    toldEnd: '.',
+
+    // About the picture, and the controls.
+    aboutHeading: 'About the picture',
+    aboutCurves:
+      'Each coloured curve is a Gaussian, a bell curve: its mean `u` is the column of its peak and its `sigma` is ' +
+      'how wide it is. The white curve combines the Gaussians that are on.',
+    aboutProduct:
+      'In **Point by Point Multiplication** the white curve is the curves multiplied together, column by column. ' +
+      'It is again a bell curve, narrower than each of them and lying between them, nearer the narrower one. Its ' +
+      'peak is below 1: each curve is at most 1, and where one peaks the other is already falling, so their ' +
+      'product cannot reach 1 unless the means are the same.',
+    aboutRecalculation:
+      'In **Parameter Recalculation** BELLSCOPE works out the mean and sigma of that product from a formula and ' +
+      'draws a fresh Gaussian from them, with its peak at 1. It lies at the same place with the same width as the ' +
+      'product; only its height differs. The picture then prints the combined `u` and `sigma`.',
+    controlsHeading: 'Controls',
+    controlsInput: 'Key, mouse, touch or button',
+    controlsAction: 'What it does',
+    keysOnOff: 'F1, F2, F3, F4, or the buttons 1 to 4',
+    doesOnOff: 'switch Gaussian 1, 2, 3, 4 on or off',
+    keysSelect: 'Up, Down, or Previous and Next',
+    doesSelect: 'select another Gaussian (the `<--` marker, and the underlined button, show which)',
+    keysMean: 'Left, Right, or the Left and Right buttons (hold them to repeat)',
+    doesMean: "move the selected Gaussian's mean by one column",
+    keysMeanFast: 'Shift+Left, Shift+Right',
+    doesMeanFast: 'move it by ten columns',
+    keysFollow: 'left mouse button (hold), or one finger',
+    doesFollow: "the selected Gaussian's mean follows the pointer",
+    keysWidth: 'right mouse button (drag), two fingers dragged sideways, or Narrower and Wider (hold them to repeat)',
+    doesWidth: 'widen or narrow the selected Gaussian',
+    keysMode: 'Enter, or the combining mode button',
+    doesMode: 'switch between Point by Point Multiplication and Parameter Recalculation',
+    keysQuit: 'Esc',
+    doesQuit: 'quit',
+    controlsNote:
+      'The buttons also work with Tab and Enter or Space; while a button has the focus, Enter and Space press it ' +
+      'and every other key still goes to BELLSCOPE. "Colour-blind-safe colours" draws the four Gaussians in ' +
+      'colours that stay apart for colour-blind eyes; this browser remembers the choice.',
+  },
+};
+
+const language = 'en';
+
+// The text named `key`, its {names} filled from `values`. A name the table
+// lacks is a fault of the page's, said loudly.
+function say(key, values = {}) {
+  const text = TEXTS[language][key];
+  if (typeof text !== 'string') throw new Error(`BELLSCOPE's page has no text named "${key}"`);
+  return text.replace(/\{(\w+)\}/g, (whole, name) => (name in values ? String(values[name]) : whole));
+}
+
+// A rich text as nodes: **strong** and `code` within plain text.
+function richNodes(text) {
+  return text.split(/(\*\*[^*]+\*\*|`[^`]+`)/).map((part) => {
+    const kind = part.startsWith('**') ? 'strong' : part.startsWith('`') ? 'code' : null;
+    if (!kind) return document.createTextNode(part);
+    const element = document.createElement(kind);
+    element.textContent = kind === 'strong' ? part.slice(2, -2) : part.slice(1, -1);
+    return element;
+  });
+}
+
+// Fills the texts that the page's structure names: data-text (the text),
+// data-rich (rich text) and data-label (the accessible name), each with the
+// element's own data-* values for its {names}.
+function showTexts(root) {
+  for (const element of root.querySelectorAll('[data-text]'))
+    element.textContent = say(element.dataset.text, element.dataset);
+  for (const element of root.querySelectorAll('[data-rich]'))
+    element.replaceChildren(...richNodes(say(element.dataset.rich, element.dataset)));
+  for (const element of root.querySelectorAll('[data-label]'))
+    element.setAttribute('aria-label', say(element.dataset.label, element.dataset));
+}

@@ -1,0 +1,79 @@
+'use strict';
+/* exported connectWords */
+/* global say */
+
+// What the picture shows, in words, from the program's own state: listed
+// below the controls, announced politely when it changes, and shown on the
+// buttons (on or off, selected, colour, the combining mode). Returns
+// show(state), called with each state the program tells.
+function connectWords(panel) {
+  const words = document.getElementById('words');
+  const announcer = document.getElementById('announce');
+  const mode = document.getElementById('mode');
+  let last = null;
+  let pending = new Map();
+  let timer = 0;
+
+  function describe(state) {
+    const lines = state.gaussians.map((g, i) =>
+      say(state.selected === i + 1 ? 'wordsGaussianSelected' : 'wordsGaussian', {
+        n: i + 1,
+        state: say(g.on ? 'on' : 'off'),
+        u: g.shown.u,
+        sigma: g.shown.sigma,
+      }),
+    );
+    lines.push(say('wordsMode', { mode: state.mode.name }));
+    if (state.combined) lines.push(say('wordsCombined', state.combined.shown));
+    return lines;
+  }
+
+  // Changes are told briefly, a moment after they settle, so that a drag
+  // is one sentence, not a hundred. A later change of the same thing
+  // replaces the earlier one in its place.
+  function tell(key, text) {
+    pending.set(key, text);
+    clearTimeout(timer);
+    timer = setTimeout(() => {
+      announcer.textContent = [...pending.values()].join(say('toldBetween')) + say('toldEnd');
+      pending = new Map();
+    }, 400);
+  }
+
+  function changes(before, now) {
+    now.gaussians.forEach((g, i) => {
+      const b = before.gaussians[i];
+      const n = i + 1;
+      if (b.on !== g.on) tell(`on${i}`, say(g.on ? 'toldOn' : 'toldOff', { n }));
+      if (b.shown.u !== g.shown.u) tell(`u${i}`, say('toldU', { n, u: g.shown.u }));
+      if (b.shown.sigma !== g.shown.sigma) tell(`sigma${i}`, say('toldSigma', { n, sigma: g.shown.sigma }));
+    });
+    if (before.selected !== now.selected) tell('selected', say('toldSelected', { n: now.selected }));
+    if (before.mode.recalc !== now.mode.recalc) tell('mode', now.mode.name);
+    const combined = (s) => (s.combined ? `${s.combined.shown.u} ${s.combined.shown.sigma}` : '');
+    if (now.combined && combined(before) !== combined(now)) tell('combined', say('toldCombined', now.combined.shown));
+  }
+
+  return {
+    show(state) {
+      if (last) changes(last, state);
+      last = state;
+      words.replaceChildren(
+        ...describe(state).map((text) => {
+          const item = document.createElement('li');
+          item.textContent = text;
+          return item;
+        }),
+      );
+      for (const button of panel.querySelectorAll('.gaussian')) {
+        const k = Number(button.dataset.gaussian);
+        const g = state.gaussians[k - 1];
+        button.setAttribute('aria-pressed', g.on ? 'true' : 'false');
+        button.style.setProperty('--colour', g.colour);
+        button.classList.toggle('selected', state.selected === k);
+      }
+      mode.textContent = state.mode.name;
+      mode.setAttribute('aria-label', say('modeName', { mode: state.mode.name }));
+    },
+  };
+}

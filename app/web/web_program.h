@@ -1,0 +1,39 @@
+// The web program's state, in one place, shared by its loop (main_web.cpp),
+// its interface to the page (page.cpp) and Save picture (picture.cpp).
+#ifndef BELLSCOPE_APP_WEB_PROGRAM_H
+#define BELLSCOPE_APP_WEB_PROGRAM_H
+
+#include "colours.h"
+#include "explorer.h"
+#include "gaussians.h"
+
+// One run of the program, from a start to Esc: reset as a whole at each
+// start, so that nothing of an earlier run is carried over.
+struct web_run {
+  explorer program;
+  bool must_draw;  // the next pass must run: a new start, new colours or a typed value
+  bool asleep;     // the loop is paused until input arrives
+  // What the page was last told, so that it hears only of changes.
+  bool told_once;
+  gaussian_set told;
+  const palette_colour* told_scheme;
+};
+
+struct web_program {
+  unsigned char* screen_image;   // the frame, allocated once
+  const palette_colour* scheme;  // the colours shown; outlives a restart
+  web_run run;
+  // The view the page's address asks for, read at the first start.
+  bool address_read, address_ok;
+  gaussian_set address_view;
+};
+
+extern web_program web;
+
+// The frame's colours from now on, loaded into the palette when a window is open.
+void WEB_USE_SCHEME(const palette_colour* scheme);
+
+// A sleeping loop runs again from the next animation frame.
+void WEB_WAKE();
+
+#endif
