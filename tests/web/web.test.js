@@ -196,6 +196,55 @@ describe('keys', () => {
   });
 });
 
+describe('the page and the program', () => {
+  it('agree on every name: the controls, the colours and the fields of the state', async () => {
+    const page = await h.openPage(browser, site.url, SCALE_1);
+    await page.evaluate(() => {
+      const told = window.Module.onBellscopeState;
+      window.Module.onBellscopeState = (state) => {
+        window.lastState = state;
+        told(state);
+      };
+    });
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => window.lastState && window.lastState.mode.recalc);
+    const seen = await page.evaluate(() => {
+      const control = (name) => window.Module.ccall('BELLSCOPE_CONTROL', 'number', ['string', 'number'], [name, 0]);
+      const colours = (name) => window.Module.ccall('BELLSCOPE_COLOURS', 'number', ['string'], [name]);
+      const s = window.lastState;
+      return {
+        controls: [...document.querySelectorAll('[data-control]')].map((b) => [
+          b.dataset.control,
+          control(b.dataset.control),
+        ]),
+        unknown: [control('gaussian-5'), control(''), colours('sepia')],
+        colours: [colours('colour-blind-safe'), colours('design')],
+        keys: [Object.keys(s), Object.keys(s.gaussians[0]), Object.keys(s.mode), Object.keys(s.combined)],
+        values: [s.gaussians[1], s.selected, s.mode, s.combined.shown],
+        untold: [...document.querySelectorAll('[data-text], [data-rich]')].filter((e) => !e.textContent).length,
+      };
+    });
+    assert.equal(seen.controls.length, 11);
+    for (const [name, known] of seen.controls) assert.equal(known, 1, name);
+    assert.deepEqual(seen.unknown, [0, 0, 0]);
+    assert.deepEqual(seen.colours, [1, 1]);
+    assert.deepEqual(seen.keys, [
+      ['gaussians', 'selected', 'mode', 'combined'],
+      ['on', 'u', 'sigma', 'shown', 'colour'],
+      ['recalc', 'name'],
+      ['u', 'sigma', 'shown'],
+    ]);
+    assert.deepEqual(seen.values, [
+      { on: true, u: 250, sigma: 70, shown: { u: 250, sigma: 70 }, colour: 'rgb(255, 0, 0)' },
+      1,
+      { recalc: true, name: 'Parameter Recalculation' },
+      { u: 233, sigma: 66 },
+    ]);
+    assert.equal(seen.untold, 0, 'every element that names a text shows it');
+    assert.deepEqual(page.errors, []);
+  });
+});
+
 describe('failures are said in words', () => {
   it('a page without its canvas', async () => {
     const context = await browser.newContext({ viewport: SCALE_1 });
