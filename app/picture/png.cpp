@@ -72,7 +72,7 @@ void PNG_STORED(const unsigned char* data, std::size_t size, unsigned char* out)
       a = (a + data[done + i]) % 65521;
       b = (b + a) % 65521;
     }
-    std::memcpy(out, data + done, n);
+    if (n > 0) std::memcpy(out, data + done, n);  // no data may be a null pointer
     out += n;
     done += n;
   } while (done < size);
