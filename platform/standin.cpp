@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "keysyms.h"
+
 struct HWND__ {
   void* native;
   WNDPROC proc;
@@ -103,8 +105,40 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
   return static_cast<ATOM>(0xC000 + class_count);
 }
 
+namespace {
+
+// With one press a drain, a key press (a WM_KEYDOWN of a key other than a
+// modifier) ends a drain of the queue: the next key message is reported
+// only when PeekMessageA is asked again after saying there is none. A
+// program that empties the queue in each pass and acts on one key a pass
+// (the display library's KEY_WAITING) then meets every press in a pass of
+// its own, with the modifiers as they were when it was pressed, however
+// close together the presses came.
+bool one_press_a_drain = false;
+bool pressed_in_drain = false;
+
+bool is_key_press(const MSG& m) {
+  if (m.message != WM_KEYDOWN) return false;
+  switch (m.wParam) {
+    case KEYSYM_SHIFT_L:
+    case KEYSYM_SHIFT_R:
+    case KEYSYM_CONTROL_L:
+    case KEYSYM_CONTROL_R:
+    case KEYSYM_ALT_L:
+    case KEYSYM_ALT_R: return false;
+    default: return true;
+  }
+}
+
 // The thread's last error: the program has one thread.
 DWORD last_error = 0;
+
+}  // namespace
+
+void STANDIN_ONE_PRESS_A_DRAIN(bool on) {
+  one_press_a_drain = on;
+  pressed_in_drain = false;
+}
 
 DWORD WINAPI GetLastError() {
   return last_error;
@@ -190,9 +224,18 @@ int WINAPI ReleaseDC(HWND, HDC dc) {
 BOOL WINAPI PeekMessageA(MSG* msg, HWND, UINT, UINT, UINT remove) {
   if (backend_up) BACKEND_PUMP();
   skip_dead_messages();
-  if (queue_count == 0) return FALSE;
-  if (msg) *msg = queue[queue_head];
+  if (queue_count == 0) {
+    pressed_in_drain = false;
+    return FALSE;
+  }
+  const MSG& head = queue[queue_head];
+  if (pressed_in_drain && (head.message == WM_KEYDOWN || head.message == WM_KEYUP)) {
+    pressed_in_drain = false;  // the drain ends here; the next one goes on from here
+    return FALSE;
+  }
+  if (msg) *msg = head;
   if (remove & PM_REMOVE) {
+    if (one_press_a_drain && is_key_press(head)) pressed_in_drain = true;
     queue_head = (queue_head + 1) % QUEUE_SIZE;
     --queue_count;
   }

@@ -27,6 +27,11 @@ HWND STANDIN_WINDOW_OF(const void* native);  // the live window of a backend win
 HWND STANDIN_FIRST_WINDOW();                 // the live window created first in the table, or null
 void* STANDIN_NATIVE(HWND window);           // the backend window of a live window, or null
 bool STANDIN_CLIENT_SIZE(HWND window, int* width, int* height);
+// Whether a key press ends a drain of the queue (see standin.cpp): for a
+// backend whose program runs a pass only now and then, as the browser's
+// does at each animation frame, so that presses between two passes are not
+// merged into one. Off unless a backend turns it on.
+void STANDIN_ONE_PRESS_A_DRAIN(bool on);
 
 // Supplied by each backend.
 bool BACKEND_START();  // brings up the system's video; true once it is up, or false with SetLastError

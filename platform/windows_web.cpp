@@ -304,6 +304,9 @@ EM_BOOL on_touch(int type, const EmscriptenTouchEvent* e, void*) {
 }  // namespace
 
 bool BACKEND_START() {
+  // The program runs at most a few passes an animation frame: keys pressed
+  // in between must still reach it one by one.
+  STANDIN_ONE_PRESS_A_DRAIN(true);
   if (!canvas_attach()) {
     SetLastError(ERROR_NOT_FOUND);  // no canvas to draw on
     return false;

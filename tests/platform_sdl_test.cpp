@@ -2,10 +2,15 @@
 // through the display library's tables.
 #include <SDL.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "display_fixture.h"
 #include "key_mapping.h"
 #include "keysyms.h"
 #include "sdl_bridge.h"
+#include "standin.h"
 
 namespace {
 
@@ -170,3 +175,59 @@ TEST(SdlKeyCodes, MappingTable) {
 }
 
 }  // namespace
+
+// One press a drain, as the browser's backend has it: presses posted
+// between two passes each reach a pass of their own, with the modifiers as
+// they were when pressed. Each pass is KEY_WAITING and the keys it reads.
+class OnePressADrain : public DisplayTest {
+ protected:
+  void TearDown() override {
+    STANDIN_ONE_PRESS_A_DRAIN(false);
+    DisplayTest::TearDown();
+  }
+  // The keys of one pass, as "Right" or "Shift+Right"; "" for none.
+  std::string pass() {
+    std::string keys;
+    if (KEY_WAITING(0) != -1) return keys;
+    for (int k; (k = GET_KEY(0)) != KEY_NONE;) {
+      if (k == KEY_EXTENDED) continue;
+      keys += std::string(keys.empty() ? "" : " ") + (shift_flag[0] ? "Shift+" : "") +
+              (k == KEY_RIGHT    ? "Right"
+               : k == KEY_F1 + 2 ? "F3"
+                                 : "?");
+    }
+    return keys;
+  }
+};
+
+TEST_F(OnePressADrain, EachPressHasAPassOfItsOwn) {
+  const WPARAM shift = KEYSYM_SHIFT_L, f3 = VK_F1 + 2;
+  struct sequence {
+    bool on;
+    std::vector<std::pair<UINT, WPARAM>> messages;
+    std::vector<std::string> passes;
+  };
+  const std::vector<std::pair<UINT, WPARAM>> five_rights = {
+      {WM_KEYDOWN, VK_RIGHT}, {WM_KEYUP, VK_RIGHT}, {WM_KEYDOWN, VK_RIGHT}, {WM_KEYUP, VK_RIGHT},
+      {WM_KEYDOWN, VK_RIGHT}, {WM_KEYUP, VK_RIGHT}, {WM_KEYDOWN, VK_RIGHT}, {WM_KEYUP, VK_RIGHT},
+      {WM_KEYDOWN, VK_RIGHT}, {WM_KEYUP, VK_RIGHT}};
+  const sequence sequences[] = {
+      {true, five_rights, {"Right", "Right", "Right", "Right", "Right", ""}},
+      {true, {{WM_KEYDOWN, f3}, {WM_KEYUP, f3}, {WM_KEYDOWN, f3}, {WM_KEYUP, f3}}, {"F3", "F3", ""}},
+      {true,
+       {{WM_KEYDOWN, shift}, {WM_KEYDOWN, VK_RIGHT}, {WM_KEYUP, VK_RIGHT}, {WM_KEYUP, shift}},
+       {"Shift+Right", ""}},
+      {true,
+       {{WM_KEYDOWN, VK_RIGHT}, {WM_MOUSEMOVE, 0}, {WM_KEYUP, VK_RIGHT}, {WM_KEYDOWN, VK_RIGHT}, {WM_KEYUP, VK_RIGHT}},
+       {"Right", "Right", ""}},
+      {false, five_rights, {"Right", ""}},  // without it a pass takes all there is
+  };
+  for (const sequence& s : sequences) {
+    STANDIN_ONE_PRESS_A_DRAIN(s.on);
+    for (auto [message, key] : s.messages)
+      post(message, key, message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001u) : 1);
+    std::vector<std::string> seen;
+    for (std::size_t i = 0; i < s.passes.size(); ++i) seen.push_back(pass());
+    EXPECT_EQ(seen, s.passes) << "one press a drain " << s.on << ", " << s.messages.size() << " messages";
+  }
+}

@@ -24,17 +24,22 @@ namespace {
 // dispatches and on at most one latched key; with neither, it recomputes
 // the state it already holds (a held left button sets u to the same column,
 // a right-button drag sets sigma to the same offset) and draws the frame
-// already shown. Skipping it then changes nothing but the work done, and
-// keeps an idle page as light as a static one. KEY_WAITING is the pass's own
-// first step: calling it early, with the queue empty, only looks at the
-// latches.
+// already shown. Skipping it changes nothing but the work done, and keeps an
+// idle page as light as a static one. KEY_WAITING is the pass's own first
+// step: called early, with the queue empty, it only looks at the latches.
 bool pass_needed() {
   MSG msg;
   if (web.run.must_draw || PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) return true;
   return KEY_WAITING(0) == -1;
 }
 
-void pass() {
+// The passes of one animation frame: input since the last frame may hold
+// several key presses, each met in a pass of its own (the stand-in's one
+// press a drain) as on the desktop. At most PASSES_A_FRAME run, so that a
+// flood of input cannot stall the page; the rest waits for the next frame.
+enum { PASSES_A_FRAME = 32 };
+
+void frame() {
   web_run& run = web.run;
   CONTROL_STEP(emscripten_get_now());
   if (!pass_needed()) {
@@ -46,8 +51,10 @@ void pass() {
     }
     return;
   }
-  run.must_draw = false;
-  EXPLORER_PASS(&run.program);
+  for (int n = 0; n < PASSES_A_FRAME && !run.program.quit && (n == 0 || pass_needed()); ++n) {
+    run.must_draw = false;
+    EXPLORER_PASS(&run.program);
+  }
   PAGE_TELL_STATE();
   if (!run.program.quit) return;
   emscripten_cancel_main_loop();
@@ -130,13 +137,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESTART() {
     fail("ERROR opening window", window_failure());
     return;
   }
-  emscripten_set_main_loop(pass, 0, 0);
+  emscripten_set_main_loop(frame, 0, 0);
 }
 
 int main() {
   web.screen_image = static_cast<unsigned char*>(std::malloc(SCREEN_WIDTH * SCREEN_HEIGHT));
   if (!web.screen_image) return fail("ERROR mallocing screen_image", "there is not enough memory for its picture.");
   if (!start()) return fail("ERROR opening window", window_failure());
-  emscripten_set_main_loop(pass, 0, 1);  // 0: at the browser's animation frame rate
+  emscripten_set_main_loop(frame, 0, 1);  // 0: at the browser's animation frame rate
   return 0;
 }

@@ -194,6 +194,29 @@ describe('keys', () => {
     );
     assert.deepEqual(page.errors, []);
   });
+
+  it('presses between two frames each count, as on the desktop', async () => {
+    const page = await h.openPage(browser, site.url, SCALE_1);
+    // Dispatched in one task, so that all of them come before the next frame.
+    await page.evaluate(() => {
+      const key = (type, code, shiftKey = false) =>
+        window.dispatchEvent(new KeyboardEvent(type, { code, key: code, shiftKey, bubbles: true, cancelable: true }));
+      const press = (code, shiftKey) => ['keydown', 'keyup'].forEach((type) => key(type, code, shiftKey));
+      for (let i = 0; i < 5; ++i) press('ArrowRight');
+      press('F3');
+      press('F3');
+      press('F4');
+      key('keydown', 'ShiftLeft', true);
+      press('ArrowRight', true);
+      key('keyup', 'ShiftLeft');
+    });
+    await h.frames(page);
+    const words = await page.locator('#words').innerText();
+    assert.match(words, /Gaussian 1: on, u = 115, sigma = 200 \(selected\)/);
+    assert.match(words, /Gaussian 3: off/);
+    assert.match(words, /Gaussian 4: on/);
+    assert.deepEqual(page.errors, []);
+  });
 });
 
 describe('the page and the program', () => {
