@@ -158,25 +158,6 @@ WPARAM key_code(const char* code) {
   return 0;
 }
 
-// Whether the browser's own action of a key the program receives is
-// suppressed. Keys with a browser meaning that the program does not use
-// (reload, full screen, developer tools, focus moves and every Ctrl, Alt or
-// Meta combination) keep it; the rest would scroll the page or open help.
-bool suppress_browser_action(const EmscriptenKeyboardEvent* e, WPARAM key) {
-  if (e->ctrlKey || e->altKey || e->metaKey) return false;
-  switch (key) {
-    case VK_TAB:
-    case VK_F1 + 4:   // F5
-    case VK_F1 + 10:  // F11
-    case VK_F12:
-    case KEYSYM_CONTROL_L:
-    case KEYSYM_CONTROL_R:
-    case KEYSYM_ALT_L:
-    case KEYSYM_ALT_R: return false;
-    default: return true;
-  }
-}
-
 EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* e, void*) {
   const WPARAM key = key_code(e->code);
   HWND w = canvas_window();
@@ -187,7 +168,7 @@ EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* e, void*) {
   if (e->repeat) lparam |= 1u << 30;  // previous key state: down
   if (!down) lparam |= 3u << 30;
   STANDIN_POST(w, down ? WM_KEYDOWN : WM_KEYUP, key, static_cast<LPARAM>(lparam));
-  return suppress_browser_action(e, key) ? EM_TRUE : EM_FALSE;
+  return EM_FALSE;  // the page decides which keys lose their browser action
 }
 
 // A page that loses the focus never hears of the keys released meanwhile:

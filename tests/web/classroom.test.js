@@ -148,14 +148,14 @@ describe('the on-screen controls', () => {
 
   it('work from the keyboard: Enter and Space press the focused control only', async () => {
     const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
-    await page.keyboard.press('Tab');
     const focused = () => page.evaluate(() => document.activeElement.getAttribute('aria-label'));
+    const ring = () => page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
+    await page.keyboard.press('Tab'); // the picture first
+    assert.match(await focused(), /^BELLSCOPE: Gaussian curves/);
+    assert.equal(await ring(), 'solid', 'focus visible on the picture');
+    await page.keyboard.press('Tab');
     assert.equal(await focused(), 'Gaussian 1');
-    assert.equal(
-      await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle),
-      'solid',
-      'focus visible',
-    );
+    assert.equal(await ring(), 'solid', 'focus visible');
     await page.keyboard.press('Tab');
     await page.keyboard.press('Tab');
     assert.equal(await focused(), 'Gaussian 3');

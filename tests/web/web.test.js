@@ -154,36 +154,25 @@ describe('the end and a new start', () => {
 });
 
 describe('keys', () => {
-  it('keys the program uses lose their browser action; the others keep it', async () => {
+  it('keys the program acts on lose their browser action; the others keep it', async () => {
     const page = await h.openPage(browser, site.url, SCALE_1);
     await page.evaluate(() => {
       window.prevented = {};
       window.addEventListener('keydown', (e) => {
-        window.prevented[e.key] = e.defaultPrevented;
+        const modifiers = (e.ctrlKey ? 'Control+' : '') + (e.altKey ? 'Alt+' : '');
+        window.prevented[modifiers + e.key] = e.defaultPrevented;
       });
     });
-    const pressed = [
-      'F1',
-      'ArrowDown',
-      'ArrowUp',
-      'Enter',
-      'Space',
-      'PageDown',
-      'Shift',
-      'F5',
-      'F11',
-      'Tab',
-      'Control+r',
-      'Control+w',
-      'Backquote',
-      'q',
-    ];
-    for (const key of pressed) await page.keyboard.press(key);
+    const program = ['F1', 'F2', 'ArrowDown', 'ArrowUp', 'ArrowLeft', 'ArrowRight', 'Enter'];
+    const browsers = ['Space', 'PageDown', 'PageUp', 'Home', 'End', 'Backspace', 'Shift', 'F5', 'F6', 'F7', 'F10'];
+    const withModifiers = ['F11', 'Tab', 'Control+r', 'Control+ArrowLeft', 'Alt+ArrowLeft', 'Backquote', 'q', '7'];
+    for (const key of [...program, ...browsers, ...withModifiers]) await page.keyboard.press(key);
     const prevented = await page.evaluate(() => window.prevented);
-    for (const key of ['F1', 'ArrowDown', 'ArrowUp', 'Enter', ' ', 'PageDown', 'Shift'])
-      assert.equal(prevented[key], true, `${key} should not reach the browser`);
-    for (const key of ['F5', 'F11', 'Tab', 'r', 'w', '`'])
+    for (const key of program) assert.equal(prevented[key], true, `${key} should not reach the browser`);
+    for (const key of [' ', 'PageDown', 'PageUp', 'Home', 'End', 'Backspace', 'Shift', 'F5', 'F6', 'F7', 'F10', 'F11'])
       assert.equal(prevented[key], false, `${key} should keep its browser action`);
+    for (const key of ['Tab', 'Control+r', 'Control+ArrowLeft', 'Alt+ArrowLeft', '`', 'q', '7'])
+      assert.equal(prevented[key], false, `${key} too`);
     assert.equal(
       await page.evaluate(() => {
         const e = new MouseEvent('contextmenu', { bubbles: true, cancelable: true });
@@ -192,6 +181,30 @@ describe('keys', () => {
       true,
       'no context menu on the canvas',
     );
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('the keyboard scrolls to the text below and Tab comes back to the picture', async () => {
+    const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
+    // Where the page has scrolled to once a key's smooth scrolling is over.
+    const scrolled = async (key) => {
+      await page.keyboard.press(key);
+      let before;
+      let now = -1;
+      do {
+        before = now;
+        await page.waitForTimeout(150);
+        now = await page.evaluate(() => scrollY);
+      } while (now !== before);
+      return now;
+    };
+    const bottom = await page.evaluate(() => document.documentElement.scrollHeight - innerHeight);
+    assert.ok(bottom > 0, 'the text goes on below the window');
+    assert.equal(await scrolled('End'), bottom);
+    assert.equal(await scrolled('Home'), 0);
+    assert.ok((await scrolled('PageDown')) > 0);
+    assert.equal(await scrolled('Tab'), 0, 'the picture comes back into view');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'canvas');
     assert.deepEqual(page.errors, []);
   });
 

@@ -65,6 +65,15 @@ function connectControls(panel, program) {
     if (document.hidden) releaseAll();
   });
 
+  // The keys the program acts on (F1-F4, the arrows, Enter and Esc) lose
+  // their browser action when they go to the program; every other key keeps
+  // it, so that Space, PageDown, Home and End scroll the page and Tab moves
+  // the focus. Any key with Ctrl, Alt or Meta is the browser's.
+  const PROGRAM_KEYS = new Set([
+    ...['F1', 'F2', 'F3', 'F4', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'],
+    ...['Enter', 'NumpadEnter', 'Escape'],
+  ]);
+
   // Enter and Space on a focused page control press that control and do
   // not also reach the program; every other key does. Registered before
   // the program's own key listeners, on the same capturing phase, so it
@@ -79,9 +88,12 @@ function connectControls(panel, program) {
       if (e.type === 'keydown' && target.bellscopeKey) target.bellscopeKey(e);
       return;
     }
-    if (!target.closest('button, input, select, a[href]')) return;
-    if (e.code === 'Enter' || e.code === 'NumpadEnter' || e.code === 'Space' || e.key === 'Enter' || e.key === ' ')
+    const pressesControl = ['Enter', 'NumpadEnter', 'Space'].includes(e.code) || e.key === 'Enter' || e.key === ' ';
+    if (pressesControl && target.closest('button, input, select, a[href]')) {
       e.stopImmediatePropagation();
+      return;
+    }
+    if (PROGRAM_KEYS.has(e.code) && !e.ctrlKey && !e.altKey && !e.metaKey) e.preventDefault();
   }
   window.addEventListener('keydown', guardKeys, true);
   window.addEventListener('keyup', guardKeys, true);
