@@ -157,6 +157,27 @@ describe('the page writes a view down', () => {
     assert.deepEqual(page.errors, []);
   });
 
+  it('a refused value stays, marked, until it is mended or another Gaussian is selected', async () => {
+    const page = await open(site.url);
+    const u = page.getByRole('textbox', { name: 'u', exact: true });
+    const sigma = page.getByRole('textbox', { name: 'sigma', exact: true });
+    const state = async () => [
+      await u.inputValue(),
+      await u.getAttribute('aria-invalid'),
+      await sigma.inputValue(),
+      await page.locator('#field-message').textContent(),
+    ];
+    await u.fill('abc');
+    await sigma.fill('50'); // leaving u refuses it; leaving sigma below takes 50
+    await sigma.blur();
+    await h.frames(page);
+    assert.deepEqual(await state(), ['abc', 'true', '50', "u: 'abc' is not a number"]);
+    await page.keyboard.press('ArrowDown');
+    await h.frames(page);
+    assert.deepEqual(await state(), ['250', 'false', '70', '']);
+    assert.deepEqual(page.errors, []);
+  });
+
   it('"Save picture" writes the frame tool\'s pixels and palette', async () => {
     const page = await open(site.url + '?on=2,4&select=4&sigma4=33.5', { acceptDownloads: true });
     const [download] = await Promise.all([

@@ -3,23 +3,29 @@
 /* global say */
 
 // Exact values for the selected Gaussian, typed: Enter or leaving the field
-// applies one; a wrong one is refused in words and changes nothing; Esc
-// goes back to the value shown. Returns show(state), which shows the
-// program's values in the fields that are not being typed in.
+// applies one; a wrong one is refused in words and changes nothing, and
+// stays in its field, marked, until it is mended, undone with Esc, or
+// another Gaussian is selected, so that the field, its message and
+// aria-invalid always agree. Returns show(state), which shows the program's
+// values in the fields that are not being typed in.
 function connectValues(program, changed) {
   const label = document.getElementById('exact-label');
   const message = document.getElementById('field-message');
   const fields = { u: document.getElementById('field-u'), sigma: document.getElementById('field-sigma') };
   const names = { u: 'fieldU', sigma: 'fieldSigma' };
+  const refused = { u: '', sigma: '' };
   let selected = null;
+  let selectedNumber = 0;
 
   // The value shown now, as the shortest text that reads back exactly.
   const current = (which) => (selected && selected[which] !== null ? String(selected[which]) : '');
   function showField(which) {
-    if (selected && document.activeElement !== fields[which]) fields[which].value = current(which);
+    if (selected && document.activeElement !== fields[which] && !refused[which]) fields[which].value = current(which);
   }
-  function refuse(field, text) {
-    field.setAttribute('aria-invalid', text ? 'true' : 'false');
+  function mark(which, why) {
+    refused[which] = why;
+    fields[which].setAttribute('aria-invalid', why ? 'true' : 'false');
+    const text = Object.values(refused).filter(Boolean).join(' ');
     message.textContent = text;
     message.className = text ? 'message error' : 'message';
     changed();
@@ -27,17 +33,16 @@ function connectValues(program, changed) {
   function apply(which) {
     const field = fields[which];
     if (!program.running || !selected) return;
-    if (field.value === current(which) && field.getAttribute('aria-invalid') !== 'true') return;
+    if (field.value === current(which) && !refused[which]) return;
     const why = program.setValue(which, field.value.trim());
-    refuse(field, why ? say('valueRefused', { field: say(names[which]), why }) : '');
+    mark(which, why ? say('valueRefused', { field: say(names[which]), why }) : '');
   }
 
   for (const [which, field] of Object.entries(fields)) {
     field.bellscopeKey = (e) => {
       if (e.key === 'Enter') apply(which);
       if (e.key === 'Escape') {
-        field.setAttribute('aria-invalid', 'false');
-        message.textContent = '';
+        mark(which, '');
         field.value = current(which);
         field.blur();
       }
@@ -51,7 +56,11 @@ function connectValues(program, changed) {
   return {
     show(state) {
       selected = state.gaussians[state.selected - 1];
-      label.textContent = say('gaussianName', { n: state.selected });
+      if (state.selected !== selectedNumber) {
+        selectedNumber = state.selected;
+        label.textContent = say('gaussianName', { n: state.selected });
+        for (const which of Object.keys(fields)) if (refused[which]) mark(which, '');
+      }
       showField('u');
       showField('sigma');
     },
