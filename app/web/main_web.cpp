@@ -62,31 +62,14 @@ void frame() {
   PAGE_ENDED();
 }
 
-// The view of the page's address, parsed with the frame tool's grammar; a
-// wrong one is named on the page, and the program starts as usual.
-void read_address() {
-  static char query[16384];
-  char error[VIEW_ERROR_SIZE];
-  web.address_read = true;
-  const int length = PAGE_QUERY(query, sizeof query);
-  if (length >= static_cast<int>(sizeof query)) {
-    std::snprintf(error, sizeof error, "the address is %d characters long (at most %d are read)", length,
-                  static_cast<int>(sizeof query) - 1);
-    web.address_ok = false;
-  } else {
-    web.address_ok = PARSE_VIEW_ADDRESS(query, &web.address_view, error);
-  }
-  if (!web.address_ok) PAGE_VIEW_REFUSED(error);
-}
-
-// A run from the start: the window opened, the view of the address (if it
-// is right) and the colours chosen; false when no window could be opened.
-bool start() {
+// A run from the start, in the view `resume` names (an address's query) or,
+// without one, in the page's view; false when no window could be opened.
+bool start(const char* resume) {
   web.run = web_run{};
   EXPLORER_START(&web.run.program, web.screen_image);
   if (!window_handle[0]) return false;
-  if (!web.address_read) read_address();
-  if (web.address_ok) web.run.program.set = web.address_view;
+  char error[VIEW_ERROR_SIZE];
+  if (!resume || !PARSE_VIEW_ADDRESS(resume, &web.run.program.set, error)) WEB_PAGE_VIEW(&web.run.program.set);
   WEB_USE_SCHEME(web.scheme);
   CONTROL_RESET();
   PAGE_LISTEN_FOR_WAKES();
@@ -127,13 +110,14 @@ void WEB_WAKE() {
   emscripten_resume_main_loop();
 }
 
-// Starts the program again from its start-up state, after it has ended. The
-// display library is initialised afresh, so no key or button state of the
-// earlier run is carried over.
-extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESTART() {
+// Starts the program again after it has ended: in the view `resume` names
+// (an address's query, as BELLSCOPE_LINK wrote it), or, when it is null or
+// wrong, in the page's view. The display library is initialised afresh, so
+// no key or button state of the earlier run is carried over.
+extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESTART(const char* resume) {
   if (!web.run.program.quit) return;  // still running
   INIT_DISPLAY();
-  if (!start()) {
+  if (!start(resume)) {
     fail("ERROR opening window", window_failure());
     return;
   }
@@ -143,7 +127,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESTART() {
 int main() {
   web.screen_image = static_cast<unsigned char*>(std::malloc(SCREEN_WIDTH * SCREEN_HEIGHT));
   if (!web.screen_image) return fail("ERROR mallocing screen_image", "there is not enough memory for its picture.");
-  if (!start()) return fail("ERROR opening window", window_failure());
+  if (!start(nullptr)) return fail("ERROR opening window", window_failure());
   emscripten_set_main_loop(frame, 0, 1);  // 0: at the browser's animation frame rate
   return 0;
 }

@@ -63,6 +63,37 @@ EM_JS(int, PAGE_QUERY, (char* buffer, int size), {
   return lengthBytesUTF8(query);
 });
 
+// ---- The page's address.
+
+namespace {
+
+// The view of the page's address, parsed with the frame tool's grammar; a
+// wrong one is named on the page, and the program starts as usual.
+void read_address() {
+  static char query[16384];
+  char error[VIEW_ERROR_SIZE];
+  web.address_read = true;
+  const int length = PAGE_QUERY(query, sizeof query);
+  if (length >= static_cast<int>(sizeof query)) {
+    std::snprintf(error, sizeof error, "the address is %d characters long (at most %d are read)", length,
+                  static_cast<int>(sizeof query) - 1);
+    web.address_ok = false;
+  } else {
+    web.address_ok = PARSE_VIEW_ADDRESS(query, &web.address_view, error);
+  }
+  if (!web.address_ok) PAGE_VIEW_REFUSED(error);
+}
+
+}  // namespace
+
+void WEB_PAGE_VIEW(gaussian_set* set) {
+  if (!web.address_read) read_address();
+  if (web.address_ok)
+    *set = web.address_view;
+  else
+    INIT_GAUSSIANS(set);
+}
+
 // ---- The state, as the page reads it.
 
 namespace {
@@ -179,6 +210,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_COLOURS(const char* name) {
   else
     return 0;
   return 1;
+}
+
+// Back to the page's view (its address's, or the start-up state) while the
+// program runs.
+extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESET() {
+  if (web.run.program.quit) return;
+  WEB_PAGE_VIEW(&web.run.program.set);
+  web.run.must_draw = true;
+  WEB_WAKE();
 }
 
 // The address of the view shown now: its query, without the '?'.

@@ -30,6 +30,9 @@ struct web_program {
 
 extern web_program web;
 
+// The page's view: its address's, when that is right, or the start-up state.
+void WEB_PAGE_VIEW(gaussian_set* set);
+
 // The frame's colours from now on, loaded into the palette when a window is open.
 void WEB_USE_SCHEME(const palette_colour* scheme);
 

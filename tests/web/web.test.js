@@ -132,23 +132,47 @@ describe('touch', () => {
 });
 
 describe('the end and a new start', () => {
-  it('Esc ends the program, the page says so, and the button starts it again', async () => {
-    const page = await h.openPage(browser, site.url, SCALE_1);
+  it('Esc ends the program and says so; Resume brings the view back, Start again the start', async () => {
+    const page = await h.openPage(browser, site.url + '?u1=150', SCALE_1);
+    const shown = () => h.canvasPixels(page);
     await page.keyboard.press('Enter');
+    await page.keyboard.press('F3');
+    await page.keyboard.press('ArrowDown');
     await h.frames(page);
+    const before = await shown();
     await page.keyboard.press('Escape');
     await page.getByText('BELLSCOPE has ended').waitFor();
+    assert.match(await page.locator('#announce').textContent(), /^Ended with Esc\. Resume/);
+    assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Resume');
     // The loop has stopped: keys change nothing on the canvas.
     await page.keyboard.press('Enter');
     await h.frames(page);
-    assert.equal(await h.frameDifference(page, 'enter'), null);
-    await page.getByRole('button', { name: 'Start again' }).click();
+    assert.ok((await shown()).equals(before));
+    await page.keyboard.press('Space'); // Resume has the focus
     await h.frames(page);
     assert.equal(await page.isHidden('#ended'), true);
+    assert.ok((await shown()).equals(before), 'the same Gaussians, selection and mode');
+    await page.keyboard.press('Escape');
+    await page.getByRole('button', { name: 'Start again' }).click();
+    await h.frames(page);
+    assert.equal(
+      await page.locator('#words li').first().textContent(),
+      'Gaussian 1: on, u = 150, sigma = 200 (selected)',
+    );
+    assert.equal(await page.locator('#words li').nth(4).textContent(), 'Combining mode: Point by Point Multiplication');
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('Reset goes back to the start without ending', async () => {
+    const page = await h.openPage(browser, site.url, SCALE_1);
+    for (const key of ['Enter', 'F4', 'ArrowRight', 'ArrowDown']) await page.keyboard.press(key);
+    await h.frames(page);
+    await page.getByRole('button', { name: 'Reset' }).click();
+    await h.frames(page);
     assert.equal(await h.frameDifference(page, 'startup'), null);
     await page.keyboard.press('Enter');
     await h.frames(page);
-    assert.equal(await h.frameDifference(page, 'enter'), null);
+    assert.equal(await h.frameDifference(page, 'enter'), null, 'still running');
     assert.deepEqual(page.errors, []);
   });
 });

@@ -10,6 +10,7 @@
   const status = document.getElementById('status');
   const ended = document.getElementById('ended');
   const restart = document.getElementById('restart');
+  const resume = document.getElementById('resume');
   const safe = document.getElementById('safe-colours');
   const viewMessage = document.getElementById('view-message');
 
@@ -39,6 +40,7 @@
   let controls = null;
   let values = null;
   let words = null;
+  let resumeView = null; // the view shown when the program ended
   const program = connectProgram(canvas, {
     ready() {
       if (!failed) status.hidden = true;
@@ -52,8 +54,11 @@
     },
     ended() {
       controls.forget();
+      resumeView = program.link();
       ended.hidden = false;
       layout();
+      words.announce(say('endedTold'));
+      resume.focus();
     },
     failed: (reason) => fail(say('cannotStart', { why: reason })),
     viewRefused(why) {
@@ -79,12 +84,18 @@
     program.setColours(colours());
   });
   if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-  restart.addEventListener('click', () => {
-    ended.hidden = true;
-    program.restart();
-    restart.blur();
-    layout();
-  });
+  // Resume: the view the student had; Start again: the page's own view.
+  for (const [button, view] of [
+    [resume, () => resumeView],
+    [restart, () => null],
+  ])
+    button.addEventListener('click', () => {
+      ended.hidden = true;
+      program.restart(view());
+      canvas.focus(); // the buttons are gone: the focus goes to the picture
+      layout();
+    });
+  document.getElementById('reset').addEventListener('click', () => program.reset());
 
   // bellscope.js's own element says when it cannot be loaded.
   window.bellscopeScriptFailed = () => fail(say('scriptFailed'));

@@ -94,10 +94,16 @@ function connectProgram(canvas, handlers) {
         throw new Error(`BELLSCOPE has no colours named "${name}"`);
     },
 
-    // After the program has ended: it starts again.
-    restart() {
+    // After the program has ended: it starts again, in the view a link
+    // named (resume), or in the page's own view.
+    restart(resume = null) {
       running = true;
-      Module.ccall('BELLSCOPE_RESTART', null, [], []);
+      Module.ccall('BELLSCOPE_RESTART', null, ['string'], [resume]);
+    },
+
+    // Back to the page's own view, without ending.
+    reset() {
+      if (running) Module.ccall('BELLSCOPE_RESET', null, [], []);
     },
 
     // The frame shown now as the bytes of a PNG file, in the colours shown;

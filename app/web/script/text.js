@@ -10,7 +10,10 @@ const TEXTS = {
     // The program's states and failures.
     loading: 'Loading BELLSCOPE...',
     ended: 'BELLSCOPE has ended',
+    endedTold: 'Ended with Esc. Resume brings back the picture as it was; Start again starts afresh.',
+    resume: 'Resume',
     startAgain: 'Start again',
+    reset: 'Reset',
     cannotStart: 'BELLSCOPE could not start: {why}',
     stopped: 'BELLSCOPE stopped: {what}',
     moduleFailed: 'BELLSCOPE could not start: its WebAssembly module failed to load ({what}).',
@@ -99,7 +102,9 @@ const TEXTS = {
     keysMode: 'Enter, or the combining mode button',
     doesMode: 'switch between Point by Point Multiplication and Parameter Recalculation',
     keysQuit: 'Esc',
-    doesQuit: 'quit',
+    doesQuit: 'end BELLSCOPE; Resume then brings back the picture as it was, and Start again starts afresh',
+    keysReset: 'the Reset button',
+    doesReset: 'go back to the start, or to the view the address names, without ending',
     controlsNote:
       'The buttons also work with Tab and Enter or Space; while a button has the focus, Enter and Space press it ' +
       'and every other key still goes to BELLSCOPE. "Colour-blind-safe colours" draws the four Gaussians in ' +

@@ -5,7 +5,8 @@
 // What the picture shows, in words, from the program's own state: listed
 // below the controls, announced politely when it changes, and shown on the
 // buttons (on or off, selected, colour, the combining mode). Returns
-// show(state), called with each state the program tells.
+// show(state), called with each state the program tells, and
+// announce(text), for what must be said at once.
 function connectWords(panel) {
   const words = document.getElementById('words');
   const announcer = document.getElementById('announce');
@@ -55,6 +56,12 @@ function connectWords(panel) {
   }
 
   return {
+    // Said at once, before anything still waiting to be told.
+    announce(text) {
+      clearTimeout(timer);
+      pending = new Map();
+      announcer.textContent = text;
+    },
     show(state) {
       if (last) changes(last, state);
       last = state;
