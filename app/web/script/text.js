@@ -7,6 +7,8 @@
 // text (data-rich), **...** is strong and `...` is code.
 const TEXTS = {
   en: {
+    title: 'BELLSCOPE: products of Gaussian curves',
+
     // The program's states and failures.
     loading: 'Loading BELLSCOPE...',
     ended: 'BELLSCOPE has ended',
