@@ -225,6 +225,29 @@ async function axe(page) {
 }
 
 describe('accessibility', () => {
+  it('forced colours, light and dark, still show each Gaussian on or off and the selected one', async () => {
+    for (const colorScheme of ['light', 'dark']) {
+      const page = await h.openPage(browser, site.url + '?on=1,3&select=3', { width: 1366, height: 768 });
+      await page.emulateMedia({ forcedColors: 'active', colorScheme });
+      const marks = await page.evaluate(() =>
+        [...document.querySelectorAll('.gaussian')].map((b) => {
+          const style = getComputedStyle(b);
+          return [style.borderTopStyle, style.textDecorationLine];
+        }),
+      );
+      assert.deepEqual(
+        marks,
+        [
+          ['solid', 'none'],
+          ['dashed', 'none'],
+          ['solid', 'underline'],
+          ['dashed', 'none'],
+        ],
+        colorScheme,
+      );
+    }
+  });
+
   it('axe-core finds nothing under WCAG 2.2 AA and best practice: running, after Esc, on a phone', async () => {
     const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
     assert.deepEqual(await axe(page), [], 'running');
