@@ -225,6 +225,33 @@ async function axe(page) {
 }
 
 describe('accessibility', () => {
+  it('messages and the link row never shrink the picture, and the link row closes', async () => {
+    for (const [width, height, ratio] of [
+      [844, 390, 3],
+      [390, 844, 3],
+      [1366, 768, 1],
+    ]) {
+      const page = await h.openPage(browser, site.url + '?u1=1e999', ...device(width, height, ratio));
+      await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+      const size = async () => {
+        const { width, height } = (await layout(page)).canvas;
+        return [width, height];
+      };
+      const before = await size();
+      const sigma = page.getByRole('textbox', { name: 'sigma', exact: true });
+      await sigma.fill('abc');
+      await sigma.press('Enter');
+      await page.getByRole('button', { name: 'Copy link' }).click();
+      await page.getByText('Copied.').waitFor();
+      const name = `${width}x${height}`;
+      assert.deepEqual(await size(), before, `${name}: with the link, a refusal and the address's error`);
+      await page.getByRole('button', { name: 'Close the link' }).click();
+      assert.equal(await page.isHidden('#link-row'), true, name);
+      assert.deepEqual(await size(), before, name);
+      assert.deepEqual(page.errors, []);
+    }
+  });
+
   it('forced colours, light and dark, still show each Gaussian on or off and the selected one', async () => {
     for (const colorScheme of ['light', 'dark']) {
       const page = await h.openPage(browser, site.url + '?on=1,3&select=3', { width: 1366, height: 768 });

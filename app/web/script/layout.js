@@ -3,7 +3,8 @@
 
 // The picture at the largest whole number of device pixels per image pixel
 // with which it and the controls fit the window together, beside or below
-// each other; below one, scaled down smoothly to fit. Returns the function
+// each other; below one, scaled down smoothly to fit. Messages and other
+// rows that come and go (.transient) are left out of the measure. Returns the function
 // that lays the page out, which the page calls whenever what it shows
 // changes size; it lays itself out again on resize and on a change of
 // devicePixelRatio.
@@ -38,6 +39,15 @@ function createLayout(app, canvas, panel) {
 
   function layout() {
     if (!canvas) return; // the program says that it cannot start
+    panel.classList.add('measuring');
+    try {
+      choose();
+    } finally {
+      panel.classList.remove('measuring');
+    }
+  }
+
+  function choose() {
     const ratio = window.devicePixelRatio || 1;
     const viewWidth = document.documentElement.clientWidth;
     const viewHeight = window.innerHeight;

@@ -32,6 +32,13 @@ function connectSharing(program, changed) {
     }
   });
   field.addEventListener('focus', () => field.select());
+  const close = document.getElementById('close-link');
+  close.addEventListener('click', () => {
+    const hadFocus = document.activeElement === close;
+    row.hidden = true;
+    if (hadFocus) document.getElementById('copy-link').focus(); // not lost with the row
+    changed();
+  });
 
   function download(bytes) {
     const url = URL.createObjectURL(new Blob([bytes], { type: 'image/png' }));

@@ -49,6 +49,8 @@ const TEXTS = {
     copyLink: 'Copy link',
     savePicture: 'Save picture',
     linkField: 'Link to this view',
+    closeLink: 'Close',
+    closeLinkName: 'Close the link',
     copied: 'Copied.',
     copyRefused: 'The browser did not allow copying: copy the link from the field.',
     copyUnavailable: 'This browser cannot copy by itself: copy the link from the field.',
