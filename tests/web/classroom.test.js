@@ -252,6 +252,32 @@ describe('accessibility', () => {
     }
   });
 
+  it('inside a course page: a click gives the frame the keys, the host hears of each view, copying refused in words', async () => {
+    const page = await (await browser.newContext({ viewport: { width: 1366, height: 900 } })).newPage();
+    page.errors = [];
+    page.on('console', (m) => m.type() === 'error' && page.errors.push(m.text()));
+    page.on('pageerror', (e) => page.errors.push(e.message));
+    await page.setContent(
+      `<p style="height:2000px">Course page</p><iframe src="${site.url}" width="1200" height="700"></iframe>
+       <script>window.heard = []; addEventListener('message', (e) => heard.push(e.data));</script>`,
+    );
+    const frame = page.frameLocator('iframe');
+    await frame.locator('#status').waitFor({ state: 'hidden' });
+    await page.locator('iframe').scrollIntoViewIfNeeded();
+    const scrolled = await page.evaluate(() => scrollY);
+    await frame.getByRole('button', { name: 'Select next Gaussian' }).click();
+    for (const key of ['ArrowRight', 'ArrowRight', 'PageDown']) await page.keyboard.press(key);
+    await page.waitForFunction(() => window.heard.some((m) => m.state.gaussians[1].u === 252));
+    const last = await page.evaluate(() => window.heard.at(-1));
+    assert.equal(last.type, 'bellscope-view');
+    assert.equal(last.address, `${site.url}?select=2&u2=252`);
+    assert.equal(last.state.selected, 2);
+    assert.equal(await page.evaluate(() => scrollY), scrolled, 'the keys went to the frame, not the host');
+    await frame.getByRole('button', { name: 'Copy link' }).click();
+    await frame.getByText('The page around BELLSCOPE does not allow copying').waitFor();
+    assert.deepEqual(page.errors, []);
+  });
+
   it('forced colours, light and dark, still show each Gaussian on or off and the selected one', async () => {
     for (const colorScheme of ['light', 'dark']) {
       const page = await h.openPage(browser, site.url + '?on=1,3&select=3', { width: 1366, height: 768 });

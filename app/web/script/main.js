@@ -1,5 +1,5 @@
 'use strict';
-/* global connectControls, connectProgram, connectSharing, connectValues, connectWords, createLayout, say, showTexts */
+/* global connectControls, connectHost, connectProgram, connectSharing, connectValues, connectWords, createLayout, say, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -40,6 +40,7 @@
   let controls = null;
   let values = null;
   let words = null;
+  let host = null;
   let resumeView = null; // the view shown when the program ended
   const program = connectProgram(canvas, {
     ready() {
@@ -51,6 +52,7 @@
     state(state) {
       words.show(state);
       values.show(state);
+      host.tell(state);
     },
     ended() {
       controls.forget();
@@ -74,6 +76,7 @@
   values = connectValues(program, layout);
   words = connectWords(panel);
   connectSharing(program, layout);
+  host = connectHost(program);
 
   safe.addEventListener('change', () => {
     try {

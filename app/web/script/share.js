@@ -22,7 +22,12 @@ function connectSharing(program, changed) {
       message.textContent = say(key);
       changed();
     };
-    if (navigator.clipboard && navigator.clipboard.writeText) {
+    // A frame whose host does not allow clipboard writes: asking would only
+    // log the browser's complaint before the refusal.
+    const policy = document.permissionsPolicy || document.featurePolicy;
+    if (policy && !policy.allowsFeature('clipboard-write')) {
+      done('copyForbidden');
+    } else if (navigator.clipboard && navigator.clipboard.writeText) {
       navigator.clipboard.writeText(address).then(
         () => done('copied'),
         () => done('copyRefused'),

@@ -54,6 +54,7 @@ const TEXTS = {
     copied: 'Copied.',
     copyRefused: 'The browser did not allow copying: copy the link from the field.',
     copyUnavailable: 'This browser cannot copy by itself: copy the link from the field.',
+    copyForbidden: 'The page around BELLSCOPE does not allow copying: copy the link from the field.',
     safeColours: 'Colour-blind-safe colours',
 
     // What the picture shows, in words, and its changes as announced.
