@@ -28,6 +28,22 @@ extern const palette_colour colour_scheme[SCHEME_ENTRIES];
 // the web page offers as a choice.
 extern const palette_colour colour_blind_scheme[SCHEME_ENTRIES];
 
+// The colours a page may choose, by name: the entries each sets on top of
+// the grey ramp. "design" (colour_scheme), "colour-blind-safe"
+// (colour_blind_scheme) and "light", dark curves and text on a light
+// background for a projector in a bright room, which also sets the
+// background, the text and the highlight.
+struct colour_profile {
+  const char* name;
+  const palette_colour* entries;
+  int count;
+};
+enum { COLOUR_PROFILES = 3 };
+extern const colour_profile colour_profiles[COLOUR_PROFILES];
+
+// The profile of a name, or null.
+const colour_profile* COLOUR_PROFILE_NAMED(const char* name);
+
 // Colour of Gaussian k (1..4).
 int GAUSSIAN_COLOUR(int k);
 
@@ -35,7 +51,7 @@ int GAUSSIAN_COLOUR(int k);
 // scheme applied.
 void SCHEME_PALETTE(unsigned char rgb[256][3]);
 
-// The same with another scheme of SCHEME_ENTRIES entries.
-void PALETTE_OF(const palette_colour* scheme, unsigned char rgb[256][3]);
+// The same with another profile's colours.
+void PALETTE_OF(const colour_profile* profile, unsigned char rgb[256][3]);
 
 #endif

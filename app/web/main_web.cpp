@@ -16,7 +16,7 @@
 #include "view.h"
 #include "web_program.h"
 
-web_program web = {nullptr, colour_scheme, {}, false, false, {}};
+web_program web = {nullptr, &colour_profiles[0], {}, false, false, {}};
 
 namespace {
 
@@ -70,7 +70,7 @@ bool start(const char* resume) {
   if (!window_handle[0]) return false;
   char error[VIEW_ERROR_SIZE];
   if (!resume || !PARSE_VIEW_ADDRESS(resume, &web.run.program.set, error)) WEB_PAGE_VIEW(&web.run.program.set);
-  WEB_USE_SCHEME(web.scheme);
+  WEB_USE_COLOURS(web.colours);
   CONTROL_RESET();
   PAGE_LISTEN_FOR_WAKES();
   web.run.must_draw = true;
@@ -95,11 +95,13 @@ int fail(const char* line, const char* reason) {
 
 }  // namespace
 
-void WEB_USE_SCHEME(const palette_colour* scheme) {
-  web.scheme = scheme;
+// Every entry, so that what one profile sets another puts back.
+void WEB_USE_COLOURS(const colour_profile* colours) {
+  web.colours = colours;
   if (!window_handle[0] || web.run.program.quit) return;
-  for (const palette_colour* c = scheme; c < scheme + SCHEME_ENTRIES; ++c)
-    SET_COLOR(c->index, c->red, c->green, c->blue);
+  unsigned char rgb[256][3];
+  PALETTE_OF(colours, rgb);
+  for (int i = 0; i < 256; ++i) SET_COLOR(i, rgb[i][0], rgb[i][1], rgb[i][2]);
   web.run.must_draw = true;
   WEB_WAKE();
 }

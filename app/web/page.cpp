@@ -134,9 +134,9 @@ void add_values(double u, double sigma) {
 }
 
 const palette_colour* colour_of(int k) {
-  for (const palette_colour* c = web.scheme; c < web.scheme + SCHEME_ENTRIES; ++c)
+  for (const palette_colour* c = web.colours->entries; c < web.colours->entries + web.colours->count; ++c)
     if (c->index == GAUSSIAN_COLOUR(k)) return c;
-  return web.scheme;
+  return web.colours->entries;
 }
 
 bool same_number(double a, double b) {
@@ -156,10 +156,10 @@ bool same_state(const gaussian_set& a, const gaussian_set& b) {
 void PAGE_TELL_STATE() {
   web_run& run = web.run;
   const gaussian_set& s = run.program.set;
-  if (run.told_once && run.told_scheme == web.scheme && same_state(s, run.told)) return;
+  if (run.told_once && run.told_colours == web.colours && same_state(s, run.told)) return;
   run.told_once = true;
   run.told = s;
-  run.told_scheme = web.scheme;
+  run.told_colours = web.colours;
   state_length = 0;
   add("{\"gaussians\":[");
   for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
@@ -199,17 +199,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_WAKE() {
   if (!web.run.program.quit) WEB_WAKE();
 }
 
-// The colours by name, "design" or "colour-blind-safe", from the next frame
-// on; the choice outlives a restart. False for any other name.
+// The colours by name ("design", "colour-blind-safe" or "light": see
+// colours.h) from the next frame on; the choice outlives a restart. False
+// for any other name.
 extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_COLOURS(const char* name) {
-  if (!name) return 0;
-  if (std::strcmp(name, "design") == 0)
-    WEB_USE_SCHEME(colour_scheme);
-  else if (std::strcmp(name, "colour-blind-safe") == 0)
-    WEB_USE_SCHEME(colour_blind_scheme);
-  else
-    return 0;
-  return 1;
+  const colour_profile* colours = COLOUR_PROFILE_NAMED(name);
+  if (colours) WEB_USE_COLOURS(colours);
+  return colours != nullptr;
 }
 
 // Back to the page's view (its address's, or the start-up state) while the

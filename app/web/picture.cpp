@@ -39,7 +39,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_PICTURE(const unsigned char* data,
     for (std::size_t i = 0; i < zlib_size; ++i) image_data[i] = data[i];
   }
   unsigned char palette[256][3];
-  PALETTE_OF(web.scheme, palette);
+  PALETTE_OF(web.colours, palette);
   PNG_ASSEMBLE(SCREEN_WIDTH, SCREEN_HEIGHT, palette, image_data, zlib_size, png);
   PAGE_PICTURE(png, static_cast<int>(PNG_OVERHEAD + zlib_size));
   return 1;

@@ -16,12 +16,12 @@ struct web_run {
   // What the page was last told, so that it hears only of changes.
   bool told_once;
   gaussian_set told;
-  const palette_colour* told_scheme;
+  const colour_profile* told_colours;
 };
 
 struct web_program {
-  unsigned char* screen_image;   // the frame, allocated once
-  const palette_colour* scheme;  // the colours shown; outlives a restart
+  unsigned char* screen_image;    // the frame, allocated once
+  const colour_profile* colours;  // the colours shown; outlive a restart
   web_run run;
   // The view the page's address asks for, read at the first start.
   bool address_read, address_ok;
@@ -34,7 +34,7 @@ extern web_program web;
 void WEB_PAGE_VIEW(gaussian_set* set);
 
 // The frame's colours from now on, loaded into the palette when a window is open.
-void WEB_USE_SCHEME(const palette_colour* scheme);
+void WEB_USE_COLOURS(const colour_profile* colours);
 
 // A sleeping loop runs again from the next animation frame.
 void WEB_WAKE();

@@ -312,55 +312,87 @@ describe('accessibility', () => {
   });
 });
 
-// The colour of each Gaussian's parameter line on the canvas: the commonest
-// colour in its rows that is neither the background nor the ON/OFF grey.
+// The colours on the canvas: of each Gaussian's parameter line, the
+// commonest colour in its rows that is neither the background nor the
+// ON/OFF highlight; and of the background, the instructions and the credit.
 async function shownColours(page) {
   const rows = await page.evaluate(() => {
     const context = document.getElementById('canvas').getContext('2d');
-    return [0, 1, 2, 3].map((k) => Array.from(context.getImageData(0, 10 + 20 * k, 680, 16).data));
+    const row = (y, height) => Array.from(context.getImageData(0, y, 680, height).data);
+    return { lines: [0, 1, 2, 3].map((k) => row(10 + 20 * k, 16)), texts: [row(350, 8), row(430, 8)] };
   });
-  return rows.map((data) => {
+  const commonest = (data, not) => {
     const counts = new Map();
     for (let i = 0; i < data.length; i += 4) {
       const rgb = data.slice(i, i + 3).join(',');
-      if (rgb !== '0,0,0' && rgb !== '249,249,249') counts.set(rgb, (counts.get(rgb) || 0) + 1);
+      if (!not.includes(rgb)) counts.set(rgb, (counts.get(rgb) || 0) + 1);
     }
-    return [...counts]
-      .sort((a, b) => b[1] - a[1])[0][0]
-      .split(',')
-      .map(Number);
-  });
+    return [...counts].sort((x, y) => y[1] - x[1])[0][0];
+  };
+  const background = commonest(rows.texts[0], []);
+  const rgb = (text) => text.split(',').map(Number);
+  return {
+    background: rgb(background),
+    lines: rows.lines.map((data) => rgb(commonest(data, [background, '249,249,249', '0,0,0']))),
+    texts: rows.texts.map((data) => rgb(commonest(data, [background]))),
+  };
 }
 
-describe('colour-blind-safe colours', () => {
-  it('keep the contrast and the distances, match the buttons, and are remembered', async () => {
-    const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
-    const design = await shownColours(page);
-    await page.getByRole('switch', { name: 'Colour-blind-safe colours' }).check();
-    await h.frames(page);
-    const safe = await shownColours(page);
-    const white = [255, 255, 255];
-    for (const c of safe) assert.ok(colour.contrast(c) >= 4.5, `${c}: ${colour.contrast(c).toFixed(2)}:1 on black`);
-    for (const vision of colour.VISIONS) {
-      const d = colour.smallestDistance([...safe, white], vision);
-      assert.ok(d >= 25, `${vision}: two colours only ΔE ${d.toFixed(1)} apart`);
+describe('colour profiles', () => {
+  // Each with the colour of the product, which the figures include, and
+  // whether its texts must meet the contrast too (the colour-blind-safe
+  // colours keep the design's greys).
+  const profiles = [
+    ['Colour-blind-safe', [255, 255, 255], false],
+    ['Light, for projectors', [0, 0, 0], true],
+  ];
+  for (const [name, product, texts] of profiles)
+    it(`${name}: contrast and distances met, the buttons in the same colours, remembered`, async () => {
+      const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
+      const design = await shownColours(page);
+      await page.getByRole('combobox', { name: 'Colours' }).selectOption({ label: name });
+      await h.frames(page);
+      const shown = await shownColours(page);
+      for (const c of [...shown.lines, ...(texts ? shown.texts : [])]) {
+        const ratio = colour.contrast(c, shown.background);
+        assert.ok(ratio >= 4.5, `${c}: ${ratio.toFixed(2)}:1 on ${shown.background}`);
+      }
+      for (const vision of colour.VISIONS) {
+        const d = colour.smallestDistance([...shown.lines, product], vision);
+        assert.ok(d >= 25, `${vision}: two colours only ΔE ${d.toFixed(1)} apart`);
+      }
+      // The design's own colours fail, which is why there is a choice.
+      assert.ok(colour.smallestDistance([...design.lines, [255, 255, 255]], 'protanopia') < 25);
+      const swatches = await page.evaluate(() =>
+        Array.from(document.querySelectorAll('.gaussian'), (b) => b.style.getPropertyValue('--colour')),
+      );
+      assert.deepEqual(
+        swatches,
+        shown.lines.map((c) => `rgb(${c.join(', ')})`),
+      );
+      await page.reload();
+      await page.waitForFunction(() => document.getElementById('status').hidden);
+      await h.frames(page);
+      assert.deepEqual(await shownColours(page), shown, 'remembered');
+      await page.getByRole('combobox', { name: 'Colours' }).selectOption({ label: 'Design' });
+      await h.frames(page);
+      assert.equal(await h.frameDifference(page, 'startup'), null, "the design's colours again");
+    });
+
+  it('a system that asks for more contrast starts with the colour-blind-safe colours', async () => {
+    for (const media of [{ contrast: 'more' }, { forcedColors: 'active' }]) {
+      const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
+      const fresh = await context.newPage();
+      await fresh.emulateMedia(media);
+      await fresh.goto(site.url);
+      await fresh.waitForFunction(() => document.getElementById('status').hidden);
+      assert.equal(
+        await fresh.getByRole('combobox', { name: 'Colours' }).inputValue(),
+        'colour-blind-safe',
+        JSON.stringify(media),
+      );
+      await context.close();
     }
-    // The design's own colours fail, which is why the switch exists.
-    assert.ok(colour.smallestDistance([...design, white], 'protanopia') < 25);
-    const swatches = await page.evaluate(() =>
-      Array.from(document.querySelectorAll('.gaussian'), (b) => b.style.getPropertyValue('--colour')),
-    );
-    assert.deepEqual(
-      swatches,
-      safe.map((c) => `rgb(${c.join(', ')})`),
-    );
-    await page.reload();
-    await page.waitForFunction(() => document.getElementById('status').hidden);
-    await h.frames(page);
-    assert.deepEqual(await shownColours(page), safe, 'remembered');
-    await page.getByRole('switch', { name: 'Colour-blind-safe colours' }).uncheck();
-    await h.frames(page);
-    assert.equal(await h.frameDifference(page, 'startup'), null, "the design's colours again");
   });
 });
 
@@ -374,7 +406,7 @@ describe('random input', () => {
     await h.randomInput(page, seconds, seed, { controls: true });
     assert.deepEqual(page.errors, [], `seed ${seed}`);
     assert.equal(await memory(), before, 'WebAssembly memory');
-    await page.getByRole('switch', { name: 'Colour-blind-safe colours' }).uncheck();
+    await page.getByRole('combobox', { name: 'Colours' }).selectOption({ label: 'Design' });
     await h.frames(page);
     const settled = await words(page);
     await page.waitForTimeout(700);

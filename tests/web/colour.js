@@ -1,5 +1,5 @@
-// Colour figures for the colour-blind-safe colours: WCAG contrast against
-// black, and CIE76 distances in CIELAB (D65) in normal vision and as
+// Colour figures for the page's colour profiles: WCAG contrast against the
+// background, and CIE76 distances in CIELAB (D65) in normal vision and as
 // simulated by Machado, Oliveira and Fernandes (2009) at severity 1, applied
 // to linear RGB.
 'use strict';
@@ -31,9 +31,10 @@ function luminance(rgb) {
   return 0.2126 * r + 0.7152 * g + 0.0722 * b;
 }
 
-// Contrast ratio against black.
-function contrast(rgb) {
-  return (luminance(rgb) + 0.05) / 0.05;
+// Contrast ratio against a background, black unless another is given.
+function contrast(rgb, background = [0, 0, 0]) {
+  const [light, dark] = [luminance(rgb), luminance(background)].sort((a, b) => b - a);
+  return (light + 0.05) / (dark + 0.05);
 }
 
 function lab(rgb, vision) {

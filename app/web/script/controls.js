@@ -88,6 +88,11 @@ function connectControls(panel, program) {
       if (e.type === 'keydown' && target.bellscopeKey) target.bellscopeKey(e);
       return;
     }
+    // The arrows choose in a list.
+    if (e.code.startsWith('Arrow') && target.closest('select')) {
+      e.stopImmediatePropagation();
+      return;
+    }
     const pressesControl = ['Enter', 'NumpadEnter', 'Space'].includes(e.code) || e.key === 'Enter' || e.key === ' ';
     if (pressesControl && target.closest('button, input, select, a[href]')) {
       e.stopImmediatePropagation();

@@ -11,7 +11,6 @@
   const ended = document.getElementById('ended');
   const restart = document.getElementById('restart');
   const resume = document.getElementById('resume');
-  const safe = document.getElementById('safe-colours');
   const viewMessage = document.getElementById('view-message');
 
   showTexts(document);
@@ -28,14 +27,21 @@
     layout();
   }
 
-  // ---- Colour-blind-safe colours, remembered in this browser.
+  // ---- The colours, by name: the choice is remembered in this browser;
+  // without one, a system that asks for more contrast, or forces its own
+  // colours, starts with the colour-blind-safe ones.
   const STORE = 'bellscope.colours';
-  const colours = () => (safe.checked ? 'colour-blind-safe' : 'design');
+  const choice = document.getElementById('colours');
+  const chosen = () => choice.value;
+  let stored = null;
   try {
-    safe.checked = window.localStorage.getItem(STORE) === 'colour-blind-safe';
+    stored = window.localStorage.getItem(STORE);
   } catch {
-    // no storage: the design's colours
+    // no storage: the choice lasts as long as the page
   }
+  const wantsContrast = ['(prefers-contrast: more)', '(forced-colors: active)'].some((q) => matchMedia(q).matches);
+  const known = [...choice.options].some((o) => o.value === stored);
+  choice.value = known ? stored : wantsContrast ? 'colour-blind-safe' : 'design';
 
   let controls = null;
   let values = null;
@@ -45,7 +51,7 @@
   const program = connectProgram(canvas, {
     ready() {
       if (!failed) status.hidden = true;
-      if (safe.checked) program.setColours(colours());
+      if (chosen() !== 'design') program.setColours(chosen());
       layout();
     },
     started: layout,
@@ -78,13 +84,13 @@
   connectSharing(program, layout);
   host = connectHost(program);
 
-  safe.addEventListener('change', () => {
+  choice.addEventListener('change', () => {
     try {
-      window.localStorage.setItem(STORE, colours());
+      window.localStorage.setItem(STORE, chosen());
     } catch {
       // no storage: the choice lasts as long as the page
     }
-    program.setColours(colours());
+    program.setColours(chosen());
   });
   if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
   // Resume: the view the student had; Start again: the page's own view.

@@ -55,7 +55,10 @@ const TEXTS = {
     copyRefused: 'The browser did not allow copying: copy the link from the field.',
     copyUnavailable: 'This browser cannot copy by itself: copy the link from the field.',
     copyForbidden: 'The page around BELLSCOPE does not allow copying: copy the link from the field.',
-    safeColours: 'Colour-blind-safe colours',
+    coloursGroup: 'Colours',
+    coloursDesign: 'Design',
+    coloursSafe: 'Colour-blind-safe',
+    coloursLight: 'Light, for projectors',
 
     // What the picture shows, in words, and its changes as announced.
     wordsHeading: 'What the picture shows',
@@ -112,8 +115,9 @@ const TEXTS = {
     doesReset: 'go back to the start, or to the view the address names, without ending',
     controlsNote:
       'The buttons also work with Tab and Enter or Space; while a button has the focus, Enter and Space press it ' +
-      'and every other key still goes to BELLSCOPE. "Colour-blind-safe colours" draws the four Gaussians in ' +
-      'colours that stay apart for colour-blind eyes; this browser remembers the choice.',
+      'and every other key still goes to BELLSCOPE. Under **Colours**, "Colour-blind-safe" draws the four ' +
+      'Gaussians in colours that stay apart for colour-blind eyes, and "Light, for projectors" draws dark ' +
+      'curves and text on white, for a bright room; this browser remembers the choice.',
   },
 };
 
