@@ -3,17 +3,23 @@
 
 // The picture at the largest whole number of device pixels per image pixel
 // with which it and the controls fit the window together, beside or below
-// each other; below one, scaled down smoothly to fit. Messages and other
-// rows that come and go (.transient) are left out of the measure. Returns the function
-// that lays the page out, which the page calls whenever what it shows
-// changes size; it lays itself out again on resize and on a change of
-// devicePixelRatio.
+// each other, as long as it is large: its own 800 CSS pixels, or, in a
+// window too small for that, 95% of the window's width with the controls
+// below or 60% with the controls beside. Otherwise (a phone held upright, a
+// high browser zoom) size matters more than crispness and than having the
+// controls in view: the picture fills the width, scaled smoothly, and the
+// controls follow below it. Messages and other
+// rows that come and go (.transient) are left out of the measure. Returns
+// the function that lays the page out, which the page calls whenever what
+// it shows changes size; it lays itself out again on resize and on a
+// change of devicePixelRatio.
 function createLayout(app, canvas, panel) {
   const WIDTH = 800;
   const HEIGHT = 450;
   const GAP = 8;
   const PANEL_MIN = 220;
   const PANEL_MAX = 360;
+  const LARGE = { below: 0.95, beside: 0.6 }; // shares of the width that are large enough
 
   // Lays the page out so; returns whether it fits the window.
   function arrange(arrangement, scale, viewWidth, viewHeight) {
@@ -51,20 +57,20 @@ function createLayout(app, canvas, panel) {
     const ratio = window.devicePixelRatio || 1;
     const viewWidth = document.documentElement.clientWidth;
     const viewHeight = window.innerHeight;
+    const fill = Math.min(viewWidth, WIDTH);
     for (let k = Math.floor(Math.min(viewWidth / WIDTH, viewHeight / HEIGHT) * ratio); k >= 1; --k)
-      for (const arrangement of ['beside', 'below'])
-        if (arrange(arrangement, k / ratio, viewWidth, viewHeight)) {
+      for (const arrangement of ['beside', 'below']) {
+        const width = (WIDTH * k) / ratio;
+        const large = width >= WIDTH || width >= LARGE[arrangement] * viewWidth;
+        if (large && arrange(arrangement, k / ratio, viewWidth, viewHeight)) {
           canvas.className = '';
           return;
         }
-    // Not even one device pixel per image pixel fits: the largest smooth
-    // scale that does, with the controls below or beside.
-    canvas.className = 'smooth';
-    arrange('below', 0, viewWidth, viewHeight);
-    const below = Math.min(viewWidth / WIDTH, (viewHeight - GAP - panel.offsetHeight) / HEIGHT);
-    const beside = Math.min((viewWidth - GAP - PANEL_MIN) / WIDTH, viewHeight / HEIGHT);
-    if (beside > below && beside > 0 && arrange('beside', beside, viewWidth, viewHeight)) return;
-    arrange('below', Math.max(below, Math.min(viewWidth / WIDTH, 0.25)), viewWidth, viewHeight);
+      }
+    // No crisp size fits with the controls that is large enough: the
+    // picture fills the width, crisp only if that happens to be whole.
+    canvas.className = Number.isInteger((fill / WIDTH) * ratio) ? '' : 'smooth';
+    arrange('below', fill / WIDTH, viewWidth, viewHeight);
   }
 
   window.addEventListener('resize', layout);
