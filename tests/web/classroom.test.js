@@ -284,6 +284,41 @@ describe('accessibility', () => {
     assert.deepEqual(page.errors, []);
   });
 
+  it('a frame that forbids downloads and storage: the page shows the picture to save, and says why', async () => {
+    const context = await browser.newContext({ viewport: { width: 1366, height: 900 } });
+    // As a host that forbids storage: every frame's localStorage refuses.
+    await context.addInitScript(() =>
+      Object.defineProperty(window, 'localStorage', {
+        get: () => {
+          throw new DOMException('The host forbids storage', 'SecurityError');
+        },
+      }),
+    );
+    const page = await context.newPage();
+    const errors = [];
+    page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
+    page.on('pageerror', (e) => errors.push(e.message));
+    const frameHtml = `<iframe sandbox="allow-scripts allow-same-origin" src="${site.url}" width="1200" height="800">`;
+    await page.setContent(frameHtml + '</iframe>');
+    const frame = page.frameLocator('iframe');
+    await frame.locator('#status').waitFor({ state: 'hidden' });
+    await frame.getByRole('button', { name: 'Save picture' }).click();
+    await frame.getByText('does not allow downloads').waitFor();
+    const picture = frame.getByRole('img', { name: /^The picture to save/ });
+    await picture.waitFor();
+    assert.equal(await picture.evaluate((img) => img.complete && img.naturalWidth), 800);
+    await frame.getByRole('button', { name: 'Close the picture' }).click();
+    assert.equal(await picture.isHidden(), true);
+    // Nor may it store the choice of colours: it says so, and the choice holds.
+    await frame.getByRole('combobox', { name: 'Colours' }).selectOption({ label: 'Light, for projectors' });
+    await frame.getByText('This page may not store anything here').waitFor();
+    // The browser's own word on the dropped download is the only error.
+    assert.deepEqual(
+      errors.filter((e) => !/Download is disallowed/.test(e)),
+      [],
+    );
+  });
+
   it("text follows the reader's font size, and two fingers zoom the page outside the picture", async () => {
     const page = await h.openPage(browser, site.url, ...device(390, 844, 3));
     const sizes = () =>

@@ -81,16 +81,19 @@
   controls = connectControls(panel, program);
   values = connectValues(program, layout);
   words = connectWords(panel);
-  connectSharing(program, layout);
   host = connectHost(program);
+  connectSharing(program, layout, host.framed);
 
   choice.addEventListener('change', () => {
+    const message = document.getElementById('colours-message');
     try {
       window.localStorage.setItem(STORE, chosen());
+      message.textContent = '';
     } catch {
-      // no storage: the choice lasts as long as the page
+      message.textContent = say('notRemembered'); // a host that forbids storage
     }
     program.setColours(chosen());
+    layout();
   });
   if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
   // Resume: the view the student had; Start again: the page's own view.

@@ -5,7 +5,10 @@
 // "Copy link": the address of the view as it is now, on the clipboard where
 // the browser allows it, and in a field to copy by hand. "Save picture":
 // bellscope.png of the frame shown now.
-function connectSharing(program, changed) {
+//
+// In a frame, the host may forbid downloads, and the browser then drops the
+// file without a word: the page also shows the picture, to save by hand.
+function connectSharing(program, changed, framed) {
   const row = document.getElementById('link-row');
   const field = document.getElementById('link');
   const message = document.getElementById('link-message');
@@ -45,8 +48,21 @@ function connectSharing(program, changed) {
     changed();
   });
 
+  const pictureRow = document.getElementById('picture-row');
+  const picture = document.getElementById('saved-picture');
+  let shown = null; // the address of the picture shown
+  function showPicture(url) {
+    if (shown) URL.revokeObjectURL(shown);
+    shown = url;
+    picture.src = url || '';
+    pictureRow.hidden = !url;
+    changed();
+  }
+  document.getElementById('close-picture').addEventListener('click', () => showPicture(null));
+
   function download(bytes) {
     const url = URL.createObjectURL(new Blob([bytes], { type: 'image/png' }));
+    if (framed) showPicture(URL.createObjectURL(new Blob([bytes], { type: 'image/png' })));
     const a = document.createElement('a');
     a.href = url;
     a.download = 'bellscope.png';

@@ -49,6 +49,11 @@ const TEXTS = {
     copyLink: 'Copy link',
     savePicture: 'Save picture',
     linkField: 'Link to this view',
+    savedInFrame:
+      'If nothing was downloaded, the page around BELLSCOPE does not allow downloads: save the picture below ' +
+      'instead (right-click or long-press it).',
+    savedPictureName: 'The picture to save: the frame shown when Save picture was pressed',
+    closePictureName: 'Close the picture',
     closeLink: 'Close',
     closeLinkName: 'Close the link',
     copied: 'Copied.',
@@ -59,6 +64,7 @@ const TEXTS = {
     coloursDesign: 'Design',
     coloursSafe: 'Colour-blind-safe',
     coloursLight: 'Light, for projectors',
+    notRemembered: 'This page may not store anything here, so the choice lasts until it is closed.',
 
     // What the picture shows, in words, and its changes as announced.
     wordsHeading: 'What the picture shows',
@@ -143,7 +149,8 @@ function richNodes(text) {
 }
 
 // Fills the texts that the page's structure names: data-text (the text),
-// data-rich (rich text) and data-label (the accessible name), each with the
+// data-rich (rich text), data-label (the accessible name) and data-alt (an
+// image's text), each with the
 // element's own data-* values for its {names}.
 function showTexts(root) {
   for (const element of root.querySelectorAll('[data-text]'))
@@ -152,4 +159,5 @@ function showTexts(root) {
     element.replaceChildren(...richNodes(say(element.dataset.rich, element.dataset)));
   for (const element of root.querySelectorAll('[data-label]'))
     element.setAttribute('aria-label', say(element.dataset.label, element.dataset));
+  for (const element of root.querySelectorAll('[data-alt]')) element.alt = say(element.dataset.alt, element.dataset);
 }
