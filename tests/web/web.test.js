@@ -328,6 +328,14 @@ describe('failures are said in words', () => {
     assert.equal(await page.isVisible('#status'), true);
   });
 
+  it('an unreachable bellscope.wasm', async () => {
+    const context = await browser.newContext({ viewport: SCALE_1 });
+    const page = await context.newPage();
+    await page.route('**/bellscope.wasm', (route) => route.abort());
+    await page.goto(site.url);
+    await page.getByText(/BELLSCOPE could not start: its WebAssembly module failed to load/).waitFor();
+  });
+
   it('a missing bellscope.js', async () => {
     const context = await browser.newContext({ viewport: SCALE_1 });
     const page = await context.newPage();
