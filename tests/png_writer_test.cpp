@@ -91,21 +91,29 @@ class PngWriter : public testing::Test {
   }
 };
 
-TEST_F(PngWriter, FramesDecodeToTheirPixelsAndPalette) {
-  unsigned char palette[256][3];
-  SCHEME_PALETTE(palette);
+// The frame of the start-up state, changed by `change`.
+std::vector<unsigned char> frame_of(void (*change)(gaussian_set*)) {
   static gaussian_set set;
   static gaussian_curves curves;
   static frame_scratch scratch;
   std::vector<unsigned char> image(SCREEN_WIDTH * SCREEN_HEIGHT);
-  for (int variant = 0; variant < 3; ++variant) {
-    INIT_GAUSSIANS(&set);
-    set.recalc = variant == 1;
-    if (variant == 2) set.g[2].on = set.g[3].on = true, set.selected = 4, set.g[0].u = 612;
-    COMPUTE_CURVES(&set, &curves);
-    COMPOSE_FRAME(image.data(), &set, &curves, &scratch);
-    round_trip(image, SCREEN_WIDTH, SCREEN_HEIGHT, palette);  // 360,450 bytes: six stored blocks
-  }
+  INIT_GAUSSIANS(&set);
+  change(&set);
+  COMPUTE_CURVES(&set, &curves);
+  COMPOSE_FRAME(image.data(), &set, &curves, &scratch);
+  return image;
+}
+
+TEST_F(PngWriter, FramesDecodeToTheirPixelsAndPalette) {
+  unsigned char palette[256][3];
+  SCHEME_PALETTE(palette);
+  void (*const variants[])(gaussian_set*) = {
+      [](gaussian_set*) {},
+      [](gaussian_set* s) { s->recalc = true; },
+      [](gaussian_set* s) { s->g[2].on = s->g[3].on = true, s->selected = 4, s->g[0].u = 612; },
+  };
+  for (auto variant : variants)
+    round_trip(frame_of(variant), SCREEN_WIDTH, SCREEN_HEIGHT, palette);  // 360,450 bytes: six stored blocks
 }
 
 TEST_F(PngWriter, OddSizesAndEveryIndex) {
@@ -138,13 +146,7 @@ TEST_F(PngWriter, StoredBlocksInflateToTheSameScanlines) {
   // The whole picture as the page saves it, decoded.
   unsigned char palette[256][3];
   SCHEME_PALETTE(palette);
-  static gaussian_set set;
-  static gaussian_curves curves;
-  static frame_scratch scratch;
-  std::vector<unsigned char> image(SCREEN_WIDTH * SCREEN_HEIGHT);
-  INIT_GAUSSIANS(&set);
-  COMPUTE_CURVES(&set, &curves);
-  COMPOSE_FRAME(image.data(), &set, &curves, &scratch);
+  const std::vector<unsigned char> image = frame_of([](gaussian_set*) {});
   std::vector<unsigned char> scanlines(PNG_SCANLINES_SIZE(SCREEN_WIDTH, SCREEN_HEIGHT));
   PNG_SCANLINES(image.data(), SCREEN_WIDTH, SCREEN_HEIGHT, scanlines.data());
   std::vector<unsigned char> stored(PNG_STORED_SIZE(scanlines.size()));
