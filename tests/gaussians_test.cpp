@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -125,3 +126,78 @@ TEST(Gaussians, DisplayValueIsDefinedEverywhere) {
 }
 
 }  // namespace
+
+// The product rule worked out, against the closed form summed at once:
+// 1/sigma^2 = sum 1/sigma_i^2, u = sigma^2 sum u_i/sigma_i^2, and the peak
+// exp(-(sum u_i^2/sigma_i^2 - u^2/sigma^2) / 2); and the peak against the
+// product the program draws, column by column.
+TEST(ProductWorking, MatchesTheClosedFormAndTheDrawnProduct) {
+  struct view {
+    const char* what;
+    gaussian g[GAUSSIAN_COUNT];
+  };
+  const view views[] = {
+      {"start-up", {{100, 200, true}, {250, 70, true}, {300, 40, false}, {350, 100, false}}},
+      {"all four", {{100, 200, true}, {250, 70, true}, {300, 40, true}, {350, 100, true}}},
+      {"one", {{100, 200, false}, {250, 70, false}, {300, 40, true}, {350, 100, false}}},
+      {"four the same", {{400, 50, true}, {400, 50, true}, {400, 50, true}, {400, 50, true}}},
+      {"far apart", {{100, 20, true}, {700, 20, true}, {300, 40, false}, {350, 100, false}}},
+      {"negative sigma", {{100, -200, true}, {250, -70, true}, {300, 40, false}, {350, 100, false}}},
+      {"a wide one", {{100, 1e6, true}, {250, 70, true}, {300, 40, false}, {350, 100, false}}},
+  };
+  for (const view& v : views) {
+    gaussian_set set;
+    INIT_GAUSSIANS(&set);
+    for (int k = 0; k < GAUSSIAN_COUNT; ++k) set.g[k] = v.g[k];
+    product_working w;
+    WORK_OUT_PRODUCT(&set, &w);
+    double p = 0, pu = 0, puu = 0;
+    int count = 0;
+    for (const gaussian& g : v.g)
+      if (g.on)
+        p += 1 / (g.sigma * g.sigma), pu += g.u / (g.sigma * g.sigma), puu += g.u * g.u / (g.sigma * g.sigma), ++count;
+    const double u = pu / p, height = std::exp(-0.5 * (puu - u * u * p));
+    ASSERT_EQ(w.count, count) << v.what;
+    EXPECT_EQ(w.flat, 0) << v.what;
+    const product_step& last = w.steps[w.count - 1];
+    EXPECT_NEAR(last.total, p, 1e-12 * p) << v.what;
+    EXPECT_NEAR(last.sigma, 1 / std::sqrt(p), 1e-12 / std::sqrt(p)) << v.what;
+    EXPECT_NEAR(last.u, u, 1e-9 * std::fabs(u)) << v.what;
+    EXPECT_NEAR(last.height, height, 1e-9 * height + 1e-300) << v.what;
+
+    model m;
+    m.set = set;
+    m.compute();
+    double drawn = 0;
+    for (int x = 0; x < CURVE_COLUMNS; ++x) {
+      const double z = (x - last.u) / last.sigma;
+      EXPECT_NEAR(m.curves.combined[x], last.height * std::exp(-0.5 * z * z), 1e-12) << v.what << " at " << x;
+      drawn = std::max(drawn, m.curves.combined[x]);
+    }
+    if (last.u >= 0 && last.u <= CURVE_COLUMNS - 1) {  // the peak is drawn, to within half a column
+      EXPECT_NEAR(drawn, last.height, last.height * 0.5 * 0.5 / (last.sigma * last.sigma) + 1e-15) << v.what;
+    }
+  }
+}
+
+TEST(ProductWorking, NoGaussianOnSigmaZeroAndHugeValues) {
+  gaussian_set set;
+  INIT_GAUSSIANS(&set);
+  for (gaussian& g : set.g) g.on = false;
+  product_working w;
+  WORK_OUT_PRODUCT(&set, &w);
+  EXPECT_EQ(w.count, 0);
+  set.g[1].on = set.g[2].on = true;
+  set.g[2].sigma = 0;
+  WORK_OUT_PRODUCT(&set, &w);
+  EXPECT_EQ(w.count, 2);
+  EXPECT_EQ(w.flat, 3);
+  // A curve so wide that its precision is 0 weighs nothing; the height of
+  // two curves 1e300 apart and 1e300 wide is exp(-1/2), not an overflow.
+  set.g[0] = {1e300, 1e300, true};
+  set.g[2].on = false;
+  WORK_OUT_PRODUCT(&set, &w);
+  EXPECT_EQ(w.steps[1].u, 250);
+  EXPECT_EQ(w.steps[1].sigma, 70);
+  EXPECT_NEAR(w.steps[1].height, std::exp(-0.5), 1e-15);
+}

@@ -72,6 +72,38 @@ void COMPUTE_CURVES(gaussian_set* set, gaussian_curves* curves) {
     point_by_point(set, curves);
 }
 
+void WORK_OUT_PRODUCT(const gaussian_set* set, product_working* working) {
+  *working = product_working{};
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
+    const gaussian& g = set->g[k];
+    if (!g.on) continue;
+    const double sigma = std::fabs(g.sigma);
+    if (sigma == 0.0 && !working->flat) working->flat = k + 1;
+    product_step& step = working->steps[working->count++];
+    step.gaussian = k + 1;
+    step.precision = 1.0 / (sigma * sigma);
+    if (working->count == 1) {
+      step.total = step.precision;
+      step.u = g.u;
+      step.sigma = sigma;
+      step.height = 1.0;
+      continue;
+    }
+    const product_step& before = working->steps[working->count - 2];
+    step.total = before.total + step.precision;
+    step.sigma = 1.0 / std::sqrt(step.total);
+    // Weighted by shares of the total, so that a curve whose precision is
+    // too small to count (a huge sigma) weighs nothing, whatever its mean.
+    step.u = before.u * (before.total / step.total) + g.u * (step.precision / step.total);
+    // exp(-apart^2 / (2 (sigma1^2 + sigma2^2))), its terms scaled to the
+    // largest so that huge ones do not overflow.
+    const double apart = g.u - before.u;
+    const double scale = std::fmax(std::fabs(apart), std::fmax(before.sigma, sigma));
+    const double a = apart / scale, s1 = before.sigma / scale, s2 = sigma / scale;
+    step.height = before.height * std::exp(-a * a / (2.0 * (s1 * s1 + s2 * s2)));
+  }
+}
+
 int DISPLAY_VALUE(double value) {
   if (std::isnan(value)) return 0;
   if (value >= 2147483648.0) return INT_MAX;

@@ -35,6 +35,29 @@ void GAUSSIAN_CURVE(double u, double sigma, double* curve);
 // Recalculation mode also the combined u and sigma.
 void COMPUTE_CURVES(gaussian_set* set, gaussian_curves* curves);
 
+// The product rule worked out for the Gaussians that are on, in the order
+// the program folds them (1 x 2, then x 3, ...), as a teacher would write
+// it: the precisions 1/sigma^2 add, the mean is the precision-weighted mean,
+// and the point-by-point product peaks at `height`, the product of each
+// step's exp(-(u1 - u2)^2 / (2 (sigma1^2 + sigma2^2))). Exact, unlike the
+// picture's fold, which starts from a very wide curve. A negative sigma
+// counts as its absolute value.
+struct product_step {
+  int gaussian;      // the Gaussian folded in (1..4)
+  double precision;  // its 1/sigma^2
+  double total;      // the product so far: the sum of the precisions,
+  double u, sigma;   // its mean and sigma,
+  double height;     // and its peak, point by point
+};
+struct product_working {
+  int count;  // the Gaussians on: steps[count - 1] is the product
+  product_step steps[GAUSSIAN_COUNT];
+  // A Gaussian on with sigma 0 (the first such): it is 0 everywhere but at
+  // its mean, so the product has no bell curve to work out; 0 when none is.
+  int flat;
+};
+void WORK_OUT_PRODUCT(const gaussian_set* set, product_working* working);
+
 // A parameter as shown on screen: truncated toward zero; NaN shows 0 and
 // values beyond the int range saturate.
 int DISPLAY_VALUE(double value);
