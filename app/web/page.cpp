@@ -98,9 +98,9 @@ void WEB_PAGE_VIEW(gaussian_set* set) {
 
 namespace {
 
-// Room for the state's text: four Gaussians and the combined values, each
-// number at most VIEW_NUMBER_SIZE characters.
-char state_text[2048];
+// Room for the state's text: four Gaussians, the combined values and the
+// working's four steps, each number at most VIEW_NUMBER_SIZE characters.
+char state_text[4096];
 std::size_t state_length;
 
 void add(const char* format, ...) __attribute__((format(printf, 1, 2)));
@@ -177,7 +177,24 @@ void PAGE_TELL_STATE() {
   } else {
     add("null");
   }
-  add("}");
+  product_working working;
+  WORK_OUT_PRODUCT(&s, &working);
+  add(",\"working\":{\"flat\":%d,\"steps\":[", working.flat);
+  for (int i = 0; i < working.count; ++i) {
+    const product_step& step = working.steps[i];
+    add("%s{\"gaussian\":%d,\"precision\":", i ? "," : "", step.gaussian);
+    add_number(step.precision);
+    add(",\"total\":");
+    add_number(step.total);
+    add(",\"u\":");
+    add_number(step.u);
+    add(",\"sigma\":");
+    add_number(step.sigma);
+    add(",\"height\":");
+    add_number(step.height);
+    add("}");
+  }
+  add("]}}");
   if (state_length < sizeof state_text) page_state(state_text);
 }
 

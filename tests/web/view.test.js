@@ -157,6 +157,76 @@ describe('the page writes a view down', () => {
     assert.deepEqual(page.errors, []);
   });
 
+  it('"How the white curve is made" works out the product with the view\'s own numbers', async () => {
+    const four = (x) => new Intl.NumberFormat('en', { maximumSignificantDigits: 4 }).format(x);
+    // The closed form, summed at once: independent of the program's fold.
+    const expected = (gaussians) => {
+      const p = gaussians.reduce((sum, [, sigma]) => sum + 1 / sigma ** 2, 0);
+      const u = gaussians.reduce((sum, [mean, sigma]) => sum + mean / sigma ** 2, 0) / p;
+      const squares = gaussians.reduce((sum, [mean, sigma]) => sum + mean ** 2 / sigma ** 2, 0);
+      return [
+        `The white curve: u = ${four(u)}, sigma = ${four(1 / Math.sqrt(p))}.`,
+        four(Math.exp(-(squares - u * u * p) / 2)),
+      ];
+    };
+    const views = [
+      [
+        '',
+        [
+          [100, 200],
+          [250, 70],
+        ],
+      ],
+      [
+        '?on=1,2,3,4&recalc',
+        [
+          [100, 200],
+          [250, 70],
+          [300, 40],
+          [350, 100],
+        ],
+      ],
+      [
+        '?on=2,3&u2=10.5&sigma3=-12',
+        [
+          [10.5, 70],
+          [300, 12],
+        ],
+      ],
+      [
+        '?on=1,4&u4=400&sigma1=60&sigma4=60',
+        [
+          [100, 60],
+          [400, 60],
+        ],
+      ],
+    ];
+    for (const [query, gaussians] of views) {
+      const page = await open(site.url + query);
+      const read = await page.locator('#working-steps .visually-hidden').allTextContents();
+      const [result, height] = expected(gaussians);
+      assert.ok(read.includes(result), `${query}: ${read.join(' | ')}`);
+      assert.ok(read.includes(`The point-by-point product peaks at ${height}.`), `${query}: height ${height}`);
+    }
+    assert.match(
+      await (await open(site.url + views[3][0])).locator('#words').innerText(),
+      /They hardly agree: 0\.19%\.$/,
+    );
+    const degenerate = [
+      ['?on=none', 'No Gaussian is on, so there is nothing to multiply.'],
+      ['?sigma2=0', 'Gaussian 2 has sigma 0: it is 0 everywhere but at its mean'],
+      ['?on=3', 'The white curve: u = 300, sigma = 40.'],
+      ['?u1=1e300&sigma1=1e300', 'The white curve: u = 250, sigma = 70.'],
+      ['?u1=1e300&sigma1=1e-300&u2=-1e300', 'precision, 1 over sigma squared, = too large to work out.'],
+    ];
+    for (const [query, words] of degenerate) {
+      const page = await open(site.url + query);
+      const text = await page.locator('#working-steps').innerText();
+      assert.ok(text.includes(words), `${query}: ${text}`);
+      assert.doesNotMatch(text, /NaN|Infinity|undefined|null/, query);
+    }
+  });
+
   it('a refused value stays, marked, until it is mended or another Gaussian is selected', async () => {
     const page = await open(site.url);
     const u = page.getByRole('textbox', { name: 'u', exact: true });

@@ -1,5 +1,5 @@
 'use strict';
-/* global connectControls, connectHost, connectProgram, connectSharing, connectValues, connectWords, createLayout, say, showTexts */
+/* global connectControls, connectHost, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, say, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -47,6 +47,7 @@
   let values = null;
   let words = null;
   let host = null;
+  const working = connectWorking();
   let resumeView = null; // the view shown when the program ended
   const program = connectProgram(canvas, {
     ready() {
@@ -57,6 +58,7 @@
     started: layout,
     state(state) {
       words.show(state);
+      working.show(state);
       values.show(state);
       host.tell(state);
     },

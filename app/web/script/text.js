@@ -1,5 +1,5 @@
 'use strict';
-/* exported say, showTexts */
+/* exported say, showTexts, language */
 
 // Every text the page shows or speaks, keyed by name, in English for now:
 // another language is another table with the same keys. {name} is a value
@@ -83,6 +83,39 @@ const TEXTS = {
     toldCombined: 'combined u {u}, sigma {sigma}',
     toldBetween: '. ',
     toldEnd: '.',
+
+    // How the white curve is made: the working, with the program's numbers.
+    workingHeading: 'How the white curve is made',
+    workingIntro:
+      'Multiplying bell curves gives a bell curve. Its **precision** 1/σ² (the narrower, the larger) is the sum ' +
+      'of theirs; its mean is their means weighted by their precisions, so it lies nearer the narrower ones; and ' +
+      'the point-by-point product peaks below 1, at a height that says how well the curves agree. BELLSCOPE ' +
+      'multiplies in order, Gaussian 1 by Gaussian 2, then by Gaussian 3, and so on; with the numbers shown now:',
+    workingNone: 'No Gaussian is on, so there is nothing to multiply.',
+    workingFlat:
+      'Gaussian {n} has sigma 0: it is 0 everywhere but at its mean, so the product is 0 everywhere too, with ' +
+      'no bell curve to work out.',
+    workingGaussian: 'Gaussian {n}: u = {u}, σ = {sigma}, precision',
+    workingGaussianRead: 'Gaussian {n}: u = {u}, sigma = {sigma}, precision, 1 over sigma squared, = {precision}.',
+    workingNegative: 'A negative sigma counts as its size: Gaussian {n} is as wide as if it were positive.',
+    workingStep: '{product}:',
+    workingStepRead:
+      '{product}: the precisions {before} and {precision} add up to {total}, so sigma = {sigma}, and the ' +
+      'precision-weighted mean is u = {u}.',
+    workingResult: 'The white curve: u = {u}, sigma = {sigma}.',
+    workingHeight: 'Its height, point by point:',
+    workingHeightRead: 'The point-by-point product peaks at {height}.',
+    workingHeightUnknown: 'Its height, point by point, is beyond what the numbers here can hold.',
+    agree: 'The curves agree: the product keeps {percent} of its height.',
+    partlyAgree: 'The curves partly agree: the product keeps {percent} of its height.',
+    hardlyAgree: 'They hardly agree: {percent}.',
+    workingTruncated:
+      'The picture prints whole numbers, cutting the decimals off (299.97 shows as 299), and its Parameter ' +
+      'Recalculation starts from a curve so wide that it is flat over the plot, which moves the last decimals: ' +
+      'the numbers here are exact, to four figures.',
+    tooLarge: 'too large to work out',
+    wordsHeight: 'Height of the product: {height}. {agreement}',
+    toldHeight: 'height {height}',
 
     // About the picture, and the controls.
     aboutHeading: 'About the picture',

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectWords */
-/* global say */
+/* global say, formatNumber, heightWords */
 
 // What the picture shows, in words, from the program's own state: listed
 // below the controls, announced politely when it changes, and shown on the
@@ -15,6 +15,14 @@ function connectWords(panel) {
   let pending = new Map();
   let timer = 0;
 
+  // The point-by-point product's height, in that mode, with two curves or
+  // more to multiply; null otherwise.
+  function productHeight(state) {
+    const { steps, flat } = state.working;
+    if (state.mode.recalc || steps.length < 2 || flat) return null;
+    return steps[steps.length - 1].height;
+  }
+
   function describe(state) {
     const lines = state.gaussians.map((g, i) =>
       say(state.selected === i + 1 ? 'wordsGaussianSelected' : 'wordsGaussian', {
@@ -26,6 +34,9 @@ function connectWords(panel) {
     );
     lines.push(say('wordsMode', { mode: state.mode.name }));
     if (state.combined) lines.push(say('wordsCombined', state.combined.shown));
+    const height = productHeight(state);
+    if (height !== null)
+      lines.push(say('wordsHeight', { height: formatNumber(height), agreement: heightWords(state.working) }).trim());
     return lines;
   }
 
@@ -53,6 +64,11 @@ function connectWords(panel) {
     if (before.mode.recalc !== now.mode.recalc) tell('mode', now.mode.name);
     const combined = (s) => (s.combined ? `${s.combined.shown.u} ${s.combined.shown.sigma}` : '');
     if (now.combined && combined(before) !== combined(now)) tell('combined', say('toldCombined', now.combined.shown));
+    const height = productHeight(now);
+    if (height === null)
+      pending.delete('height'); // no longer shown: not worth saying
+    else if (formatNumber(height) !== formatNumber(productHeight(before)))
+      tell('height', say('toldHeight', { height: formatNumber(height) }));
   }
 
   return {
