@@ -340,6 +340,32 @@ describe('accessibility', () => {
     assert.doesNotMatch(viewport, /user-scalable=no|maximum-scale/);
   });
 
+  it('Keyboard help: ? opens it from the picture, it keeps the focus, and Esc closes it without ending', async () => {
+    const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
+    const help = page.getByRole('dialog', { name: 'Keyboard help' });
+    const focused = () => page.evaluate(() => document.activeElement.id || document.activeElement.tagName);
+    await page.keyboard.press('?'); // the body has the focus: not a shortcut there
+    assert.equal(await help.isVisible(), false);
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'canvas');
+    await page.keyboard.press('?');
+    await help.waitFor();
+    assert.ok(await help.getByRole('cell', { name: 'F1, F2, F3, F4, or the buttons 1 to 4' }).isVisible());
+    for (let i = 0; i < 4; ++i) {
+      await page.keyboard.press('Tab');
+      assert.ok(await page.evaluate(() => document.activeElement.closest('dialog') !== null), 'the focus stays inside');
+    }
+    await page.keyboard.press('Escape');
+    await help.waitFor({ state: 'hidden' });
+    assert.equal(await focused(), 'canvas', 'the focus goes back');
+    assert.equal(await page.isHidden('#ended'), true, 'Esc did not reach BELLSCOPE');
+    await page.getByRole('button', { name: 'Keyboard help' }).click();
+    await help.waitFor();
+    await help.getByRole('button', { name: 'Close' }).click();
+    await help.waitFor({ state: 'hidden' });
+    assert.deepEqual(page.errors, []);
+  });
+
   it('forced colours, light and dark, still show each Gaussian on or off and the selected one', async () => {
     for (const colorScheme of ['light', 'dark']) {
       const page = await h.openPage(browser, site.url + '?on=1,3&select=3', { width: 1366, height: 768 });

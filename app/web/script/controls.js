@@ -81,6 +81,14 @@ function connectControls(panel, program) {
   function guardKeys(e) {
     const target = e.target;
     if (!target || !target.closest) return;
+    // Keys in a dialog are the dialog's (Esc closes it), which hears of
+    // them from here as a text field does.
+    const dialog = target.closest('dialog');
+    if (dialog) {
+      e.stopImmediatePropagation();
+      if (e.type === 'keydown' && dialog.bellscopeKey) dialog.bellscopeKey(e);
+      return;
+    }
     if (target.closest('input[type="text"], textarea')) {
       // Stopped here, on the window's capturing phase, the key would not
       // reach the field's own listeners: the field hears of it from here.

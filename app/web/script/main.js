@@ -1,5 +1,5 @@
 'use strict';
-/* global connectControls, connectHost, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, say, showTexts */
+/* global connectControls, connectHelp, connectHost, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, say, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -84,6 +84,7 @@
   values = connectValues(program, layout);
   words = connectWords(panel);
   host = connectHost(program);
+  connectHelp();
   connectSharing(program, layout, host.framed);
 
   choice.addEventListener('change', () => {

@@ -132,6 +132,10 @@ const TEXTS = {
       'draws a fresh Gaussian from them, with its peak at 1. It lies at the same place with the same width as the ' +
       'product; only its height differs. The picture then prints the combined `u` and `sigma`.',
     controlsHeading: 'Controls',
+    keyboardHelp: 'Keyboard help',
+    helpIntro:
+      'Every key BELLSCOPE knows, and the buttons that do the same. **?** opens this while the picture or a ' +
+      'control has the focus; Esc closes it.',
     controlsInput: 'Key, mouse, touch or button',
     controlsAction: 'What it does',
     keysOnOff: 'F1, F2, F3, F4, or the buttons 1 to 4',
