@@ -53,6 +53,10 @@ EM_JS(void, PAGE_PICTURE, (const unsigned char* bytes, int size), {
   if (Module['onBellscopePicture']) Module['onBellscopePicture'](HEAPU8.slice(bytes, bytes + size));
 });
 
+EM_JS(void, page_curves, (const double* values, int count), {
+  if (Module['onBellscopeCurves']) Module['onBellscopeCurves'](HEAPF64.slice(values >> 3, (values >> 3) + count));
+});
+
 EM_JS(void, page_state, (const char* json), {
   if (Module['onBellscopeState']) Module['onBellscopeState'](JSON.parse(UTF8ToString(json)));
 });
@@ -232,6 +236,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESET() {
   WEB_PAGE_VIEW(&web.run.program.set);
   web.run.must_draw = true;
   WEB_WAKE();
+}
+
+// The curves drawn now, for the page to play them (onBellscopeCurves): the
+// four Gaussians' and the white curve's, 800 columns each, one after another.
+extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_CURVES() {
+  static_assert(sizeof(gaussian_curves) == (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS * sizeof(double), "one array");
+  page_curves(&web.run.program.curves.component[0][0], (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS);
 }
 
 // The address of the view shown now: its query, without the '?'.

@@ -366,6 +366,72 @@ describe('accessibility', () => {
     assert.deepEqual(page.errors, []);
   });
 
+  it('Listen plays each curve that is on, then the product, by pitch and place, and costs nothing idle', async () => {
+    const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
+    // The page's audio, recorded: each sound's pitch and stereo place.
+    await context.addInitScript(() => {
+      window.heard = { contexts: 0, sounds: [] };
+      const Real = window.AudioContext;
+      window.AudioContext = class extends Real {
+        constructor() {
+          super();
+          window.heard.contexts++;
+          window.heard.last = this;
+        }
+        createOscillator() {
+          const oscillator = super.createOscillator();
+          const sound = {};
+          window.heard.sounds.push(sound);
+          const curve = oscillator.frequency.setValueCurveAtTime.bind(oscillator.frequency);
+          oscillator.frequency.setValueCurveAtTime = (values, ...rest) => (
+            (sound.pitch = [...values]),
+            curve(values, ...rest)
+          );
+          return oscillator;
+        }
+        createStereoPanner() {
+          const panner = super.createStereoPanner();
+          const curve = panner.pan.setValueCurveAtTime.bind(panner.pan);
+          panner.pan.setValueCurveAtTime = (values, ...rest) => {
+            window.heard.sounds.at(-1).place = [...values];
+            return curve(values, ...rest);
+          };
+          return panner;
+        }
+      };
+    });
+    const page = await context.newPage();
+    await page.goto(site.url + '?on=1,3');
+    await page.waitForFunction(() => document.getElementById('status').hidden);
+    await page.waitForTimeout(300);
+    assert.equal(await page.evaluate(() => window.heard.contexts), 0, 'no audio before Listen');
+    const listen = page.getByRole('button', { name: 'Listen' });
+    await listen.click();
+    await page.waitForFunction(() => document.getElementById('announce').textContent.startsWith('Playing'));
+    assert.match(await page.locator('#announce').textContent(), /^Playing Gaussian 1, Gaussian 3, then the product/);
+    const sounds = await page.evaluate(() => window.heard.sounds);
+    assert.equal(sounds.length, 3, 'Gaussian 1, Gaussian 3 and the product');
+    // Where each pitch peaks, as a column: u = 100, 300, and the product's.
+    const peak = (pitch) => Math.round((pitch.indexOf(Math.max(...pitch)) * 799) / (pitch.length - 1));
+    const product = 100 + (300 - 100) * (1 / 40 ** 2 / (1 / 40 ** 2 + 1 / 200 ** 2));
+    for (const [sound, column] of [
+      [sounds[0], 100],
+      [sounds[1], 300],
+      [sounds[2], product],
+    ]) {
+      assert.ok(Math.abs(peak(sound.pitch) - column) <= 4, `peaks at ${peak(sound.pitch)}, not ${column}`);
+      assert.ok(sound.place[0] === -1 && sound.place.at(-1) === 1, 'from the left to the right');
+    }
+    assert.ok(Math.max(...sounds[0].pitch) <= 4 * Math.min(...sounds[0].pitch) + 1, 'two octaves at most');
+    await listen.click(); // pressed again: it stops
+    await page.waitForFunction(() => window.heard.last.state === 'closed');
+    assert.equal(await listen.getAttribute('aria-pressed'), 'false');
+    await listen.click();
+    await page.keyboard.press('Escape'); // Esc stops it too
+    await page.waitForFunction(() => window.heard.last.state === 'closed');
+    await context.close();
+  });
+
   it('forced colours, light and dark, still show each Gaussian on or off and the selected one', async () => {
     for (const colorScheme of ['light', 'dark']) {
       const page = await h.openPage(browser, site.url + '?on=1,3&select=3', { width: 1366, height: 768 });

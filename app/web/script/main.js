@@ -1,5 +1,5 @@
 'use strict';
-/* global connectControls, connectHelp, connectHost, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, say, showTexts */
+/* global connectControls, connectHelp, connectHost, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, say, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -47,6 +47,7 @@
   let values = null;
   let words = null;
   let host = null;
+  let lastState = null;
   const working = connectWorking();
   let resumeView = null; // the view shown when the program ended
   const program = connectProgram(canvas, {
@@ -57,6 +58,7 @@
     },
     started: layout,
     state(state) {
+      lastState = state;
       words.show(state);
       working.show(state);
       values.show(state);
@@ -85,6 +87,11 @@
   words = connectWords(panel);
   host = connectHost(program);
   connectHelp();
+  connectListen(
+    program,
+    (text) => words.announce(text),
+    () => lastState,
+  );
   connectSharing(program, layout, host.framed);
 
   choice.addEventListener('change', () => {

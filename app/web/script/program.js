@@ -13,6 +13,7 @@ function connectProgram(canvas, handlers) {
   let loaded = false; // the module's runtime is up: its exports may be called
   let running = false;
   let scanlines = null;
+  let curves = null;
   let picture = null;
 
   const Module = {
@@ -45,6 +46,9 @@ function connectProgram(canvas, handlers) {
     },
     onBellscopePicture: (bytes) => {
       picture = bytes;
+    },
+    onBellscopeCurves: (values) => {
+      curves = values;
     },
   };
   window.Module = Module;
@@ -104,6 +108,17 @@ function connectProgram(canvas, handlers) {
     // Back to the page's own view, without ending.
     reset() {
       if (running) Module.ccall('BELLSCOPE_RESET', null, [], []);
+    },
+
+    // The curves drawn now, 800 columns each: {gaussians: [four], product};
+    // null when the program is not running.
+    curves() {
+      if (!running) return null;
+      curves = null;
+      Module.ccall('BELLSCOPE_CURVES', null, [], []);
+      if (!curves) return null;
+      const column = (k) => curves.subarray(800 * k, 800 * (k + 1));
+      return { gaussians: [0, 1, 2, 3].map(column), product: column(4) };
     },
 
     // The frame shown now as the bytes of a PNG file, in the colours shown;

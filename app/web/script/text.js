@@ -133,6 +133,9 @@ const TEXTS = {
       'product; only its height differs. The picture then prints the combined `u` and `sigma`.',
     controlsHeading: 'Controls',
     keyboardHelp: 'Keyboard help',
+    listen: 'Listen',
+    listening: 'Playing {curves}, then the product: higher where a curve is higher, from left to right.',
+    listeningProduct: 'Playing the product: higher where it is higher, from left to right.',
     helpIntro:
       'Every key BELLSCOPE knows, and the buttons that do the same. **?** opens this while the picture or a ' +
       'control has the focus; Esc closes it.',

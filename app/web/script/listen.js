@@ -1,0 +1,84 @@
+'use strict';
+/* exported connectListen */
+/* global say */
+
+// "Listen": the curves by ear. Each Gaussian that is on, then the white
+// curve, is played from left to right: the pitch follows the curve's height
+// over two octaves and the sound moves from the left ear to the right with
+// the column, at one comfortable loudness. The browser's audio starts only
+// when the button is pressed and stops when the playing is over, when the
+// button is pressed again, at Esc, or when the page is left, so that an
+// idle page costs nothing.
+function connectListen(program, announce, currentState) {
+  const button = document.getElementById('listen');
+  const SECONDS = 1.5; // each curve
+  const PAUSE = 0.35; // between two curves
+  const SAMPLES = 200; // points of each curve played
+  const LOW = 220; // Hz at height 0; two octaves higher at height 1
+  const LOUDNESS = 0.2;
+  let context = null;
+
+  function stop() {
+    if (!context) return;
+    context.close();
+    context = null;
+    button.setAttribute('aria-pressed', 'false');
+  }
+
+  // One curve, played from time `at`; returns its oscillator.
+  function play(values, at) {
+    const pitch = new Float32Array(SAMPLES);
+    const place = new Float32Array(SAMPLES);
+    for (let i = 0; i < SAMPLES; ++i) {
+      const v = values[Math.round((i * (values.length - 1)) / (SAMPLES - 1))];
+      pitch[i] = LOW * 4 ** (Number.isFinite(v) ? Math.min(1, Math.max(0, v)) : 0);
+      place[i] = -1 + (2 * i) / (SAMPLES - 1);
+    }
+    const oscillator = context.createOscillator();
+    const panner = context.createStereoPanner();
+    const gain = context.createGain();
+    oscillator.frequency.setValueCurveAtTime(pitch, at, SECONDS);
+    panner.pan.setValueCurveAtTime(place, at, SECONDS);
+    // A short fade in and out, so that no curve starts or ends with a click.
+    gain.gain.setValueAtTime(0, at);
+    gain.gain.linearRampToValueAtTime(LOUDNESS, at + 0.02);
+    gain.gain.setValueAtTime(LOUDNESS, at + SECONDS - 0.02);
+    gain.gain.linearRampToValueAtTime(0, at + SECONDS);
+    oscillator.connect(gain).connect(panner).connect(context.destination);
+    oscillator.start(at);
+    oscillator.stop(at + SECONDS);
+    return oscillator;
+  }
+
+  function start() {
+    const state = currentState();
+    const curves = program.curves();
+    if (!state || !curves) return;
+    const names = [];
+    const sounds = [];
+    state.gaussians.forEach((g, i) => {
+      if (!g.on) return;
+      names.push(say('gaussianName', { n: i + 1 }));
+      sounds.push(curves.gaussians[i]);
+    });
+    sounds.push(curves.product);
+    context = new AudioContext();
+    button.setAttribute('aria-pressed', 'true');
+    let at = context.currentTime + 0.05;
+    let last = null;
+    for (const values of sounds) {
+      last = play(values, at);
+      at += SECONDS + PAUSE;
+    }
+    const playing = context;
+    last.onended = () => {
+      if (context === playing) stop();
+    };
+    announce(names.length ? say('listening', { curves: names.join(', ') }) : say('listeningProduct'));
+  }
+
+  button.addEventListener('click', () => (context ? stop() : start()));
+  window.addEventListener('keydown', (e) => e.key === 'Escape' && stop(), true);
+  document.addEventListener('visibilitychange', () => document.hidden && stop());
+  window.addEventListener('pagehide', stop);
+}
