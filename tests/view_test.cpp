@@ -30,7 +30,7 @@ bool same(const gaussian_set& a, const gaussian_set& b) {
     if (std::memcmp(&a.g[k].u, &b.g[k].u, sizeof(double)) != 0 ||
         std::memcmp(&a.g[k].sigma, &b.g[k].sigma, sizeof(double)) != 0 || a.g[k].on != b.g[k].on)
       return false;
-  return a.selected == b.selected && a.recalc == b.recalc;
+  return a.selected == b.selected && a.recalc == b.recalc && a.names == b.names;
 }
 
 // One view, or one mistake, in both spellings; an empty error: accepted.
@@ -47,6 +47,15 @@ const spelling cases[] = {
      "",
      ""},
     {{"--on", "none"}, "?on=none", "", ""},
+    {{"--names", "bayes", "--on", "1,2"}, "names=bayes&on=1,2", "", ""},
+    {{"--names", "tarot"},
+     "names=",
+     "--names tarot: names are gaussians, bayes or sensors",
+     "names=: names are gaussians, bayes or sensors"},
+    {{"--names", "sensors", "--names", "bayes"},
+     "names=sensors&names=sensors",
+     "--names bayes: the choice of names is already given",
+     "names=sensors: the choice of names is already given"},
     {{"--on", ""}, "on=", "", ""},
     {{"--u", "1=1e999"}, "u1=1e999", "--u 1=1e999: '1e999' is too large", "u1=1e999: '1e999' is too large"},
     {{"--u", "1="}, "u1=", "--u 1=: '' is not a number", "u1=: '' is not a number"},
@@ -75,7 +84,7 @@ const spelling cases[] = {
     {{"--frobnicate"},
      "frobnicate=1",
      "--frobnicate: unknown option",
-     "frobnicate=1: unknown parameter (BELLSCOPE knows recalc, on, select, u1-u4 and sigma1-sigma4)"},
+     "frobnicate=1: unknown parameter (BELLSCOPE knows recalc, on, select, u1-u4, sigma1-sigma4 and names)"},
     {{"--u"}, "u5=3", "--u: a value must follow", "u5=3: there is no Gaussian 5"},
     {{"-"}, "u1", "-: not an option", "u1: a value must follow, as in u1=..."},
     {{"--u", "1=12%2E5"}, "u1=12%2E5&&", "--u 1=12%2E5: '12%2E5' is not a number", ""},

@@ -14,6 +14,7 @@ void INIT_GAUSSIANS(gaussian_set* set) {
   set->recalc = false;
   set->combined_u = 0.0;
   set->combined_sigma = 0.0;
+  set->names = NAMES_GAUSSIANS;
 }
 
 // A sigma of 0 divides by zero: the values become 0 (exp(-inf)) or NaN (0/0

@@ -11,12 +11,18 @@ struct gaussian {
   bool on;       // takes part in the combination and is plotted
 };
 
+// How the web page names the Gaussians and their product, which belongs to
+// a view but not to the picture: Gaussians 1-4 and the product; a prior,
+// measurements 1-3 and the posterior; sensors A-D and the fused estimate.
+enum gaussian_names { NAMES_GAUSSIANS, NAMES_BAYES, NAMES_SENSORS, NAMES_COUNT };
+
 struct gaussian_set {
   gaussian g[GAUSSIAN_COUNT];  // Gaussians 1..4 at indices 0..3
   int selected;                // 1..4: the Gaussian the arrows and the mouse edit
   bool recalc;                 // false: Point by Point Multiplication; true: Parameter Recalculation
   double combined_u;           // written only in Parameter Recalculation mode
   double combined_sigma;
+  gaussian_names names;  // the page's alone: the frame does not show them
 };
 
 struct gaussian_curves {
@@ -25,7 +31,8 @@ struct gaussian_curves {
 };
 
 // Start-up state: (100, 200, on), (250, 70, on), (300, 40, off),
-// (350, 100, off); Gaussian 1 selected; Point by Point Multiplication.
+// (350, 100, off); Gaussian 1 selected; Point by Point Multiplication;
+// named Gaussians 1-4.
 void INIT_GAUSSIANS(gaussian_set* set);
 
 // exp(-0.5 ((x - u) / sigma)^2) for x = 0..799.

@@ -13,12 +13,23 @@ const char view_options_help[] =
     "                 others off; 'none' switches all off\n"
     "  --select N     select Gaussian N (1-4): the <-- marker stands beside it\n"
     "  --u K=V        set the mean u of Gaussian K (1-4) to V\n"
-    "  --sigma K=V    set the sigma of Gaussian K (1-4) to V\n";
+    "  --sigma K=V    set the sigma of Gaussian K (1-4) to V\n"
+    "  --names NAMES  how the web page names the curves: gaussians, bayes\n"
+    "                 (prior, measurements, posterior) or sensors\n";
+
+const char* const view_names[NAMES_COUNT] = {"gaussians", "bayes", "sensors"};
 
 namespace {
 
 // The settings of a view, each of which may be given once.
-enum setting { SET_RECALC = 1, SET_ON = 2, SET_SELECT = 4, SET_U = 8, SET_SIGMA = 128 };  // u and sigma: << k - 1
+enum setting {
+  SET_RECALC = 1,
+  SET_ON = 2,
+  SET_SELECT = 4,
+  SET_U = 8,  // u and sigma: << k - 1
+  SET_SIGMA = 128,
+  SET_NAMES = 2048,
+};
 
 // Parameters of an address longer than this are refused, not cut.
 const std::size_t PARAMETER_SIZE = 256;
@@ -85,6 +96,15 @@ bool set_select(parser* p, const char* what, const char* text) {
   return true;
 }
 
+bool set_names(parser* p, const char* what, const char* text) {
+  int names = 0;
+  while (names < NAMES_COUNT && std::strcmp(text, view_names[names]) != 0) ++names;
+  if (names == NAMES_COUNT) return fail(p->error, what, "names are gaussians, bayes or sensors");
+  if (!first_time(p, what, SET_NAMES, "the choice of names")) return false;
+  p->set->names = static_cast<gaussian_names>(names);
+  return true;
+}
+
 // u (sigma false) or sigma of Gaussian k.
 bool set_value(parser* p, const char* what, bool sigma, int k, const char* text) {
   double v = 0;
@@ -102,7 +122,8 @@ int view_option(parser* p, int argc, const char* const* argv, int* i) {
   if (arg[0] != '-' || arg[1] == 0) return 0;
   if (std::strcmp(arg, "--recalc") == 0) return set_recalc(p, arg) ? 1 : -1;
   const bool takes_value = std::strcmp(arg, "--on") == 0 || std::strcmp(arg, "--select") == 0 ||
-                           std::strcmp(arg, "--u") == 0 || std::strcmp(arg, "--sigma") == 0;
+                           std::strcmp(arg, "--u") == 0 || std::strcmp(arg, "--sigma") == 0 ||
+                           std::strcmp(arg, "--names") == 0;
   if (!takes_value) {
     fail(p->error, arg, "unknown option");
     return -1;
@@ -116,6 +137,7 @@ int view_option(parser* p, int argc, const char* const* argv, int* i) {
   std::snprintf(what, sizeof what, "%s %s", arg, value);
   if (std::strcmp(arg, "--on") == 0) return set_on(p, what, value) ? 1 : -1;
   if (std::strcmp(arg, "--select") == 0) return set_select(p, what, value) ? 1 : -1;
+  if (std::strcmp(arg, "--names") == 0) return set_names(p, what, value) ? 1 : -1;
   // --u K=V or --sigma K=V
   const char* equals = std::strchr(value, '=');
   if (!equals) {
@@ -178,14 +200,17 @@ bool address_parameter(parser* p, char* parameter) {
   }
   const bool u = name[0] == 'u' && std::strlen(name) == 2;
   const bool sigma = std::strncmp(name, "sigma", 5) == 0 && std::strlen(name) == 6;
-  const bool known = std::strcmp(name, "on") == 0 || std::strcmp(name, "select") == 0 || u || sigma;
+  const bool known =
+      std::strcmp(name, "on") == 0 || std::strcmp(name, "select") == 0 || std::strcmp(name, "names") == 0 || u || sigma;
   if (!known) {
     if (*name == 0) return fail(p->error, what, "a parameter name is missing");
-    return fail(p->error, what, "unknown parameter (BELLSCOPE knows recalc, on, select, u1-u4 and sigma1-sigma4)");
+    return fail(p->error, what,
+                "unknown parameter (BELLSCOPE knows recalc, on, select, u1-u4, sigma1-sigma4 and names)");
   }
   if (!value) return VIEW_ERROR(p->error, what, "a value must follow, as in %s=...", name);
   if (std::strcmp(name, "on") == 0) return set_on(p, what, value);
   if (std::strcmp(name, "select") == 0) return set_select(p, what, value);
+  if (std::strcmp(name, "names") == 0) return set_names(p, what, value);
   int k = 0;
   const char* digit = name + (u ? 1 : 5);
   if (!parse_gaussian_number(what, digit, 1, &k, p->error)) return false;
@@ -305,4 +330,8 @@ void FORMAT_VIEW_ADDRESS(const gaussian_set* set, char* query, std::size_t size)
       std::snprintf(item, sizeof item, "%s%d=%s", sigma ? "sigma" : "u", k + 1, number);
       add(item);
     }
+  if (set->names > NAMES_GAUSSIANS && set->names < NAMES_COUNT) {
+    std::snprintf(item, sizeof item, "names=%s", view_names[set->names]);
+    add(item);
+  }
 }

@@ -1,9 +1,9 @@
 // A view of BELLSCOPE written down: which Gaussians are on, their u and
 // sigma, the selected one and the combining mode. One grammar, in two
 // spellings: command-line options, as bellscope and bellscope-frame take them
-//   --recalc --on 1,2,3 --select 2 --u 1=120 --sigma 2=40
+//   --recalc --on 1,2,3 --select 2 --u 1=120 --sigma 2=40 --names bayes
 // and the parameters of a web page's address
-//   recalc&on=1,2,3&select=2&u1=120&sigma2=40
+//   recalc&on=1,2,3&select=2&u1=120&sigma2=40&names=bayes
 // Every view starts from the start-up state. LIST is a comma-separated list
 // of Gaussians 1-4 to switch on (all others off; an empty LIST or "none"
 // switches all off); a value is a finite number. Each setting may be given
@@ -14,6 +14,10 @@
 #include <cstddef>
 
 #include "gaussians.h"
+
+// The names of gaussian_names, as a view writes them: "gaussians", "bayes",
+// "sensors". Only the web page shows them.
+extern const char* const view_names[NAMES_COUNT];
 
 extern const char view_options_help[];  // the view options, as --help lists them
 
