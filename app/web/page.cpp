@@ -151,7 +151,7 @@ bool same_state(const gaussian_set& a, const gaussian_set& b) {
   for (int k = 0; k < GAUSSIAN_COUNT; ++k)
     if (a.g[k].on != b.g[k].on || !same_number(a.g[k].u, b.g[k].u) || !same_number(a.g[k].sigma, b.g[k].sigma))
       return false;
-  return a.selected == b.selected && a.recalc == b.recalc &&
+  return a.selected == b.selected && a.recalc == b.recalc && a.names == b.names &&
          (!a.recalc || (same_number(a.combined_u, b.combined_u) && same_number(a.combined_sigma, b.combined_sigma)));
 }
 
@@ -172,8 +172,8 @@ void PAGE_TELL_STATE() {
     add_values(s.g[k].u, s.g[k].sigma);
     add(",\"colour\":\"rgb(%d, %d, %d)\"}", c->red, c->green, c->blue);
   }
-  add("],\"selected\":%d,\"mode\":{\"recalc\":%s,\"name\":\"%s\"},\"combined\":", s.selected,
-      s.recalc ? "true" : "false", mode_names[s.recalc ? 1 : 0]);
+  add("],\"selected\":%d,\"names\":\"%s\",\"mode\":{\"recalc\":%s,\"name\":\"%s\"},\"combined\":", s.selected,
+      view_names[s.names], s.recalc ? "true" : "false", mode_names[s.recalc ? 1 : 0]);
   if (s.recalc) {
     add("{");
     add_values(s.combined_u, s.combined_sigma);
@@ -243,6 +243,19 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESET() {
 extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_CURVES() {
   static_assert(sizeof(gaussian_curves) == (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS * sizeof(double), "one array");
   page_curves(&web.run.program.curves.component[0][0], (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS);
+}
+
+// How the page names the curves, by the view's word for it ("gaussians",
+// "bayes" or "sensors"); false for any other.
+extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_NAMES(const char* name) {
+  for (int names = 0; names < NAMES_COUNT; ++names)
+    if (name && std::strcmp(name, view_names[names]) == 0) {
+      web.run.program.set.names = static_cast<gaussian_names>(names);
+      web.run.must_draw = true;  // the page hears of it with the state
+      WEB_WAKE();
+      return 1;
+    }
+  return 0;
 }
 
 // The address of the view shown now: its query, without the '?'.

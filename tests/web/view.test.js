@@ -227,6 +227,32 @@ describe('the page writes a view down', () => {
     }
   });
 
+  it('names: a prior and measurements, or sensors, in the words, the announcements and the working, and in a link', async () => {
+    const page = await open(site.url + '?names=bayes&on=1,2,3');
+    const names = page.getByRole('combobox', { name: 'Names' });
+    assert.equal(await names.inputValue(), 'bayes');
+    const words = () => page.locator('#words').innerText();
+    assert.match(await words(), /^Prior: on, u = 100, sigma = 200 \(selected\)\nMeasurement 1: on, u = 250/);
+    assert.match(await page.locator('#working-steps').innerText(), /Prior × Measurement 1 × Measurement 2:/);
+    const first = page.getByRole('button', { name: 'Gaussian 1', exact: true });
+    assert.equal(await first.getAttribute('aria-description'), 'Prior', 'the name stays; the role describes it');
+    await names.selectOption({ label: 'Sensors' });
+    await h.frames(page);
+    assert.match(await words(), /^Sensor A: on/);
+    await page.keyboard.press('ArrowRight'); // the list keeps its arrows: Right goes to the program from the body
+    await page.locator('body').click({ position: { x: 5, y: 700 } });
+    await page.keyboard.press('ArrowRight');
+    await page.waitForFunction(() => document.getElementById('announce').textContent.includes('Sensor A u'));
+    await page.getByRole('button', { name: 'Copy link' }).click();
+    await page.getByText('Copied.').waitFor();
+    const link = await page.getByRole('textbox', { name: 'Link to this view' }).inputValue();
+    assert.match(link, /names=sensors/);
+    const again = await open(link);
+    assert.equal(await again.getByRole('combobox', { name: 'Names' }).inputValue(), 'sensors');
+    assert.match(await again.locator('#words').innerText(), /^Sensor A: on/);
+    assert.deepEqual(page.errors, []);
+  });
+
   it('a refused value stays, marked, until it is mended or another Gaussian is selected', async () => {
     const page = await open(site.url);
     const u = page.getByRole('textbox', { name: 'u', exact: true });

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectListen */
-/* global say */
+/* global say, curveName, productName */
 
 // "Listen": the curves by ear. Each Gaussian that is on, then the white
 // curve, is played from left to right: the pitch follows the curve's height
@@ -58,7 +58,7 @@ function connectListen(program, announce, currentState) {
     const sounds = [];
     state.gaussians.forEach((g, i) => {
       if (!g.on) return;
-      names.push(say('gaussianName', { n: i + 1 }));
+      names.push(curveName(state.names, i + 1));
       sounds.push(curves.gaussians[i]);
     });
     sounds.push(curves.product);
@@ -74,7 +74,10 @@ function connectListen(program, announce, currentState) {
     last.onended = () => {
       if (context === playing) stop();
     };
-    announce(names.length ? say('listening', { curves: names.join(', ') }) : say('listeningProduct'));
+    const product = productName(state.names);
+    announce(
+      names.length ? say('listening', { curves: names.join(', '), product }) : say('listeningProduct', { product }),
+    );
   }
 
   button.addEventListener('click', () => (context ? stop() : start()));

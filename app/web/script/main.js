@@ -32,6 +32,8 @@
   // colours, starts with the colour-blind-safe ones.
   const STORE = 'bellscope.colours';
   const choice = document.getElementById('colours');
+  const names = document.getElementById('names');
+  names.addEventListener('change', () => program.setNames(names.value));
   const chosen = () => choice.value;
   let stored = null;
   try {
@@ -58,11 +60,16 @@
     },
     started: layout,
     state(state) {
+      // The mode's name and the names are the texts of the state that can
+      // change the controls' size: the page is laid out again for them.
+      const resized = !lastState || lastState.mode.name !== state.mode.name || lastState.names !== state.names;
       lastState = state;
+      names.value = state.names;
       words.show(state);
       working.show(state);
       values.show(state);
       host.tell(state);
+      if (resized) layout();
     },
     ended() {
       controls.forget();

@@ -98,6 +98,12 @@ function connectProgram(canvas, handlers) {
         throw new Error(`BELLSCOPE has no colours named "${name}"`);
     },
 
+    // How the curves are named: "gaussians", "bayes" or "sensors".
+    setNames(name) {
+      if (running && !Module.ccall('BELLSCOPE_NAMES', 'number', ['string'], [name]))
+        throw new Error(`BELLSCOPE has no names called "${name}"`);
+    },
+
     // After the program has ended: it starts again, in the view a link
     // named (resume), or in the page's own view.
     restart(resume = null) {

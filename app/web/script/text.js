@@ -1,5 +1,5 @@
 'use strict';
-/* exported say, showTexts, language */
+/* exported say, showTexts, language, curveName, productName */
 
 // Every text the page shows or speaks, keyed by name, in English for now:
 // another language is another table with the same keys. {name} is a value
@@ -28,6 +28,16 @@ const TEXTS = {
     controlsName: 'BELLSCOPE controls',
     onOffGroup: 'On/off',
     gaussianName: 'Gaussian {n}',
+    namesGroup: 'Names',
+    namesGaussians: 'Gaussians 1-4',
+    namesBayes: 'Prior and measurements',
+    namesSensors: 'Sensors',
+    bayesPrior: 'Prior',
+    bayesMeasurement: 'Measurement {m}',
+    sensorName: 'Sensor {letter}',
+    productGaussians: 'the product',
+    productBayes: 'the posterior',
+    productSensors: 'the fused estimate',
     selectGroup: 'Select',
     selectPrevious: 'Previous',
     selectPreviousName: 'Select previous Gaussian',
@@ -71,15 +81,15 @@ const TEXTS = {
     starting: 'BELLSCOPE is starting.',
     on: 'on',
     off: 'off',
-    wordsGaussian: 'Gaussian {n}: {state}, u = {u}, sigma = {sigma}',
-    wordsGaussianSelected: 'Gaussian {n}: {state}, u = {u}, sigma = {sigma} (selected)',
+    wordsGaussian: '{name}: {state}, u = {u}, sigma = {sigma}',
+    wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (selected)',
     wordsMode: 'Combining mode: {mode}',
     wordsCombined: 'Combined: u = {u}, sigma = {sigma}',
-    toldOn: 'Gaussian {n} on',
-    toldOff: 'Gaussian {n} off',
-    toldU: 'Gaussian {n} u {u}',
-    toldSigma: 'Gaussian {n} sigma {sigma}',
-    toldSelected: 'Gaussian {n} selected',
+    toldOn: '{name} on',
+    toldOff: '{name} off',
+    toldU: '{name} u {u}',
+    toldSigma: '{name} sigma {sigma}',
+    toldSelected: '{name} selected',
     toldCombined: 'combined u {u}, sigma {sigma}',
     toldBetween: '. ',
     toldEnd: '.',
@@ -93,11 +103,11 @@ const TEXTS = {
       'multiplies in order, Gaussian 1 by Gaussian 2, then by Gaussian 3, and so on; with the numbers shown now:',
     workingNone: 'No Gaussian is on, so there is nothing to multiply.',
     workingFlat:
-      'Gaussian {n} has sigma 0: it is 0 everywhere but at its mean, so the product is 0 everywhere too, with ' +
+      '{name} has sigma 0: it is 0 everywhere but at its mean, so the product is 0 everywhere too, with ' +
       'no bell curve to work out.',
-    workingGaussian: 'Gaussian {n}: u = {u}, σ = {sigma}, precision',
-    workingGaussianRead: 'Gaussian {n}: u = {u}, sigma = {sigma}, precision, 1 over sigma squared, = {precision}.',
-    workingNegative: 'A negative sigma counts as its size: Gaussian {n} is as wide as if it were positive.',
+    workingGaussian: '{name}: u = {u}, σ = {sigma}, precision',
+    workingGaussianRead: '{name}: u = {u}, sigma = {sigma}, precision, 1 over sigma squared, = {precision}.',
+    workingNegative: 'A negative sigma counts as its size: {name} is as wide as if it were positive.',
     workingStep: '{product}:',
     workingStepRead:
       '{product}: the precisions {before} and {precision} add up to {total}, so sigma = {sigma}, and the ' +
@@ -134,8 +144,8 @@ const TEXTS = {
     controlsHeading: 'Controls',
     keyboardHelp: 'Keyboard help',
     listen: 'Listen',
-    listening: 'Playing {curves}, then the product: higher where a curve is higher, from left to right.',
-    listeningProduct: 'Playing the product: higher where it is higher, from left to right.',
+    listening: 'Playing {curves}, then {product}: higher where a curve is higher, from left to right.',
+    listeningProduct: 'Playing {product}: higher where it is higher, from left to right.',
     helpIntro:
       'Every key BELLSCOPE knows, and the buttons that do the same. **?** opens this while the picture or a ' +
       'control has the focus; Esc closes it.',
@@ -175,6 +185,17 @@ function say(key, values = {}) {
   const text = TEXTS[language][key];
   if (typeof text !== 'string') throw new Error(`BELLSCOPE's page has no text named "${key}"`);
   return text.replace(/\{(\w+)\}/g, (whole, name) => (name in values ? String(values[name]) : whole));
+}
+
+// The name of Gaussian n (1-4) and of their product in a view's names
+// ("gaussians", "bayes" or "sensors").
+function curveName(names, n) {
+  if (names === 'bayes') return n === 1 ? say('bayesPrior') : say('bayesMeasurement', { m: n - 1 });
+  if (names === 'sensors') return say('sensorName', { letter: 'ABCD'[n - 1] });
+  return say('gaussianName', { n });
+}
+function productName(names) {
+  return say({ bayes: 'productBayes', sensors: 'productSensors' }[names] || 'productGaussians');
 }
 
 // A rich text as nodes: **strong** and `code` within plain text.

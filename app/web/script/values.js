@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectValues */
-/* global say */
+/* global say, curveName */
 
 // Exact values for the selected Gaussian, typed: Enter or leaving the field
 // applies one; a wrong one is refused in words and changes nothing, and
@@ -56,9 +56,9 @@ function connectValues(program, changed) {
   return {
     show(state) {
       selected = state.gaussians[state.selected - 1];
+      label.textContent = curveName(state.names, state.selected);
       if (state.selected !== selectedNumber) {
         selectedNumber = state.selected;
-        label.textContent = say('gaussianName', { n: state.selected });
         for (const which of Object.keys(fields)) if (refused[which]) mark(which, '');
       }
       showField('u');

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectWords */
-/* global say, formatNumber, heightWords */
+/* global say, curveName, formatNumber, heightWords */
 
 // What the picture shows, in words, from the program's own state: listed
 // below the controls, announced politely when it changes, and shown on the
@@ -26,7 +26,7 @@ function connectWords(panel) {
   function describe(state) {
     const lines = state.gaussians.map((g, i) =>
       say(state.selected === i + 1 ? 'wordsGaussianSelected' : 'wordsGaussian', {
-        n: i + 1,
+        name: curveName(state.names, i + 1),
         state: say(g.on ? 'on' : 'off'),
         u: g.shown.u,
         sigma: g.shown.sigma,
@@ -55,12 +55,13 @@ function connectWords(panel) {
   function changes(before, now) {
     now.gaussians.forEach((g, i) => {
       const b = before.gaussians[i];
-      const n = i + 1;
-      if (b.on !== g.on) tell(`on${i}`, say(g.on ? 'toldOn' : 'toldOff', { n }));
-      if (b.shown.u !== g.shown.u) tell(`u${i}`, say('toldU', { n, u: g.shown.u }));
-      if (b.shown.sigma !== g.shown.sigma) tell(`sigma${i}`, say('toldSigma', { n, sigma: g.shown.sigma }));
+      const name = curveName(now.names, i + 1);
+      if (b.on !== g.on) tell(`on${i}`, say(g.on ? 'toldOn' : 'toldOff', { name }));
+      if (b.shown.u !== g.shown.u) tell(`u${i}`, say('toldU', { name, u: g.shown.u }));
+      if (b.shown.sigma !== g.shown.sigma) tell(`sigma${i}`, say('toldSigma', { name, sigma: g.shown.sigma }));
     });
-    if (before.selected !== now.selected) tell('selected', say('toldSelected', { n: now.selected }));
+    if (before.selected !== now.selected)
+      tell('selected', say('toldSelected', { name: curveName(now.names, now.selected) }));
     if (before.mode.recalc !== now.mode.recalc) tell('mode', now.mode.name);
     const combined = (s) => (s.combined ? `${s.combined.shown.u} ${s.combined.shown.sigma}` : '');
     if (now.combined && combined(before) !== combined(now)) tell('combined', say('toldCombined', now.combined.shown));
@@ -91,6 +92,10 @@ function connectWords(panel) {
       for (const button of panel.querySelectorAll('.gaussian')) {
         const k = Number(button.dataset.gaussian);
         const g = state.gaussians[k - 1];
+        // Named "Gaussian k" always; its role in the chosen names described.
+        const role = state.names === 'gaussians' ? '' : curveName(state.names, k);
+        if (role) button.setAttribute('aria-description', role);
+        else button.removeAttribute('aria-description');
         button.setAttribute('aria-pressed', g.on ? 'true' : 'false');
         button.style.setProperty('--colour', g.colour);
         button.classList.toggle('selected', state.selected === k);

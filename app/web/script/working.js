@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectWorking, heightWords, formatNumber */
-/* global say, language */
+/* global say, curveName, language */
 
 // Numbers as the working gives them: four significant figures, in the
 // page's language's own way of writing them.
@@ -59,11 +59,13 @@ function connectWorking() {
   function lines(state) {
     const { steps, flat } = state.working;
     if (!steps.length) return [line(say('workingNone'), null, say('workingNone'))];
-    if (flat) return [line(say('workingFlat', { n: flat }), null, say('workingFlat', { n: flat }))];
+    const flatWords = flat && say('workingFlat', { name: curveName(state.names, flat) });
+    if (flat) return [line(flatWords, null, flatWords)];
     const result = [];
     for (const step of steps) {
       const g = state.gaussians[step.gaussian - 1];
-      const values = { n: step.gaussian, u: formatNumber(g.u), sigma: formatNumber(Math.abs(g.sigma)) };
+      const name = curveName(state.names, step.gaussian);
+      const values = { name, u: formatNumber(g.u), sigma: formatNumber(Math.abs(g.sigma)) };
       values.precision = formatNumber(step.precision);
       const words = say('workingGaussian', values);
       const math = [precisionOf(step.gaussian), op('='), number(step.precision)];
@@ -78,7 +80,7 @@ function connectWorking() {
       const values = {
         product: steps
           .slice(0, i + 2)
-          .map((s) => say('gaussianName', { n: s.gaussian }))
+          .map((s) => curveName(state.names, s.gaussian))
           .join(' × '),
         before: formatNumber(before.total),
         precision: formatNumber(step.precision),
