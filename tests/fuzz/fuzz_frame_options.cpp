@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (std::memcmp(&view.g[k].u, &back.g[k].u, sizeof(double)) != 0 ||
           std::memcmp(&view.g[k].sigma, &back.g[k].sigma, sizeof(double)) != 0 || view.g[k].on != back.g[k].on)
         std::abort();
-    if (view.selected != back.selected || view.recalc != back.recalc) std::abort();
+    if (view.selected != back.selected || view.recalc != back.recalc || view.names != back.names) std::abort();
     COMPUTE_CURVES(&view, &curves);
     COMPOSE_FRAME(image, &view, &curves, &scratch);
   } else if (std::strlen(error) == 0 || error[VIEW_ERROR_SIZE] != 0x7f) {
