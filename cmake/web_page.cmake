@@ -1,8 +1,8 @@
-# Writes the web page OUT from its structure PAGE, its style STYLE and its
-# scripts SCRIPTS (a comma-separated list of files, in the order they run),
-# all written into the page. With INLINE set, the program's script it names
-# is written into the page too (a page that works from disk); without it, the
-# page loads bellscope.js beside it. The program's icon ICON is written into
+# Writes the web page OUT from its structure PAGE, its style STYLE, its
+# scripts SCRIPTS (a comma-separated list of files, in the order they run)
+# and its lessons LESSONS (JSON), all written into the page. With INLINE
+# set, the program's script it names is written into the page too (a page
+# that works from disk); without it, the page loads bellscope.js beside it. The program's icon ICON is written into
 # the page as well, so that the browser asks for no favicon.
 file(READ "${PAGE}" page)
 
@@ -49,6 +49,8 @@ foreach(file IN LISTS script_files)
   string(APPEND scripts "<script>\n${js}</script>\n")
 endforeach()
 fill("<!-- BELLSCOPE SCRIPTS -->" "${scripts}")
+read_inline("${LESSONS}" script lessons)
+fill("<!-- BELLSCOPE LESSONS -->" "<script type=\"application/json\" id=\"lessons\">\n${lessons}</script>")
 if(DEFINED INLINE)
   read_inline("${INLINE}" script script)
   set(tag "<script>\n${script}\n</script>")

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -149,5 +151,26 @@ TEST(View, AddressesReadBackExactly) {
   ASSERT_TRUE(PARSE_VIEW_ADDRESS(query, &back, error)) << error;
   EXPECT_TRUE(same(set, back));
 }
+
+#ifdef BELLSCOPE_LESSONS
+// Every lesson of the web page opens its view through the same grammar as
+// an address: the views of lessons.json, each accepted.
+TEST(View, EveryLessonIsAView) {
+  std::ifstream file(BELLSCOPE_LESSONS);
+  ASSERT_TRUE(file) << BELLSCOPE_LESSONS;
+  std::stringstream text;
+  text << file.rdbuf();
+  const std::string lessons = text.str(), key = "\"view\": \"";
+  int count = 0;
+  for (std::size_t at = lessons.find(key); at != std::string::npos; at = lessons.find(key, at + 1), ++count) {
+    const std::size_t start = at + key.size();
+    const std::string view = lessons.substr(start, lessons.find('"', start) - start);
+    gaussian_set set;
+    char error[VIEW_ERROR_SIZE];
+    EXPECT_TRUE(PARSE_VIEW_ADDRESS(view.c_str(), &set, error)) << view << ": " << error;
+  }
+  EXPECT_GE(count, 8);
+}
+#endif
 
 }  // namespace

@@ -62,7 +62,7 @@ EM_JS(void, page_state, (const char* json), {
 });
 
 EM_JS(int, PAGE_QUERY, (char* buffer, int size), {
-  var query = location.search || "";
+  var query = Module['onBellscopeQuery'] ? Module['onBellscopeQuery']() : location.search || "";
   stringToUTF8(query, buffer, size);
   return lengthBytesUTF8(query);
 });
@@ -243,6 +243,20 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESET() {
 extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_CURVES() {
   static_assert(sizeof(gaussian_curves) == (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS * sizeof(double), "one array");
   page_curves(&web.run.program.curves.component[0][0], (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS);
+}
+
+// The view an address's query names (as BELLSCOPE_LINK writes it), shown
+// from the next frame on while the program runs: null, or what is wrong
+// with it (nothing changes then).
+extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VIEW(const char* query) {
+  static char error[VIEW_ERROR_SIZE];
+  gaussian_set view;
+  if (!PARSE_VIEW_ADDRESS(query ? query : "", &view, error)) return error;
+  if (web.run.program.quit) return nullptr;
+  web.run.program.set = view;
+  web.run.must_draw = true;
+  WEB_WAKE();
+  return nullptr;
 }
 
 // How the page names the curves, by the view's word for it ("gaussians",

@@ -22,7 +22,8 @@ void PAGE_VIEW_REFUSED(const char* why);                    // onBellscopeViewRe
 void PAGE_SCANLINES(const unsigned char* bytes, int size);  // onBellscopeScanlines(Uint8Array)
 void PAGE_PICTURE(const unsigned char* bytes, int size);    // onBellscopePicture(Uint8Array): a PNG
 
-// The page's address's query (location.search) into buffer; its length in bytes.
+// The query of the view the page starts in (Module.onBellscopeQuery(), or
+// else location.search) into buffer; its length in bytes.
 int PAGE_QUERY(char* buffer, int size);
 }
 

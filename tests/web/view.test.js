@@ -253,6 +253,37 @@ describe('the page writes a view down', () => {
     assert.deepEqual(page.errors, []);
   });
 
+  it("lessons: each opens by name with its question, and a lesson's link keeps it with the view", async () => {
+    const lessons = JSON.parse(fs.readFileSync(path.join(__dirname, '../../app/web/lessons.json'), 'utf8'));
+    assert.ok(lessons.length >= 8);
+    for (const lesson of lessons) {
+      const page = await open(`${site.url}?lesson=${lesson.name}`);
+      assert.equal(await page.getByRole('combobox', { name: 'Lessons' }).inputValue(), lesson.name);
+      assert.ok((await page.locator('#lesson-question').innerText()).length > 20, lesson.name);
+      assert.equal(await page.getByRole('button', { name: 'Copy link' }).isVisible(), true);
+      assert.deepEqual(page.errors, [], lesson.name);
+      if (lesson.name !== 'kalman') continue;
+      // Its link, after a change, keeps the lesson and the view as it is now.
+      await page.keyboard.press('ArrowRight');
+      await h.frames(page);
+      await page.getByRole('button', { name: 'Copy link' }).click();
+      await page.getByText('Copied.').waitFor();
+      const link = await page.getByRole('textbox', { name: 'Link to this view' }).inputValue();
+      assert.match(link, /\?lesson=kalman&.*u1=301/);
+      const again = await open(link);
+      assert.ok((await h.canvasPixels(again)).equals(await h.canvasPixels(page)));
+      assert.match(await again.locator('#lesson-question').innerText(), /Kalman update/);
+    }
+    // Chosen from the list: its view at once; and a name that is no lesson.
+    const page = await open(site.url);
+    await page.getByRole('combobox', { name: 'Lessons' }).selectOption({ label: 'Two equal curves' });
+    await h.frames(page);
+    assert.match(await page.locator('#words').innerText(), /Gaussian 2: on, u = 500, sigma = 80/);
+    const wrong = await open(`${site.url}?lesson=nonsense`);
+    assert.match(await wrong.locator('#view-message').innerText(), /There is no lesson named "nonsense"/);
+    assert.match(await wrong.locator('#words').innerText(), /^Gaussian 1: on, u = 100, sigma = 200/);
+  });
+
   it('a refused value stays, marked, until it is mended or another Gaussian is selected', async () => {
     const page = await open(site.url);
     const u = page.getByRole('textbox', { name: 'u', exact: true });

@@ -1,5 +1,5 @@
 'use strict';
-/* global connectControls, connectHelp, connectHost, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, say, showTexts */
+/* global connectControls, connectHelp, connectHost, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, say, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -52,7 +52,9 @@
   let lastState = null;
   const working = connectWorking();
   let resumeView = null; // the view shown when the program ended
+  let lessons = null;
   const program = connectProgram(canvas, {
+    query: () => lessons.query(),
     ready() {
       if (!failed) status.hidden = true;
       if (chosen() !== 'design') program.setColours(chosen());
@@ -80,15 +82,18 @@
       resume.focus();
     },
     failed: (reason) => fail(say('cannotStart', { why: reason })),
-    viewRefused(why) {
-      viewMessage.textContent = say('viewRefused', { why });
-      viewMessage.hidden = false;
-      layout();
-    },
+    viewRefused: (why) => refuse(say('viewRefused', { why })),
     aborted(what) {
       fail(status.hidden ? say('stopped', { what }) : say('moduleFailed', { what }));
     },
   });
+  // What in the address cannot be shown is said above the controls.
+  function refuse(text) {
+    viewMessage.textContent = text;
+    viewMessage.hidden = false;
+    layout();
+  }
+  lessons = connectLessons(program, layout, refuse);
   controls = connectControls(panel, program);
   values = connectValues(program, layout);
   words = connectWords(panel);
@@ -99,7 +104,7 @@
     (text) => words.announce(text),
     () => lastState,
   );
-  connectSharing(program, layout, host.framed);
+  connectSharing(program, layout, host.framed, () => lessons.link());
 
   choice.addEventListener('change', () => {
     const message = document.getElementById('colours-message');

@@ -6,7 +6,8 @@
 // This is the page's half of the contract whose other half is
 // app/web/page.h: nothing else in the page touches the module.
 //
-// handlers: ready() (the module is loaded; the program starts next),
+// handlers: query() (the view to start in, as an address's query),
+// ready() (the module is loaded; the program starts next),
 // started(), state(state), ended(), failed(reason), viewRefused(why), and
 // aborted(what) when the module fails, before or after the start.
 function connectProgram(canvas, handlers) {
@@ -41,6 +42,7 @@ function connectProgram(canvas, handlers) {
       handlers.failed(reason);
     },
     onBellscopeViewRefused: (why) => handlers.viewRefused(why),
+    onBellscopeQuery: () => handlers.query(),
     onBellscopeScanlines: (bytes) => {
       scanlines = bytes;
     },
@@ -96,6 +98,13 @@ function connectProgram(canvas, handlers) {
       if (!loaded) return; // the page sets them again when it is
       if (!Module.ccall('BELLSCOPE_COLOURS', 'number', ['string'], [name]))
         throw new Error(`BELLSCOPE has no colours named "${name}"`);
+    },
+
+    // The view an address's query names, while running: '' when it is
+    // shown, or what is wrong with it.
+    setView(query) {
+      if (!running) return '';
+      return Module.ccall('BELLSCOPE_SET_VIEW', 'string', ['string'], [query]) || '';
     },
 
     // How the curves are named: "gaussians", "bayes" or "sensors".

@@ -8,7 +8,8 @@
 //
 // In a frame, the host may forbid downloads, and the browser then drops the
 // file without a word: the page also shows the picture, to save by hand.
-function connectSharing(program, changed, framed) {
+// lesson() is what a link carries besides the view (the lesson's name).
+function connectSharing(program, changed, framed, lesson) {
   const row = document.getElementById('link-row');
   const field = document.getElementById('link');
   const message = document.getElementById('link-message');
@@ -16,7 +17,8 @@ function connectSharing(program, changed, framed) {
   document.getElementById('copy-link').addEventListener('click', () => {
     const query = program.link();
     if (query === null) return; // not loaded yet
-    const address = location.href.replace(/[?#].*$/, '') + (query ? '?' + query : '');
+    const parameters = [lesson(), query].filter(Boolean).join('&');
+    const address = location.href.replace(/[?#].*$/, '') + (parameters ? '?' + parameters : '');
     field.value = address;
     row.hidden = false;
     message.textContent = '';

@@ -127,6 +127,42 @@ const TEXTS = {
     wordsHeight: 'Height of the product: {height}. {agreement}',
     toldHeight: 'height {height}',
 
+    // Lessons: a title and a question for each of lessons.json.
+    lessonsGroup: 'Lessons',
+    lessonNone: 'Explore freely',
+    lessonUnknown: 'There is no lesson named "{name}", so BELLSCOPE starts as usual.',
+    lesson_equal: 'Two equal curves',
+    lesson_equal_question:
+      'The two curves are just as wide. Where does the white curve sit, and how much narrower is it? Check ' +
+      'with the working below.',
+    'lesson_wide-narrow': 'A wide curve and a narrow one',
+    'lesson_wide-narrow_question':
+      'One curve is wide, the other narrow. Is the white curve nearer the wide one or the narrow one? Move the ' +
+      'narrow one and watch.',
+    'lesson_far-apart': 'Two curves far apart',
+    'lesson_far-apart_question':
+      'The curves hardly overlap. What happens to the height of the point-by-point product as you move them ' +
+      'apart, and what does that say about the two?',
+    'lesson_same-mean': 'The same mean',
+    'lesson_same-mean_question':
+      'Both curves peak at the same place. Where does the product peak, in both modes? Press Enter to switch.',
+    lesson_kalman: 'A prior and one measurement',
+    lesson_kalman_question:
+      'This is one Kalman update. Is the posterior nearer the prior or the measurement, and why? Make the ' +
+      'measurement less precise and see.',
+    'lesson_three-measurements': 'A prior and three measurements',
+    'lesson_three-measurements_question':
+      'Switch the measurements on one at a time (F2, F3, F4). How do the precisions add up, step by step?',
+    'lesson_wide-prior': 'A very wide prior',
+    'lesson_wide-prior_question':
+      'The prior is very wide. How much does it move the posterior away from the measurement?',
+    'lesson_sigma-zero': 'What BELLSCOPE does with sigma 0',
+    'lesson_sigma-zero_question':
+      'Gaussian 2 has sigma 0. What does the picture show, and what does the working say? Widen it a little.',
+    lesson_sensors: 'Three sensors',
+    lesson_sensors_question:
+      'Three sensors read the same distance. Which one does the fused estimate trust most, and why?',
+
     // About the picture, and the controls.
     aboutHeading: 'About the picture',
     aboutCurves:

@@ -1,0 +1,53 @@
+'use strict';
+/* exported connectLessons */
+/* global say */
+
+// Lessons: prepared situations, each a view (in the view grammar, names
+// included) with a title and a question for the student (lessons.json,
+// their texts in the text table as lesson_NAME and lesson_NAME_question).
+// Chosen from the list "Lessons", or opened by a link's lesson=NAME, whose
+// other parameters, if any, are the view as it was when the link was
+// copied. Returns query() (the view to start in) and link() (what a link
+// carries besides the view).
+function connectLessons(program, changed, refuse) {
+  const lessons = JSON.parse(document.getElementById('lessons').textContent);
+  const list = document.getElementById('lesson-list');
+  const question = document.getElementById('lesson-question');
+  list.append(
+    new Option(say('lessonNone'), ''),
+    ...lessons.map((lesson) => new Option(say(`lesson_${lesson.name}`), lesson.name)),
+  );
+
+  const parts = location.search.replace(/^\?/, '').split('&').filter(Boolean);
+  const view = parts.filter((part) => !part.startsWith('lesson=')).join('&');
+  const asked = parts.find((part) => part.startsWith('lesson='));
+  let current = null;
+  if (asked) {
+    let name = asked.slice('lesson='.length);
+    try {
+      name = decodeURIComponent(name);
+    } catch {
+      // a bad escape: no lesson has that name
+    }
+    current = lessons.find((lesson) => lesson.name === name) || null;
+    if (!current) refuse(say('lessonUnknown', { name: name.slice(0, 60) }));
+  }
+
+  function show() {
+    list.value = current ? current.name : '';
+    question.hidden = !current;
+    question.textContent = current ? say(`lesson_${current.name}_question`) : '';
+    changed();
+  }
+  list.addEventListener('change', () => {
+    current = lessons.find((lesson) => lesson.name === list.value) || null;
+    if (current) program.setView(current.view);
+    show();
+  });
+  show();
+
+  return {
+    query: () => (current && !view ? current.view : view),
+    link: () => (current ? `lesson=${current.name}` : ''),
+  };
+}
