@@ -565,9 +565,19 @@ describe('random input', () => {
     const settled = await words(page);
     await page.waitForTimeout(700);
     assert.deepEqual(await words(page), settled, `seed ${seed}: nothing stays held`);
+    // Random keys may have scrolled the page (Space, PageDown) or moved the
+    // focus: the end starts from the top, with nothing still scrolling.
+    await page.evaluate(() => {
+      document.activeElement.blur();
+      window.scrollTo({ top: 0, behavior: 'instant' });
+    });
+    await h.frames(page);
     await page.keyboard.press('Escape');
     await page.getByText('BELLSCOPE has ended').waitFor();
-    await page.getByRole('button', { name: 'Start again' }).click();
+    await page
+      .getByRole('button', { name: 'Start again' })
+      .click({ timeout: 10000 })
+      .catch((error) => assert.fail(`seed ${seed}: ${error.message}`));
     await h.frames(page);
     assert.equal(await h.frameDifference(page, 'startup'), null, `seed ${seed}`);
   });
