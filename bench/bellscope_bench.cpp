@@ -85,7 +85,7 @@ void BM_ComposeFrame(benchmark::State& state) {
   INIT_GAUSSIANS(&set);
   COMPUTE_CURVES(&set, &curves);
   for (auto _ : state) {
-    COMPOSE_FRAME(image, &set, &curves, &scratch);
+    COMPOSE_FRAME(image, &set, &curves, nullptr, &scratch);
     benchmark::ClobberMemory();
   }
 }
@@ -106,7 +106,7 @@ void BM_ComputeAndCompose(benchmark::State& state) {
   static frame_scratch scratch;
   for (auto _ : state) {
     COMPUTE_CURVES(&set, &curves);
-    COMPOSE_FRAME(image, &set, &curves, &scratch);
+    COMPOSE_FRAME(image, &set, &curves, nullptr, &scratch);
     benchmark::ClobberMemory();
   }
 }

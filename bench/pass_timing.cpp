@@ -25,7 +25,7 @@ void run(int passes) {
     set.recalc = (i / 50) % 2 == 1;
     set.g[2].on = (i / 100) % 2 == 1;
     COMPUTE_CURVES(&set, &curves);
-    COMPOSE_FRAME(image, &set, &curves, &scratch);
+    COMPOSE_FRAME(image, &set, &curves, nullptr, &scratch);
   }
 }
 

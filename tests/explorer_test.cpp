@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "colours.h"
 #include "explorer_fixture.h"
 #include "keysyms.h"
 
@@ -166,3 +167,35 @@ TEST_F(Explorer, RightButtonDragSetsSigma) {
 }
 
 }  // namespace
+
+// In a challenge the Gaussians are fixed: the arrows, the mouse and the
+// right-button drag move the guess; F1-F4 and Up and Down do nothing.
+TEST_F(Explorer, ChallengeMovesOnlyTheGuess) {
+  static frame_challenge challenge;
+  challenge.guess = {400, 100, true};
+  e.challenge = &challenge;
+  const gaussian_set before = e.set;
+  for (WPARAM key :
+       {WPARAM{VK_F1}, WPARAM{VK_F1 + 2}, WPARAM{VK_UP}, WPARAM{VK_DOWN}, WPARAM{VK_RIGHT}, WPARAM{VK_RIGHT}})
+    tap(key);
+  EXPECT_EQ(challenge.guess.u, 402);
+  move(150);
+  post(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 200));
+  EXPLORER_PASS(&e);
+  post(WM_LBUTTONUP, 0, MAKELPARAM(150, 200));
+  post(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(150, 200));
+  EXPLORER_PASS(&e);
+  move(120);
+  EXPLORER_PASS(&e);
+  post(WM_RBUTTONUP, 0, MAKELPARAM(120, 200));
+  EXPLORER_PASS(&e);
+  EXPECT_EQ(challenge.guess.u, 150);
+  EXPECT_EQ(challenge.guess.sigma, 70);
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
+    EXPECT_EQ(e.set.g[k].on, before.g[k].on);
+    EXPECT_EQ(e.set.g[k].u, before.g[k].u);
+    EXPECT_EQ(e.set.g[k].sigma, before.g[k].sigma);
+  }
+  EXPECT_EQ(e.set.selected, before.selected);
+  EXPECT_EQ(at(150, 205), COLOUR_GUESS) << "the guess is drawn";
+}

@@ -7,13 +7,16 @@
 #include <utility>
 #include <vector>
 
+#include "challenge.h"
 #include "frame_command_line.h"
 #include "view.h"
 
 namespace {
 
 frame_request parse(const std::vector<const char*>& args, gaussian_set* set, const char** out, char* error) {
-  return PARSE_FRAME_OPTIONS(static_cast<int>(args.size()), args.data(), set, out, error);
+  frame_challenge challenge;
+  bool challenged;
+  return PARSE_FRAME_OPTIONS(static_cast<int>(args.size()), args.data(), set, &challenge, &challenged, out, error);
 }
 
 TEST(FrameOptions, ParsesStates) {
@@ -40,6 +43,30 @@ TEST(FrameOptions, ParsesStates) {
   EXPECT_EQ(parse({"f", "--version", "a.png"}, &set, &out, error), FRAME_VERSION);
 }
 
+// A challenge's frame: its round's Gaussians over the view, a guess, the product shown.
+TEST(FrameOptions, ParsesChallengeFrames) {
+  gaussian_set set, round;
+  frame_challenge challenge;
+  bool challenged = true;
+  const char* out;
+  char error[VIEW_ERROR_SIZE];
+  std::vector<const char*> args = {"f", "--u", "1=5", "a.png"};
+  ASSERT_EQ(PARSE_FRAME_OPTIONS(4, args.data(), &set, &challenge, &challenged, &out, error), FRAME_WRITE);
+  EXPECT_FALSE(challenged);
+  args = {"f", "--challenge", "42:2", "--u", "1=5", "a.png"};
+  ASSERT_EQ(PARSE_FRAME_OPTIONS(6, args.data(), &set, &challenge, &challenged, &out, error), FRAME_WRITE);
+  CHALLENGE_ROUND(42, 2, &round);
+  EXPECT_TRUE(challenged);
+  EXPECT_EQ(set.g[0].u, round.g[0].u);
+  EXPECT_EQ(challenge.guess.u, challenge_start_guess.u);
+  EXPECT_FALSE(challenge.revealed);
+  args = {"f", "--guess", "380,-6e1", "--reveal", "a.png"};
+  ASSERT_EQ(PARSE_FRAME_OPTIONS(5, args.data(), &set, &challenge, &challenged, &out, error), FRAME_WRITE);
+  EXPECT_TRUE(challenged && challenge.revealed);
+  EXPECT_EQ(challenge.guess.u, 380);
+  EXPECT_EQ(challenge.guess.sigma, -60);
+}
+
 // Every error names the argument and says what is wrong with it.
 TEST(FrameOptions, ErrorsNameTheBadArgument) {
   const std::vector<std::pair<std::vector<const char*>, const char*>> bad = {
@@ -58,6 +85,15 @@ TEST(FrameOptions, ErrorsNameTheBadArgument) {
       {{"f", "--select", "12", "a.png"}, "--select 12: there is no Gaussian 12"},
       {{"f", "--select"}, "--select: a value must follow"},
       {{"f", "--frobnicate", "a.png"}, "--frobnicate: unknown option"},
+      {{"f", "--challenge", "42", "a.png"},
+       "--challenge 42: expected SEED:ROUND, a round from 1 to 5, for example 42:1"},
+      {{"f", "--challenge", "42:6", "a.png"},
+       "--challenge 42:6: expected SEED:ROUND, a round from 1 to 5, for example 42:1"},
+      {{"f", "--challenge", "x:1", "a.png"},
+       "--challenge x:1: 'x' is not a challenge number: use digits only, 0 to 4294967295"},
+      {{"f", "--guess", "380", "a.png"}, "--guess 380: expected U,SIGMA, for example 380,60"},
+      {{"f", "--guess", "380,wide", "a.png"}, "--guess 380,wide: 'wide' is not a number"},
+      {{"f", "--guess"}, "--guess: a value must follow"},
       {{"f", "a.png", "b.png"}, "b.png: a second output file (the first is a.png)"},
   };
   for (auto& [args, message] : bad) {

@@ -15,9 +15,14 @@ struct frame {
   frame_scratch scratch;
   std::vector<unsigned char> image = std::vector<unsigned char>(SCREEN_WIDTH * SCREEN_HEIGHT, 0xEE);
   frame() { INIT_GAUSSIANS(&set); }
-  void compose() {
+  void compose(const frame_challenge* challenge = nullptr) {
     COMPUTE_CURVES(&set, &curves);
-    COMPOSE_FRAME(image.data(), &set, &curves, &scratch);
+    COMPOSE_FRAME(image.data(), &set, &curves, challenge, &scratch);
+  }
+  int count(int colour) const {
+    int n = 0;
+    for (unsigned char c : image) n += c == colour;
+    return n;
   }
   unsigned char at(int x, int y) const { return image[y * SCREEN_WIDTH + x]; }
   // Highest row of the plot band below the text in which `colour` appears in
@@ -154,6 +159,30 @@ TEST(Frame, CurvePeakOutsideTheColumnsAndSigmaZero) {
   z.set.recalc = true;
   z.compose();
   EXPECT_TRUE(z.shows(10, 120, "Combined:               u=0  sigma=0", COLOUR_HIGHLIGHT));
+}
+
+// A challenge hides the product, curve and Combined line, until it is
+// revealed, and draws the guess with its line, where the marker points.
+TEST(Frame, ChallengeHidesTheProductUntilRevealed) {
+  static frame_challenge challenge;
+  challenge.guess = {420, 50, false};
+  GAUSSIAN_CURVE(420, 50, challenge.curve);
+  const struct { bool recalc, revealed; } cases[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+  for (const auto& c : cases) {
+    frame f;
+    f.set.recalc = c.recalc;
+    challenge.revealed = c.revealed;
+    f.compose(&challenge);
+    EXPECT_EQ(f.count(COLOUR_COMBINED) > 0, c.revealed) << c.recalc;
+    EXPECT_EQ(f.shows(10, 120, "Combined:", COLOUR_HIGHLIGHT), c.recalc && c.revealed);
+    EXPECT_EQ(f.at(420, 205), COLOUR_GUESS);
+    EXPECT_TRUE(f.shows(10, 140, "Your guess:             u=420  sigma=50", COLOUR_GUESS));
+    EXPECT_TRUE(f.shows(680, 140, "<--", COLOUR_HIGHLIGHT));
+    EXPECT_TRUE(f.shows(680, 10, "   ", 0)) << "no marker at the selected Gaussian";
+  }
+  frame plain;
+  plain.compose();
+  EXPECT_EQ(plain.count(COLOUR_GUESS), 0);
 }
 
 }  // namespace

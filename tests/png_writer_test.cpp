@@ -100,7 +100,7 @@ std::vector<unsigned char> frame_of(void (*change)(gaussian_set*)) {
   INIT_GAUSSIANS(&set);
   change(&set);
   COMPUTE_CURVES(&set, &curves);
-  COMPOSE_FRAME(image.data(), &set, &curves, &scratch);
+  COMPOSE_FRAME(image.data(), &set, &curves, nullptr, &scratch);
   return image;
 }
 

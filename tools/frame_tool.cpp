@@ -15,11 +15,13 @@ int main(int argc, char** argv) {
   static gaussian_set set;
   static gaussian_curves curves;
   static frame_scratch scratch;
+  static frame_challenge challenge;
+  bool challenged = false;
   static unsigned char screen_image[SCREEN_WIDTH * SCREEN_HEIGHT];
   const char* out = nullptr;
   char error[VIEW_ERROR_SIZE];
 
-  switch (PARSE_FRAME_OPTIONS(argc, argv, &set, &out, error)) {
+  switch (PARSE_FRAME_OPTIONS(argc, argv, &set, &challenge, &challenged, &out, error)) {
     case FRAME_HELP: PRINT_FRAME_HELP(stdout); return 0;
     case FRAME_VERSION: std::printf("bellscope-frame %s\n", BELLSCOPE_VERSION); return 0;
     case FRAME_BAD:
@@ -29,7 +31,8 @@ int main(int argc, char** argv) {
     case FRAME_WRITE: break;
   }
   COMPUTE_CURVES(&set, &curves);
-  COMPOSE_FRAME(screen_image, &set, &curves, &scratch);
+  if (challenged) GAUSSIAN_CURVE(challenge.guess.u, challenge.guess.sigma, challenge.curve);
+  COMPOSE_FRAME(screen_image, &set, &curves, challenged ? &challenge : nullptr, &scratch);
 
   unsigned char palette[256][3];
   SCHEME_PALETTE(palette);

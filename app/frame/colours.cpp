@@ -5,7 +5,7 @@
 const palette_colour colour_scheme[SCHEME_ENTRIES] = {
     {COLOUR_GAUSSIAN_1, 0, 0, 255},    // blue
     {COLOUR_GAUSSIAN_2, 255, 0, 0},    // red
-    {COLOUR_SPARE, 255, 40, 255},      // pink, unused in the frame
+    {COLOUR_GUESS, 255, 40, 255},      // pink
     {COLOUR_GAUSSIAN_3, 255, 255, 0},  // yellow
     {COLOUR_GAUSSIAN_4, 0, 255, 0},    // green
 };
@@ -16,7 +16,7 @@ const palette_colour colour_scheme[SCHEME_ENTRIES] = {
 const palette_colour colour_blind_scheme[SCHEME_ENTRIES] = {
     {COLOUR_GAUSSIAN_1, 94, 125, 243},   // blue
     {COLOUR_GAUSSIAN_2, 235, 27, 131},   // raspberry
-    {COLOUR_SPARE, 255, 40, 255},        // pink, unused in the frame
+    {COLOUR_GUESS, 255, 40, 255},        // pink
     {COLOUR_GAUSSIAN_3, 177, 108, 0},    // amber
     {COLOUR_GAUSSIAN_4, 142, 255, 144},  // light green
 };
@@ -33,7 +33,7 @@ const palette_colour light_scheme[] = {
     {COLOUR_HIGHLIGHT, 0, 0, 0},         // black
     {COLOUR_GAUSSIAN_1, 15, 5, 250},     // blue
     {COLOUR_GAUSSIAN_2, 205, 45, 150},   // raspberry
-    {COLOUR_SPARE, 255, 40, 255},        // pink, unused in the frame
+    {COLOUR_GUESS, 150, 30, 200},        // purple
     {COLOUR_GAUSSIAN_3, 150, 100, 10},   // ochre
     {COLOUR_GAUSSIAN_4, 20, 85, 50},     // dark green
     {COLOUR_COMBINED, 0, 0, 0},          // black

@@ -9,7 +9,7 @@ enum {
   COLOUR_HIGHLIGHT = 249,     // ON/OFF, the marker, the Combined line
   COLOUR_GAUSSIAN_4 = 250,
   COLOUR_GAUSSIAN_3 = 251,  // also the combining mode's name
-  COLOUR_SPARE = 252,
+  COLOUR_GUESS = 252,       // a challenge's guess; unused in the explorer's own frame
   COLOUR_GAUSSIAN_2 = 253,
   COLOUR_GAUSSIAN_1 = 254,
   COLOUR_COMBINED = 255,

@@ -15,6 +15,8 @@ namespace {
 
 const int PLOT_X0 = 0, PLOT_Y0 = 50;
 const double TRACE_GAIN = 100.0;
+// Below the Combined line, above the highest a curve reaches (1.0, row 205).
+const int GUESS_ROW = 140;
 
 const char* const instructions[8] = {
     "BELLSCOPE: Interactive visualization of multiplying gaussians",
@@ -39,13 +41,15 @@ void text_2x(unsigned char* image, int x, int y, const char* text, int colour) {
 }  // namespace
 
 void COMPOSE_FRAME(unsigned char* screen_image, const gaussian_set* set, const gaussian_curves* curves,
-                   frame_scratch* scratch) {
+                   const frame_challenge* challenge, frame_scratch* scratch) {
   std::memset(screen_image, COLOUR_BACKGROUND, SCREEN_WIDTH * SCREEN_HEIGHT);
 
-  // Gaussians 1 to 4, then the combined curve on top, even with none on.
+  // Gaussians 1 to 4, a guess, then the combined curve on top, even with none on.
   for (int k = 1; k <= GAUSSIAN_COUNT; ++k)
     if (set->g[k - 1].on) plot_curve(screen_image, curves->component[k - 1], scratch->trace, GAUSSIAN_COLOUR(k));
-  plot_curve(screen_image, curves->combined, scratch->trace, COLOUR_COMBINED);
+  if (challenge) plot_curve(screen_image, challenge->curve, scratch->trace, COLOUR_GUESS);
+  const bool product_shown = !challenge || challenge->revealed;
+  if (product_shown) plot_curve(screen_image, curves->combined, scratch->trace, COLOUR_COMBINED);
 
   char* line = scratch->line;
   for (int k = 1; k <= GAUSSIAN_COUNT; ++k) {
@@ -58,11 +62,16 @@ void COMPOSE_FRAME(unsigned char* screen_image, const gaussian_set* set, const g
   for (int k = 1; k <= GAUSSIAN_COUNT; ++k)
     text_2x(screen_image, 186, 10 + 20 * (k - 1), set->g[k - 1].on ? "ON" : "OFF", COLOUR_HIGHLIGHT);
 
-  text_2x(screen_image, 680, 20 * set->selected - 10, "<--", COLOUR_HIGHLIGHT);
+  if (challenge) {
+    std::snprintf(line, LINE_BUFFER, "Your guess:             u=%d  sigma=%d", DISPLAY_VALUE(challenge->guess.u),
+                  DISPLAY_VALUE(challenge->guess.sigma));
+    text_2x(screen_image, 10, GUESS_ROW, line, COLOUR_GUESS);
+  }
+  text_2x(screen_image, 680, challenge ? GUESS_ROW : 20 * set->selected - 10, "<--", COLOUR_HIGHLIGHT);
 
   text_2x(screen_image, 10, 100, "Combining mode: ", COLOUR_INSTRUCTIONS);
   text_2x(screen_image, 320, 100, mode_names[set->recalc ? 1 : 0], COLOUR_GAUSSIAN_3);
-  if (set->recalc) {
+  if (set->recalc && product_shown) {
     std::snprintf(line, LINE_BUFFER, "Combined:               u=%d  sigma=%d", DISPLAY_VALUE(set->combined_u),
                   DISPLAY_VALUE(set->combined_sigma));
     text_2x(screen_image, 10, 120, line, COLOUR_HIGHLIGHT);

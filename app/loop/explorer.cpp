@@ -11,12 +11,16 @@ const int SLOT = 0;
 
 const int KEY_F4 = KEY_F1 + 3;
 
+// What the arrows and the mouse edit: the selected Gaussian, or in a
+// challenge the guess.
 gaussian& selected(explorer* e) {
-  return e->set.g[e->set.selected - 1];
+  return e->challenge ? e->challenge->guess : e->set.g[e->set.selected - 1];
 }
 
 void extended_key(explorer* e, int code) {
   gaussian_set& s = e->set;
+  // A challenge's curves are fixed: only the guess moves.
+  if (e->challenge && (code != KEY_LEFT && code != KEY_RIGHT)) return;
   if (code >= KEY_F1 && code <= KEY_F4) s.g[code - KEY_F1].on = !s.g[code - KEY_F1].on;
   if (code == KEY_UP) --s.selected;
   if (s.selected < 1) s.selected = GAUSSIAN_COUNT;
@@ -65,13 +69,15 @@ void EXPLORER_START(explorer* e, unsigned char* screen_image) {
   e->drag_start_x = 0;
   e->saved_sigma = 0.0;
   e->step = 1;
+  e->challenge = nullptr;
 }
 
 void EXPLORER_PASS(explorer* e) {
   keyboard(e);
   mouse(e);
   COMPUTE_CURVES(&e->set, &e->curves);
-  COMPOSE_FRAME(e->screen_image, &e->set, &e->curves, &e->scratch);
+  if (e->challenge) GAUSSIAN_CURVE(e->challenge->guess.u, e->challenge->guess.sigma, e->challenge->curve);
+  COMPOSE_FRAME(e->screen_image, &e->set, &e->curves, e->challenge, &e->scratch);
   SHOW_IMAGE(SLOT, e->screen_image);
 }
 

@@ -17,6 +17,9 @@ struct explorer {
   int drag_start_x;              // mouse x when the current right-button drag began
   double saved_sigma;            // sigma of the selected Gaussian when the drag began
   int step;                      // 1, or 10 with Shift, for Left and Right
+  // Null, or a challenge, owned by the caller: its curves are then fixed,
+  // and Left, Right and the mouse move the guess instead of a Gaussian.
+  frame_challenge* challenge;
 };
 
 extern const char window_title[];

@@ -1,0 +1,88 @@
+#include "challenge.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+const gaussian challenge_start_guess = {400.0, 100.0, true};
+
+bool PARSE_CHALLENGE_SEED(const char* text, std::uint32_t* seed, char error[CHALLENGE_ERROR_SIZE]) {
+  const char* p = text ? text : "";
+  bool digits = *p != 0;
+  for (const char* c = p; *c; ++c) digits = digits && *c >= '0' && *c <= '9';
+  if (!digits) {
+    std::snprintf(error, CHALLENGE_ERROR_SIZE, "'%.40s' is not a challenge number: use digits only, 0 to 4294967295",
+                  p);
+    return false;
+  }
+  errno = 0;
+  const unsigned long long value = std::strtoull(p, nullptr, 10);
+  if (errno == ERANGE || value > 4294967295ULL) {
+    std::snprintf(error, CHALLENGE_ERROR_SIZE, "%.40s%s is too large for a challenge number (at most 4294967295)", p,
+                  p[40] ? "..." : "");
+    return false;
+  }
+  *seed = static_cast<std::uint32_t>(value);
+  return true;
+}
+
+namespace {
+
+// SplitMix64: a small generator whose every step is plain 64-bit integer
+// arithmetic, so that a seed gives the same numbers everywhere.
+struct generator {
+  std::uint64_t state;
+  std::uint64_t next() {
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+  }
+  // A whole number from low to high, both included.
+  int between(int low, int high) { return low + static_cast<int>(next() % static_cast<std::uint64_t>(high - low + 1)); }
+};
+
+// Means well inside the plot, widths from narrow to wide; the product's peak
+// at least this high, so that its curve stands out when it is revealed.
+const int LOWEST_U = 80, HIGHEST_U = 720, NARROWEST = 20, WIDEST = 160;
+const double LOWEST_PEAK = 0.15;
+const int TRIES = 64;
+
+void draw_round(generator* random, gaussian_set* set) {
+  const int on = random->between(2, GAUSSIAN_COUNT);
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
+    set->g[k].u = random->between(LOWEST_U, HIGHEST_U);
+    set->g[k].sigma = random->between(NARROWEST, WIDEST);
+    set->g[k].on = k < on;
+  }
+}
+
+}  // namespace
+
+void CHALLENGE_ROUND(std::uint32_t seed, int round, gaussian_set* set) {
+  generator random = {(static_cast<std::uint64_t>(seed) << 8) | static_cast<std::uint64_t>(round & 0xFF)};
+  product_working working;
+  // Drawn again until the product stands out; the chance of failing every
+  // try is below 1e-20, and the last draw is kept then.
+  for (int t = 0; t < TRIES; ++t) {
+    draw_round(&random, set);
+    WORK_OUT_PRODUCT(set, &working);
+    if (working.steps[working.count - 1].height >= LOWEST_PEAK) break;
+  }
+  set->selected = 1;
+}
+
+int GUESS_SCORE(const gaussian* guess, const gaussian_set* set) {
+  product_working working;
+  WORK_OUT_PRODUCT(set, &working);
+  if (!(guess->sigma > 0.0) || !std::isfinite(guess->sigma) || !std::isfinite(guess->u) || working.count == 0 ||
+      working.flat)
+    return -1;
+  const product_step& product = working.steps[working.count - 1];
+  const double s1 = guess->sigma, s2 = product.sigma, apart = guess->u - product.u;
+  const double spread = s1 * s1 + s2 * s2;
+  const double overlap = std::sqrt(2.0 * s1 * s2 / spread) * std::exp(-apart * apart / (4.0 * spread));
+  if (!std::isfinite(overlap)) return 0;
+  return static_cast<int>(std::lround(100.0 * overlap));
+}

@@ -1,0 +1,120 @@
+// Challenge rounds from a seed, and the score of a guess.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "challenge.h"
+
+namespace {
+
+TEST(Challenge, SeedsAreWholeNumbersThatFitInThirtyTwoBits) {
+  const struct {
+    const char* text;
+    bool ok;
+    std::uint32_t seed;
+  } cases[] = {
+      {"0", true, 0},
+      {"007", true, 7},
+      {"4294967295", true, 4294967295u},
+      {"4294967296", false, 0},
+      {"99999999999999999999999999", false, 0},
+      {"", false, 0},
+      {nullptr, false, 0},
+      {"-1", false, 0},
+      {"+1", false, 0},
+      {" 1", false, 0},
+      {"1.5", false, 0},
+      {"12a", false, 0},
+      {"%31", false, 0},
+  };
+  for (const auto& c : cases) {
+    std::uint32_t seed = 12345;
+    char error[CHALLENGE_ERROR_SIZE] = "";
+    EXPECT_EQ(PARSE_CHALLENGE_SEED(c.text, &seed, error), c.ok) << (c.text ? c.text : "(null)");
+    if (c.ok) {
+      EXPECT_EQ(seed, c.seed);
+    } else {
+      EXPECT_GT(std::strlen(error), 20u) << "says why";
+    }
+  }
+}
+
+std::string round_text(std::uint32_t seed, int round) {
+  gaussian_set set;
+  CHALLENGE_ROUND(seed, round, &set);
+  std::string text;
+  for (const gaussian& g : set.g) text += std::to_string(g.on) + ":" + std::to_string(g.u) + "/" + std::to_string(g.sigma) + " ";
+  return text;
+}
+
+// Pinned, so that a link's rounds stay what they were when it was shared.
+TEST(Challenge, RoundsAreTheSameForEverySeedEverywhere) {
+  EXPECT_EQ(round_text(42, 1), round_text(42, 1));
+  EXPECT_NE(round_text(42, 1), round_text(42, 2));
+  EXPECT_NE(round_text(42, 1), round_text(43, 1));
+  EXPECT_EQ(round_text(42, 1), "1:300.000000/126.000000 1:352.000000/57.000000 0:379.000000/50.000000 0:403.000000/61.000000 ");
+}
+
+// Every round of many seeds: two to four whole-numbered Gaussians well
+// inside the plot, whose product's peak is inside it and stands out.
+TEST(Challenge, RoundsAreFairPuzzles) {
+  int counts[GAUSSIAN_COUNT + 1] = {};
+  for (std::uint32_t seed : {0u, 1u, 2u, 99u, 12345u, 4294967295u})
+    for (std::uint32_t s = seed; s < seed + 200; ++s)
+      for (int round = 1; round <= CHALLENGE_ROUNDS; ++round) {
+        gaussian_set set;
+        INIT_GAUSSIANS(&set);
+        set.recalc = true;
+        set.selected = 3;
+        CHALLENGE_ROUND(s, round, &set);
+        int on = 0;
+        for (const gaussian& g : set.g) {
+          on += g.on;
+          EXPECT_TRUE(g.u >= 80 && g.u <= 720 && g.u == static_cast<int>(g.u)) << g.u;
+          EXPECT_TRUE(g.sigma >= 20 && g.sigma <= 160 && g.sigma == static_cast<int>(g.sigma)) << g.sigma;
+        }
+        ++counts[on];
+        product_working working;
+        WORK_OUT_PRODUCT(&set, &working);
+        const product_step& product = working.steps[working.count - 1];
+        ASSERT_TRUE(on >= 2 && on <= 4);
+        EXPECT_GE(product.height, 0.15) << s << " " << round;
+        EXPECT_TRUE(product.u >= 0 && product.u < CURVE_COLUMNS);
+        EXPECT_EQ(set.selected, 1);
+        EXPECT_TRUE(set.recalc) << "kept";
+      }
+  for (int on = 2; on <= GAUSSIAN_COUNT; ++on) EXPECT_GT(counts[on], 500) << on << " Gaussians on";
+}
+
+TEST(Challenge, ScoreIsTheOverlapOfGuessAndProduct) {
+  gaussian_set set;
+  INIT_GAUSSIANS(&set);
+  set.g[0] = {300, 60, true};
+  set.g[1] = {300, 80, true};  // product: u 300, sigma 48
+  const struct {
+    gaussian guess;
+    int score;
+  } cases[] = {
+      {{300, 48, true}, 100},
+      {{300, 96, true}, 89},         // twice as wide: sqrt(2 * 2 / 5)
+      {{300, 24, true}, 89},         // half as wide: the same
+      {{348, 48, true}, 88},         // one sigma off: exp(-1 / 8)
+      {{700, 48, true}, 0},          // far away
+      {{300, 1e200, true}, 0},       // as wide as can be
+      {{300, 0, true}, -1},          // no bell curve to compare
+      {{300, -48, true}, -1},
+      {{300, 0.0 / 0.0, true}, -1},
+      {{1.0 / 0.0, 48, true}, -1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(GUESS_SCORE(&c.guess, &set), c.score) << c.guess.u << " " << c.guess.sigma;
+
+  const gaussian perfect = {300, 48, true};
+  set.g[1].sigma = 0;  // a flat product
+  EXPECT_EQ(GUESS_SCORE(&perfect, &set), -1);
+  set.g[0].on = set.g[1].on = false;  // no product
+  EXPECT_EQ(GUESS_SCORE(&perfect, &set), -1);
+}
+
+}  // namespace
