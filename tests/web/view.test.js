@@ -218,12 +218,13 @@ describe('the page writes a view down', () => {
       ['?on=3', 'The white curve: u = 300, sigma = 40.'],
       ['?u1=1e300&sigma1=1e300', 'The white curve: u = 250, sigma = 70.'],
       ['?u1=1e300&sigma1=1e-300&u2=-1e300', 'precision, 1 over sigma squared, = too large to work out.'],
+      ['?on=2,3&sigma3=-12', 'A negative sigma counts as its size: Gaussian 3 is as wide as if it were positive.'],
     ];
     for (const [query, words] of degenerate) {
       const page = await open(site.url + query);
       const text = await page.locator('#working-steps').innerText();
       assert.ok(text.includes(words), `${query}: ${text}`);
-      assert.doesNotMatch(text, /NaN|Infinity|undefined|null/, query);
+      assert.doesNotMatch(text, /NaN|Infinity|undefined|null|\{\w+\}/, query);
     }
   });
 

@@ -70,10 +70,7 @@ function connectWorking() {
       const words = say('workingGaussian', values);
       const math = [precisionOf(step.gaussian), op('='), number(step.precision)];
       result.push(line(words, math, say('workingGaussianRead', values)));
-      if (g.sigma < 0)
-        result.push(
-          line(say('workingNegative', { n: step.gaussian }), null, say('workingNegative', { n: step.gaussian })),
-        );
+      if (g.sigma < 0) result.push(line(say('workingNegative', { name }), null, say('workingNegative', { name })));
     }
     steps.slice(1).forEach((step, i) => {
       const before = steps[i];
