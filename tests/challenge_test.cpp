@@ -44,7 +44,8 @@ std::string round_text(std::uint32_t seed, int round) {
   gaussian_set set;
   CHALLENGE_ROUND(seed, round, &set);
   std::string text;
-  for (const gaussian& g : set.g) text += std::to_string(g.on) + ":" + std::to_string(g.u) + "/" + std::to_string(g.sigma) + " ";
+  for (const gaussian& g : set.g)
+    text += std::to_string(g.on) + ":" + std::to_string(g.u) + "/" + std::to_string(g.sigma) + " ";
   return text;
 }
 
@@ -53,7 +54,8 @@ TEST(Challenge, RoundsAreTheSameForEverySeedEverywhere) {
   EXPECT_EQ(round_text(42, 1), round_text(42, 1));
   EXPECT_NE(round_text(42, 1), round_text(42, 2));
   EXPECT_NE(round_text(42, 1), round_text(43, 1));
-  EXPECT_EQ(round_text(42, 1), "1:300.000000/126.000000 1:352.000000/57.000000 0:379.000000/50.000000 0:403.000000/61.000000 ");
+  EXPECT_EQ(round_text(42, 1),
+            "1:300.000000/126.000000 1:352.000000/57.000000 0:379.000000/50.000000 0:403.000000/61.000000 ");
 }
 
 // Every round of many seeds: two to four whole-numbered Gaussians well
@@ -87,7 +89,7 @@ TEST(Challenge, RoundsAreFairPuzzles) {
   for (int on = 2; on <= GAUSSIAN_COUNT; ++on) EXPECT_GT(counts[on], 500) << on << " Gaussians on";
 }
 
-TEST(Challenge, ScoreIsTheOverlapOfGuessAndProduct) {
+TEST(Challenge, ScoreIsTheAreaGuessAndProductHaveInCommon) {
   gaussian_set set;
   INIT_GAUSSIANS(&set);
   set.g[0] = {300, 60, true};
@@ -96,19 +98,17 @@ TEST(Challenge, ScoreIsTheOverlapOfGuessAndProduct) {
     gaussian guess;
     int score;
   } cases[] = {
-      {{300, 48, true}, 100},
-      {{300, 96, true}, 89},         // twice as wide: sqrt(2 * 2 / 5)
-      {{300, 24, true}, 89},         // half as wide: the same
-      {{348, 48, true}, 88},         // one sigma off: exp(-1 / 8)
-      {{700, 48, true}, 0},          // far away
-      {{300, 1e200, true}, 0},       // as wide as can be
-      {{300, 0, true}, -1},          // no bell curve to compare
-      {{300, -48, true}, -1},
-      {{300, 0.0 / 0.0, true}, -1},
-      {{1.0 / 0.0, 48, true}, -1},
+      {{300, 48, true}, 100},     {{300, 96, true}, 68},  // twice as wide
+      {{300, 24, true}, 68},                              // half as wide: the same
+      {{348, 48, true}, 62},                              // one sigma off: 2 Phi(-1/2)
+      {{252, 48.001, true}, 62},                          // nearly as wide: as good as the same
+      {{300, 48 * 1e7, true}, 0},                         // far wider
+      {{700, 48, true}, 0},                               // far away
+      {{300, 1e200, true}, 0},                            // as wide as can be
+      {{300, 0, true}, -1},                               // no bell curve to compare
+      {{300, -48, true}, -1},     {{300, 0.0 / 0.0, true}, -1}, {{1.0 / 0.0, 48, true}, -1},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(GUESS_SCORE(&c.guess, &set), c.score) << c.guess.u << " " << c.guess.sigma;
+  for (const auto& c : cases) EXPECT_EQ(GUESS_SCORE(&c.guess, &set), c.score) << c.guess.u << " " << c.guess.sigma;
 
   const gaussian perfect = {300, 48, true};
   set.g[1].sigma = 0;  // a flat product

@@ -10,20 +10,20 @@ const palette_colour colour_scheme[SCHEME_ENTRIES] = {
     {COLOUR_GAUSSIAN_4, 0, 255, 0},    // green
 };
 
-// Each at least 4.5:1 against black, and every two of them and the white of
-// the product at least 25 apart (CIE76) in normal vision and as protanopes,
+// Each at least 4.5:1 against black, and every two of them, a challenge's
+// guess and the white of the product at least 25 apart (CIE76) in normal vision and as protanopes,
 // deuteranopes and tritanopes see them; the browser tests check the figures.
 const palette_colour colour_blind_scheme[SCHEME_ENTRIES] = {
     {COLOUR_GAUSSIAN_1, 94, 125, 243},   // blue
     {COLOUR_GAUSSIAN_2, 235, 27, 131},   // raspberry
-    {COLOUR_GUESS, 255, 40, 255},        // pink
+    {COLOUR_GUESS, 225, 165, 240},       // lavender
     {COLOUR_GAUSSIAN_3, 177, 108, 0},    // amber
     {COLOUR_GAUSSIAN_4, 142, 255, 144},  // light green
 };
 
 // For a projector in a bright room: every curve and text at least 4.5:1
-// against the white background, and every two of the four curves and the
-// black of the product at least 25 apart (CIE76) in normal vision and as
+// against the white background, and every two of the four curves, a
+// challenge's guess and the black of the product at least 25 apart (CIE76) in normal vision and as
 // protanopes, deuteranopes and tritanopes see them (the browser tests check
 // the figures: 33 at the least).
 const palette_colour light_scheme[] = {
@@ -33,7 +33,7 @@ const palette_colour light_scheme[] = {
     {COLOUR_HIGHLIGHT, 0, 0, 0},         // black
     {COLOUR_GAUSSIAN_1, 15, 5, 250},     // blue
     {COLOUR_GAUSSIAN_2, 205, 45, 150},   // raspberry
-    {COLOUR_GUESS, 150, 30, 200},        // purple
+    {COLOUR_GUESS, 105, 0, 165},         // purple
     {COLOUR_GAUSSIAN_3, 150, 100, 10},   // ochre
     {COLOUR_GAUSSIAN_4, 20, 85, 50},     // dark green
     {COLOUR_COMBINED, 0, 0, 0},          // black

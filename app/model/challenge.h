@@ -24,9 +24,9 @@ bool PARSE_CHALLENGE_SEED(const char* text, std::uint32_t* seed, char error[CHAL
 void CHALLENGE_ROUND(std::uint32_t seed, int round, gaussian_set* set);
 
 // How well a guess matches the product of the Gaussians on, from 0 to 100:
-// the overlap of the two bell curves taken as densities (their Bhattacharyya
-// coefficient, 1 for the same curve, near 0 for curves that do not meet),
-// times 100 and rounded. -1 when there is nothing to score: a guess whose
+// the area the two bell curves have in common when each is drawn with an
+// area of 1 (their overlapping coefficient: 1 for the same curve, 0 for
+// curves that do not meet), times 100 and rounded. -1 when there is nothing to score: a guess whose
 // sigma is not above 0, or no bell-shaped product (no Gaussian on, or one
 // with sigma 0).
 int GUESS_SCORE(const gaussian* guess, const gaussian_set* set);

@@ -16,7 +16,7 @@
 #include "view.h"
 #include "web_program.h"
 
-web_program web = {nullptr, &colour_profiles[0], {}, false, false, {}};
+web_program web = {nullptr, &colour_profiles[0], {}, {}, false, false, {}};
 
 namespace {
 
@@ -70,6 +70,7 @@ bool start(const char* resume) {
   if (!window_handle[0]) return false;
   char error[VIEW_ERROR_SIZE];
   if (!resume || !PARSE_VIEW_ADDRESS(resume, &web.run.program.set, error)) WEB_PAGE_VIEW(&web.run.program.set);
+  if (web.challenge.on) WEB_SHOW_CHALLENGE();
   WEB_USE_COLOURS(web.colours);
   CONTROL_RESET();
   PAGE_LISTEN_FOR_WAKES();

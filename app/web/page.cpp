@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "challenge.h"
 #include "controls.h"
 #include "display.h"
 #include "frame.h"
@@ -155,15 +156,55 @@ bool same_state(const gaussian_set& a, const gaussian_set& b) {
          (!a.recalc || (same_number(a.combined_u, b.combined_u) && same_number(a.combined_sigma, b.combined_sigma)));
 }
 
+bool same_challenge(const web_challenge& a, const web_challenge& b) {
+  if (a.on != b.on || (a.on && (a.seed != b.seed || a.round != b.round || a.frame.revealed != b.frame.revealed ||
+                                !same_number(a.frame.guess.u, b.frame.guess.u) ||
+                                !same_number(a.frame.guess.sigma, b.frame.guess.sigma))))
+    return false;
+  return std::memcmp(a.scores, b.scores, sizeof a.scores) == 0;
+}
+
+// The product is not for the page to know before the guess is checked.
+bool product_hidden() {
+  return web.challenge.on && !web.challenge.frame.revealed;
+}
+
+void add_challenge() {
+  const web_challenge& c = web.challenge;
+  if (!c.on) {
+    add(",\"challenge\":null");
+    return;
+  }
+  const gaussian& guess = c.frame.guess;
+  const bool moved =
+      !same_number(guess.u, challenge_start_guess.u) || !same_number(guess.sigma, challenge_start_guess.sigma);
+  add(",\"challenge\":{\"seed\":%u,\"round\":%d,\"rounds\":%d,\"revealed\":%s,\"moved\":%s,\"guess\":{",
+      static_cast<unsigned>(c.seed), c.round, CHALLENGE_ROUNDS, c.frame.revealed ? "true" : "false",
+      moved ? "true" : "false");
+  add_values(guess.u, guess.sigma);
+  add("},\"scores\":[");
+  for (int r = 0; r < CHALLENGE_ROUNDS; ++r) {
+    if (c.scores[r] < 0)
+      add("%snull", r ? "," : "");
+    else
+      add("%s%d", r ? "," : "", c.scores[r]);
+  }
+  add("]}");
+}
+
 }  // namespace
 
 void PAGE_TELL_STATE() {
   web_run& run = web.run;
   const gaussian_set& s = run.program.set;
-  if (run.told_once && run.told_colours == web.colours && same_state(s, run.told)) return;
+  if (run.told_once && run.told_colours == web.colours && same_state(s, run.told) &&
+      same_challenge(web.challenge, run.told_challenge))
+    return;
   run.told_once = true;
   run.told = s;
   run.told_colours = web.colours;
+  run.told_challenge = web.challenge;
+  const bool hidden = product_hidden();
   state_length = 0;
   add("{\"gaussians\":[");
   for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
@@ -174,12 +215,18 @@ void PAGE_TELL_STATE() {
   }
   add("],\"selected\":%d,\"names\":\"%s\",\"mode\":{\"recalc\":%s,\"name\":\"%s\"},\"combined\":", s.selected,
       view_names[s.names], s.recalc ? "true" : "false", mode_names[s.recalc ? 1 : 0]);
-  if (s.recalc) {
+  if (s.recalc && !hidden) {
     add("{");
     add_values(s.combined_u, s.combined_sigma);
     add("}");
   } else {
     add("null");
+  }
+  add_challenge();
+  if (hidden) {
+    add(",\"working\":null}");
+    if (state_length < sizeof state_text) page_state(state_text);
+    return;
   }
   product_working working;
   WORK_OUT_PRODUCT(&s, &working);
@@ -230,29 +277,35 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_COLOURS(const char* name) {
 }
 
 // Back to the page's view (its address's, or the start-up state) while the
-// program runs.
+// program runs; in a challenge, the guess back to where the round started it.
 extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESET() {
   if (web.run.program.quit) return;
-  WEB_PAGE_VIEW(&web.run.program.set);
+  if (!web.challenge.on)
+    WEB_PAGE_VIEW(&web.run.program.set);
+  else if (!web.challenge.frame.revealed)
+    web.challenge.frame.guess = challenge_start_guess;
   web.run.must_draw = true;
   WEB_WAKE();
 }
 
 // The curves drawn now, for the page to play them (onBellscopeCurves): the
-// four Gaussians' and the white curve's, 800 columns each, one after another.
+// four Gaussians' and the white curve's, 800 columns each, one after another;
+// the white curve's left out while a challenge hides it.
 extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_CURVES() {
   static_assert(sizeof(gaussian_curves) == (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS * sizeof(double), "one array");
-  page_curves(&web.run.program.curves.component[0][0], (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS);
+  page_curves(&web.run.program.curves.component[0][0], (GAUSSIAN_COUNT + (product_hidden() ? 0 : 1)) * CURVE_COLUMNS);
 }
 
 // The view an address's query names (as BELLSCOPE_LINK writes it), shown
-// from the next frame on while the program runs: null, or what is wrong
-// with it (nothing changes then).
+// from the next frame on while the program runs, leaving a challenge: null,
+// or what is wrong with it (nothing changes then).
 extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VIEW(const char* query) {
   static char error[VIEW_ERROR_SIZE];
   gaussian_set view;
   if (!PARSE_VIEW_ADDRESS(query ? query : "", &view, error)) return error;
   if (web.run.program.quit) return nullptr;
+  web.challenge.on = false;
+  WEB_SHOW_CHALLENGE();
   web.run.program.set = view;
   web.run.must_draw = true;
   WEB_WAKE();
@@ -272,15 +325,20 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_NAMES(const char* name) {
   return 0;
 }
 
-// The address of the view shown now: its query, without the '?'.
+// The address of the view shown now: its query, without the '?'; in a
+// challenge, the challenge's, which gives its rounds but not their answers.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_LINK() {
   static char query[VIEW_ADDRESS_SIZE];
-  FORMAT_VIEW_ADDRESS(&web.run.program.set, query, sizeof query);
+  if (web.challenge.on)
+    std::snprintf(query, sizeof query, "challenge=%u", static_cast<unsigned>(web.challenge.seed));
+  else
+    FORMAT_VIEW_ADDRESS(&web.run.program.set, query, sizeof query);
   return query;
 }
 
-// A value typed for the selected Gaussian's "u" or "sigma", applied between
-// two passes: null, or what is wrong with it (nothing changes then).
+// A value typed for the selected Gaussian's "u" or "sigma", or the guess's
+// in a challenge, applied between two passes: null, or what is wrong with it
+// (nothing changes then).
 extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VALUE(const char* which, const char* text) {
   static char error[VIEW_ERROR_SIZE];
   const bool u = which && std::strcmp(which, "u") == 0, sigma = which && std::strcmp(which, "sigma") == 0;
@@ -292,7 +350,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VALUE(const char* whic
   if (!PARSE_VIEW_NUMBER(text ? text : "", &v, error)) return error;
   explorer& program = web.run.program;
   if (program.quit) return nullptr;
-  gaussian& g = program.set.g[program.set.selected - 1];
+  gaussian& g = program.challenge ? program.challenge->guess : program.set.g[program.set.selected - 1];
   (sigma ? g.sigma : g.u) = v;
   web.run.must_draw = true;
   WEB_WAKE();

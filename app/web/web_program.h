@@ -3,9 +3,22 @@
 #ifndef BELLSCOPE_APP_WEB_PROGRAM_H
 #define BELLSCOPE_APP_WEB_PROGRAM_H
 
+#include <cstdint>
+
+#include "challenge.h"
 #include "colours.h"
 #include "explorer.h"
 #include "gaussians.h"
+
+// A challenge in progress: which rounds, the one shown, the scores so far
+// and the guess. It outlives a run, so that Resume after Esc brings it back.
+struct web_challenge {
+  bool on;
+  std::uint32_t seed;
+  int round;                     // 1..CHALLENGE_ROUNDS
+  int scores[CHALLENGE_ROUNDS];  // -1 until the round is checked
+  frame_challenge frame;         // the guess, and whether the product is shown
+};
 
 // One run of the program, from a start to Esc: reset as a whole at each
 // start, so that nothing of an earlier run is carried over.
@@ -17,12 +30,14 @@ struct web_run {
   bool told_once;
   gaussian_set told;
   const colour_profile* told_colours;
+  web_challenge told_challenge;
 };
 
 struct web_program {
   unsigned char* screen_image;    // the frame, allocated once
   const colour_profile* colours;  // the colours shown; outlive a restart
   web_run run;
+  web_challenge challenge;
   // The view the page's address asks for, read at the first start.
   bool address_read, address_ok;
   gaussian_set address_view;
@@ -38,5 +53,9 @@ void WEB_USE_COLOURS(const colour_profile* colours);
 
 // A sleeping loop runs again from the next animation frame.
 void WEB_WAKE();
+
+// The running program shows the challenge's round, or, with no challenge,
+// lets its curves be moved again.
+void WEB_SHOW_CHALLENGE();
 
 #endif

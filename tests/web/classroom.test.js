@@ -34,7 +34,11 @@ async function layout(page) {
   return page.evaluate(() => {
     const box = (e) => e.getBoundingClientRect();
     const canvas = document.getElementById('canvas');
-    const inside = [canvas, ...document.querySelectorAll('#panel button, #panel input')].map(box);
+    // The controls; rows that come and go (.transient) are not measured.
+    const controls = [...document.querySelectorAll('#panel button, #panel input')].filter(
+      (e) => !e.closest('.transient'),
+    );
+    const inside = [canvas, ...controls].map(box);
     return {
       canvas: box(canvas).toJSON(),
       ratio: devicePixelRatio,
@@ -468,12 +472,17 @@ describe('accessibility', () => {
 
 // The colours on the canvas: of each Gaussian's parameter line, the
 // commonest colour in its rows that is neither the background nor the
-// ON/OFF highlight; and of the background, the instructions and the credit.
+// ON/OFF highlight; of a challenge's guess, the same (undefined outside a
+// challenge); and of the background, the instructions and the credit.
 async function shownColours(page) {
   const rows = await page.evaluate(() => {
     const context = document.getElementById('canvas').getContext('2d');
     const row = (y, height) => Array.from(context.getImageData(0, y, 680, height).data);
-    return { lines: [0, 1, 2, 3].map((k) => row(10 + 20 * k, 16)), texts: [row(350, 8), row(430, 8)] };
+    return {
+      lines: [0, 1, 2, 3].map((k) => row(10 + 20 * k, 16)),
+      texts: [row(350, 8), row(430, 8)],
+      guess: row(140, 16),
+    };
   });
   const commonest = (data, not) => {
     const counts = new Map();
@@ -481,13 +490,16 @@ async function shownColours(page) {
       const rgb = data.slice(i, i + 3).join(',');
       if (!not.includes(rgb)) counts.set(rgb, (counts.get(rgb) || 0) + 1);
     }
-    return [...counts].sort((x, y) => y[1] - x[1])[0][0];
+    const found = [...counts].sort((x, y) => y[1] - x[1])[0];
+    return found && found[0];
   };
   const background = commonest(rows.texts[0], []);
-  const rgb = (text) => text.split(',').map(Number);
+  const rgb = (text) => text && text.split(',').map(Number);
+  const others = [background, '249,249,249', '0,0,0'];
   return {
+    guess: rgb(commonest(rows.guess, others)),
     background: rgb(background),
-    lines: rows.lines.map((data) => rgb(commonest(data, [background, '249,249,249', '0,0,0']))),
+    lines: rows.lines.map((data) => rgb(commonest(data, others))),
     texts: rows.texts.map((data) => rgb(commonest(data, [background]))),
   };
 }
@@ -515,6 +527,13 @@ describe('colour profiles', () => {
         const d = colour.smallestDistance([...shown.lines, product], vision);
         assert.ok(d >= 25, `${vision}: two colours only ΔE ${d.toFixed(1)} apart`);
       }
+      // A challenge's guess meets the same figures.
+      await page.getByRole('button', { name: 'Challenge' }).click();
+      await h.frames(page);
+      const { guess } = await shownColours(page);
+      assert.ok(colour.contrast(guess, shown.background) >= 4.5, `guess ${guess}`);
+      for (const vision of colour.VISIONS)
+        assert.ok(colour.smallestDistance([...shown.lines, product, guess], vision) >= 25, `guess, ${vision}`);
       // The design's own colours fail, which is why there is a choice.
       assert.ok(colour.smallestDistance([...design.lines, [255, 255, 255]], 'protanopia') < 25);
       const swatches = await page.evaluate(() =>
@@ -574,9 +593,11 @@ describe('random input', () => {
     await h.frames(page);
     await page.keyboard.press('Escape');
     await page.getByText('BELLSCOPE has ended').waitFor();
+    // By keyboard: random fingers may have zoomed the page, which moves
+    // where a click lands.
     await page
       .getByRole('button', { name: 'Start again' })
-      .click({ timeout: 10000 })
+      .press('Enter', { timeout: 10000 })
       .catch((error) => assert.fail(`seed ${seed}: ${error.message}`));
     await h.frames(page);
     assert.equal(await h.frameDifference(page, 'startup'), null, `seed ${seed}`);

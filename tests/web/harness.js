@@ -76,8 +76,12 @@ function frames(page, n = 3) {
   );
 }
 
+// options: the browser context's, and init, a function run in the page
+// before its own scripts.
 async function openPage(browser, url, viewport, options = {}) {
-  const context = await browser.newContext({ viewport, ...options });
+  const { init, ...contextOptions } = options;
+  const context = await browser.newContext({ viewport, ...contextOptions });
+  if (init) await context.addInitScript(init);
   const page = await context.newPage();
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));

@@ -1,7 +1,8 @@
 // Makes the README's pictures of the page in headless Chromium, with
 // Gaussian 3 switched on and Parameter Recalculation chosen: a desktop
-// browser window, and a phone held upright.
-//   node screenshot.js DESKTOP.png PHONE.png
+// browser window, and a phone held upright; and a challenge's round after
+// Check, in a desktop window.
+//   node screenshot.js DESKTOP.png PHONE.png CHALLENGE.png
 'use strict';
 const h = require('./harness');
 
@@ -25,6 +26,17 @@ const views = [
       await page.screenshot({ path: process.argv[2 + i] });
       await page.context().close();
     }
+    const page = await h.openPage(browser, `${h.singleFileUrl}?challenge=2026`, views[0][0]);
+    for (const [field, value] of [
+      ['#field-u', '330'],
+      ['#field-sigma', '60'],
+    ]) {
+      await page.fill(field, value);
+      await page.press(field, 'Enter');
+    }
+    await page.getByRole('button', { name: 'Check', exact: true }).click();
+    await h.frames(page);
+    await page.screenshot({ path: process.argv[4] });
   } finally {
     await browser.close();
   }

@@ -1,14 +1,14 @@
 'use strict';
 /* exported connectLessons */
-/* global say */
+/* global say, pageAddress */
 
 // Lessons: prepared situations, each a view (in the view grammar, names
 // included) with a title and a question for the student (lessons.json,
 // their texts in the text table as lesson_NAME and lesson_NAME_question).
 // Chosen from the list "Lessons", or opened by a link's lesson=NAME, whose
 // other parameters, if any, are the view as it was when the link was
-// copied. Returns query() (the view to start in) and link() (what a link
-// carries besides the view).
+// copied. Returns query() (the view to start in), link() (what a link
+// carries besides the view) and leave(), for a challenge, which is no lesson.
 function connectLessons(program, changed, refuse) {
   const lessons = JSON.parse(document.getElementById('lessons').textContent);
   const list = document.getElementById('lesson-list');
@@ -18,17 +18,12 @@ function connectLessons(program, changed, refuse) {
     ...lessons.map((lesson) => new Option(say(`lesson_${lesson.name}`), lesson.name)),
   );
 
-  const parts = location.search.replace(/^\?/, '').split('&').filter(Boolean);
-  const view = parts.filter((part) => !part.startsWith('lesson=')).join('&');
-  const asked = parts.find((part) => part.startsWith('lesson='));
+  const view = pageAddress.view;
+  const name = pageAddress.lesson;
   let current = null;
-  if (asked) {
-    let name = asked.slice('lesson='.length);
-    try {
-      name = decodeURIComponent(name);
-    } catch {
-      // a bad escape: no lesson has that name
-    }
+  // A challenge comes first: a lesson would give its answers away.
+  if (name !== null && pageAddress.challenge !== null) refuse(say('challengeAndLesson'));
+  else if (name !== null) {
     current = lessons.find((lesson) => lesson.name === name) || null;
     if (!current) refuse(say('lessonUnknown', { name: name.slice(0, 60) }));
   }
@@ -49,5 +44,9 @@ function connectLessons(program, changed, refuse) {
   return {
     query: () => (current && !view ? current.view : view),
     link: () => (current ? `lesson=${current.name}` : ''),
+    leave() {
+      current = null;
+      show();
+    },
   };
 }

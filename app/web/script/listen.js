@@ -61,7 +61,8 @@ function connectListen(program, announce, currentState) {
       names.push(curveName(state.names, i + 1));
       sounds.push(curves.gaussians[i]);
     });
-    sounds.push(curves.product);
+    if (curves.product) sounds.push(curves.product); // not while a challenge hides it
+    if (!sounds.length) return;
     context = new AudioContext();
     button.setAttribute('aria-pressed', 'true');
     let at = context.currentTime + 0.05;
@@ -75,9 +76,11 @@ function connectListen(program, announce, currentState) {
       if (context === playing) stop();
     };
     const product = productName(state.names);
-    announce(
-      names.length ? say('listening', { curves: names.join(', '), product }) : say('listeningProduct', { product }),
-    );
+    if (!curves.product) announce(say('listeningCurves', { curves: names.join(', ') }));
+    else
+      announce(
+        names.length ? say('listening', { curves: names.join(', '), product }) : say('listeningProduct', { product }),
+      );
   }
 
   button.addEventListener('click', () => (context ? stop() : start()));

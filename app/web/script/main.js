@@ -1,5 +1,5 @@
 'use strict';
-/* global connectControls, connectHelp, connectHost, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, say, showTexts */
+/* global connectChallenge, connectControls, connectHelp, connectHost, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, say, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -53,11 +53,13 @@
   const working = connectWorking();
   let resumeView = null; // the view shown when the program ended
   let lessons = null;
+  let challenge = null;
   const program = connectProgram(canvas, {
     query: () => lessons.query(),
     ready() {
       if (!failed) status.hidden = true;
       if (chosen() !== 'design') program.setColours(chosen());
+      challenge.fromAddress();
       layout();
     },
     started: layout,
@@ -70,6 +72,7 @@
       words.show(state);
       working.show(state);
       values.show(state);
+      challenge.show(state);
       host.tell(state);
       if (resized) layout();
     },
@@ -94,6 +97,13 @@
     layout();
   }
   lessons = connectLessons(program, layout, refuse);
+  challenge = connectChallenge(
+    program,
+    layout,
+    (text) => words.announce(text),
+    refuse,
+    () => lessons.leave(),
+  );
   controls = connectControls(panel, program);
   values = connectValues(program, layout);
   words = connectWords(panel);
@@ -118,13 +128,15 @@
     layout();
   });
   if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-  // Resume: the view the student had; Start again: the page's own view.
+  // Resume: the view, or the challenge, the student had; Start again: the
+  // page's own view.
   for (const [button, view] of [
     [resume, () => resumeView],
     [restart, () => null],
   ])
     button.addEventListener('click', () => {
       ended.hidden = true;
+      if (button === restart) program.leaveChallenge();
       program.restart(view());
       canvas.focus(); // the buttons are gone: the focus goes to the picture
       layout();

@@ -113,6 +113,24 @@ function connectProgram(canvas, handlers) {
         throw new Error(`BELLSCOPE has no names called "${name}"`);
     },
 
+    // A new challenge, by its number (challenge=SEED), from its first round,
+    // shown at once or from the start: '' when it is started, or what is
+    // wrong with the number.
+    startChallenge(seed) {
+      if (!loaded) return '';
+      return Module.ccall('BELLSCOPE_CHALLENGE', 'string', ['string'], [seed]) || '';
+    },
+    // The round's guess checked and the product shown: the score (0-100), or
+    // -1 for a guess that cannot be scored (sigma not above 0).
+    check: () => (running ? Module.ccall('BELLSCOPE_CHECK', 'number', [], []) : -1),
+    nextRound() {
+      if (running) Module.ccall('BELLSCOPE_NEXT_ROUND', 'number', [], []);
+    },
+    // Out of the challenge, back to the page's view; also after the end.
+    leaveChallenge() {
+      if (loaded) Module.ccall('BELLSCOPE_LEAVE_CHALLENGE', null, [], []);
+    },
+
     // After the program has ended: it starts again, in the view a link
     // named (resume), or in the page's own view.
     restart(resume = null) {
@@ -125,15 +143,16 @@ function connectProgram(canvas, handlers) {
       if (running) Module.ccall('BELLSCOPE_RESET', null, [], []);
     },
 
-    // The curves drawn now, 800 columns each: {gaussians: [four], product};
-    // null when the program is not running.
+    // The curves drawn now, 800 columns each: {gaussians: [four], product},
+    // product null while a challenge hides it; null when the program is not
+    // running.
     curves() {
       if (!running) return null;
       curves = null;
       Module.ccall('BELLSCOPE_CURVES', null, [], []);
       if (!curves) return null;
       const column = (k) => curves.subarray(800 * k, 800 * (k + 1));
-      return { gaussians: [0, 1, 2, 3].map(column), product: column(4) };
+      return { gaussians: [0, 1, 2, 3].map(column), product: curves.length > 4 * 800 ? column(4) : null };
     },
 
     // The frame shown now as the bytes of a PNG file, in the colours shown;

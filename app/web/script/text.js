@@ -163,6 +163,43 @@ const TEXTS = {
     lesson_sensors_question:
       'Three sensors read the same distance. Which one does the fused estimate trust most, and why?',
 
+    // The challenge: predict the product, then check.
+    challenge: 'Challenge',
+    challengeGroup: 'Challenge: predict the product',
+    check: 'Check',
+    nextRound: 'Next round',
+    leaveChallenge: 'Leave challenge',
+    guessName: 'Your guess',
+    challengeRound:
+      'Round {round} of {rounds}: the product is hidden. Move your guess (the line "Your guess") to where ' +
+      'you think the product lies, as wide as you think it is, then press Check.',
+    challengeShown: 'Round {round} of {rounds}: the white curve is the product, beside your guess.',
+    challengeMeasure:
+      'The score is the area your guess and the product have in common when each is a bell curve of area 1, ' +
+      'times 100: 100 for the same curve, 0 for curves that do not meet.',
+    challengeScore: 'Score: {score} of 100. {u} {sigma}',
+    challengeURight: 'Your u is right: {answer}.',
+    challengeUBelow: 'Your u is {off} too far left ({guess}; the product has {answer}).',
+    challengeUAbove: 'Your u is {off} too far right ({guess}; the product has {answer}).',
+    challengeSigmaRight: 'Your sigma is right: {answer}.',
+    challengeSigmaBelow: 'Your sigma is {off} too narrow ({guess}; the product has {answer}).',
+    challengeSigmaAbove: 'Your sigma is {off} too wide ({guess}; the product has {answer}).',
+    challengeOver:
+      'Challenge over: {total} of {most}. Challenge starts a new one; Copy link gives this one, so that ' +
+      'others can try the same rounds.',
+    challengeNoGuess:
+      'Set your guess first: it is still where every round starts. Move it to where you think the product lies.',
+    challengeBadSigma: 'Your guess has sigma {sigma}: a bell curve needs a sigma above 0. Widen it, then Check.',
+    challengeChecked: 'This round is already checked: Next round goes on.',
+    challengeRefused: 'The challenge in this address cannot be started ({why}), so BELLSCOPE starts as usual.',
+    challengeAndLesson:
+      'This address names a lesson and a challenge: the challenge comes first, so the lesson is left out.',
+    wordsGuess: 'Your guess: u = {u}, sigma = {sigma} (selected)',
+    toldGuessU: 'guess u {u}',
+    toldGuessSigma: 'guess sigma {sigma}',
+    workingHidden: 'Hidden until you press Check: work it out for yourself first.',
+    listeningCurves: 'Playing {curves}: higher where a curve is higher, from left to right. The product is hidden.',
+
     // About the picture, and the controls.
     aboutHeading: 'About the picture',
     aboutCurves:

@@ -2,7 +2,7 @@
 /* exported connectValues */
 /* global say, curveName */
 
-// Exact values for the selected Gaussian, typed: Enter or leaving the field
+// Exact values for the selected Gaussian, or a challenge's guess, typed: Enter or leaving the field
 // applies one; a wrong one is refused in words and changes nothing, and
 // stays in its field, marked, until it is mended, undone with Esc, or
 // another Gaussian is selected, so that the field, its message and
@@ -55,10 +55,11 @@ function connectValues(program, changed) {
 
   return {
     show(state) {
-      selected = state.gaussians[state.selected - 1];
-      label.textContent = curveName(state.names, state.selected);
-      if (state.selected !== selectedNumber) {
-        selectedNumber = state.selected;
+      selected = state.challenge ? state.challenge.guess : state.gaussians[state.selected - 1];
+      label.textContent = state.challenge ? say('guessName') : curveName(state.names, state.selected);
+      const number = state.challenge ? 0 : state.selected; // 0: the guess
+      if (number !== selectedNumber) {
+        selectedNumber = number;
         for (const which of Object.keys(fields)) if (refused[which]) mark(which, '');
       }
       showField('u');

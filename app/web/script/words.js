@@ -18,6 +18,7 @@ function connectWords(panel) {
   // The point-by-point product's height, in that mode, with two curves or
   // more to multiply; null otherwise.
   function productHeight(state) {
+    if (!state.working) return null; // hidden in a challenge
     const { steps, flat } = state.working;
     if (state.mode.recalc || steps.length < 2 || flat) return null;
     return steps[steps.length - 1].height;
@@ -25,13 +26,14 @@ function connectWords(panel) {
 
   function describe(state) {
     const lines = state.gaussians.map((g, i) =>
-      say(state.selected === i + 1 ? 'wordsGaussianSelected' : 'wordsGaussian', {
+      say(state.selected === i + 1 && !state.challenge ? 'wordsGaussianSelected' : 'wordsGaussian', {
         name: curveName(state.names, i + 1),
         state: say(g.on ? 'on' : 'off'),
         u: g.shown.u,
         sigma: g.shown.sigma,
       }),
     );
+    if (state.challenge) lines.push(say('wordsGuess', state.challenge.guess.shown));
     lines.push(say('wordsMode', { mode: state.mode.name }));
     if (state.combined) lines.push(say('wordsCombined', state.combined.shown));
     const height = productHeight(state);
@@ -60,6 +62,11 @@ function connectWords(panel) {
       if (b.shown.u !== g.shown.u) tell(`u${i}`, say('toldU', { name, u: g.shown.u }));
       if (b.shown.sigma !== g.shown.sigma) tell(`sigma${i}`, say('toldSigma', { name, sigma: g.shown.sigma }));
     });
+    const guess = (s) => (s.challenge ? s.challenge.guess.shown : {});
+    if (now.challenge && before.challenge) {
+      if (guess(before).u !== guess(now).u) tell('guessU', say('toldGuessU', guess(now)));
+      if (guess(before).sigma !== guess(now).sigma) tell('guessSigma', say('toldGuessSigma', guess(now)));
+    }
     if (before.selected !== now.selected)
       tell('selected', say('toldSelected', { name: curveName(now.names, now.selected) }));
     if (before.mode.recalc !== now.mode.recalc) tell('mode', now.mode.name);
@@ -98,7 +105,7 @@ function connectWords(panel) {
         else button.removeAttribute('aria-description');
         button.setAttribute('aria-pressed', g.on ? 'true' : 'false');
         button.style.setProperty('--colour', g.colour);
-        button.classList.toggle('selected', state.selected === k);
+        button.classList.toggle('selected', state.selected === k && !state.challenge);
       }
       mode.textContent = state.mode.name;
       mode.setAttribute('aria-label', say('modeName', { mode: state.mode.name }));

@@ -57,6 +57,7 @@ function connectWorking() {
   }
 
   function lines(state) {
+    if (!state.working) return [line(say('workingHidden'), null, say('workingHidden'))];
     const { steps, flat } = state.working;
     if (!steps.length) return [line(say('workingNone'), null, say('workingNone'))];
     const flatWords = flat && say('workingFlat', { name: curveName(state.names, flat) });

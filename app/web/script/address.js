@@ -1,0 +1,25 @@
+'use strict';
+/* exported pageAddress */
+
+// The page's address, read once: the view, in the view grammar, which the
+// program reads, and the page's own parameters, which it does not: a
+// lesson's name (lesson=NAME) and a challenge's number (challenge=SEED).
+// A parameter given twice counts once, the first; a value that cannot be
+// decoded is taken as written.
+const pageAddress = (() => {
+  const OWN = ['lesson', 'challenge'];
+  const parts = location.search.replace(/^\?/, '').split('&').filter(Boolean);
+  const own = (part) => OWN.find((name) => part.startsWith(name + '='));
+  const address = { view: parts.filter((part) => !own(part)).join('&') };
+  for (const name of OWN) {
+    const part = parts.find((p) => own(p) === name);
+    let value = part === undefined ? null : part.slice(name.length + 1);
+    try {
+      if (value !== null) value = decodeURIComponent(value);
+    } catch {
+      // a bad escape: kept as it is, and refused by whoever reads it
+    }
+    address[name] = value;
+  }
+  return address;
+})();
