@@ -1,11 +1,15 @@
-# Draws the Windows icon afresh and compares it with the one kept in the tree.
-set(fresh ${CMAKE_CURRENT_BINARY_DIR}/bellscope-fresh.ico)
-execute_process(COMMAND ${TOOL} --ico ${fresh} RESULT_VARIABLE rc)
+# Draws an icon afresh with bellscope-icon OPTIONS (separated by commas) and
+# compares it with the one kept in the tree, KEPT.
+string(REPLACE "," ";" OPTIONS "${OPTIONS}")
+get_filename_component(name ${KEPT} NAME)
+set(fresh ${CMAKE_CURRENT_BINARY_DIR}/fresh-${name})
+execute_process(COMMAND ${TOOL} ${OPTIONS} ${fresh} RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "bellscope-icon --ico failed: ${rc}")
+  message(FATAL_ERROR "bellscope-icon ${OPTIONS} failed: ${rc}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${fresh} ${KEPT} RESULT_VARIABLE differs)
 file(REMOVE ${fresh})
 if(differs)
-  message(FATAL_ERROR "${KEPT} is stale: run bellscope-icon --ico ${KEPT}")
+  string(REPLACE ";" " " options "${OPTIONS}")
+  message(FATAL_ERROR "${KEPT} is stale: run bellscope-icon ${options} ${KEPT}")
 endif()

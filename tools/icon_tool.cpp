@@ -2,10 +2,14 @@
 // a red bell curve and, in white, their point-by-point product (narrower,
 // between them and lower). It writes the 64-pixel icon as a PNG for the
 // desktop entry, or, with --ico, a Windows icon file with 16, 32 and 64 pixel
-// images for the Windows executables.
+// images for the Windows executables, or, with --size, the 64-pixel icon
+// enlarged a whole number of times (each pixel a square), as the web app's
+// 192 and 512 pixel icons.
 //   bellscope-icon OUT.png
 //   bellscope-icon --ico OUT.ico
+//   bellscope-icon --size 192 OUT.png
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "gaussians.h"
@@ -15,7 +19,7 @@
 
 namespace {
 
-enum { LARGEST = 64 };
+enum { LARGEST = 64, MOST_TIMES = 16 };
 
 const unsigned char colours[5][3] = {{0, 0, 0}, {16, 20, 36}, {40, 90, 255}, {255, 40, 40}, {255, 255, 255}};
 
@@ -39,12 +43,24 @@ void draw(unsigned char* icon, int size) {
   }
 }
 
+// The largest icon enlarged `times` times into `out`, size x size pixels.
+void enlarge(const unsigned char* icon, int times, unsigned char* out) {
+  const int size = LARGEST * times;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) out[y * size + x] = icon[(y / times) * LARGEST + x / times];
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const bool ico = argc == 3 && std::strcmp(argv[1], "--ico") == 0;
-  if (argc != 2 && !ico) {
-    std::fputs("usage: bellscope-icon OUT.png | bellscope-icon --ico OUT.ico\n", stderr);
+  const bool sized = argc == 4 && std::strcmp(argv[1], "--size") == 0;
+  const int size = sized ? std::atoi(argv[2]) : LARGEST;
+  if ((argc != 2 && !ico && !sized) || size < LARGEST || size > LARGEST * MOST_TIMES || size % LARGEST) {
+    std::fputs(
+        "usage: bellscope-icon OUT.png | bellscope-icon --ico OUT.ico | bellscope-icon --size N OUT.png\n"
+        "(N a multiple of 64, at most 1024)\n",
+        stderr);
     return 2;
   }
   const char* out = argv[argc - 1];
@@ -56,8 +72,10 @@ int main(int argc, char** argv) {
     for (int j = 0; j < 3; ++j) palette[i][j] = colours[i][j];
 
   const unsigned char* pixels[3] = {images[0], images[1], images[2]};
-  const bool written = ico ? WRITE_PALETTE_ICO(out, pixels, sizes, 3, palette)
-                           : WRITE_PALETTE_PNG(out, images[2], LARGEST, LARGEST, palette);
+  static unsigned char large[LARGEST * MOST_TIMES * LARGEST * MOST_TIMES];
+  enlarge(images[2], size / LARGEST, large);
+  const bool written =
+      ico ? WRITE_PALETTE_ICO(out, pixels, sizes, 3, palette) : WRITE_PALETTE_PNG(out, large, size, size, palette);
   if (!written) {
     std::fprintf(stderr, "bellscope-icon: cannot write %s\n", out);
     return 1;
