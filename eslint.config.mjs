@@ -1,5 +1,5 @@
 // ESLint's recommended rules for all of BELLSCOPE's JavaScript: the page's
-// scripts, the browser tests and the benchmark scripts.
+// scripts and texts, the browser tests, the benchmark scripts and the checks.
 import js from '@eslint/js';
 import globals from 'globals';
 
@@ -9,12 +9,12 @@ export default [
   {
     // The page's scripts are classic scripts that run in order in one page:
     // each names what it offers (exported) and what it uses of the others (global).
-    files: ['app/web/script/**/*.js'],
+    files: ['app/web/script/**/*.js', 'app/web/text/**/*.js'],
     languageOptions: { sourceType: 'script', ecmaVersion: 2022, globals: globals.browser },
   },
   {
     // Node.js programs, some of whose functions run in the page (page.evaluate).
-    files: ['tests/web/**/*.js', 'bench/web/**/*.js'],
+    files: ['tests/web/**/*.js', 'bench/web/**/*.js', 'scripts/**/*.js'],
     languageOptions: { sourceType: 'commonjs', ecmaVersion: 2022, globals: { ...globals.node, ...globals.browser } },
   },
 ];

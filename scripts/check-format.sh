@@ -2,7 +2,8 @@
 # Checks that every C++ file in the tree is formatted as .clang-format says,
 # and that the JavaScript (the page's scripts, the browser tests and the
 # benchmark scripts) passes ESLint and is formatted as Prettier says
-# (.prettierrc.json). With --fix, formats them all instead.
+# (.prettierrc.json), and that every translation of the page has every text
+# with its placeholders (check-texts.js). With --fix, formats them all instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
@@ -30,4 +31,5 @@ if npx --no-install eslint .; then
 else
   status=1
 fi
+node scripts/check-texts.js || status=1
 exit $status

@@ -21,13 +21,7 @@ after(async () => {
   site.server.close();
 });
 
-function device(width, height, ratio) {
-  const touch = ratio >= 2 && Math.min(width, height) < 1100;
-  return [
-    { width, height },
-    { deviceScaleFactor: ratio, hasTouch: touch, isMobile: touch && width < 900 },
-  ];
-}
+const { device, VIEWPORTS, axe } = h;
 const TABLET = device(810, 1080, 2);
 
 async function layout(page) {
@@ -52,24 +46,6 @@ async function layout(page) {
     };
   });
 }
-
-// Device pixels per image pixel: a whole number, or 'fill': too small a
-// screen for a crisp picture large enough with the controls, so the picture
-// fills the width (a phone held upright; 683x384 at 2 is a 1366x768 screen
-// at 200% zoom) and the controls follow below it.
-const VIEWPORTS = [
-  [1366, 768, 1, 1],
-  [1536, 864, 1.25, 2],
-  [1440, 900, 2, 3],
-  [1920, 1080, 1, 2],
-  [810, 1080, 2, 2],
-  [1080, 810, 2, 2],
-  [390, 844, 3, 'fill'],
-  [844, 390, 3, 2],
-  [360, 640, 2, 'fill'],
-  [683, 384, 2, 'fill'],
-  [1800, 1200, 1, 2],
-];
 
 describe('the picture and the controls fit every screen together, the picture large enough', () => {
   for (const [width, height, ratio, expected] of VIEWPORTS) {
@@ -223,16 +199,6 @@ describe('words for screen readers', () => {
     assert.equal(await page.locator('#announce').getAttribute('aria-live'), 'polite');
   });
 });
-
-async function axe(page) {
-  await page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
-  return page.evaluate(async () => {
-    const result = await window.axe.run(document, {
-      runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'] },
-    });
-    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
-  });
-}
 
 describe('accessibility', () => {
   it('messages and the link row never shrink the picture, and the link row closes', async () => {

@@ -21,7 +21,13 @@ function launch() {
   });
 }
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const types = {
+  '.html': 'text/html',
+  '.js': 'text/javascript',
+  '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
+};
 
 // Serves build-web/ on 127.0.0.1 at a free port; resolves to its address.
 function serve() {
@@ -33,7 +39,8 @@ function serve() {
         response.end();
         return;
       }
-      response.writeHead(200, { 'Content-Type': types[path.extname(name)] || 'application/octet-stream' });
+      const headers = { 'Content-Type': types[path.extname(name)] || 'application/octet-stream' };
+      response.writeHead(200, headers);
       response.end(body);
     });
   });
@@ -283,7 +290,50 @@ async function randomInput(page, seconds, seed, { controls = false } = {}) {
   await frames(page);
 }
 
+// A browser window of width x height CSS pixels at `ratio` device pixels
+// each, as the arguments of openPage after the address: with touch, as a
+// phone or tablet, below 1100 pixels at a ratio of 2 or more.
+function device(width, height, ratio) {
+  const touch = ratio >= 2 && Math.min(width, height) < 1100;
+  return [
+    { width, height },
+    { deviceScaleFactor: ratio, hasTouch: touch, isMobile: touch && width < 900 },
+  ];
+}
+
+// Device pixels per image pixel: a whole number, or 'fill': too small a
+// screen for a crisp picture large enough with the controls, so the picture
+// fills the width (a phone held upright; 683x384 at 2 is a 1366x768 screen
+// at 200% zoom) and the controls follow below it.
+const VIEWPORTS = [
+  [1366, 768, 1, 1],
+  [1536, 864, 1.25, 2],
+  [1440, 900, 2, 3],
+  [1920, 1080, 1, 2],
+  [810, 1080, 2, 2],
+  [1080, 810, 2, 2],
+  [390, 844, 3, 'fill'],
+  [844, 390, 3, 2],
+  [360, 640, 2, 'fill'],
+  [683, 384, 2, 'fill'],
+  [1800, 1200, 1, 2],
+];
+
+// What axe-core finds against WCAG 2.2 AA and its best practices.
+async function axe(page) {
+  await page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
+  return page.evaluate(async () => {
+    const result = await window.axe.run(document, {
+      runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'] },
+    });
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+  });
+}
+
 module.exports = {
+  device,
+  VIEWPORTS,
+  axe,
   WIDTH,
   HEIGHT,
   webBuild,

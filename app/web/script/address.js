@@ -3,11 +3,12 @@
 
 // The page's address, read once: the view, in the view grammar, which the
 // program reads, and the page's own parameters, which it does not: a
-// lesson's name (lesson=NAME) and a challenge's number (challenge=SEED).
+// lesson's name (lesson=NAME), a challenge's number (challenge=SEED) and
+// the page's language (lang=CODE).
 // A parameter given twice counts once, the first; a value that cannot be
 // decoded is taken as written.
 const pageAddress = (() => {
-  const OWN = ['lesson', 'challenge'];
+  const OWN = ['lesson', 'challenge', 'lang'];
   const parts = location.search.replace(/^\?/, '').split('&').filter(Boolean);
   const own = (part) => OWN.find((name) => part.startsWith(name + '='));
   const address = { view: parts.filter((part) => !own(part)).join('&') };

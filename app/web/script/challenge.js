@@ -23,7 +23,7 @@ function connectChallenge(program, changed, announce, refuse, started) {
 
   function begin(seed) {
     const why = program.startChallenge(seed);
-    if (why) refuse(say('challengeRefused', { why }));
+    if (why) refuse('challengeRefused', { why });
     else started();
     return !why;
   }
@@ -32,8 +32,11 @@ function connectChallenge(program, changed, announce, refuse, started) {
     crypto.getRandomValues(seed);
     begin(String(seed[0]));
   });
-  // Said, not only shown, when Check cannot score the guess yet.
+  // Said, not only shown, when Check cannot score the guess yet; shown
+  // until the round changes.
+  let trouble = null;
   function problem(key, values) {
+    trouble = [key, values];
     result.textContent = say(key, values);
     announce(result.textContent);
     changed();
@@ -100,6 +103,7 @@ function connectChallenge(program, changed, announce, refuse, started) {
         // from a button that has gone.
         const first = !told;
         told = now;
+        trouble = null;
         result.textContent = challenge.revealed ? scoreWords(state) : '';
         announce(
           challenge.revealed ? `${result.textContent} ${over ? text.textContent : ''}`.trim() : text.textContent,
@@ -109,6 +113,8 @@ function connectChallenge(program, changed, announce, refuse, started) {
         if (challenge.revealed && (focused === check || lost)) (over ? start : next).focus();
         if (!challenge.revealed && (focused === next || focused === start || lost)) check.focus();
       }
+      // Again, in the page's language, which may have changed.
+      result.textContent = trouble ? say(...trouble) : challenge.revealed ? scoreWords(state) : '';
       if (looks() !== looked) changed();
     },
   };

@@ -5,11 +5,15 @@
 // or by ? while the picture or a control has the focus (a shortcut of one
 // printable key is active only there, as WCAG 2.1.4 allows). Keys pressed
 // in the dialog are its own; Esc closes it, and the focus goes back where
-// it was.
+// it was. Returns relabel(), for another language.
 function connectHelp() {
   const dialog = document.getElementById('help');
-  document.getElementById('help-table').append(document.getElementById('controls-table').cloneNode(true));
-  dialog.querySelector('table').removeAttribute('id');
+  function copyTable() {
+    const table = document.getElementById('controls-table').cloneNode(true);
+    table.removeAttribute('id');
+    document.getElementById('help-table').replaceChildren(table);
+  }
+  copyTable();
   let before = null;
   function open() {
     if (dialog.open) return;
@@ -35,4 +39,5 @@ function connectHelp() {
     e.preventDefault();
     open();
   });
+  return { relabel: copyTable };
 }

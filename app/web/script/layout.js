@@ -33,13 +33,13 @@ function createLayout(app, canvas, panel) {
     if (arrangement === 'beside') {
       const room = Math.min(PANEL_MAX, viewWidth - cssWidth - GAP);
       panel.style.width = Math.max(room, PANEL_MIN) + 'px';
-      canvas.style.marginLeft = '0';
-      app.style.paddingLeft = aligned((viewWidth - cssWidth - GAP - room) / 2) + 'px';
+      canvas.style.marginInlineStart = '0';
+      app.style.paddingInlineStart = aligned((viewWidth - cssWidth - GAP - room) / 2) + 'px';
       return room >= PANEL_MIN && panel.offsetHeight <= viewHeight && cssHeight <= viewHeight;
     }
     panel.style.width = viewWidth + 'px';
-    app.style.paddingLeft = '0';
-    canvas.style.marginLeft = aligned((viewWidth - cssWidth) / 2) + 'px';
+    app.style.paddingInlineStart = '0';
+    canvas.style.marginInlineStart = aligned((viewWidth - cssWidth) / 2) + 'px';
     return cssWidth <= viewWidth && cssHeight + GAP + panel.offsetHeight <= viewHeight;
   }
 

@@ -8,24 +8,28 @@
 // Chosen from the list "Lessons", or opened by a link's lesson=NAME, whose
 // other parameters, if any, are the view as it was when the link was
 // copied. Returns query() (the view to start in), link() (what a link
-// carries besides the view) and leave(), for a challenge, which is no lesson.
+// carries besides the view), leave(), for a challenge, which is no lesson,
+// and relabel(), for another language.
 function connectLessons(program, changed, refuse) {
   const lessons = JSON.parse(document.getElementById('lessons').textContent);
   const list = document.getElementById('lesson-list');
   const question = document.getElementById('lesson-question');
-  list.append(
-    new Option(say('lessonNone'), ''),
-    ...lessons.map((lesson) => new Option(say(`lesson_${lesson.name}`), lesson.name)),
-  );
+  function label() {
+    list.replaceChildren(
+      new Option(say('lessonNone'), ''),
+      ...lessons.map((lesson) => new Option(say(`lesson_${lesson.name}`), lesson.name)),
+    );
+  }
+  label();
 
   const view = pageAddress.view;
   const name = pageAddress.lesson;
   let current = null;
   // A challenge comes first: a lesson would give its answers away.
-  if (name !== null && pageAddress.challenge !== null) refuse(say('challengeAndLesson'));
+  if (name !== null && pageAddress.challenge !== null) refuse('challengeAndLesson');
   else if (name !== null) {
     current = lessons.find((lesson) => lesson.name === name) || null;
-    if (!current) refuse(say('lessonUnknown', { name: name.slice(0, 60) }));
+    if (!current) refuse('lessonUnknown', { name: name.slice(0, 60) });
   }
 
   function show() {
@@ -46,6 +50,11 @@ function connectLessons(program, changed, refuse) {
     link: () => (current ? `lesson=${current.name}` : ''),
     leave() {
       current = null;
+      show();
+    },
+    // In another language.
+    relabel() {
+      label();
       show();
     },
   };

@@ -1,5 +1,5 @@
 'use strict';
-/* global connectChallenge, connectControls, connectHelp, connectHost, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, say, showTexts */
+/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, say, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -54,7 +54,7 @@
   let resumeView = null; // the view shown when the program ended
   let lessons = null;
   let challenge = null;
-  const program = connectProgram(canvas, {
+  const handlers = {
     query: () => lessons.query(),
     ready() {
       if (!failed) status.hidden = true;
@@ -85,16 +85,23 @@
       resume.focus();
     },
     failed: (reason) => fail(say('cannotStart', { why: reason })),
-    viewRefused: (why) => refuse(say('viewRefused', { why })),
+    viewRefused: (why) => refuse('viewRefused', { why }),
     aborted(what) {
       fail(status.hidden ? say('stopped', { what }) : say('moduleFailed', { what }));
     },
-  });
-  // What in the address cannot be shown is said above the controls.
-  function refuse(text) {
-    viewMessage.textContent = text;
-    viewMessage.hidden = false;
+  };
+  const program = connectProgram(canvas, handlers);
+  // What in the address cannot be shown is said above the controls, in the
+  // page's language, also after it changes.
+  let refusals = [];
+  function showRefusals() {
+    viewMessage.textContent = refusals.map(([key, values]) => say(key, values)).join(' ');
+    viewMessage.hidden = !refusals.length;
     layout();
+  }
+  function refuse(key, values = {}) {
+    refusals.push([key, values]);
+    showRefusals();
   }
   lessons = connectLessons(program, layout, refuse);
   challenge = connectChallenge(
@@ -108,13 +115,29 @@
   values = connectValues(program, layout);
   words = connectWords(panel);
   host = connectHost(program);
-  connectHelp();
   connectListen(
     program,
     (text) => words.announce(text),
     () => lastState,
   );
-  connectSharing(program, layout, host.framed, () => lessons.link());
+  const help = connectHelp();
+  // A link carries the page's language, unless it is English, which every
+  // page falls back to.
+  const languageLink = () => (language === 'en' ? '' : `lang=${language}`);
+  connectSharing(program, layout, host.framed, () => [languageLink(), lessons.link()].filter(Boolean).join('&'));
+  // Another language: everything said again in it, the view kept.
+  connectLanguage(() => {
+    showTexts(document);
+    lessons.relabel();
+    help.relabel();
+    showRefusals();
+    if (lastState) {
+      const state = lastState;
+      lastState = null; // laid out again: the texts have new lengths
+      handlers.state(state);
+    }
+    layout();
+  });
 
   choice.addEventListener('change', () => {
     const message = document.getElementById('colours-message');

@@ -1,261 +1,76 @@
 'use strict';
-/* exported say, showTexts, language, curveName, productName */
+/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, nearestLanguage, numberFormat, curveName, productName, modeName */
 
-// Every text the page shows or speaks, keyed by name, in English for now:
-// another language is another table with the same keys. {name} is a value
-// filled in when the text is said; in the texts the page lays out as rich
-// text (data-rich), **...** is strong and `...` is code.
-const TEXTS = {
-  en: {
-    title: 'BELLSCOPE: products of Gaussian curves',
+// Every text the page shows or speaks, keyed by name, one table for each
+// language, in a file of its own (text/<code>.js); English is the one the
+// others follow. {name} is a value filled in when the text is said; in the
+// texts the page lays out as rich text (data-rich), **...** is strong and
+// `...` is code.
+const TEXTS = {};
 
-    // The program's states and failures.
-    loading: 'Loading BELLSCOPE...',
-    ended: 'BELLSCOPE has ended',
-    endedTold: 'Ended with Esc. Resume brings back the picture as it was; Start again starts afresh.',
-    resume: 'Resume',
-    startAgain: 'Start again',
-    reset: 'Reset',
-    cannotStart: 'BELLSCOPE could not start: {why}',
-    stopped: 'BELLSCOPE stopped: {what}',
-    moduleFailed: 'BELLSCOPE could not start: its WebAssembly module failed to load ({what}).',
-    scriptFailed: 'BELLSCOPE could not start: bellscope.js failed to load.',
-    noWebAssembly: 'BELLSCOPE cannot run in this browser: it needs WebAssembly, which this browser does not offer.',
-    viewRefused: 'The view in this address cannot be shown ({why}), so BELLSCOPE starts as usual.',
+// The languages the page offers, in the order of its menu; and en-XA, a
+// pseudo-language for testing layouts (English accented and 40% longer),
+// reached only by an address's lang=en-XA.
+const LANGUAGES = ['en', 'es', 'fr', 'de', 'pt-BR', 'zh-CN', 'ar'];
+const PSEUDO = 'en-XA';
+const RIGHT_TO_LEFT = ['ar'];
 
-    // The picture and the controls.
-    pictureName: 'BELLSCOPE: Gaussian curves and their product (described in words below the controls)',
-    controlsName: 'BELLSCOPE controls',
-    onOffGroup: 'On/off',
-    gaussianName: 'Gaussian {n}',
-    namesGroup: 'Names',
-    namesGaussians: 'Gaussians 1-4',
-    namesBayes: 'Prior and measurements',
-    namesSensors: 'Sensors',
-    bayesPrior: 'Prior',
-    bayesMeasurement: 'Measurement {m}',
-    sensorName: 'Sensor {letter}',
-    productGaussians: 'the product',
-    productBayes: 'the posterior',
-    productSensors: 'the fused estimate',
-    selectGroup: 'Select',
-    selectPrevious: 'Previous',
-    selectPreviousName: 'Select previous Gaussian',
-    selectNext: 'Next',
-    selectNextName: 'Select next Gaussian',
-    meanGroup: 'Mean u',
-    meanLeft: 'Left',
-    meanLeftName: 'Move mean left',
-    meanRight: 'Right',
-    meanRightName: 'Move mean right',
-    sigmaGroup: 'Sigma',
-    narrower: 'Narrower',
-    wider: 'Wider',
-    modeUnknown: 'Combining mode',
-    modeName: 'Combining mode: {mode}',
-    fieldU: 'u',
-    fieldSigma: 'sigma',
-    valueRefused: '{field}: {why}',
-    copyLink: 'Copy link',
-    savePicture: 'Save picture',
-    linkField: 'Link to this view',
-    savedInFrame:
-      'If nothing was downloaded, the page around BELLSCOPE does not allow downloads: save the picture below ' +
-      'instead (right-click or long-press it).',
-    savedPictureName: 'The picture to save: the frame shown when Save picture was pressed',
-    closePictureName: 'Close the picture',
-    closeLink: 'Close',
-    closeLinkName: 'Close the link',
-    copied: 'Copied.',
-    copyRefused: 'The browser did not allow copying: copy the link from the field.',
-    copyUnavailable: 'This browser cannot copy by itself: copy the link from the field.',
-    copyForbidden: 'The page around BELLSCOPE does not allow copying: copy the link from the field.',
-    coloursGroup: 'Colours',
-    coloursDesign: 'Design',
-    coloursSafe: 'Colour-blind-safe',
-    coloursLight: 'Light, for projectors',
-    notRemembered: 'This page may not store anything here, so the choice lasts until it is closed.',
+let language = 'en';
 
-    // What the picture shows, in words, and its changes as announced.
-    wordsHeading: 'What the picture shows',
-    starting: 'BELLSCOPE is starting.',
-    on: 'on',
-    off: 'off',
-    wordsGaussian: '{name}: {state}, u = {u}, sigma = {sigma}',
-    wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (selected)',
-    wordsMode: 'Combining mode: {mode}',
-    wordsCombined: 'Combined: u = {u}, sigma = {sigma}',
-    toldOn: '{name} on',
-    toldOff: '{name} off',
-    toldU: '{name} u {u}',
-    toldSigma: '{name} sigma {sigma}',
-    toldSelected: '{name} selected',
-    toldCombined: 'combined u {u}, sigma {sigma}',
-    toldBetween: '. ',
-    toldEnd: '.',
+// The language of ours nearest a language tag (lang=, or one the browser
+// prefers): the same, else one of the same language (pt-PT: pt-BR, zh-TW:
+// zh-CN, ar-EG: ar), else null.
+function nearestLanguage(tag) {
+  if (typeof tag !== 'string' || !tag) return null;
+  const wanted = tag.toLowerCase();
+  if (wanted === PSEUDO.toLowerCase()) return PSEUDO;
+  const same = LANGUAGES.find((code) => code.toLowerCase() === wanted);
+  const base = wanted.split('-')[0];
+  return same || LANGUAGES.find((code) => code.toLowerCase().split('-')[0] === base) || null;
+}
 
-    // How the white curve is made: the working, with the program's numbers.
-    workingHeading: 'How the white curve is made',
-    workingIntro:
-      'Multiplying bell curves gives a bell curve. Its **precision** 1/σ² (the narrower, the larger) is the sum ' +
-      'of theirs; its mean is their means weighted by their precisions, so it lies nearer the narrower ones; and ' +
-      'the point-by-point product peaks below 1, at a height that says how well the curves agree. BELLSCOPE ' +
-      'multiplies in order, Gaussian 1 by Gaussian 2, then by Gaussian 3, and so on; with the numbers shown now:',
-    workingNone: 'No Gaussian is on, so there is nothing to multiply.',
-    workingFlat:
-      '{name} has sigma 0: it is 0 everywhere but at its mean, so the product is 0 everywhere too, with ' +
-      'no bell curve to work out.',
-    workingGaussian: '{name}: u = {u}, σ = {sigma}, precision',
-    workingGaussianRead: '{name}: u = {u}, sigma = {sigma}, precision, 1 over sigma squared, = {precision}.',
-    workingNegative: 'A negative sigma counts as its size: {name} is as wide as if it were positive.',
-    workingStep: '{product}:',
-    workingStepRead:
-      '{product}: the precisions {before} and {precision} add up to {total}, so sigma = {sigma}, and the ' +
-      'precision-weighted mean is u = {u}.',
-    workingResult: 'The white curve: u = {u}, sigma = {sigma}.',
-    workingHeight: 'Its height, point by point:',
-    workingHeightRead: 'The point-by-point product peaks at {height}.',
-    workingHeightUnknown: 'Its height, point by point, is beyond what the numbers here can hold.',
-    agree: 'The curves agree: the product keeps {percent} of its height.',
-    partlyAgree: 'The curves partly agree: the product keeps {percent} of its height.',
-    hardlyAgree: 'They hardly agree: {percent}.',
-    workingTruncated:
-      'The picture prints whole numbers, cutting the decimals off (299.97 shows as 299), and its Parameter ' +
-      'Recalculation starts from a curve so wide that it is flat over the plot, which moves the last decimals: ' +
-      'the numbers here are exact, to four figures.',
-    tooLarge: 'too large to work out',
-    wordsHeight: 'Height of the product: {height}. {agreement}',
-    toldHeight: 'height {height}',
+// English, accented and about 40% longer (vowels, n, r and s doubled), with the
+// {names}, and what `...` holds, untouched: what a translation does to the
+// page's layout, readable still. Letter for letter, so that a button's
+// words are still within its accessible name.
+function pseudoTexts() {
+  const ACCENTED = { a: 'áá', e: 'éé', i: 'îî', o: 'öö', u: 'üü', n: 'ññ', r: 'ŕŕ', s: 'šš', c: 'ç', y: 'ý' };
+  const one = (c) => ACCENTED[c.toLowerCase()] || c;
+  const accent = (part) => part.replace(/[a-zA-Z]/g, (c) => (c === c.toLowerCase() ? one(c) : one(c).toUpperCase()));
+  const table = {};
+  for (const [key, text] of Object.entries(TEXTS.en))
+    table[key] = text
+      .split(/(\{\w+\}|`[^`]*`)/)
+      .map((part, i) => (i % 2 ? part : accent(part)))
+      .join('');
+  return table;
+}
 
-    // Lessons: a title and a question for each of lessons.json.
-    lessonsGroup: 'Lessons',
-    lessonNone: 'Explore freely',
-    lessonUnknown: 'There is no lesson named "{name}", so BELLSCOPE starts as usual.',
-    lesson_equal: 'Two equal curves',
-    lesson_equal_question:
-      'The two curves are just as wide. Where does the white curve sit, and how much narrower is it? Check ' +
-      'with the working below.',
-    'lesson_wide-narrow': 'A wide curve and a narrow one',
-    'lesson_wide-narrow_question':
-      'One curve is wide, the other narrow. Is the white curve nearer the wide one or the narrow one? Move the ' +
-      'narrow one and watch.',
-    'lesson_far-apart': 'Two curves far apart',
-    'lesson_far-apart_question':
-      'The curves hardly overlap. What happens to the height of the point-by-point product as you move them ' +
-      'apart, and what does that say about the two?',
-    'lesson_same-mean': 'The same mean',
-    'lesson_same-mean_question':
-      'Both curves peak at the same place. Where does the product peak, in both modes? Press Enter to switch.',
-    lesson_kalman: 'A prior and one measurement',
-    lesson_kalman_question:
-      'This is one Kalman update. Is the posterior nearer the prior or the measurement, and why? Make the ' +
-      'measurement less precise and see.',
-    'lesson_three-measurements': 'A prior and three measurements',
-    'lesson_three-measurements_question':
-      'Switch the measurements on one at a time (F2, F3, F4). How do the precisions add up, step by step?',
-    'lesson_wide-prior': 'A very wide prior',
-    'lesson_wide-prior_question':
-      'The prior is very wide. How much does it move the posterior away from the measurement?',
-    'lesson_sigma-zero': 'What BELLSCOPE does with sigma 0',
-    'lesson_sigma-zero_question':
-      'Gaussian 2 has sigma 0. What does the picture show, and what does the working say? Widen it a little.',
-    lesson_sensors: 'Three sensors',
-    lesson_sensors_question:
-      'Three sensors read the same distance. Which one does the fused estimate trust most, and why?',
+// Says everything in `code` (one of LANGUAGES, or the pseudo-language) from
+// now on, and marks the document as written in it, right to left where it is.
+function setLanguage(code) {
+  if (code === PSEUDO && !TEXTS[PSEUDO]) TEXTS[PSEUDO] = pseudoTexts();
+  language = TEXTS[code] ? code : 'en';
+  document.documentElement.lang = language;
+  document.documentElement.dir = RIGHT_TO_LEFT.includes(language) ? 'rtl' : 'ltr';
+}
 
-    // The challenge: predict the product, then check.
-    challenge: 'Challenge',
-    challengeGroup: 'Challenge: predict the product',
-    check: 'Check',
-    nextRound: 'Next round',
-    leaveChallenge: 'Leave challenge',
-    guessName: 'Your guess',
-    challengeRound:
-      'Round {round} of {rounds}: the product is hidden. Move your guess (the line "Your guess") to where ' +
-      'you think the product lies, as wide as you think it is, then press Check.',
-    challengeShown: 'Round {round} of {rounds}: the white curve is the product, beside your guess.',
-    challengeMeasure:
-      'The score is the area your guess and the product have in common when each is a bell curve of area 1, ' +
-      'times 100: 100 for the same curve, 0 for curves that do not meet.',
-    challengeScore: 'Score: {score} of 100. {u} {sigma}',
-    challengeURight: 'Your u is right: {answer}.',
-    challengeUBelow: 'Your u is {off} too far left ({guess}; the product has {answer}).',
-    challengeUAbove: 'Your u is {off} too far right ({guess}; the product has {answer}).',
-    challengeSigmaRight: 'Your sigma is right: {answer}.',
-    challengeSigmaBelow: 'Your sigma is {off} too narrow ({guess}; the product has {answer}).',
-    challengeSigmaAbove: 'Your sigma is {off} too wide ({guess}; the product has {answer}).',
-    challengeOver:
-      'Challenge over: {total} of {most}. Challenge starts a new one; Copy link gives this one, so that ' +
-      'others can try the same rounds.',
-    challengeNoGuess:
-      'Set your guess first: it is still where every round starts. Move it to where you think the product lies.',
-    challengeBadSigma: 'Your guess has sigma {sigma}: a bell curve needs a sigma above 0. Widen it, then Check.',
-    challengeChecked: 'This round is already checked: Next round goes on.',
-    challengeRefused: 'The challenge in this address cannot be started ({why}), so BELLSCOPE starts as usual.',
-    challengeAndLesson:
-      'This address names a lesson and a challenge: the challenge comes first, so the lesson is left out.',
-    wordsGuess: 'Your guess: u = {u}, sigma = {sigma} (selected)',
-    toldGuessU: 'guess u {u}',
-    toldGuessSigma: 'guess sigma {sigma}',
-    workingHidden: 'Hidden until you press Check: work it out for yourself first.',
-    listeningCurves: 'Playing {curves}: higher where a curve is higher, from left to right. The product is hidden.',
+// The page's language's way of writing numbers with these options
+// (Intl.NumberFormat's), made once: making one takes a while.
+const numberFormats = new Map();
+function numberFormat(options) {
+  const key = `${language} ${JSON.stringify(options)}`;
+  if (!numberFormats.has(key)) numberFormats.set(key, new Intl.NumberFormat(language, options));
+  return numberFormats.get(key);
+}
 
-    // About the picture, and the controls.
-    aboutHeading: 'About the picture',
-    aboutCurves:
-      'Each coloured curve is a Gaussian, a bell curve: its mean `u` is the column of its peak and its `sigma` is ' +
-      'how wide it is. The white curve combines the Gaussians that are on.',
-    aboutProduct:
-      'In **Point by Point Multiplication** the white curve is the curves multiplied together, column by column. ' +
-      'It is again a bell curve, narrower than each of them and lying between them, nearer the narrower one. Its ' +
-      'peak is below 1: each curve is at most 1, and where one peaks the other is already falling, so their ' +
-      'product cannot reach 1 unless the means are the same.',
-    aboutRecalculation:
-      'In **Parameter Recalculation** BELLSCOPE works out the mean and sigma of that product from a formula and ' +
-      'draws a fresh Gaussian from them, with its peak at 1. It lies at the same place with the same width as the ' +
-      'product; only its height differs. The picture then prints the combined `u` and `sigma`.',
-    controlsHeading: 'Controls',
-    keyboardHelp: 'Keyboard help',
-    listen: 'Listen',
-    listening: 'Playing {curves}, then {product}: higher where a curve is higher, from left to right.',
-    listeningProduct: 'Playing {product}: higher where it is higher, from left to right.',
-    helpIntro:
-      'Every key BELLSCOPE knows, and the buttons that do the same. **?** opens this while the picture or a ' +
-      'control has the focus; Esc closes it.',
-    controlsInput: 'Key, mouse, touch or button',
-    controlsAction: 'What it does',
-    keysOnOff: 'F1, F2, F3, F4, or the buttons 1 to 4',
-    doesOnOff: 'switch Gaussian 1, 2, 3, 4 on or off',
-    keysSelect: 'Up, Down, or Previous and Next',
-    doesSelect: 'select another Gaussian (the `<--` marker, and the underlined button, show which)',
-    keysMean: 'Left, Right, or the Left and Right buttons (hold them to repeat)',
-    doesMean: "move the selected Gaussian's mean by one column",
-    keysMeanFast: 'Shift+Left, Shift+Right',
-    doesMeanFast: 'move it by ten columns',
-    keysFollow: 'left mouse button (hold), or one finger',
-    doesFollow: "the selected Gaussian's mean follows the pointer",
-    keysWidth: 'right mouse button (drag), two fingers dragged sideways, or Narrower and Wider (hold them to repeat)',
-    doesWidth: 'widen or narrow the selected Gaussian',
-    keysMode: 'Enter, or the combining mode button',
-    doesMode: 'switch between Point by Point Multiplication and Parameter Recalculation',
-    keysQuit: 'Esc',
-    doesQuit: 'end BELLSCOPE; Resume then brings back the picture as it was, and Start again starts afresh',
-    keysReset: 'the Reset button',
-    doesReset: 'go back to the start, or to the view the address names, without ending',
-    controlsNote:
-      'The buttons also work with Tab and Enter or Space; while a button has the focus, Enter and Space press it ' +
-      'and every other key still goes to BELLSCOPE. Under **Colours**, "Colour-blind-safe" draws the four ' +
-      'Gaussians in colours that stay apart for colour-blind eyes, and "Light, for projectors" draws dark ' +
-      'curves and text on white, for a bright room; this browser remembers the choice.',
-  },
-};
-
-const language = 'en';
-
-// The text named `key`, its {names} filled from `values`. A name the table
-// lacks is a fault of the page's, said loudly.
+// The text named `key` in the page's language, its {names} filled from
+// `values`; English where the language's table lacks it (the translations'
+// check fails for that). A name the English table lacks is a fault of the
+// page's, said loudly.
 function say(key, values = {}) {
-  const text = TEXTS[language][key];
+  const own = TEXTS[language] && TEXTS[language][key];
+  const text = typeof own === 'string' ? own : TEXTS.en[key];
   if (typeof text !== 'string') throw new Error(`BELLSCOPE's page has no text named "${key}"`);
   return text.replace(/\{(\w+)\}/g, (whole, name) => (name in values ? String(values[name]) : whole));
 }
@@ -266,6 +81,11 @@ function curveName(names, n) {
   if (names === 'bayes') return n === 1 ? say('bayesPrior') : say('bayesMeasurement', { m: n - 1 });
   if (names === 'sensors') return say('sensorName', { letter: 'ABCD'[n - 1] });
   return say('gaussianName', { n });
+}
+// The combining mode's name (the state's mode): the program's own in
+// English, as the picture prints it.
+function modeName(mode) {
+  return say(mode.recalc ? 'modeRecalculation' : 'modePointByPoint');
 }
 function productName(names) {
   return say({ bayes: 'productBayes', sensors: 'productSensors' }[names] || 'productGaussians');

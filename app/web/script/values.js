@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectValues */
-/* global say, curveName */
+/* global say, curveName, numberFormat */
 
 // Exact values for the selected Gaussian, or a challenge's guess, typed: Enter or leaving the field
 // applies one; a wrong one is refused in words and changes nothing, and
@@ -17,8 +17,23 @@ function connectValues(program, changed) {
   let selected = null;
   let selectedNumber = 0;
 
+  // The page's language's decimal separator: a field shows it and takes it,
+  // as well as a point (1,5 or 1.5 in French), and digits of its own script.
+  const decimal = () =>
+    numberFormat({})
+      .formatToParts(1.5)
+      .find((part) => part.type === 'decimal').value;
+  const LOCAL_DIGITS = /[\u0660-\u0669\u06f0-\u06f9]/g; // Arabic-Indic and Persian
+  function typed(text) {
+    const western = text.replace(LOCAL_DIGITS, (d) => String(d.charCodeAt(0) & 0xf));
+    const separator = decimal();
+    return separator !== '.' && !western.includes('.') ? western.replace(separator, '.') : western;
+  }
   // The value shown now, as the shortest text that reads back exactly.
-  const current = (which) => (selected && selected[which] !== null ? String(selected[which]) : '');
+  function current(which) {
+    if (!selected || selected[which] === null) return '';
+    return String(selected[which]).replace('.', decimal());
+  }
   function showField(which) {
     if (selected && document.activeElement !== fields[which] && !refused[which]) fields[which].value = current(which);
   }
@@ -34,7 +49,7 @@ function connectValues(program, changed) {
     const field = fields[which];
     if (!program.running || !selected) return;
     if (field.value === current(which) && !refused[which]) return;
-    const why = program.setValue(which, field.value.trim());
+    const why = program.setValue(which, typed(field.value.trim()));
     mark(which, why ? say('valueRefused', { field: say(names[which]), why }) : '');
   }
 

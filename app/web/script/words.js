@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectWords */
-/* global say, curveName, formatNumber, heightWords */
+/* global say, curveName, formatNumber, formatWhole, heightWords, modeName */
 
 // What the picture shows, in words, from the program's own state: listed
 // below the controls, announced politely when it changes, and shown on the
@@ -24,18 +24,21 @@ function connectWords(panel) {
     return steps[steps.length - 1].height;
   }
 
+  // The whole numbers the picture prints, as the page's language writes them.
+  const whole = (shown) => ({ u: formatWhole(shown.u), sigma: formatWhole(shown.sigma) });
+
   function describe(state) {
     const lines = state.gaussians.map((g, i) =>
       say(state.selected === i + 1 && !state.challenge ? 'wordsGaussianSelected' : 'wordsGaussian', {
         name: curveName(state.names, i + 1),
         state: say(g.on ? 'on' : 'off'),
-        u: g.shown.u,
-        sigma: g.shown.sigma,
+        u: formatWhole(g.shown.u),
+        sigma: formatWhole(g.shown.sigma),
       }),
     );
-    if (state.challenge) lines.push(say('wordsGuess', state.challenge.guess.shown));
-    lines.push(say('wordsMode', { mode: state.mode.name }));
-    if (state.combined) lines.push(say('wordsCombined', state.combined.shown));
+    if (state.challenge) lines.push(say('wordsGuess', whole(state.challenge.guess.shown)));
+    lines.push(say('wordsMode', { mode: modeName(state.mode) }));
+    if (state.combined) lines.push(say('wordsCombined', whole(state.combined.shown)));
     const height = productHeight(state);
     if (height !== null)
       lines.push(say('wordsHeight', { height: formatNumber(height), agreement: heightWords(state.working) }).trim());
@@ -59,19 +62,21 @@ function connectWords(panel) {
       const b = before.gaussians[i];
       const name = curveName(now.names, i + 1);
       if (b.on !== g.on) tell(`on${i}`, say(g.on ? 'toldOn' : 'toldOff', { name }));
-      if (b.shown.u !== g.shown.u) tell(`u${i}`, say('toldU', { name, u: g.shown.u }));
-      if (b.shown.sigma !== g.shown.sigma) tell(`sigma${i}`, say('toldSigma', { name, sigma: g.shown.sigma }));
+      if (b.shown.u !== g.shown.u) tell(`u${i}`, say('toldU', { name, u: formatWhole(g.shown.u) }));
+      if (b.shown.sigma !== g.shown.sigma)
+        tell(`sigma${i}`, say('toldSigma', { name, sigma: formatWhole(g.shown.sigma) }));
     });
     const guess = (s) => (s.challenge ? s.challenge.guess.shown : {});
     if (now.challenge && before.challenge) {
-      if (guess(before).u !== guess(now).u) tell('guessU', say('toldGuessU', guess(now)));
-      if (guess(before).sigma !== guess(now).sigma) tell('guessSigma', say('toldGuessSigma', guess(now)));
+      if (guess(before).u !== guess(now).u) tell('guessU', say('toldGuessU', whole(guess(now))));
+      if (guess(before).sigma !== guess(now).sigma) tell('guessSigma', say('toldGuessSigma', whole(guess(now))));
     }
     if (before.selected !== now.selected)
       tell('selected', say('toldSelected', { name: curveName(now.names, now.selected) }));
-    if (before.mode.recalc !== now.mode.recalc) tell('mode', now.mode.name);
+    if (before.mode.recalc !== now.mode.recalc) tell('mode', modeName(now.mode));
     const combined = (s) => (s.combined ? `${s.combined.shown.u} ${s.combined.shown.sigma}` : '');
-    if (now.combined && combined(before) !== combined(now)) tell('combined', say('toldCombined', now.combined.shown));
+    if (now.combined && combined(before) !== combined(now))
+      tell('combined', say('toldCombined', whole(now.combined.shown)));
     const height = productHeight(now);
     if (height === null)
       pending.delete('height'); // no longer shown: not worth saying
@@ -107,8 +112,8 @@ function connectWords(panel) {
         button.style.setProperty('--colour', g.colour);
         button.classList.toggle('selected', state.selected === k && !state.challenge);
       }
-      mode.textContent = state.mode.name;
-      mode.setAttribute('aria-label', say('modeName', { mode: state.mode.name }));
+      mode.textContent = modeName(state.mode);
+      mode.setAttribute('aria-label', say('modeName', { mode: modeName(state.mode) }));
     },
   };
 }

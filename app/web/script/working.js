@@ -1,6 +1,6 @@
 'use strict';
-/* exported connectWorking, heightWords, formatNumber */
-/* global say, curveName, language */
+/* exported connectWorking, heightWords, formatNumber, formatWhole */
+/* global say, curveName, numberFormat */
 
 // Numbers as the working gives them: four significant figures, in the
 // page's language's own way of writing them.
@@ -9,7 +9,13 @@ function formatNumber(value) {
   if (value === null || !Number.isFinite(value)) return say('tooLarge');
   const size = Math.abs(value);
   const notation = size >= 1e7 || (size > 0 && size < 1e-6) ? 'scientific' : 'standard';
-  return new Intl.NumberFormat(language, { maximumSignificantDigits: 4, notation }).format(value);
+  return numberFormat({ maximumSignificantDigits: 4, notation }).format(value);
+}
+
+// A whole number the picture prints, in the page's language's digits,
+// without separators between thousands, as the picture writes it.
+function formatWhole(value) {
+  return numberFormat({ useGrouping: false, maximumFractionDigits: 0 }).format(value);
 }
 
 // What the height of the point-by-point product says: how well the curves
@@ -18,7 +24,7 @@ function heightWords(working) {
   const steps = working.steps;
   const height = steps.length ? steps[steps.length - 1].height : null;
   if (steps.length < 2 || working.flat || height === null) return '';
-  const percent = new Intl.NumberFormat(language, { style: 'percent', maximumSignificantDigits: 2 }).format(height);
+  const percent = numberFormat({ style: 'percent', maximumSignificantDigits: 2 }).format(height);
   return say(height >= 0.5 ? 'agree' : height >= 0.05 ? 'partlyAgree' : 'hardlyAgree', { percent });
 }
 

@@ -1,0 +1,253 @@
+'use strict';
+/* global TEXTS */
+
+// Los textos de la página en español (traducidos con ayuda de una máquina).
+TEXTS.es = {
+  title: 'BELLSCOPE: productos de curvas gaussianas',
+  languageName: 'Español',
+  languageGroup: 'Idioma (Language)',
+  pictureLabels:
+    'La imagen se dibuja tal como se diseñó BELLSCOPE y sus rótulos quedan en inglés: cada número que muestra ' +
+    'está también en las palabras bajo los controles.',
+
+  loading: 'Cargando BELLSCOPE...',
+  updated: 'Actualizado',
+  ended: 'BELLSCOPE ha terminado',
+  endedTold: 'Terminado con Esc. Reanudar devuelve la imagen como estaba; Empezar de nuevo empieza desde cero.',
+  resume: 'Reanudar',
+  startAgain: 'Empezar de nuevo',
+  reset: 'Restablecer',
+  cannotStart: 'BELLSCOPE no pudo arrancar: {why}',
+  stopped: 'BELLSCOPE se detuvo: {what}',
+  moduleFailed: 'BELLSCOPE no pudo arrancar: su módulo WebAssembly no se cargó ({what}).',
+  scriptFailed: 'BELLSCOPE no pudo arrancar: bellscope.js no se cargó.',
+  noWebAssembly: 'BELLSCOPE no funciona en este navegador: necesita WebAssembly, que este navegador no ofrece.',
+  viewRefused: 'La vista de esta dirección no se puede mostrar ({why}), así que BELLSCOPE arranca como siempre.',
+
+  pictureName: 'BELLSCOPE: curvas gaussianas y su producto (descritas con palabras bajo los controles)',
+  controlsName: 'Controles de BELLSCOPE',
+  onOffGroup: 'Encender/apagar',
+  gaussianName: 'Gaussiana {n}',
+  namesGroup: 'Nombres',
+  namesGaussians: 'Gaussianas 1-4',
+  namesBayes: 'A priori y mediciones',
+  namesSensors: 'Sensores',
+  bayesPrior: 'A priori',
+  bayesMeasurement: 'Medición {m}',
+  sensorName: 'Sensor {letter}',
+  productGaussians: 'el producto',
+  productBayes: 'la posterior',
+  productSensors: 'la estimación fusionada',
+  selectGroup: 'Seleccionar',
+  selectPrevious: 'Anterior',
+  selectPreviousName: 'Seleccionar la gaussiana anterior',
+  selectNext: 'Siguiente',
+  selectNextName: 'Seleccionar la gaussiana siguiente',
+  meanGroup: 'Media u',
+  meanLeft: 'Izquierda',
+  meanLeftName: 'Mover la media a la izquierda',
+  meanRight: 'Derecha',
+  meanRightName: 'Mover la media a la derecha',
+  sigmaGroup: 'Sigma',
+  narrower: 'Más estrecha',
+  wider: 'Más ancha',
+  modeUnknown: 'Modo de combinación',
+  modePointByPoint: 'Multiplicación punto a punto',
+  modeRecalculation: 'Recálculo de parámetros',
+  modeName: 'Modo de combinación: {mode}',
+  fieldU: 'u',
+  fieldSigma: 'sigma',
+  valueRefused: '{field}: {why}',
+  copyLink: 'Copiar enlace',
+  savePicture: 'Guardar imagen',
+  linkField: 'Enlace a esta vista',
+  savedInFrame:
+    'Si no se descargó nada, la página que rodea a BELLSCOPE no permite descargas: guarde la imagen de abajo ' +
+    '(clic derecho o pulsación larga).',
+  savedPictureName: 'La imagen para guardar: el cuadro mostrado al pulsar Guardar imagen',
+  closePictureName: 'Cerrar la imagen',
+  closeLink: 'Cerrar',
+  closeLinkName: 'Cerrar el enlace',
+  copied: 'Copiado.',
+  copyRefused: 'El navegador no permitió copiar: copie el enlace del campo.',
+  copyUnavailable: 'Este navegador no puede copiar por sí mismo: copie el enlace del campo.',
+  copyForbidden: 'La página que rodea a BELLSCOPE no permite copiar: copie el enlace del campo.',
+  coloursGroup: 'Colores',
+  coloursDesign: 'Diseño',
+  coloursSafe: 'Aptos para daltónicos',
+  coloursLight: 'Claros, para proyectores',
+  notRemembered: 'Esta página no puede guardar nada aquí, así que la elección dura hasta que se cierre.',
+
+  wordsHeading: 'Qué muestra la imagen',
+  starting: 'BELLSCOPE está arrancando.',
+  on: 'encendida',
+  off: 'apagada',
+  wordsGaussian: '{name}: {state}, u = {u}, sigma = {sigma}',
+  wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (seleccionada)',
+  wordsMode: 'Modo de combinación: {mode}',
+  wordsCombined: 'Combinada: u = {u}, sigma = {sigma}',
+  toldOn: '{name} encendida',
+  toldOff: '{name} apagada',
+  toldU: '{name} u {u}',
+  toldSigma: '{name} sigma {sigma}',
+  toldSelected: '{name} seleccionada',
+  toldCombined: 'combinada u {u}, sigma {sigma}',
+  toldBetween: '. ',
+  toldEnd: '.',
+
+  workingHeading: 'Cómo se forma la curva blanca',
+  workingIntro:
+    'Multiplicar campanas da una campana. Su **precisión** 1/σ² (cuanto más estrecha, mayor) es la suma de las ' +
+    'suyas; su media es la media de sus medias ponderada por sus precisiones, así que queda más cerca de las ' +
+    'más estrechas; y el producto punto a punto alcanza su máximo por debajo de 1, a una altura que dice cuánto ' +
+    'coinciden las curvas. BELLSCOPE multiplica en orden, la gaussiana 1 por la 2, luego por la 3, y así ' +
+    'sucesivamente; con los números que se ven ahora:',
+  workingNone: 'No hay ninguna gaussiana encendida, así que no hay nada que multiplicar.',
+  workingFlat:
+    '{name} tiene sigma 0: vale 0 en todas partes salvo en su media, así que el producto también vale 0 en ' +
+    'todas partes, sin campana que calcular.',
+  workingGaussian: '{name}: u = {u}, σ = {sigma}, precisión',
+  workingGaussianRead: '{name}: u = {u}, sigma = {sigma}, precisión, 1 entre sigma al cuadrado, = {precision}.',
+  workingNegative: 'Una sigma negativa cuenta por su tamaño: {name} es tan ancha como si fuera positiva.',
+  workingStep: '{product}:',
+  workingStepRead:
+    '{product}: las precisiones {before} y {precision} suman {total}, así que sigma = {sigma}, y la media ' +
+    'ponderada por las precisiones es u = {u}.',
+  workingResult: 'La curva blanca: u = {u}, sigma = {sigma}.',
+  workingHeight: 'Su altura, punto a punto:',
+  workingHeightRead: 'El producto punto a punto alcanza {height}.',
+  workingHeightUnknown: 'Su altura, punto a punto, va más allá de lo que los números de aquí pueden contener.',
+  agree: 'Las curvas coinciden: el producto conserva el {percent} de su altura.',
+  partlyAgree: 'Las curvas coinciden en parte: el producto conserva el {percent} de su altura.',
+  hardlyAgree: 'Apenas coinciden: {percent}.',
+  workingTruncated:
+    'La imagen escribe números enteros, cortando los decimales (299.97 se ve como 299), y su recálculo de ' +
+    'parámetros parte de una curva tan ancha que es plana en todo el gráfico, lo que mueve los últimos ' +
+    'decimales: los números de aquí son exactos, con cuatro cifras.',
+  tooLarge: 'demasiado grande para calcularlo',
+  wordsHeight: 'Altura del producto: {height}. {agreement}',
+  toldHeight: 'altura {height}',
+
+  lessonsGroup: 'Lecciones',
+  lessonNone: 'Explorar libremente',
+  lessonUnknown: 'No hay ninguna lección llamada «{name}», así que BELLSCOPE arranca como siempre.',
+  lesson_equal: 'Dos curvas iguales',
+  lesson_equal_question:
+    'Las dos curvas son igual de anchas. ¿Dónde queda la curva blanca y cuánto más estrecha es? Compruébelo ' +
+    'con el cálculo de abajo.',
+  'lesson_wide-narrow': 'Una curva ancha y una estrecha',
+  'lesson_wide-narrow_question':
+    'Una curva es ancha y la otra estrecha. ¿La curva blanca está más cerca de la ancha o de la estrecha? ' +
+    'Mueva la estrecha y observe.',
+  'lesson_far-apart': 'Dos curvas muy separadas',
+  'lesson_far-apart_question':
+    'Las curvas apenas se solapan. ¿Qué pasa con la altura del producto punto a punto al separarlas, y qué ' +
+    'dice eso de las dos?',
+  'lesson_same-mean': 'La misma media',
+  'lesson_same-mean_question':
+    'Las dos curvas tienen el máximo en el mismo sitio. ¿Dónde tiene el máximo el producto, en los dos modos? ' +
+    'Pulse Intro para cambiar.',
+  lesson_kalman: 'Una a priori y una medición',
+  lesson_kalman_question:
+    'Esto es una actualización de Kalman. ¿La posterior está más cerca de la a priori o de la medición, y por ' +
+    'qué? Haga la medición menos precisa y observe.',
+  'lesson_three-measurements': 'Una a priori y tres mediciones',
+  'lesson_three-measurements_question':
+    'Encienda las mediciones de una en una (F2, F3, F4). ¿Cómo se suman las precisiones, paso a paso?',
+  'lesson_wide-prior': 'Una a priori muy ancha',
+  'lesson_wide-prior_question': 'La a priori es muy ancha. ¿Cuánto aleja la posterior de la medición?',
+  'lesson_sigma-zero': 'Qué hace BELLSCOPE con sigma 0',
+  'lesson_sigma-zero_question':
+    'La gaussiana 2 tiene sigma 0. ¿Qué muestra la imagen y qué dice el cálculo? Ensánchela un poco.',
+  lesson_sensors: 'Tres sensores',
+  lesson_sensors_question:
+    'Tres sensores miden la misma distancia. ¿En cuál confía más la estimación fusionada, y por qué?',
+
+  challenge: 'Desafío',
+  challengeGroup: 'Desafío: prediga el producto',
+  check: 'Comprobar',
+  nextRound: 'Siguiente ronda',
+  leaveChallenge: 'Salir del desafío',
+  guessName: 'Su estimación',
+  challengeRound:
+    'Ronda {round} de {rounds}: el producto está oculto. Mueva su estimación (la línea «Your guess») adonde ' +
+    'crea que está el producto, tan ancha como crea que es, y pulse Comprobar.',
+  challengeShown: 'Ronda {round} de {rounds}: la curva blanca es el producto, junto a su estimación.',
+  challengeMeasure:
+    'La puntuación es el área que su estimación y el producto tienen en común cuando cada uno es una campana ' +
+    'de área 1, por 100: 100 para la misma curva, 0 para curvas que no se tocan.',
+  challengeScore: 'Puntuación: {score} de 100. {u} {sigma}',
+  challengeURight: 'Su u es correcta: {answer}.',
+  challengeUBelow: 'Su u está {off} demasiado a la izquierda ({guess}; el producto tiene {answer}).',
+  challengeUAbove: 'Su u está {off} demasiado a la derecha ({guess}; el producto tiene {answer}).',
+  challengeSigmaRight: 'Su sigma es correcta: {answer}.',
+  challengeSigmaBelow: 'Su sigma es {off} demasiado estrecha ({guess}; el producto tiene {answer}).',
+  challengeSigmaAbove: 'Su sigma es {off} demasiado ancha ({guess}; el producto tiene {answer}).',
+  challengeOver:
+    'Desafío terminado: {total} de {most}. Desafío empieza otro; Copiar enlace da este, para que otros ' +
+    'intenten las mismas rondas.',
+  challengeNoGuess:
+    'Primero coloque su estimación: sigue donde empieza cada ronda. Muévala adonde crea que está el producto.',
+  challengeBadSigma:
+    'Su estimación tiene sigma {sigma}: una campana necesita una sigma mayor que 0. Ensánchela y compruebe.',
+  challengeChecked: 'Esta ronda ya está comprobada: Siguiente ronda continúa.',
+  challengeRefused: 'El desafío de esta dirección no se puede empezar ({why}), así que BELLSCOPE arranca como siempre.',
+  challengeAndLesson:
+    'Esta dirección nombra una lección y un desafío: el desafío va primero, así que la lección se omite.',
+  wordsGuess: 'Su estimación: u = {u}, sigma = {sigma} (seleccionada)',
+  toldGuessU: 'estimación u {u}',
+  toldGuessSigma: 'estimación sigma {sigma}',
+  workingHidden: 'Oculto hasta que pulse Comprobar: calcúlelo usted primero.',
+  listeningCurves:
+    'Sonando {curves}: más agudo donde la curva es más alta, de izquierda a derecha. El producto está oculto.',
+
+  aboutHeading: 'Sobre la imagen',
+  aboutCurves:
+    'Cada curva de color es una gaussiana, una campana: su media `u` es la columna de su máximo y su `sigma` ' +
+    'indica lo ancha que es. La curva blanca combina las gaussianas encendidas.',
+  aboutProduct:
+    'En **Multiplicación punto a punto** la curva blanca son las curvas multiplicadas entre sí, columna a ' +
+    'columna. Vuelve a ser una campana, más estrecha que cada una y situada entre ellas, más cerca de la más ' +
+    'estrecha. Su máximo queda por debajo de 1: cada curva vale como mucho 1, y donde una tiene su máximo la ' +
+    'otra ya está bajando, así que su producto no puede llegar a 1 salvo que las medias coincidan.',
+  aboutRecalculation:
+    'En **Recálculo de parámetros** BELLSCOPE calcula la media y la sigma de ese producto con una fórmula y ' +
+    'dibuja con ellas una gaussiana nueva, con el máximo en 1. Está en el mismo sitio y con la misma anchura ' +
+    'que el producto; solo cambia su altura. La imagen escribe entonces la `u` y la `sigma` combinadas.',
+  controlsHeading: 'Controles',
+  keyboardHelp: 'Ayuda del teclado',
+  listen: 'Escuchar',
+  listening: 'Sonando {curves}, luego {product}: más agudo donde la curva es más alta, de izquierda a derecha.',
+  listeningProduct: 'Sonando {product}: más agudo donde es más alta, de izquierda a derecha.',
+  helpIntro:
+    'Todas las teclas que conoce BELLSCOPE, y los botones que hacen lo mismo. **?** abre esto cuando la ' +
+    'imagen o un control tiene el foco; Esc lo cierra.',
+  controlsInput: 'Tecla, ratón, toque o botón',
+  controlsAction: 'Qué hace',
+  keysOnOff: 'F1, F2, F3, F4, o los botones 1 a 4',
+  doesOnOff: 'enciende o apaga la gaussiana 1, 2, 3, 4',
+  keysSelect: 'Arriba, Abajo, o Anterior y Siguiente',
+  doesSelect: 'selecciona otra gaussiana (el marcador `<--` y el botón subrayado indican cuál)',
+  keysMean: 'Izquierda, Derecha, o los botones Izquierda y Derecha (manténgalos para repetir)',
+  doesMean: 'mueve la media de la gaussiana seleccionada una columna',
+  keysMeanFast: 'Mayús+Izquierda, Mayús+Derecha',
+  doesMeanFast: 'la mueve diez columnas',
+  keysFollow: 'botón izquierdo del ratón (mantenido), o un dedo',
+  doesFollow: 'la media de la gaussiana seleccionada sigue al puntero',
+  keysWidth:
+    'botón derecho del ratón (arrastrar), dos dedos arrastrados de lado, o Más estrecha y Más ancha ' +
+    '(manténgalos para repetir)',
+  doesWidth: 'ensancha o estrecha la gaussiana seleccionada',
+  keysMode: 'Intro, o el botón del modo de combinación',
+  doesMode: 'cambia entre Multiplicación punto a punto y Recálculo de parámetros',
+  keysQuit: 'Esc',
+  doesQuit: 'termina BELLSCOPE; Reanudar devuelve la imagen como estaba, y Empezar de nuevo empieza desde cero',
+  keysReset: 'el botón Restablecer',
+  doesReset: 'vuelve al inicio, o a la vista que nombra la dirección, sin terminar',
+  controlsNote:
+    'Los botones también funcionan con Tab e Intro o Espacio; mientras un botón tiene el foco, Intro y ' +
+    'Espacio lo pulsan y cualquier otra tecla sigue yendo a BELLSCOPE. En **Colores**, «Aptos para ' +
+    'daltónicos» dibuja las cuatro gaussianas en colores que se distinguen bien con daltonismo, y «Claros, ' +
+    'para proyectores» dibuja curvas y texto oscuros sobre blanco, para un aula luminosa; este navegador ' +
+    'recuerda la elección.',
+};

@@ -1,0 +1,257 @@
+'use strict';
+/* global TEXTS */
+
+// Les textes de la page en français (traduits avec l’aide d’une machine).
+TEXTS.fr = {
+  title: 'BELLSCOPE : produits de courbes gaussiennes',
+  languageName: 'Français',
+  languageGroup: 'Langue (Language)',
+  pictureLabels:
+    'L’image est dessinée telle que BELLSCOPE a été conçu, et ses libellés restent en anglais : chaque nombre ' +
+    'qu’elle montre figure aussi dans les mots sous les commandes.',
+
+  loading: 'Chargement de BELLSCOPE...',
+  updated: 'Mis à jour',
+  ended: 'BELLSCOPE est terminé',
+  endedTold: 'Terminé avec Échap. Reprendre rend l’image telle qu’elle était ; Recommencer repart de zéro.',
+  resume: 'Reprendre',
+  startAgain: 'Recommencer',
+  reset: 'Réinitialiser',
+  cannotStart: 'BELLSCOPE n’a pas pu démarrer : {why}',
+  stopped: 'BELLSCOPE s’est arrêté : {what}',
+  moduleFailed: 'BELLSCOPE n’a pas pu démarrer : son module WebAssembly ne s’est pas chargé ({what}).',
+  scriptFailed: 'BELLSCOPE n’a pas pu démarrer : bellscope.js ne s’est pas chargé.',
+  noWebAssembly:
+    'BELLSCOPE ne peut pas fonctionner dans ce navigateur : il lui faut WebAssembly, que ce navigateur n’offre pas.',
+  viewRefused: 'La vue de cette adresse ne peut pas être affichée ({why}), donc BELLSCOPE démarre normalement.',
+
+  pictureName: 'BELLSCOPE : courbes gaussiennes et leur produit (décrites en mots sous les commandes)',
+  controlsName: 'Commandes de BELLSCOPE',
+  onOffGroup: 'Marche/arrêt',
+  gaussianName: 'Gaussienne {n}',
+  namesGroup: 'Noms',
+  namesGaussians: 'Gaussiennes 1-4',
+  namesBayes: 'A priori et mesures',
+  namesSensors: 'Capteurs',
+  bayesPrior: 'A priori',
+  bayesMeasurement: 'Mesure {m}',
+  sensorName: 'Capteur {letter}',
+  productGaussians: 'le produit',
+  productBayes: 'l’a posteriori',
+  productSensors: 'l’estimation fusionnée',
+  selectGroup: 'Sélection',
+  selectPrevious: 'Précédente',
+  selectPreviousName: 'Sélectionner la gaussienne précédente',
+  selectNext: 'Suivante',
+  selectNextName: 'Sélectionner la gaussienne suivante',
+  meanGroup: 'Moyenne u',
+  meanLeft: 'Gauche',
+  meanLeftName: 'Déplacer la moyenne vers la gauche',
+  meanRight: 'Droite',
+  meanRightName: 'Déplacer la moyenne vers la droite',
+  sigmaGroup: 'Sigma',
+  narrower: 'Plus étroite',
+  wider: 'Plus large',
+  modeUnknown: 'Mode de combinaison',
+  modePointByPoint: 'Multiplication point par point',
+  modeRecalculation: 'Recalcul des paramètres',
+  modeName: 'Mode de combinaison : {mode}',
+  fieldU: 'u',
+  fieldSigma: 'sigma',
+  valueRefused: '{field} : {why}',
+  copyLink: 'Copier le lien',
+  savePicture: 'Enregistrer l’image',
+  linkField: 'Lien vers cette vue',
+  savedInFrame:
+    'Si rien n’a été téléchargé, la page autour de BELLSCOPE n’autorise pas les téléchargements : enregistrez ' +
+    'plutôt l’image ci-dessous (clic droit ou appui long).',
+  savedPictureName: 'L’image à enregistrer : la vue affichée quand Enregistrer l’image a été pressé',
+  closePictureName: 'Fermer l’image',
+  closeLink: 'Fermer',
+  closeLinkName: 'Fermer le lien',
+  copied: 'Copié.',
+  copyRefused: 'Le navigateur n’a pas permis la copie : copiez le lien depuis le champ.',
+  copyUnavailable: 'Ce navigateur ne sait pas copier seul : copiez le lien depuis le champ.',
+  copyForbidden: 'La page autour de BELLSCOPE n’autorise pas la copie : copiez le lien depuis le champ.',
+  coloursGroup: 'Couleurs',
+  coloursDesign: 'Conception',
+  coloursSafe: 'Adaptées au daltonisme',
+  coloursLight: 'Claires, pour projecteur',
+  notRemembered: 'Cette page ne peut rien enregistrer ici : le choix dure jusqu’à sa fermeture.',
+
+  wordsHeading: 'Ce que montre l’image',
+  starting: 'BELLSCOPE démarre.',
+  on: 'allumée',
+  off: 'éteinte',
+  wordsGaussian: '{name} : {state}, u = {u}, sigma = {sigma}',
+  wordsGaussianSelected: '{name} : {state}, u = {u}, sigma = {sigma} (sélectionnée)',
+  wordsMode: 'Mode de combinaison : {mode}',
+  wordsCombined: 'Combinée : u = {u}, sigma = {sigma}',
+  toldOn: '{name} allumée',
+  toldOff: '{name} éteinte',
+  toldU: '{name} u {u}',
+  toldSigma: '{name} sigma {sigma}',
+  toldSelected: '{name} sélectionnée',
+  toldCombined: 'combinée u {u}, sigma {sigma}',
+  toldBetween: '. ',
+  toldEnd: '.',
+
+  workingHeading: 'Comment la courbe blanche est obtenue',
+  workingIntro:
+    'Multiplier des cloches donne une cloche. Sa **précision** 1/σ² (plus elle est étroite, plus elle est ' +
+    'grande) est la somme des leurs ; sa moyenne est la moyenne de leurs moyennes pondérée par leurs ' +
+    'précisions, donc plus proche des plus étroites ; et le produit point par point culmine sous 1, à une ' +
+    'hauteur qui dit à quel point les courbes s’accordent. BELLSCOPE multiplie dans l’ordre, la gaussienne 1 ' +
+    'par la 2, puis par la 3, et ainsi de suite ; avec les nombres affichés maintenant :',
+  workingNone: 'Aucune gaussienne n’est allumée : il n’y a rien à multiplier.',
+  workingFlat:
+    '{name} a un sigma de 0 : elle vaut 0 partout sauf en sa moyenne, donc le produit vaut 0 partout aussi, ' +
+    'sans cloche à calculer.',
+  workingGaussian: '{name} : u = {u}, σ = {sigma}, précision',
+  workingGaussianRead: '{name} : u = {u}, sigma = {sigma}, précision, 1 sur sigma au carré, = {precision}.',
+  workingNegative: 'Un sigma négatif compte pour sa taille : {name} est aussi large que s’il était positif.',
+  workingStep: '{product} :',
+  workingStepRead:
+    '{product} : les précisions {before} et {precision} font {total}, donc sigma = {sigma}, et la moyenne ' +
+    'pondérée par les précisions est u = {u}.',
+  workingResult: 'La courbe blanche : u = {u}, sigma = {sigma}.',
+  workingHeight: 'Sa hauteur, point par point :',
+  workingHeightRead: 'Le produit point par point culmine à {height}.',
+  workingHeightUnknown: 'Sa hauteur, point par point, dépasse ce que les nombres ici peuvent contenir.',
+  agree: 'Les courbes s’accordent : le produit garde {percent} de sa hauteur.',
+  partlyAgree: 'Les courbes s’accordent en partie : le produit garde {percent} de sa hauteur.',
+  hardlyAgree: 'Elles s’accordent à peine : {percent}.',
+  workingTruncated:
+    'L’image affiche des nombres entiers, sans les décimales (299.97 s’affiche 299), et son recalcul des ' +
+    'paramètres part d’une courbe si large qu’elle est plate sur tout le tracé, ce qui déplace les dernières ' +
+    'décimales : les nombres ici sont exacts, à quatre chiffres.',
+  tooLarge: 'trop grand pour être calculé',
+  wordsHeight: 'Hauteur du produit : {height}. {agreement}',
+  toldHeight: 'hauteur {height}',
+
+  lessonsGroup: 'Leçons',
+  lessonNone: 'Explorer librement',
+  lessonUnknown: 'Aucune leçon ne s’appelle « {name} », donc BELLSCOPE démarre normalement.',
+  lesson_equal: 'Deux courbes égales',
+  lesson_equal_question:
+    'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe blanche, et de combien ' +
+    'est-elle plus étroite ? Vérifiez avec le calcul plus bas.',
+  'lesson_wide-narrow': 'Une courbe large et une étroite',
+  'lesson_wide-narrow_question':
+    'Une courbe est large, l’autre étroite. La courbe blanche est-elle plus près de la large ou de l’étroite ? ' +
+    'Déplacez l’étroite et observez.',
+  'lesson_far-apart': 'Deux courbes éloignées',
+  'lesson_far-apart_question':
+    'Les courbes se recouvrent à peine. Que devient la hauteur du produit point par point quand vous les ' +
+    'écartez, et qu’est-ce que cela dit des deux ?',
+  'lesson_same-mean': 'La même moyenne',
+  'lesson_same-mean_question':
+    'Les deux courbes culminent au même endroit. Où culmine le produit, dans les deux modes ? Appuyez sur ' +
+    'Entrée pour changer.',
+  lesson_kalman: 'Un a priori et une mesure',
+  lesson_kalman_question:
+    'Voici une mise à jour de Kalman. L’a posteriori est-il plus près de l’a priori ou de la mesure, et ' +
+    'pourquoi ? Rendez la mesure moins précise et observez.',
+  'lesson_three-measurements': 'Un a priori et trois mesures',
+  'lesson_three-measurements_question':
+    'Allumez les mesures une à une (F2, F3, F4). Comment les précisions s’additionnent-elles, pas à pas ?',
+  'lesson_wide-prior': 'Un a priori très large',
+  'lesson_wide-prior_question': 'L’a priori est très large. De combien éloigne-t-il l’a posteriori de la mesure ?',
+  'lesson_sigma-zero': 'Ce que fait BELLSCOPE d’un sigma de 0',
+  'lesson_sigma-zero_question':
+    'La gaussienne 2 a un sigma de 0. Que montre l’image, et que dit le calcul ? Élargissez-la un peu.',
+  lesson_sensors: 'Trois capteurs',
+  lesson_sensors_question:
+    'Trois capteurs mesurent la même distance. Auquel l’estimation fusionnée fait-elle le plus confiance, et ' +
+    'pourquoi ?',
+
+  challenge: 'Défi',
+  challengeGroup: 'Défi : prédire le produit',
+  check: 'Vérifier',
+  nextRound: 'Manche suivante',
+  leaveChallenge: 'Quitter le défi',
+  guessName: 'Votre estimation',
+  challengeRound:
+    'Manche {round} sur {rounds} : le produit est caché. Placez votre estimation (la ligne « Your guess ») là ' +
+    'où vous pensez que se trouve le produit, aussi large que vous le pensez, puis appuyez sur Vérifier.',
+  challengeShown: 'Manche {round} sur {rounds} : la courbe blanche est le produit, à côté de votre estimation.',
+  challengeMeasure:
+    'Le score est l’aire commune à votre estimation et au produit quand chacun est une cloche d’aire 1, fois ' +
+    '100 : 100 pour la même courbe, 0 pour des courbes qui ne se touchent pas.',
+  challengeScore: 'Score : {score} sur 100. {u} {sigma}',
+  challengeURight: 'Votre u est juste : {answer}.',
+  challengeUBelow: 'Votre u est trop à gauche de {off} ({guess} ; le produit a {answer}).',
+  challengeUAbove: 'Votre u est trop à droite de {off} ({guess} ; le produit a {answer}).',
+  challengeSigmaRight: 'Votre sigma est juste : {answer}.',
+  challengeSigmaBelow: 'Votre sigma est trop étroit de {off} ({guess} ; le produit a {answer}).',
+  challengeSigmaAbove: 'Votre sigma est trop large de {off} ({guess} ; le produit a {answer}).',
+  challengeOver:
+    'Défi terminé : {total} sur {most}. Défi en lance un nouveau ; Copier le lien donne celui-ci, pour que ' +
+    'd’autres essaient les mêmes manches.',
+  challengeNoGuess:
+    'Placez d’abord votre estimation : elle est encore là où chaque manche commence. Mettez-la là où vous ' +
+    'pensez que se trouve le produit.',
+  challengeBadSigma:
+    'Votre estimation a un sigma de {sigma} : une cloche a besoin d’un sigma supérieur à 0. Élargissez-la, ' +
+    'puis vérifiez.',
+  challengeChecked: 'Cette manche est déjà vérifiée : Manche suivante continue.',
+  challengeRefused: 'Le défi de cette adresse ne peut pas commencer ({why}), donc BELLSCOPE démarre normalement.',
+  challengeAndLesson:
+    'Cette adresse nomme une leçon et un défi : le défi passe d’abord, donc la leçon est laissée de côté.',
+  wordsGuess: 'Votre estimation : u = {u}, sigma = {sigma} (sélectionnée)',
+  toldGuessU: 'estimation u {u}',
+  toldGuessSigma: 'estimation sigma {sigma}',
+  workingHidden: 'Caché jusqu’à ce que vous appuyiez sur Vérifier : calculez-le d’abord vous-même.',
+  listeningCurves:
+    'Lecture de {curves} : plus aigu là où une courbe est plus haute, de gauche à droite. Le produit est caché.',
+
+  aboutHeading: 'À propos de l’image',
+  aboutCurves:
+    'Chaque courbe colorée est une gaussienne, une cloche : sa moyenne `u` est la colonne de son sommet et son ' +
+    '`sigma` dit sa largeur. La courbe blanche combine les gaussiennes allumées.',
+  aboutProduct:
+    'En **Multiplication point par point**, la courbe blanche est le produit des courbes, colonne par colonne. ' +
+    'C’est encore une cloche, plus étroite que chacune d’elles et située entre elles, plus près de la plus ' +
+    'étroite. Son sommet est sous 1 : chaque courbe vaut au plus 1, et là où l’une culmine l’autre descend ' +
+    'déjà, donc leur produit ne peut atteindre 1 que si les moyennes sont égales.',
+  aboutRecalculation:
+    'En **Recalcul des paramètres**, BELLSCOPE calcule la moyenne et le sigma de ce produit par une formule et ' +
+    'en dessine une nouvelle gaussienne, de sommet 1. Elle est au même endroit et de même largeur que le ' +
+    'produit ; seule sa hauteur diffère. L’image affiche alors le `u` et le `sigma` combinés.',
+  controlsHeading: 'Commandes',
+  keyboardHelp: 'Aide clavier',
+  listen: 'Écouter',
+  listening: 'Lecture de {curves}, puis de {product} : plus aigu là où une courbe est plus haute, de gauche à droite.',
+  listeningProduct: 'Lecture de {product} : plus aigu là où il est plus haut, de gauche à droite.',
+  helpIntro:
+    'Toutes les touches que connaît BELLSCOPE, et les boutons qui font de même. **?** ouvre ceci quand ' +
+    'l’image ou une commande a le focus ; Échap le ferme.',
+  controlsInput: 'Touche, souris, toucher ou bouton',
+  controlsAction: 'Ce que cela fait',
+  keysOnOff: 'F1, F2, F3, F4, ou les boutons 1 à 4',
+  doesOnOff: 'allume ou éteint la gaussienne 1, 2, 3, 4',
+  keysSelect: 'Haut, Bas, ou Précédente et Suivante',
+  doesSelect: 'sélectionne une autre gaussienne (le repère `<--` et le bouton souligné montrent laquelle)',
+  keysMean: 'Gauche, Droite, ou les boutons Gauche et Droite (maintenez-les pour répéter)',
+  doesMean: 'déplace la moyenne de la gaussienne sélectionnée d’une colonne',
+  keysMeanFast: 'Maj+Gauche, Maj+Droite',
+  doesMeanFast: 'la déplace de dix colonnes',
+  keysFollow: 'bouton gauche de la souris (maintenu), ou un doigt',
+  doesFollow: 'la moyenne de la gaussienne sélectionnée suit le pointeur',
+  keysWidth:
+    'bouton droit de la souris (glisser), deux doigts glissés de côté, ou Plus étroite et Plus large ' +
+    '(maintenez-les pour répéter)',
+  doesWidth: 'élargit ou rétrécit la gaussienne sélectionnée',
+  keysMode: 'Entrée, ou le bouton du mode de combinaison',
+  doesMode: 'passe de la Multiplication point par point au Recalcul des paramètres et inversement',
+  keysQuit: 'Échap',
+  doesQuit: 'termine BELLSCOPE ; Reprendre rend alors l’image telle qu’elle était, et Recommencer repart de zéro',
+  keysReset: 'le bouton Réinitialiser',
+  doesReset: 'revient au début, ou à la vue que nomme l’adresse, sans terminer',
+  controlsNote:
+    'Les boutons fonctionnent aussi avec Tab et Entrée ou Espace ; quand un bouton a le focus, Entrée et ' +
+    'Espace l’actionnent et toute autre touche va toujours à BELLSCOPE. Sous **Couleurs**, « Adaptées au ' +
+    'daltonisme » dessine les quatre gaussiennes dans des couleurs qui restent distinctes pour les yeux ' +
+    'daltoniens, et « Claires, pour projecteur » dessine courbes et texte foncés sur blanc, pour une salle ' +
+    'lumineuse ; ce navigateur retient le choix.',
+};

@@ -1,0 +1,174 @@
+// The page in every language, in headless Chromium: chosen by the address,
+// the browser or the menu, right to left in Arabic, numbers and decimal
+// separators as the language writes them, accessible, and nothing clipped
+// in the long pseudo-language.
+'use strict';
+const { describe, it, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const h = require('./harness');
+
+const VIEWPORT = { width: 1366, height: 768 };
+let browser, site;
+before(async () => {
+  browser = await h.launch();
+  site = await h.serve();
+});
+after(async () => {
+  await browser.close();
+  site.server.close();
+});
+
+// Each language with its word for "Copy link" and for "Language".
+const LANGUAGES = [
+  ['en', 'Copy link', 'Language'],
+  ['es', 'Copiar enlace', 'Idioma (Language)'],
+  ['fr', 'Copier le lien', 'Langue (Language)'],
+  ['de', 'Link kopieren', 'Sprache (Language)'],
+  ['pt-BR', 'Copiar link', 'Idioma (Language)'],
+  ['zh-CN', '复制链接', '语言 (Language)'],
+  ['ar', 'نسخ الرابط', 'اللغة (Language)'],
+];
+const shown = (page) =>
+  page.evaluate(() => [document.documentElement.lang, document.documentElement.dir, document.title]);
+
+describe('languages', () => {
+  it('each opens by the address, by the browser and by the menu, with its lang and dir', async () => {
+    const menuPage = await h.openPage(browser, site.url, VIEWPORT);
+    for (const [code, copy, menu] of LANGUAGES) {
+      const dir = code === 'ar' ? 'rtl' : 'ltr';
+      const byAddress = await h.openPage(browser, `${site.url}?lang=${code}`, VIEWPORT);
+      const byBrowser = await h.openPage(browser, site.url, VIEWPORT, { locale: code });
+      for (const page of [byAddress, byBrowser]) {
+        assert.deepEqual((await shown(page)).slice(0, 2), [code, dir], code);
+        assert.equal(await page.getByRole('button', { name: copy }).count(), 1, `${code}: ${copy}`);
+        assert.deepEqual(page.errors, []);
+        await page.context().close();
+      }
+      await menuPage.getByRole('combobox', { name: /Language/ }).selectOption(code);
+      assert.deepEqual((await shown(menuPage)).slice(0, 2), [code, dir], `${code} by the menu`);
+      assert.equal(await menuPage.getByRole('combobox', { name: menu }).count(), 1, `${code}: ${menu}`);
+      assert.equal(await menuPage.getByRole('button', { name: copy }).count(), 1, `${code} by the menu: ${copy}`);
+    }
+    assert.deepEqual(menuPage.errors, []);
+  });
+
+  it('an address names a region, no language or an unknown one: the nearest, or English, and no error', async () => {
+    const cases = [
+      ['pt-PT', 'pt-BR'],
+      ['zh-TW', 'zh-CN'],
+      ['ar-EG', 'ar'],
+      ['FR', 'fr'],
+      ['', 'en'],
+      ['xx', 'en'],
+      ['%zz', 'en'],
+    ];
+    for (const [asked, got] of cases) {
+      const page = await h.openPage(browser, `${site.url}?lang=${asked}&u1=120`, VIEWPORT, { locale: 'de' });
+      assert.equal((await shown(page))[0], got, asked);
+      assert.equal(await page.isHidden('#view-message'), true, `${asked}: the view is not refused`);
+      assert.deepEqual(page.errors, [], asked);
+      await page.context().close();
+    }
+  });
+
+  it('the menu keeps the view, is remembered, goes into a link, and works when storage is refused', async () => {
+    const page = await h.openPage(browser, `${site.url}?u1=120&on=1,2,3`, VIEWPORT);
+    await page.locator('#canvas').press('ArrowRight');
+    await h.frames(page);
+    const before = await h.canvasPixels(page);
+    await page.getByRole('combobox', { name: /Language/ }).selectOption('de');
+    await h.frames(page);
+    assert.ok((await h.canvasPixels(page)).equals(before), 'the same picture');
+    assert.match(await page.locator('#words').innerText(), /Gaußkurve 1: ein, u = 121, sigma = 200 \(ausgewählt\)/);
+    await page.getByRole('button', { name: 'Link kopieren' }).click();
+    assert.match(await page.locator('#link').inputValue(), /\?lang=de&.*u1=121/);
+    await page.reload();
+    await page.waitForFunction(() => document.getElementById('status').hidden);
+    assert.equal((await shown(page))[0], 'de', 'remembered');
+
+    const refusing = () =>
+      Object.defineProperty(window, 'localStorage', {
+        get() {
+          throw new DOMException('refused', 'SecurityError');
+        },
+      });
+    const strict = await h.openPage(browser, site.url, VIEWPORT, { init: refusing });
+    await strict.getByRole('combobox', { name: /Language/ }).selectOption('fr');
+    assert.equal((await shown(strict))[0], 'fr');
+    assert.deepEqual(strict.errors, []);
+  });
+
+  it('numbers as the language writes them, and its decimal separator in the fields', async () => {
+    const page = await h.openPage(browser, `${site.url}?lang=fr&on=1,2&u1=300&sigma1=80&u2=500&sigma2=80`, VIEWPORT);
+    assert.match(await page.locator('#working-steps').innerText(), /u = 400, sigma = 56,57\./);
+    for (const [typed, value] of [
+      ['1,5', 1.5],
+      ['2.25', 2.25],
+      ['1e2', 100],
+    ]) {
+      await page.fill('#field-sigma', typed);
+      await page.press('#field-sigma', 'Enter');
+      await page.locator('#canvas').focus();
+      await h.frames(page);
+      assert.equal(await page.inputValue('#field-sigma'), String(value).replace('.', ','), typed);
+    }
+    await page.fill('#field-sigma', '1,5,2');
+    await page.press('#field-sigma', 'Enter');
+    assert.equal(await page.getAttribute('#field-sigma', 'aria-invalid'), 'true', 'refused');
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('a text missing from a language is said in English', async () => {
+    const page = await h.openPage(browser, `${site.url}?lang=fr`, VIEWPORT);
+    await page.evaluate(() => delete TEXTS.fr.copyLink); // eslint-disable-line no-undef
+    await page.getByRole('combobox', { name: /Language/ }).selectOption('es');
+    await page.getByRole('combobox', { name: /Language/ }).selectOption('fr');
+    assert.equal(await page.getByRole('button', { name: 'Copy link' }).count(), 1);
+    assert.equal(await page.getByRole('button', { name: 'Enregistrer l’image' }).count(), 1);
+  });
+
+  it('axe finds nothing in Arabic and in the pseudo-language', async () => {
+    for (const code of ['ar', 'en-XA']) {
+      const page = await h.openPage(browser, `${site.url}?lang=${code}&challenge=4`, VIEWPORT);
+      assert.deepEqual(await h.axe(page), [], code);
+      await page.context().close();
+    }
+  });
+
+  // Every control and text of the panel and the page within its own box
+  // and the window's width, and no two controls on top of each other.
+  async function clipped(page) {
+    return page.evaluate(() => {
+      const faults = [];
+      const items = [
+        ...document.querySelectorAll('#panel button, #panel select, #panel input, #panel .label, #panel p'),
+      ].filter((e) => e.getClientRects().length);
+      for (const e of items) {
+        const r = e.getBoundingClientRect();
+        const name = e.id || e.dataset.text || e.dataset.control || e.tagName;
+        if (e.scrollWidth > e.clientWidth + 1 && e.tagName !== 'INPUT') faults.push(`${name} clips its text`);
+        if (r.left < -0.5 || r.right > document.documentElement.clientWidth + 0.5) faults.push(`${name} off the side`);
+      }
+      const controls = items.filter((e) => e.matches('button, select, input'));
+      for (let i = 0; i < controls.length; ++i)
+        for (let j = i + 1; j < controls.length; ++j) {
+          const [a, b] = [controls[i], controls[j]].map((e) => e.getBoundingClientRect());
+          if (a.left < b.right - 0.5 && b.left < a.right - 0.5 && a.top < b.bottom - 0.5 && b.top < a.bottom - 0.5)
+            faults.push(
+              `${controls[i].id || controls[i].dataset.control} overlaps ${controls[j].id || controls[j].dataset.control}`,
+            );
+        }
+      if (document.documentElement.scrollWidth > innerWidth) faults.push('the page scrolls sideways');
+      return faults;
+    });
+  }
+  it('the pseudo-language clips nothing at 320 CSS pixels and on every classroom screen', async () => {
+    for (const [width, height, ratio] of [[320, 568, 2], ...h.VIEWPORTS]) {
+      const page = await h.openPage(browser, `${site.url}?lang=en-XA&challenge=9`, ...h.device(width, height, ratio));
+      assert.equal((await shown(page))[0], 'en-XA');
+      assert.deepEqual(await clipped(page), [], `${width}x${height}`);
+      assert.deepEqual(page.errors, []);
+      await page.context().close();
+    }
+  });
+});
