@@ -13,6 +13,11 @@ export default [
     languageOptions: { sourceType: 'script', ecmaVersion: 2022, globals: globals.browser },
   },
   {
+    // The served page's service worker.
+    files: ['app/web/worker.js'],
+    languageOptions: { sourceType: 'script', ecmaVersion: 2022, globals: globals.serviceworker },
+  },
+  {
     // Node.js programs, some of whose functions run in the page (page.evaluate).
     files: ['tests/web/**/*.js', 'bench/web/**/*.js', 'scripts/**/*.js'],
     languageOptions: { sourceType: 'commonjs', ecmaVersion: 2022, globals: { ...globals.node, ...globals.browser } },

@@ -2,7 +2,11 @@
 # scripts SCRIPTS (a comma-separated list of files, in the order they run)
 # and its lessons LESSONS (JSON), all written into the page. With INLINE
 # set, the program's script it names is written into the page too (a page
-# that works from disk); without it, the page loads bellscope.js beside it. The program's icon ICON is written into
+# that works from disk); without it, the page loads the program's script
+# PROGRAM (bellscope.js) beside it, fetching its WebAssembly at the same
+# time, and is the served page, which installs as an app: its service worker
+# WORKER is written to WORKER_OUT with the page's build number, a digest of
+# everything that makes the page. The program's icon ICON is written into
 # the page as well, so that the browser asks for no favicon.
 file(READ "${PAGE}" page)
 
@@ -54,8 +58,26 @@ fill("<!-- BELLSCOPE LESSONS -->" "<script type=\"application/json\" id=\"lesson
 if(DEFINED INLINE)
   read_inline("${INLINE}" script script)
   set(tag "<script>\n${script}\n</script>")
+  fill("<!-- BELLSCOPE SERVED -->" "")
 else()
   set(tag "<script src=\"bellscope.js\" onerror=\"bellscopeScriptFailed()\"></script>")
+  string(REGEX REPLACE "\\.js$" ".wasm" wasm "${PROGRAM}")
+  set(parts "")
+  foreach(file IN LISTS script_files ITEMS "${PAGE}" "${STYLE}" "${LESSONS}" "${ICON}" "${WORKER}" "${PROGRAM}" "${wasm}")
+    file(SHA256 "${file}" digest)
+    string(APPEND parts "${digest}")
+  endforeach()
+  string(SHA256 build "${parts}")
+  string(SUBSTRING "${build}" 0 16 build)
+  # Both fetched as soon as the page's head is read: no request waits for another.
+  fill("<!-- BELLSCOPE SERVED -->" "<meta name=\"bellscope-build\" content=\"${build}\">
+<meta name=\"theme-color\" content=\"#000000\">
+<link rel=\"manifest\" href=\"manifest.webmanifest\">
+<link rel=\"preload\" href=\"bellscope.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>
+<link rel=\"preload\" href=\"bellscope.js\" as=\"script\">")
+  file(READ "${WORKER}" worker)
+  string(REPLACE "BELLSCOPE-BUILD" "${build}" worker "${worker}")
+  file(WRITE "${WORKER_OUT}" "${worker}")
 endif()
 fill("<!-- BELLSCOPE PROGRAM -->" "${tag}")
 file(WRITE "${OUT}" "${page}")

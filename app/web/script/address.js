@@ -7,9 +7,18 @@
 // the page's language (lang=CODE).
 // A parameter given twice counts once, the first; a value that cannot be
 // decoded is taken as written.
+// Installed as an app, the page opens without a query: in the view it
+// showed when it was installed, then.
 const pageAddress = (() => {
   const OWN = ['lesson', 'challenge', 'lang'];
-  const parts = location.search.replace(/^\?/, '').split('&').filter(Boolean);
+  let search = location.search;
+  if (!search && window.matchMedia('(display-mode: standalone)').matches)
+    try {
+      search = window.localStorage.getItem('bellscope.start') || '';
+    } catch {
+      // no storage: the start-up view
+    }
+  const parts = search.replace(/^\?/, '').split('&').filter(Boolean);
   const own = (part) => OWN.find((name) => part.startsWith(name + '='));
   const address = { view: parts.filter((part) => !own(part)).join('&') };
   for (const name of OWN) {

@@ -1,5 +1,5 @@
 'use strict';
-/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, say, showTexts */
+/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, say, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -64,6 +64,9 @@
     },
     started: layout,
     state(state) {
+      // The first state comes with the first frame: the time to it is measured.
+      if (!lastState && !performance.getEntriesByName('bellscope-first-frame').length)
+        performance.mark('bellscope-first-frame');
       // The mode's name and the names are the texts of the state that can
       // change the controls' size: the page is laid out again for them.
       const resized = !lastState || lastState.mode.name !== state.mode.name || lastState.names !== state.names;
@@ -165,6 +168,8 @@
       layout();
     });
   document.getElementById('reset').addEventListener('click', () => program.reset());
+
+  connectOffline(layout);
 
   // A module that cannot even be fetched (a network gone, a frame without
   // its origin) fails in a promise no one waits for: said here, while the

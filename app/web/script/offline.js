@@ -1,0 +1,34 @@
+'use strict';
+/* exported connectOffline */
+/* global say */
+
+// The served page works offline and installs as an app: its service worker
+// (bellscope-sw.js) keeps its files after the first visit. A browser that
+// cannot install the worker, or a host that forbids it, leaves the page
+// working online as before. The first time this browser shows a newer build
+// than it showed before, the page says "Updated", once. bellscope.html
+// opened from disk has no manifest, and no worker. Installed, the app opens
+// in the view the page showed when it was installed.
+function connectOffline(changed) {
+  const manifest = document.querySelector('link[rel="manifest"]');
+  const build = document.querySelector('meta[name="bellscope-build"]');
+  if (!manifest || !build || !/^https?:$/.test(location.protocol)) return;
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('bellscope-sw.js').catch(() => {});
+  const remember = (key, value) => {
+    try {
+      const before = window.localStorage.getItem(key);
+      if (value !== undefined) window.localStorage.setItem(key, value);
+      return before;
+    } catch {
+      return null; // no storage: nothing remembered, nothing said
+    }
+  };
+  const seen = remember('bellscope.build', build.content);
+  if (seen && seen !== build.content) {
+    const updated = document.getElementById('updated');
+    updated.textContent = say('updated');
+    updated.hidden = false;
+    changed();
+  }
+  window.addEventListener('appinstalled', () => remember('bellscope.start', location.search));
+}

@@ -1,0 +1,54 @@
+'use strict';
+
+// BELLSCOPE's service worker, for the served page alone: the first visit
+// keeps the page's files in a cache of this build's, and every later visit
+// is served from it, without the network, at once. A new build is a new
+// worker (its build number below differs), which the browser finds on a
+// visit, fetches in the background, and which serves the next visit; the
+// page says "Updated" then. The build number is written in by the build.
+const BUILD = 'BELLSCOPE-BUILD';
+const CACHE = `bellscope-${BUILD}`;
+const FILES = [
+  'index.html',
+  'bellscope.js',
+  'bellscope.wasm',
+  'manifest.webmanifest',
+  'bellscope-192.png',
+  'bellscope-512.png',
+];
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(
+    caches
+      .open(CACHE)
+      .then((cache) => cache.addAll(FILES))
+      .then(() => self.skipWaiting()),
+  );
+});
+
+// Earlier builds' caches go once this one serves.
+self.addEventListener('activate', (event) => {
+  event.waitUntil(
+    caches
+      .keys()
+      .then((keys) =>
+        Promise.all(keys.filter((k) => k.startsWith('bellscope-') && k !== CACHE).map((k) => caches.delete(k))),
+      )
+      .then(() => self.clients.claim()),
+  );
+});
+
+// The page, whatever its query (a view, a lesson, a language), is
+// index.html; its other files are themselves. Anything else, and anything
+// not cached, goes to the network as usual.
+self.addEventListener('fetch', (event) => {
+  const request = event.request;
+  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
+  const key = request.mode === 'navigate' ? 'index.html' : request;
+  event.respondWith(
+    caches
+      .open(CACHE)
+      .then((cache) => cache.match(key, { ignoreSearch: true }))
+      .then((hit) => hit || fetch(request)),
+  );
+});
