@@ -2,10 +2,25 @@
 # Times computing the curves and composing a frame natively (build-bench/)
 # and as WebAssembly in headless Chromium (build-web/), from the same source,
 # and prints both figures and their ratio; then what the page costs when left
-# alone, beside a static page with the same canvas.
+# alone, beside a static page with the same canvas, and the time to the first
+# frame. First, the sizes of the pages, beside their budget.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+
+# What a student's browser fetches, compressed as a server sends it (gzip -9),
+# beside the budget: the single file, with every language, must stay within it.
+budget=$((100 * 1024))
+size() { gzip -9c "build-web/$1" | wc -c; }
+single=$(size bellscope.html)
+echo "bellscope.html: $single bytes gzip -9 (budget: $budget)"
+served=0
+for f in index.html bellscope.js bellscope.wasm bellscope-sw.js manifest.webmanifest; do
+  echo "  served $f: $(size "$f") bytes gzip -9"
+  served=$((served + $(size "$f")))
+done
+echo "  served page, all told: $served bytes gzip -9 (and two icons, $(cat build-web/bellscope-*.png | wc -c) bytes)"
+[ "$single" -le "$budget" ] || { echo "bench-web: bellscope.html is over its budget" >&2; exit 1; }
 passes=${PASSES:-4000}
 native=$(build-bench/bench/pass_timing "$passes")
 scripts/npm-install.sh
@@ -29,3 +44,5 @@ for _ in $(seq 50); do
 done
 # The npm packages of the browser tests serve the idle measurement too.
 node bench/web/idle_cpu.js "http://127.0.0.1:$port/" 10
+# From navigation to the first frame: served, from disk, over a school's network.
+node bench/web/first_frame.js

@@ -1,10 +1,13 @@
 // The served page as an app, in headless Chromium: it installs (manifest,
 // icons, worker), opens offline after one visit, says "Updated" once for a
 // new build, and works online when its worker cannot be installed; the
-// single file from disk has no worker.
+// single file from disk has no worker and stays within its size budget.
 'use strict';
 const { describe, it, before, after } = require('node:test');
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const zlib = require('node:zlib');
 const h = require('./harness');
 
 const VIEWPORT = { width: 1366, height: 768 };
@@ -82,12 +85,14 @@ describe('the app', () => {
     await context.close();
   });
 
-  it('the single file has no worker and no manifest', async () => {
+  it('the single file has no worker and no manifest, and stays within its budget', async () => {
     const page = await h.openPage(browser, h.singleFileUrl, VIEWPORT);
     assert.equal(await page.locator('link[rel="manifest"]').count(), 0);
     assert.equal(
       await page.evaluate(() => 'serviceWorker' in navigator && !!navigator.serviceWorker.controller),
       false,
     );
+    const single = fs.readFileSync(path.join(path.dirname(h.singleFileUrl.slice(7)), 'bellscope.html'));
+    assert.ok(zlib.gzipSync(single, { level: 9 }).length <= 100 * 1024, 'gzip -9 within 100 KB');
   });
 });

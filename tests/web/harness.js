@@ -5,6 +5,7 @@
 const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
+const zlib = require('node:zlib');
 const { chromium } = require('playwright-core');
 
 const root = path.resolve(__dirname, '..', '..');
@@ -30,7 +31,8 @@ const types = {
 };
 
 // Serves build-web/ on 127.0.0.1 at a free port; resolves to its address.
-function serve() {
+// With gzip, compressed where the browser accepts it, as web servers do.
+function serve({ gzip = false } = {}) {
   const server = http.createServer((request, response) => {
     const name = path.basename(decodeURIComponent(new URL(request.url, 'http://x').pathname)) || 'index.html';
     fs.readFile(path.join(webBuild, name), (error, body) => {
@@ -40,6 +42,10 @@ function serve() {
         return;
       }
       const headers = { 'Content-Type': types[path.extname(name)] || 'application/octet-stream' };
+      if (gzip && path.extname(name) !== '.png' && /\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
+        body = zlib.gzipSync(body, { level: 9 });
+        headers['Content-Encoding'] = 'gzip';
+      }
       response.writeHead(200, headers);
       response.end(body);
     });

@@ -11,7 +11,8 @@
 // controls follow below it. Messages and other
 // rows that come and go (.transient) are left out of the measure. Returns
 // the function that lays the page out, which the page calls whenever what
-// it shows changes size; it lays itself out again on resize and on a
+// it shows changes size (laid out before the next frame is painted, once
+// however often it is asked); it lays itself out again on resize and on a
 // change of devicePixelRatio.
 function createLayout(app, canvas, panel) {
   const WIDTH = 800;
@@ -87,5 +88,15 @@ function createLayout(app, canvas, panel) {
     layout();
   }
   watchRatio();
-  return layout;
+  // Asked for again and again as the page starts and changes: laid out once,
+  // before the next frame is painted.
+  let asked = false;
+  return () => {
+    if (asked) return;
+    asked = true;
+    requestAnimationFrame(() => {
+      asked = false;
+      layout();
+    });
+  };
 }

@@ -17,6 +17,24 @@ function connectProgram(canvas, handlers) {
   let curves = null;
   let picture = null;
 
+  // The single file carries the WebAssembly itself, gzip-compressed in
+  // base64, before the page's scripts; the served page's bellscope.js
+  // fetches bellscope.wasm.
+  const packed = () => document.getElementById('bellscope-wasm');
+  async function unpack() {
+    const bytes = Uint8Array.from(atob(packed().textContent.trim()), (c) => c.charCodeAt(0));
+    const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+    return new Response(stream).arrayBuffer();
+  }
+  function instantiate(imports, receive) {
+    if (typeof DecompressionStream !== 'function') throw new Error('this browser cannot unpack it');
+    unpack()
+      .then((bytes) => WebAssembly.instantiate(bytes, imports))
+      .then((result) => receive(result.instance, result.module))
+      .catch((error) => Module.onAbort(error.message));
+    return {}; // its exports come later, through receive
+  }
+
   const Module = {
     canvas,
     print: (text) => console.log(text),
@@ -26,6 +44,7 @@ function connectProgram(canvas, handlers) {
       running = true;
       handlers.ready();
     },
+    instantiateWasm: packed() ? instantiate : undefined,
     onAbort: (what) => {
       running = false;
       handlers.aborted(String(what));
