@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 const gaussian challenge_start_guess = {400.0, 100.0, true};
 
@@ -20,7 +21,7 @@ bool PARSE_CHALLENGE_SEED(const char* text, std::uint32_t* seed, char error[CHAL
   const unsigned long long value = std::strtoull(p, nullptr, 10);
   if (errno == ERANGE || value > 4294967295ULL) {
     std::snprintf(error, CHALLENGE_ERROR_SIZE, "%.40s%s is too large for a challenge number (at most 4294967295)", p,
-                  p[40] ? "..." : "");
+                  std::strlen(p) > 40 ? "..." : "");
     return false;
   }
   *seed = static_cast<std::uint32_t>(value);
