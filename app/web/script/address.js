@@ -1,5 +1,6 @@
 'use strict';
 /* exported pageAddress */
+/* global remembered */
 
 // The page's address, read once: the view, in the view grammar, which the
 // program reads, and the page's own parameters, which it does not: a
@@ -12,12 +13,7 @@
 const pageAddress = (() => {
   const OWN = ['lesson', 'challenge', 'lang'];
   let search = location.search;
-  if (!search && window.matchMedia('(display-mode: standalone)').matches)
-    try {
-      search = window.localStorage.getItem('bellscope.start') || '';
-    } catch {
-      // no storage: the start-up view
-    }
+  if (!search && window.matchMedia('(display-mode: standalone)').matches) search = remembered('bellscope.start') || '';
   const parts = search.replace(/^\?/, '').split('&').filter(Boolean);
   const own = (part) => OWN.find((name) => part.startsWith(name + '='));
   const address = { view: parts.filter((part) => !own(part)).join('&') };

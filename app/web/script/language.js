@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectLanguage */
-/* global LANGUAGES, TEXTS, language, nearestLanguage, pageAddress, setLanguage */
+/* global LANGUAGES, TEXTS, language, nearestLanguage, pageAddress, remember, remembered, setLanguage */
 
 // The page's language: the address's lang=CODE first (English for one we
 // do not have), then the one chosen here before, then the browser's
@@ -10,12 +10,7 @@
 // browser allows it, and calls changed() to say everything again.
 const LANGUAGE_STORE = 'bellscope.language';
 (() => {
-  let stored = null;
-  try {
-    stored = window.localStorage.getItem(LANGUAGE_STORE);
-  } catch {
-    // no storage: the choice lasts as long as the page
-  }
+  const stored = remembered(LANGUAGE_STORE);
   const preferred = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language];
   if (pageAddress.lang !== null) setLanguage(nearestLanguage(pageAddress.lang) || 'en');
   else setLanguage(nearestLanguage(stored) || preferred.map(nearestLanguage).find(Boolean) || 'en');
@@ -32,11 +27,7 @@ function connectLanguage(changed) {
   );
   menu.value = language; // none for the pseudo-language, which is not offered
   menu.addEventListener('change', () => {
-    try {
-      window.localStorage.setItem(LANGUAGE_STORE, menu.value);
-    } catch {
-      // a host that forbids storage: the language still changes
-    }
+    remember(LANGUAGE_STORE, menu.value); // where storage is forbidden, the language changes all the same
     setLanguage(menu.value);
     changed();
   });

@@ -1,5 +1,5 @@
 'use strict';
-/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, say, showTexts */
+/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, remember, remembered, say, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -35,12 +35,7 @@
   const names = document.getElementById('names');
   names.addEventListener('change', () => program.setNames(names.value));
   const chosen = () => choice.value;
-  let stored = null;
-  try {
-    stored = window.localStorage.getItem(STORE);
-  } catch {
-    // no storage: the choice lasts as long as the page
-  }
+  const stored = remembered(STORE);
   const wantsContrast = ['(prefers-contrast: more)', '(forced-colors: active)'].some((q) => matchMedia(q).matches);
   const known = [...choice.options].some((o) => o.value === stored);
   choice.value = known ? stored : wantsContrast ? 'colour-blind-safe' : 'design';
@@ -144,12 +139,7 @@
 
   choice.addEventListener('change', () => {
     const message = document.getElementById('colours-message');
-    try {
-      window.localStorage.setItem(STORE, chosen());
-      message.textContent = '';
-    } catch {
-      message.textContent = say('notRemembered'); // a host that forbids storage
-    }
+    message.textContent = remember(STORE, chosen()) ? '' : say('notRemembered'); // a host that forbids storage
     program.setColours(chosen());
     layout();
   });

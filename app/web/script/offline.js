@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectOffline */
-/* global say */
+/* global remember, remembered, say */
 
 // The served page works offline and installs as an app: its service worker
 // (bellscope-sw.js) keeps its files after the first visit. A browser that
@@ -14,16 +14,8 @@ function connectOffline(changed) {
   const build = document.querySelector('meta[name="bellscope-build"]');
   if (!manifest || !build || !/^https?:$/.test(location.protocol)) return;
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('bellscope-sw.js').catch(() => {});
-  const remember = (key, value) => {
-    try {
-      const before = window.localStorage.getItem(key);
-      if (value !== undefined) window.localStorage.setItem(key, value);
-      return before;
-    } catch {
-      return null; // no storage: nothing remembered, nothing said
-    }
-  };
-  const seen = remember('bellscope.build', build.content);
+  const seen = remembered('bellscope.build'); // null without storage: nothing said
+  remember('bellscope.build', build.content);
   if (seen && seen !== build.content) {
     const updated = document.getElementById('updated');
     updated.textContent = say('updated');
