@@ -4,51 +4,22 @@
 'use strict';
 const { describe, it, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { execFileSync } = require('node:child_process');
-const fs = require('node:fs');
-const os = require('node:os');
-const path = require('node:path');
 const h = require('./harness');
 
-const frameTool = process.env.BELLSCOPE_FRAME || path.join(__dirname, '..', '..', 'build', 'bellscope-frame');
 const VIEWPORT = { width: 1366, height: 768 };
-let browser, site, work;
+let browser, site;
 
 before(async () => {
   browser = await h.launch();
   site = await h.serve();
-  work = fs.mkdtempSync(path.join(os.tmpdir(), 'bellscope-challenge-'));
 });
 after(async () => {
   await browser.close();
   site.server.close();
-  fs.rmSync(work, { recursive: true, force: true });
 });
 
-// The frame tool's frame for these options, as the canvas holds it (RGBA),
-// read back through a page of its own.
-async function toolFrame(args) {
-  const file = path.join(work, `frame-${args.join('_').replace(/\W/g, '-')}.png`);
-  execFileSync(frameTool, [...args, file]);
-  const page = await browser.newPage();
-  const url = `data:image/png;base64,${fs.readFileSync(file).toString('base64')}`;
-  const base64 = await page.evaluate(async (src) => {
-    const image = new Image();
-    image.src = src;
-    await image.decode();
-    const canvas = document.createElement('canvas');
-    canvas.width = image.width;
-    canvas.height = image.height;
-    const context = canvas.getContext('2d');
-    context.drawImage(image, 0, 0);
-    const data = context.getImageData(0, 0, image.width, image.height).data;
-    let text = '';
-    for (let i = 0; i < data.length; i += 0x8000) text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
-    return btoa(text);
-  }, url);
-  await page.close();
-  return Buffer.from(base64, 'base64');
-}
+// The frame tool's frame for these options, as the canvas holds it.
+const toolFrame = (args) => h.rgba(h.decodePng(h.frameToolPicture(args)));
 
 // A page whose program's states are kept in window.states, from the first.
 function keepStates() {
@@ -97,7 +68,7 @@ describe('challenge', () => {
   it('a seed gives the same rounds on every page, the frame tool draws them, and the link keeps only the seed', async () => {
     const pages = [await open(`${site.url}?challenge=2026`), await open(`${h.singleFileUrl}?challenge=2026`)];
     for (let round = 1; round <= 2; ++round) {
-      const expected = await toolFrame(['--challenge', `2026:${round}`]);
+      const expected = toolFrame(['--challenge', `2026:${round}`]);
       for (const page of pages) {
         assert.ok((await h.canvasPixels(page)).equals(expected), `round ${round}`);
         assert.match(await page.locator('#challenge-text').innerText(), new RegExp(`^Round ${round} of 5`));
@@ -225,7 +196,7 @@ describe('challenge', () => {
       const page = await open(site.url + query);
       assert.match(await page.locator('#view-message').innerText(), said, query);
       assert.equal(await page.locator('#challenge-panel').isHidden(), true, query);
-      assert.ok((await h.canvasPixels(page)).equals(await toolFrame([])), `${query}: starts as usual`);
+      assert.ok((await h.canvasPixels(page)).equals(toolFrame([])), `${query}: starts as usual`);
       assert.deepEqual(page.errors, []);
       await page.close();
     }
@@ -261,7 +232,7 @@ describe('challenge', () => {
     // Leaving: the design's frame of the page's view, byte for byte.
     await page.getByRole('button', { name: 'Leave challenge' }).click();
     await h.frames(page);
-    assert.ok((await h.canvasPixels(page)).equals(await toolFrame([])));
+    assert.ok((await h.canvasPixels(page)).equals(toolFrame([])));
     assert.equal((await state(page)).challenge, null);
     assert.deepEqual(page.errors, []);
   });

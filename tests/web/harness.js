@@ -2,13 +2,17 @@
 // static server for build-web/ on 127.0.0.1, the input scenarios, and
 // reading and comparing the canvas.
 'use strict';
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
+const os = require('node:os');
 const http = require('node:http');
 const path = require('node:path');
 const zlib = require('node:zlib');
 const { chromium } = require('playwright-core');
 
 const root = path.resolve(__dirname, '..', '..');
+const frameTool = process.env.BELLSCOPE_FRAME || path.join(root, 'build', 'bellscope-frame');
 const webBuild = process.env.BELLSCOPE_WEB_BUILD || path.join(root, 'build-web');
 const referenceFrames = process.env.BELLSCOPE_REFERENCE_FRAMES || path.join(webBuild, 'reference-frames');
 const WIDTH = 800,
@@ -336,7 +340,54 @@ async function axe(page) {
   });
 }
 
+// An 8-bit palette PNG as { palette, pixels }: our writers' filter 0 only.
+function decodePng(bytes) {
+  let at = 8,
+    palette = null;
+  const data = [];
+  while (at < bytes.length) {
+    const length = bytes.readUInt32BE(at),
+      type = bytes.toString('latin1', at + 4, at + 8);
+    const body = bytes.subarray(at + 8, at + 8 + length);
+    if (type === 'PLTE') palette = body;
+    if (type === 'IDAT') data.push(body);
+    at += 12 + length;
+  }
+  const raw = zlib.inflateSync(Buffer.concat(data));
+  const pixels = Buffer.alloc(WIDTH * HEIGHT);
+  for (let y = 0; y < HEIGHT; ++y) {
+    assert.equal(raw[y * (WIDTH + 1)], 0, 'filter 0');
+    raw.copy(pixels, y * WIDTH, y * (WIDTH + 1) + 1, (y + 1) * (WIDTH + 1));
+  }
+  return { palette, pixels };
+}
+
+// A decoded PNG's pixels as the canvas holds them (RGBA).
+function rgba({ palette, pixels }) {
+  const out = Buffer.alloc(pixels.length * 4);
+  for (let i = 0; i < pixels.length; ++i) {
+    palette.copy(out, i * 4, pixels[i] * 3, pixels[i] * 3 + 3);
+    out[i * 4 + 3] = 255;
+  }
+  return out;
+}
+
+// The PNG file bellscope-frame (build/, or BELLSCOPE_FRAME) writes for these options.
+function frameToolPicture(args) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'bellscope-frame-'));
+  try {
+    const file = path.join(folder, 'frame.png');
+    execFileSync(frameTool, [...args, file]);
+    return fs.readFileSync(file);
+  } finally {
+    fs.rmSync(folder, { recursive: true, force: true });
+  }
+}
+
 module.exports = {
+  decodePng,
+  rgba,
+  frameToolPicture,
   device,
   VIEWPORTS,
   axe,

@@ -6,14 +6,11 @@
 'use strict';
 const { describe, it, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const zlib = require('node:zlib');
 const h = require('./harness');
 
-const frameTool = process.env.BELLSCOPE_FRAME || path.join(__dirname, '..', '..', 'build', 'bellscope-frame');
 const VIEWPORT = { width: 1366, height: 768 };
 let browser, site, work;
 
@@ -28,43 +25,6 @@ after(async () => {
   fs.rmSync(work, { recursive: true, force: true });
 });
 
-// An 8-bit palette PNG as { palette, pixels }: our writers' filter 0 only.
-function decodePng(bytes) {
-  let at = 8,
-    palette = null;
-  const data = [];
-  while (at < bytes.length) {
-    const length = bytes.readUInt32BE(at),
-      type = bytes.toString('latin1', at + 4, at + 8);
-    const body = bytes.subarray(at + 8, at + 8 + length);
-    if (type === 'PLTE') palette = body;
-    if (type === 'IDAT') data.push(body);
-    at += 12 + length;
-  }
-  const raw = zlib.inflateSync(Buffer.concat(data));
-  const pixels = Buffer.alloc(h.WIDTH * h.HEIGHT);
-  for (let y = 0; y < h.HEIGHT; ++y) {
-    assert.equal(raw[y * (h.WIDTH + 1)], 0, 'filter 0');
-    raw.copy(pixels, y * h.WIDTH, y * (h.WIDTH + 1) + 1, (y + 1) * (h.WIDTH + 1));
-  }
-  return { palette, pixels };
-}
-
-function rgba({ palette, pixels }) {
-  const out = Buffer.alloc(pixels.length * 4);
-  for (let i = 0; i < pixels.length; ++i) {
-    palette.copy(out, i * 4, pixels[i] * 3, pixels[i] * 3 + 3);
-    out[i * 4 + 3] = 255;
-  }
-  return out;
-}
-
-function frameToolPicture(args) {
-  const file = path.join(work, `frame-${Math.random().toString(36).slice(2)}.png`);
-  execFileSync(frameTool, [...args, file]);
-  return fs.readFileSync(file);
-}
-
 async function open(url, options = {}) {
   const page = await h.openPage(browser, url, VIEWPORT, options);
   return page;
@@ -78,8 +38,10 @@ describe('an address opens a view', () => {
   for (const [title, base] of cases) {
     it(`${title}: the frame tool's picture of the same view`, async () => {
       const page = await open(base() + '?recalc&on=1,2,3&select=2&u1=120&sigma2=40');
-      const expected = rgba(
-        decodePng(frameToolPicture(['--recalc', '--on', '1,2,3', '--select', '2', '--u', '1=120', '--sigma', '2=40'])),
+      const expected = h.rgba(
+        h.decodePng(
+          h.frameToolPicture(['--recalc', '--on', '1,2,3', '--select', '2', '--u', '1=120', '--sigma', '2=40']),
+        ),
       );
       assert.ok((await h.canvasPixels(page)).equals(expected));
       assert.equal(await page.isHidden('#view-message'), true);
@@ -152,7 +114,7 @@ describe('the page writes a view down', () => {
     await u.blur(); // leaving the field applies it
     await h.frames(page);
     assert.equal(await page.isHidden('#ended'), true);
-    const expected = rgba(decodePng(frameToolPicture(['--u', '1=301'])));
+    const expected = h.rgba(h.decodePng(h.frameToolPicture(['--u', '1=301'])));
     assert.ok((await h.canvasPixels(page)).equals(expected));
     assert.deepEqual(page.errors, []);
   });
@@ -315,8 +277,8 @@ describe('the page writes a view down', () => {
     assert.equal(download.suggestedFilename(), 'bellscope.png');
     const saved = path.join(work, 'saved.png');
     await download.saveAs(saved);
-    const ours = decodePng(fs.readFileSync(saved));
-    const tool = decodePng(frameToolPicture(['--on', '2,4', '--select', '4', '--sigma', '4=33.5']));
+    const ours = h.decodePng(fs.readFileSync(saved));
+    const tool = h.decodePng(h.frameToolPicture(['--on', '2,4', '--select', '4', '--sigma', '4=33.5']));
     assert.ok(ours.pixels.equals(tool.pixels), 'pixels');
     assert.ok(ours.palette.equals(tool.palette), 'palette');
     assert.ok(fs.statSync(saved).size < 16384, `${fs.statSync(saved).size} bytes`);
