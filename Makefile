@@ -56,8 +56,9 @@ bench: deps
 clean:
 	rm -rf build build-sanitize build-bench build-windows build-package build-web build-fuzz build-clang dist
 
-# The browser build into build-web/: index.html with bellscope.js and
-# bellscope.wasm, and bellscope.html, one file that also works from disk.
+# The browser build into build-web/: index.html, the served page, with its
+# worker, manifest, icons and languages, and bellscope.html, one file that
+# also works from disk.
 # Debian's Emscripten needs NODE_PATH to find its JavaScript tools.
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 web:

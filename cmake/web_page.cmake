@@ -1,13 +1,15 @@
 # Writes the web page OUT from its structure PAGE, its style STYLE, its
-# scripts SCRIPTS (a comma-separated list of files, in the order they run)
-# and its lessons LESSONS (JSON), all written into the page. With INLINE
-# set, the program's script it names is written into the page too (a page
-# that works from disk); without it, the page loads the program's script
-# PROGRAM (bellscope.js) beside it, fetching its WebAssembly at the same
-# time, and is the served page, which installs as an app: its service worker
-# WORKER is written to WORKER_OUT with the page's build number, a digest of
-# everything that makes the page. The program's icon ICON is written into
-# the page as well, so that the browser asks for no favicon.
+# scripts (comma-separated lists of files, in the order they run: HEAD_SCRIPTS
+# in its head, which choose its language, and SCRIPTS at the end of its body)
+# and its lessons LESSONS (JSON), and the program PROGRAM (bellscope.js),
+# with its WebAssembly beside it gzip-compressed in base64, which the page
+# unpacks: one file, so that a browser waits for no second request. The
+# program's icon ICON is written in too, so that the browser asks for no
+# favicon. With WORKER set, it is the served page, which installs as an app:
+# its service worker WORKER is written to WORKER_OUT with the page's build
+# number, a digest of everything that makes the page, and each language of
+# TEXT_FILES (not among its own scripts) is written beside it as
+# text-<code>.js, which the page fetches when the language is wanted.
 file(READ "${PAGE}" page)
 
 # Each marker must be in the page exactly where its text belongs.
@@ -45,52 +47,77 @@ endfunction()
 read_inline("${STYLE}" style css)
 without_comment_lines("${css}" css)
 fill("<!-- BELLSCOPE STYLE -->" "<style>\n${css}</style>")
-string(REPLACE "," ";" script_files "${SCRIPTS}")
-set(scripts "")
-foreach(file IN LISTS script_files)
+# A page's script, as the page carries it.
+function(page_script file out)
   read_inline("${file}" script js)
   without_comment_lines("${js}" js)
-  string(APPEND scripts "<script>\n${js}</script>\n")
-endforeach()
-fill("<!-- BELLSCOPE SCRIPTS -->" "${scripts}")
+  set(${out} "${js}" PARENT_SCOPE)
+endfunction()
+function(scripts list marker)
+  string(REPLACE "," ";" files "${list}")
+  set(text "")
+  foreach(file IN LISTS files)
+    page_script("${file}" js)
+    string(APPEND text "<script>\n${js}</script>\n")
+  endforeach()
+  fill("${marker}" "${text}")
+  set(page "${page}" PARENT_SCOPE)
+endfunction()
+scripts("${HEAD_SCRIPTS}" "<!-- BELLSCOPE HEAD SCRIPTS -->")
+scripts("${SCRIPTS}" "<!-- BELLSCOPE SCRIPTS -->")
 read_inline("${LESSONS}" script lessons)
 fill("<!-- BELLSCOPE LESSONS -->" "<script type=\"application/json\" id=\"lessons\">\n${lessons}</script>")
-if(DEFINED INLINE)
-  # The program's WebAssembly beside its script, gzip-compressed and in
-  # base64, for the page to unpack: a third of the size of base64 alone.
-  string(REGEX REPLACE "\\.js$" ".wasm" wasm "${INLINE}")
+
+# The program's WebAssembly in base64. The served page, which a server
+# compresses, carries it as it is, for the page to compile at once; the
+# single file carries it gzip-compressed (data-gzip), which the page unpacks:
+# a third of the size of base64 alone.
+string(REGEX REPLACE "\\.js$" ".wasm" wasm "${PROGRAM}")
+if(DEFINED WORKER)
+  execute_process(COMMAND base64 -w0 "${wasm}" OUTPUT_VARIABLE packed RESULT_VARIABLE failed)
+  set(encoding "")
+else()
   execute_process(COMMAND gzip -9 -n -c "${wasm}" OUTPUT_FILE "${OUT}.wasm.gz" RESULT_VARIABLE failed)
   if(NOT failed)
     execute_process(COMMAND base64 -w0 "${OUT}.wasm.gz" OUTPUT_VARIABLE packed RESULT_VARIABLE failed)
   endif()
   file(REMOVE "${OUT}.wasm.gz")
-  if(failed)
-    message(FATAL_ERROR "could not pack ${wasm}")
-  endif()
-  read_inline("${INLINE}" script script)
-  set(tag "<script>\n${script}\n</script>")
-  fill("<!-- BELLSCOPE SERVED -->" "")
-  fill("<!-- BELLSCOPE PACKED -->" "<script type=\"application/octet-stream\" id=\"bellscope-wasm\">${packed}</script>")
-else()
-  set(tag "<script src=\"bellscope.js\" onerror=\"bellscopeScriptFailed()\"></script>")
-  string(REGEX REPLACE "\\.js$" ".wasm" wasm "${PROGRAM}")
-  set(parts "")
-  foreach(file IN LISTS script_files ITEMS "${PAGE}" "${STYLE}" "${LESSONS}" "${ICON}" "${WORKER}" "${PROGRAM}" "${wasm}")
-    file(SHA256 "${file}" digest)
-    string(APPEND parts "${digest}")
+  set(encoding " data-gzip")
+endif()
+if(failed)
+  message(FATAL_ERROR "could not pack ${wasm}")
+endif()
+fill("<!-- BELLSCOPE PACKED -->"
+     "<script type=\"application/octet-stream\" id=\"bellscope-wasm\"${encoding}>${packed}</script>")
+read_inline("${PROGRAM}" script program)
+fill("<!-- BELLSCOPE PROGRAM -->" "<script>\n${program}\n</script>")
+
+if(DEFINED WORKER)
+  get_filename_component(folder "${OUT}" DIRECTORY)
+  string(REPLACE "," ";" text_files "${TEXT_FILES}")
+  set(served "")
+  foreach(file IN LISTS text_files)
+    get_filename_component(code "${file}" NAME_WE)
+    page_script("${file}" js)
+    file(WRITE "${folder}/text-${code}.js" "${js}")
+    string(APPEND served "'text-${code}.js',")
   endforeach()
-  string(SHA256 build "${parts}")
+  string(REPLACE "," ";" parts "${HEAD_SCRIPTS},${SCRIPTS},${TEXT_FILES}")
+  set(digests "")
+  foreach(file IN LISTS parts ITEMS "${PAGE}" "${STYLE}" "${LESSONS}" "${ICON}" "${WORKER}" "${PROGRAM}" "${wasm}")
+    file(SHA256 "${file}" digest)
+    string(APPEND digests "${digest}")
+  endforeach()
+  string(SHA256 build "${digests}")
   string(SUBSTRING "${build}" 0 16 build)
-  fill("<!-- BELLSCOPE PACKED -->" "")
-  # Both fetched as soon as the page's head is read: no request waits for another.
   fill("<!-- BELLSCOPE SERVED -->" "<meta name=\"bellscope-build\" content=\"${build}\">
 <meta name=\"theme-color\" content=\"#000000\">
-<link rel=\"manifest\" href=\"manifest.webmanifest\">
-<link rel=\"preload\" href=\"bellscope.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>
-<link rel=\"preload\" href=\"bellscope.js\" as=\"script\">")
+<link rel=\"manifest\" href=\"manifest.webmanifest\">")
   file(READ "${WORKER}" worker)
   string(REPLACE "BELLSCOPE-BUILD" "${build}" worker "${worker}")
+  string(REPLACE "'BELLSCOPE-TEXT-FILES'," "${served}" worker "${worker}")
   file(WRITE "${WORKER_OUT}" "${worker}")
+else()
+  fill("<!-- BELLSCOPE SERVED -->" "")
 endif()
-fill("<!-- BELLSCOPE PROGRAM -->" "${tag}")
 file(WRITE "${OUT}" "${page}")

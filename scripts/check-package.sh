@@ -34,7 +34,7 @@ echo "== $web_zip and $web_html"
 listing=$(python3 -m zipfile -l "$web_zip")
 echo "$listing"
 folder=$(basename "$web_zip" .zip)
-for f in index.html bellscope.js bellscope.wasm README.txt LICENSE.txt; do
+for f in index.html bellscope-sw.js manifest.webmanifest text-fr.js README.txt LICENSE.txt; do
   grep -q "^$folder/$f " <<<"$listing" || { echo "missing $folder/$f in $web_zip"; exit 1; }
 done
 # The single file carries its WebAssembly inside and loads nothing beside it.

@@ -20,7 +20,7 @@ for (const file of fs
   vm.runInContext(fs.readFileSync(path.join(directory, file), 'utf8'), context, { filename: file });
 // The menu's languages, as the page's text script lists them.
 const script = fs.readFileSync(path.join(root, 'app', 'web', 'script', 'text.js'), 'utf8');
-const offered = vm.runInNewContext(script.match(/const LANGUAGES = (\[[^\]]*\]);/)[1]);
+const offered = Object.keys(vm.runInNewContext(`(${script.match(/const LANGUAGES = (\{[^}]*\});/)[1]})`));
 
 const faults = [];
 const marks = (text) =>

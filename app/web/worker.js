@@ -8,14 +8,9 @@
 // page says "Updated" then. The build number is written in by the build.
 const BUILD = 'BELLSCOPE-BUILD';
 const CACHE = `bellscope-${BUILD}`;
-const FILES = [
-  'index.html',
-  'bellscope.js',
-  'bellscope.wasm',
-  'manifest.webmanifest',
-  'bellscope-192.png',
-  'bellscope-512.png',
-];
+// The page carries its program; the languages other than English are files
+// of their own (text-<code>.js), listed here by the build.
+const FILES = ['index.html', 'BELLSCOPE-TEXT-FILES', 'manifest.webmanifest', 'bellscope-192.png', 'bellscope-512.png'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(

@@ -53,8 +53,7 @@ describe('the app', () => {
     await started(page);
     await page.context().setOffline(true);
     await page.goto(`${site.url}?lang=fr&u1=130`);
-    await started(page);
-    assert.match(await page.locator('#words').innerText(), /Gaussienne 1 : allumée, u = 130/);
+    await page.getByText(/Gaussienne 1 : allumée, u = 130/).waitFor();
     assert.deepEqual(page.errors, []);
   });
 

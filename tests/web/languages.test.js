@@ -45,6 +45,7 @@ describe('languages', () => {
         await page.context().close();
       }
       await menuPage.getByRole('combobox', { name: /Language/ }).selectOption(code);
+      await menuPage.waitForFunction((c) => document.documentElement.lang === c, code);
       assert.deepEqual((await shown(menuPage)).slice(0, 2), [code, dir], `${code} by the menu`);
       assert.equal(await menuPage.getByRole('combobox', { name: menu }).count(), 1, `${code}: ${menu}`);
       assert.equal(await menuPage.getByRole('button', { name: copy }).count(), 1, `${code} by the menu: ${copy}`);
@@ -77,6 +78,7 @@ describe('languages', () => {
     await h.frames(page);
     const before = await h.canvasPixels(page);
     await page.getByRole('combobox', { name: /Language/ }).selectOption('de');
+    await page.waitForFunction(() => document.documentElement.lang === 'de');
     await h.frames(page);
     assert.ok((await h.canvasPixels(page)).equals(before), 'the same picture');
     assert.match(await page.locator('#words').innerText(), /Gaußkurve 1: ein, u = 121, sigma = 200 \(ausgewählt\)/);
@@ -94,8 +96,21 @@ describe('languages', () => {
       });
     const strict = await h.openPage(browser, site.url, VIEWPORT, { init: refusing });
     await strict.getByRole('combobox', { name: /Language/ }).selectOption('fr');
-    assert.equal((await shown(strict))[0], 'fr');
+    await strict.waitForFunction(() => document.documentElement.lang === 'fr');
     assert.deepEqual(strict.errors, []);
+  });
+
+  it('a language whose file cannot be fetched: the page stays in its language, and says so', async () => {
+    const context = await browser.newContext({ viewport: VIEWPORT });
+    await context.route('**/text-fr.js', (route) => route.abort());
+    const page = await context.newPage();
+    await page.goto(`${site.url}?lang=fr`);
+    await page.getByText('Français could not be loaded, so the page stays in English.').waitFor();
+    assert.equal((await shown(page))[0], 'en');
+    await page.getByRole('combobox', { name: 'Language' }).selectOption('de');
+    await page.waitForFunction(() => document.documentElement.lang === 'de');
+    assert.equal(await page.locator('#language-message').innerText(), '');
+    await context.close();
   });
 
   it('numbers as the language writes them, and its decimal separator in the fields', async () => {
@@ -123,6 +138,7 @@ describe('languages', () => {
     await page.evaluate(() => delete TEXTS.fr.copyLink); // eslint-disable-line no-undef
     await page.getByRole('combobox', { name: /Language/ }).selectOption('es');
     await page.getByRole('combobox', { name: /Language/ }).selectOption('fr');
+    await page.waitForFunction(() => document.documentElement.lang === 'fr');
     assert.equal(await page.getByRole('button', { name: 'Copy link' }).count(), 1);
     assert.equal(await page.getByRole('button', { name: 'Enregistrer l’image' }).count(), 1);
   });

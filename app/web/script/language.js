@@ -1,34 +1,64 @@
 'use strict';
 /* exported connectLanguage */
-/* global LANGUAGES, TEXTS, language, nearestLanguage, pageAddress, remember, remembered, setLanguage */
+/* global LANGUAGES, TEXTS, language, loadLanguage, nearestLanguage, pageAddress, remember, remembered, say, setLanguage */
 
 // The page's language: the address's lang=CODE first (English for one we
 // do not have), then the one chosen here before, then the browser's
-// preferred languages, then English. Set as soon as this script runs, so
-// that the page is laid out in it from the start. connectLanguage(changed)
+// preferred languages, then English. Chosen as soon as the page's head is
+// read, so that the page is laid out in it from the start (its table
+// fetched first, where the page does not carry it). connectLanguage(changed)
 // fills the menu "Language", which changes it at once, remembered where the
 // browser allows it, and calls changed() to say everything again.
 const LANGUAGE_STORE = 'bellscope.language';
+const languageShown = { changed: null, unavailable: '', wanted: null };
+
+// Everything said in `code` from now on, once its table is there, unless
+// another language is wanted by then; a table that cannot be fetched leaves
+// the page in its language, saying so.
+function useLanguage(code) {
+  languageShown.wanted = code;
+  return loadLanguage(code).then((loaded) => {
+    if (languageShown.wanted !== code) return false;
+    if (loaded) setLanguage(code);
+    languageShown.unavailable = loaded
+      ? ''
+      : say('languageUnavailable', { language: LANGUAGES[code], current: LANGUAGES[language] });
+    if (languageShown.changed) languageShown.changed();
+    return loaded;
+  });
+}
+
 (() => {
   const stored = remembered(LANGUAGE_STORE);
   const preferred = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language];
-  if (pageAddress.lang !== null) setLanguage(nearestLanguage(pageAddress.lang) || 'en');
-  else setLanguage(nearestLanguage(stored) || preferred.map(nearestLanguage).find(Boolean) || 'en');
+  const wanted =
+    pageAddress.lang !== null
+      ? nearestLanguage(pageAddress.lang) || 'en'
+      : nearestLanguage(stored) || preferred.map(nearestLanguage).find(Boolean) || 'en';
+  setLanguage(TEXTS[wanted] ? wanted : 'en');
+  if (wanted !== language) useLanguage(wanted);
 })();
 
 function connectLanguage(changed) {
   const menu = document.getElementById('language');
+  const message = document.getElementById('language-message');
   menu.append(
-    ...LANGUAGES.map((code) => {
-      const option = new Option(TEXTS[code].languageName, code);
+    ...Object.entries(LANGUAGES).map(([code, name]) => {
+      const option = new Option(name, code);
       option.lang = code; // each in its own language, read so too
       return option;
     }),
   );
-  menu.value = language; // none for the pseudo-language, which is not offered
-  menu.addEventListener('change', () => {
-    remember(LANGUAGE_STORE, menu.value); // where storage is forbidden, the language changes all the same
-    setLanguage(menu.value);
+  languageShown.changed = () => {
+    menu.value = language; // none for the pseudo-language, which is not offered
+    message.textContent = languageShown.unavailable;
     changed();
+  };
+  menu.value = language;
+  message.textContent = languageShown.unavailable;
+  menu.addEventListener('change', () => {
+    const code = menu.value;
+    // Where storage is forbidden, the language changes all the same.
+    useLanguage(code).then((loaded) => loaded && remember(LANGUAGE_STORE, code));
   });
 }

@@ -161,14 +161,11 @@
 
   connectOffline(layout);
 
-  // A module that cannot even be fetched (a network gone, a frame without
-  // its origin) fails in a promise no one waits for: said here, while the
-  // program has not started.
+  // A failure of the module's in a promise no one waits for, before the
+  // program has started, is said here.
   window.addEventListener('unhandledrejection', (e) => {
     if (!status.hidden) fail(say('moduleFailed', { what: (e.reason && e.reason.message) || String(e.reason) }));
   });
-  // bellscope.js's own element says when it cannot be loaded.
-  window.bellscopeScriptFailed = () => fail(say('scriptFailed'));
   if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') fail(say('noWebAssembly'));
   layout();
 })();

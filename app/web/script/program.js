@@ -1,6 +1,38 @@
 'use strict';
 /* exported connectProgram */
 
+// The program's WebAssembly, which the page carries in base64. The served
+// page carries it as it is: compiled here at once, so that the program
+// starts while the page is read and its first frame is in the page's first
+// rendering. The single file, which has a size budget, carries it
+// gzip-compressed (data-gzip): unpacked and compiled in the background as
+// soon as this script runs. A WebAssembly.Module, or a promise of one; null
+// where the browser cannot unpack it.
+const compiledProgram = (() => {
+  const packed = document.getElementById('bellscope-wasm');
+  if (!packed || typeof WebAssembly !== 'object') return null;
+  const gzip = 'gzip' in packed.dataset;
+  if (gzip && typeof DecompressionStream !== 'function') return null;
+  let compiled;
+  try {
+    const text = packed.textContent.trim();
+    let bytes;
+    if (Uint8Array.fromBase64) bytes = Uint8Array.fromBase64(text);
+    else {
+      const binary = atob(text);
+      bytes = new Uint8Array(binary.length);
+      for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+    }
+    if (!gzip) return new WebAssembly.Module(bytes);
+    const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+    compiled = new Response(stream).arrayBuffer().then((wasm) => WebAssembly.compile(wasm));
+  } catch (error) {
+    compiled = Promise.reject(error); // not base64, or not WebAssembly
+  }
+  compiled.catch(() => {}); // said when the program asks for it
+  return compiled;
+})();
+
 // The program, as the page sees it: named operations over the WebAssembly
 // module's exports, and the page's handlers of what the program tells it.
 // This is the page's half of the contract whose other half is
@@ -17,20 +49,20 @@ function connectProgram(canvas, handlers) {
   let curves = null;
   let picture = null;
 
-  // The single file carries the WebAssembly itself, gzip-compressed in
-  // base64, before the page's scripts; the served page's bellscope.js
-  // fetches bellscope.wasm.
-  const packed = () => document.getElementById('bellscope-wasm');
-  async function unpack() {
-    const bytes = Uint8Array.from(atob(packed().textContent.trim()), (c) => c.charCodeAt(0));
-    const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
-    return new Response(stream).arrayBuffer();
-  }
   function instantiate(imports, receive) {
-    if (typeof DecompressionStream !== 'function') throw new Error('this browser cannot unpack it');
-    unpack()
-      .then((bytes) => WebAssembly.instantiate(bytes, imports))
-      .then((result) => receive(result.instance, result.module))
+    if (!compiledProgram) throw new Error('this browser cannot unpack it');
+    if (compiledProgram instanceof WebAssembly.Module) {
+      try {
+        const instance = new WebAssembly.Instance(compiledProgram, imports);
+        receive(instance, compiledProgram);
+        return instance.exports;
+      } catch (error) {
+        Module.onAbort(error.message);
+        return {};
+      }
+    }
+    compiledProgram
+      .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
       .catch((error) => Module.onAbort(error.message));
     return {}; // its exports come later, through receive
   }
@@ -44,7 +76,7 @@ function connectProgram(canvas, handlers) {
       running = true;
       handlers.ready();
     },
-    instantiateWasm: packed() ? instantiate : undefined,
+    instantiateWasm: instantiate,
     onAbort: (what) => {
       running = false;
       handlers.aborted(String(what));

@@ -1,5 +1,5 @@
 'use strict';
-/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, nearestLanguage, numberFormat, curveName, productName, modeName */
+/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, loadLanguage, nearestLanguage, numberFormat, curveName, productName, modeName */
 
 // Every text the page shows or speaks, keyed by name, one table for each
 // language, in a file of its own (text/<code>.js); English is the one the
@@ -8,10 +8,18 @@
 // `...` is code.
 const TEXTS = {};
 
-// The languages the page offers, in the order of its menu; and en-XA, a
-// pseudo-language for testing layouts (English accented and 40% longer),
-// reached only by an address's lang=en-XA.
-const LANGUAGES = ['en', 'es', 'fr', 'de', 'pt-BR', 'zh-CN', 'ar'];
+// The languages the page offers, in the order of its menu, each by its own
+// name; and en-XA, a pseudo-language for testing layouts (English accented
+// and 40% longer), reached only by an address's lang=en-XA.
+const LANGUAGES = {
+  en: 'English',
+  es: 'Español',
+  fr: 'Français',
+  de: 'Deutsch',
+  'pt-BR': 'Português (Brasil)',
+  'zh-CN': '中文（简体）',
+  ar: 'العربية',
+};
 const PSEUDO = 'en-XA';
 const RIGHT_TO_LEFT = ['ar'];
 
@@ -24,9 +32,10 @@ function nearestLanguage(tag) {
   if (typeof tag !== 'string' || !tag) return null;
   const wanted = tag.toLowerCase();
   if (wanted === PSEUDO.toLowerCase()) return PSEUDO;
-  const same = LANGUAGES.find((code) => code.toLowerCase() === wanted);
+  const codes = Object.keys(LANGUAGES);
+  const same = codes.find((code) => code.toLowerCase() === wanted);
   const base = wanted.split('-')[0];
-  return same || LANGUAGES.find((code) => code.toLowerCase().split('-')[0] === base) || null;
+  return same || codes.find((code) => code.toLowerCase().split('-')[0] === base) || null;
 }
 
 // English, accented and about 40% longer (vowels, n, r and s doubled), with the
@@ -53,6 +62,33 @@ function setLanguage(code) {
   language = TEXTS[code] ? code : 'en';
   document.documentElement.lang = language;
   document.documentElement.dir = RIGHT_TO_LEFT.includes(language) ? 'rtl' : 'ltr';
+}
+
+// The served page carries English alone, and fetches another language's
+// table (text-<code>.js, beside it) the first time it is wanted; the single
+// file carries them all. Resolves to whether the table is there. Fetched
+// while the page's head is read, it holds the page's first rendering, so
+// that the page never shows itself in English first.
+const loading = new Map();
+function loadLanguage(code) {
+  if (TEXTS[code] || code === PSEUDO) return Promise.resolve(true);
+  if (!loading.has(code))
+    loading.set(
+      code,
+      new Promise((resolve) => {
+        const script = document.createElement('script');
+        script.src = `text-${code}.js`;
+        script.setAttribute('blocking', 'render');
+        script.onload = () => resolve(Boolean(TEXTS[code]));
+        script.onerror = () => {
+          loading.delete(code); // asked for again, it is fetched again
+          script.remove();
+          resolve(false);
+        };
+        document.head.append(script);
+      }),
+    );
+  return loading.get(code);
 }
 
 // The page's language's way of writing numbers with these options

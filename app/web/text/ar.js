@@ -4,8 +4,8 @@
 // نصوص الصفحة بالعربية (مترجمة بمساعدة آلية).
 TEXTS.ar = {
   title: 'BELLSCOPE: ضرب المنحنيات الغاوسية',
-  languageName: 'العربية',
   languageGroup: 'اللغة (Language)',
+  languageUnavailable: 'تعذّر تحميل {language}، لذا تبقى الصفحة بـ{current}.',
   pictureLabels:
     'تُرسم الصورة كما صُمِّم BELLSCOPE، وتبقى تسمياتها بالإنجليزية: كل رقم فيها مكتوب أيضًا في الكلمات أسفل ' +
     'عناصر التحكم.',
@@ -20,7 +20,6 @@ TEXTS.ar = {
   cannotStart: 'تعذّر تشغيل BELLSCOPE: {why}',
   stopped: 'توقف BELLSCOPE: {what}',
   moduleFailed: 'تعذّر تشغيل BELLSCOPE: فشل تحميل وحدة WebAssembly الخاصة به ({what}).',
-  scriptFailed: 'تعذّر تشغيل BELLSCOPE: فشل تحميل bellscope.js.',
   noWebAssembly: 'لا يعمل BELLSCOPE في هذا المتصفح: فهو يحتاج إلى WebAssembly، وهذا المتصفح لا يوفّره.',
   viewRefused: 'لا يمكن عرض العرض الموجود في هذا العنوان ({why})، لذا يبدأ BELLSCOPE كالمعتاد.',
 

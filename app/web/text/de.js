@@ -4,8 +4,8 @@
 // Die Texte der Seite auf Deutsch (mit maschineller Hilfe übersetzt).
 TEXTS.de = {
   title: 'BELLSCOPE: Produkte von Gaußkurven',
-  languageName: 'Deutsch',
   languageGroup: 'Sprache (Language)',
+  languageUnavailable: '{language} konnte nicht geladen werden, daher bleibt die Seite auf {current}.',
   pictureLabels:
     'Das Bild ist so gezeichnet, wie BELLSCOPE entworfen wurde, und seine Beschriftungen bleiben englisch: ' +
     'jede Zahl darin steht auch in den Worten unter den Bedienelementen.',
@@ -20,7 +20,6 @@ TEXTS.de = {
   cannotStart: 'BELLSCOPE konnte nicht starten: {why}',
   stopped: 'BELLSCOPE wurde angehalten: {what}',
   moduleFailed: 'BELLSCOPE konnte nicht starten: sein WebAssembly-Modul wurde nicht geladen ({what}).',
-  scriptFailed: 'BELLSCOPE konnte nicht starten: bellscope.js wurde nicht geladen.',
   noWebAssembly: 'BELLSCOPE läuft in diesem Browser nicht: es braucht WebAssembly, das dieser Browser nicht anbietet.',
   viewRefused: 'Die Ansicht in dieser Adresse kann nicht gezeigt werden ({why}), daher startet BELLSCOPE wie üblich.',
 

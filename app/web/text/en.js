@@ -6,8 +6,8 @@
 // said), **strong** and `code` where the page lays it out as rich text.
 TEXTS.en = {
   title: 'BELLSCOPE: products of Gaussian curves',
-  languageName: 'English',
   languageGroup: 'Language',
+  languageUnavailable: '{language} could not be loaded, so the page stays in {current}.',
   pictureLabels:
     'The picture is drawn as BELLSCOPE was designed, and its labels stay in English: every number in it is ' +
     'also in the words below the controls.',
@@ -23,7 +23,6 @@ TEXTS.en = {
   cannotStart: 'BELLSCOPE could not start: {why}',
   stopped: 'BELLSCOPE stopped: {what}',
   moduleFailed: 'BELLSCOPE could not start: its WebAssembly module failed to load ({what}).',
-  scriptFailed: 'BELLSCOPE could not start: bellscope.js failed to load.',
   noWebAssembly: 'BELLSCOPE cannot run in this browser: it needs WebAssembly, which this browser does not offer.',
   viewRefused: 'The view in this address cannot be shown ({why}), so BELLSCOPE starts as usual.',
 

@@ -4,8 +4,8 @@
 // Los textos de la página en español (traducidos con ayuda de una máquina).
 TEXTS.es = {
   title: 'BELLSCOPE: productos de curvas gaussianas',
-  languageName: 'Español',
   languageGroup: 'Idioma (Language)',
+  languageUnavailable: 'No se pudo cargar {language}, así que la página sigue en {current}.',
   pictureLabels:
     'La imagen se dibuja tal como se diseñó BELLSCOPE y sus rótulos quedan en inglés: cada número que muestra ' +
     'está también en las palabras bajo los controles.',
@@ -20,7 +20,6 @@ TEXTS.es = {
   cannotStart: 'BELLSCOPE no pudo arrancar: {why}',
   stopped: 'BELLSCOPE se detuvo: {what}',
   moduleFailed: 'BELLSCOPE no pudo arrancar: su módulo WebAssembly no se cargó ({what}).',
-  scriptFailed: 'BELLSCOPE no pudo arrancar: bellscope.js no se cargó.',
   noWebAssembly: 'BELLSCOPE no funciona en este navegador: necesita WebAssembly, que este navegador no ofrece.',
   viewRefused: 'La vista de esta dirección no se puede mostrar ({why}), así que BELLSCOPE arranca como siempre.',
 

@@ -4,8 +4,8 @@
 // Les textes de la page en français (traduits avec l’aide d’une machine).
 TEXTS.fr = {
   title: 'BELLSCOPE : produits de courbes gaussiennes',
-  languageName: 'Français',
   languageGroup: 'Langue (Language)',
+  languageUnavailable: '{language} n’a pas pu être chargé : la page reste en {current}.',
   pictureLabels:
     'L’image est dessinée telle que BELLSCOPE a été conçu, et ses libellés restent en anglais : chaque nombre ' +
     'qu’elle montre figure aussi dans les mots sous les commandes.',
@@ -20,7 +20,6 @@ TEXTS.fr = {
   cannotStart: 'BELLSCOPE n’a pas pu démarrer : {why}',
   stopped: 'BELLSCOPE s’est arrêté : {what}',
   moduleFailed: 'BELLSCOPE n’a pas pu démarrer : son module WebAssembly ne s’est pas chargé ({what}).',
-  scriptFailed: 'BELLSCOPE n’a pas pu démarrer : bellscope.js ne s’est pas chargé.',
   noWebAssembly:
     'BELLSCOPE ne peut pas fonctionner dans ce navigateur : il lui faut WebAssembly, que ce navigateur n’offre pas.',
   viewRefused: 'La vue de cette adresse ne peut pas être affichée ({why}), donc BELLSCOPE démarre normalement.',

@@ -4,8 +4,8 @@
 // Os textos da página em português do Brasil (traduzidos com ajuda de uma máquina).
 TEXTS['pt-BR'] = {
   title: 'BELLSCOPE: produtos de curvas gaussianas',
-  languageName: 'Português (Brasil)',
   languageGroup: 'Idioma (Language)',
+  languageUnavailable: 'Não foi possível carregar {language}; a página continua em {current}.',
   pictureLabels:
     'A imagem é desenhada como o BELLSCOPE foi projetado, e seus rótulos ficam em inglês: cada número dela ' +
     'também está nas palavras abaixo dos controles.',
@@ -20,7 +20,6 @@ TEXTS['pt-BR'] = {
   cannotStart: 'O BELLSCOPE não pôde iniciar: {why}',
   stopped: 'O BELLSCOPE parou: {what}',
   moduleFailed: 'O BELLSCOPE não pôde iniciar: seu módulo WebAssembly não carregou ({what}).',
-  scriptFailed: 'O BELLSCOPE não pôde iniciar: bellscope.js não carregou.',
   noWebAssembly: 'O BELLSCOPE não roda neste navegador: ele precisa de WebAssembly, que este navegador não oferece.',
   viewRefused: 'A visão neste endereço não pode ser mostrada ({why}), então o BELLSCOPE inicia como de costume.',
 

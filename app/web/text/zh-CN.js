@@ -4,8 +4,8 @@
 // 页面的简体中文文字（借助机器翻译）。
 TEXTS['zh-CN'] = {
   title: 'BELLSCOPE：高斯曲线的乘积',
-  languageName: '中文（简体）',
   languageGroup: '语言 (Language)',
+  languageUnavailable: '无法加载{language}，页面仍使用{current}。',
   pictureLabels: '图片按 BELLSCOPE 的原始设计绘制，其中的标签保留英文：图中的每个数字也都写在控件下方的文字里。',
 
   loading: '正在加载 BELLSCOPE...',
@@ -18,7 +18,6 @@ TEXTS['zh-CN'] = {
   cannotStart: 'BELLSCOPE 无法启动：{why}',
   stopped: 'BELLSCOPE 已停止：{what}',
   moduleFailed: 'BELLSCOPE 无法启动：其 WebAssembly 模块加载失败（{what}）。',
-  scriptFailed: 'BELLSCOPE 无法启动：bellscope.js 加载失败。',
   noWebAssembly: 'BELLSCOPE 无法在此浏览器中运行：它需要 WebAssembly，而此浏览器不支持。',
   viewRefused: '无法显示此地址中的视图（{why}），因此 BELLSCOPE 照常启动。',
 
