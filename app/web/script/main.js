@@ -49,6 +49,21 @@
   let resumeView = null; // the view shown when the program ended
   let lessons = null;
   let challenge = null;
+  // What the page says of a state the program tells it.
+  let held = null; // the first frame's state, until the page shows it
+  function show(state) {
+    // The mode's name and the names are the texts of the state that can
+    // change the controls' size: the page is laid out again for them.
+    const resized = !lastState || lastState.mode.name !== state.mode.name || lastState.names !== state.names;
+    lastState = state;
+    names.value = state.names;
+    words.show(state);
+    working.show(state);
+    values.show(state);
+    challenge.show(state);
+    host.tell(state);
+    if (resized) layout();
+  }
   const handlers = {
     query: () => lessons.query(),
     ready() {
@@ -59,20 +74,21 @@
     },
     started: layout,
     state(state) {
-      // The first state comes with the first frame: the time to it is measured.
-      if (!lastState && !performance.getEntriesByName('bellscope-first-frame').length)
+      // The first state comes with the first frame: the time to it is
+      // measured, and the frame is painted before the page says what it
+      // shows (the words, the working and the fields follow at once); then
+      // the page's files are kept for offline visits.
+      if (!performance.getEntriesByName('bellscope-first-frame').length) {
         performance.mark('bellscope-first-frame');
-      // The mode's name and the names are the texts of the state that can
-      // change the controls' size: the page is laid out again for them.
-      const resized = !lastState || lastState.mode.name !== state.mode.name || lastState.names !== state.names;
-      lastState = state;
-      names.value = state.names;
-      words.show(state);
-      working.show(state);
-      values.show(state);
-      challenge.show(state);
-      host.tell(state);
-      if (resized) layout();
+        held = state;
+        setTimeout(() => {
+          const first = held;
+          held = null;
+          show(first);
+          keepOffline();
+        });
+      } else if (held) held = state;
+      else show(state);
     },
     ended() {
       controls.forget();
@@ -132,7 +148,7 @@
     if (lastState) {
       const state = lastState;
       lastState = null; // laid out again: the texts have new lengths
-      handlers.state(state);
+      show(state);
     }
     layout();
   });
@@ -159,7 +175,7 @@
     });
   document.getElementById('reset').addEventListener('click', () => program.reset());
 
-  connectOffline(layout);
+  const keepOffline = connectOffline(layout);
 
   // A failure of the module's in a promise no one waits for, before the
   // program has started, is said here.

@@ -8,12 +8,13 @@
 // working online as before. The first time this browser shows a newer build
 // than it showed before, the page says "Updated", once. bellscope.html
 // opened from disk has no manifest, and no worker. Installed, the app opens
-// in the view the page showed when it was installed.
+// in the view the page showed when it was installed. Returns the function
+// that installs the worker, which the page calls once its first frame is
+// shown, so that the worker's fetching never delays it.
 function connectOffline(changed) {
   const manifest = document.querySelector('link[rel="manifest"]');
   const build = document.querySelector('meta[name="bellscope-build"]');
-  if (!manifest || !build || !/^https?:$/.test(location.protocol)) return;
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('bellscope-sw.js').catch(() => {});
+  if (!manifest || !build || !/^https?:$/.test(location.protocol)) return () => {};
   const seen = remembered('bellscope.build'); // null without storage: nothing said
   remember('bellscope.build', build.content);
   if (seen && seen !== build.content) {
@@ -23,4 +24,7 @@ function connectOffline(changed) {
     changed();
   }
   window.addEventListener('appinstalled', () => remember('bellscope.start', location.search));
+  return () => {
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('bellscope-sw.js').catch(() => {});
+  };
 }
