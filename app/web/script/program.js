@@ -1,19 +1,19 @@
 'use strict';
 /* exported connectProgram */
 
-// The program's WebAssembly, which the page carries in base64. The served
-// page carries it as it is: compiled here at once, so that the program
+// The program's WebAssembly, which the page carries in base64 after its
+// scripts (which run meanwhile, where it comes over a slow network). The
+// served page carries it as it is, compiled at once, so that the program
 // starts while the page is read and its first frame is in the page's first
 // rendering. The single file, which has a size budget, carries it
-// gzip-compressed (data-gzip): unpacked and compiled in the background as
-// soon as this script runs. A WebAssembly.Module, or a promise of one; null
-// where the browser cannot unpack it.
-const compiledProgram = (() => {
+// gzip-compressed (data-gzip), unpacked and compiled in the background. A
+// WebAssembly.Module, or a promise of one; null where the browser cannot
+// unpack it.
+function compileProgram() {
   const packed = document.getElementById('bellscope-wasm');
   if (!packed || typeof WebAssembly !== 'object') return null;
   const gzip = 'gzip' in packed.dataset;
   if (gzip && typeof DecompressionStream !== 'function') return null;
-  let compiled;
   try {
     const text = packed.textContent.trim();
     let bytes;
@@ -25,13 +25,11 @@ const compiledProgram = (() => {
     }
     if (!gzip) return new WebAssembly.Module(bytes);
     const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
-    compiled = new Response(stream).arrayBuffer().then((wasm) => WebAssembly.compile(wasm));
+    return new Response(stream).arrayBuffer().then((wasm) => WebAssembly.compile(wasm));
   } catch (error) {
-    compiled = Promise.reject(error); // not base64, or not WebAssembly
+    return Promise.reject(error); // not base64, or not WebAssembly
   }
-  compiled.catch(() => {}); // said when the program asks for it
-  return compiled;
-})();
+}
 
 // The program, as the page sees it: named operations over the WebAssembly
 // module's exports, and the page's handlers of what the program tells it.
@@ -50,18 +48,19 @@ function connectProgram(canvas, handlers) {
   let picture = null;
 
   function instantiate(imports, receive) {
-    if (!compiledProgram) throw new Error('this browser cannot unpack it');
-    if (compiledProgram instanceof WebAssembly.Module) {
+    const compiled = compileProgram();
+    if (!compiled) throw new Error('this browser cannot unpack it');
+    if (compiled instanceof WebAssembly.Module) {
       try {
-        const instance = new WebAssembly.Instance(compiledProgram, imports);
-        receive(instance, compiledProgram);
+        const instance = new WebAssembly.Instance(compiled, imports);
+        receive(instance, compiled);
         return instance.exports;
       } catch (error) {
         Module.onAbort(error.message);
         return {};
       }
     }
-    compiledProgram
+    compiled
       .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
       .catch((error) => Module.onAbort(error.message));
     return {}; // its exports come later, through receive
