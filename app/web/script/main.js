@@ -12,6 +12,9 @@
   const restart = document.getElementById('restart');
   const resume = document.getElementById('resume');
   const viewMessage = document.getElementById('view-message');
+  // The text below the picture waits for the first frame (or a failure).
+  const about = document.getElementById('about');
+  about.classList.add('waiting');
 
   showTexts(document);
   const layout = createLayout(app, canvas, panel);
@@ -21,6 +24,7 @@
   function fail(text) {
     if (failed) return;
     failed = true;
+    about.classList.remove('waiting');
     status.textContent = text;
     status.className = 'error';
     status.hidden = false;
@@ -85,6 +89,7 @@
           const first = held;
           held = null;
           show(first);
+          about.classList.remove('waiting');
           keepOffline();
         });
       } else if (held) held = state;
