@@ -20,6 +20,25 @@ web_program web = {nullptr, &colour_profiles[0], {}, {}, false, false, {}};
 
 namespace {
 
+// The loop: BELLSCOPE_FRAME once per animation frame while it runs, and no
+// work at all while it sleeps or after the end. A frame's own call may stop
+// it, or, waking it, ask for the next frame once.
+EM_JS(void, frames_run, (int running), {
+  var loop = Module['bellscopeLoop'] || (Module['bellscopeLoop'] = {running : false, asked : false});
+  loop.running = !!running;
+  if (!loop.running || loop.asked) return;
+  loop.asked = true;
+  requestAnimationFrame(function tick() {
+    loop.asked = false;
+    if (!loop.running) return;
+    _BELLSCOPE_FRAME();
+    if (loop.running && !loop.asked) {
+      loop.asked = true;
+      requestAnimationFrame(tick);
+    }
+  });
+});
+
 // Whether a pass could change anything. A pass acts on the messages it
 // dispatches and on at most one latched key; with neither, it recomputes
 // the state it already holds (a held left button sets u to the same column,
@@ -39,7 +58,9 @@ bool pass_needed() {
 // flood of input cannot stall the page; the rest waits for the next frame.
 enum { PASSES_A_FRAME = 32 };
 
-void frame() {
+}  // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_FRAME() {
   web_run& run = web.run;
   CONTROL_STEP(emscripten_get_now());
   if (!pass_needed()) {
@@ -47,7 +68,7 @@ void frame() {
     // times a second for nothing. A held control has work at coming passes.
     if (!CONTROL_BUSY()) {
       run.asleep = true;
-      emscripten_pause_main_loop();
+      frames_run(0);
     }
     return;
   }
@@ -57,10 +78,12 @@ void frame() {
   }
   PAGE_TELL_STATE();
   if (!run.program.quit) return;
-  emscripten_cancel_main_loop();
+  frames_run(0);
   EXPLORER_END(&run.program);
   PAGE_ENDED();
 }
+
+namespace {
 
 // A run from the start, in the view `resume` names (an address's query) or,
 // without one, in the page's view; false when no window could be opened.
@@ -110,7 +133,7 @@ void WEB_USE_COLOURS(const colour_profile* colours) {
 void WEB_WAKE() {
   if (!web.run.asleep) return;
   web.run.asleep = false;
-  emscripten_resume_main_loop();
+  frames_run(1);
 }
 
 // Starts the program again after it has ended: in the view `resume` names
@@ -124,13 +147,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESTART(const char* resume) {
     fail("ERROR opening window", window_failure());
     return;
   }
-  emscripten_set_main_loop(frame, 0, 0);
+  frames_run(1);
 }
 
 int main() {
   web.screen_image = static_cast<unsigned char*>(std::malloc(SCREEN_WIDTH * SCREEN_HEIGHT));
   if (!web.screen_image) return fail("ERROR mallocing screen_image", "there is not enough memory for its picture.");
   if (!start(nullptr)) return fail("ERROR opening window", window_failure());
-  emscripten_set_main_loop(frame, 0, 1);  // 0: at the browser's animation frame rate
+  frames_run(1);
+  emscripten_exit_with_live_runtime();  // the loop goes on after main
   return 0;
 }
