@@ -157,7 +157,7 @@ TEXTS.ar = {
   leaveChallenge: 'مغادرة التحدي',
   guessName: 'تخمينك',
   challengeRound:
-    'الجولة {round} من {rounds}: حاصل الضرب مخفي. حرّك تخمينك (السطر «Your guess») إلى حيث تظن أن حاصل الضرب ' +
+    'الجولة {round} من {rounds}: حاصل الضرب مخفي. حرّك تخمينك (السطر «Your\u00a0guess») إلى حيث تظن أن حاصل الضرب ' +
     'يقع، وبالعرض الذي تظنه، ثم اضغط «تحقّق».',
   challengeShown: 'الجولة {round} من {rounds}: المنحنى الأبيض هو حاصل الضرب، بجانب تخمينك.',
   challengeMeasure:
