@@ -60,6 +60,7 @@ enum { PASSES_A_FRAME = 32 };
 
 }  // namespace
 
+// One animation frame's work, which the loop above calls (the page does not).
 extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_FRAME() {
   web_run& run = web.run;
   CONTROL_STEP(emscripten_get_now());
