@@ -1,9 +1,9 @@
 # Writes the web page OUT from its structure PAGE, its style STYLE, its
 # scripts (comma-separated lists of files, in the order they run: HEAD_SCRIPTS
 # in its head, which choose its language, and SCRIPTS at the end of its body)
-# and its lessons LESSONS (JSON), and the program PROGRAM (bellscope.js),
-# with its WebAssembly beside it gzip-compressed in base64, which the page
-# unpacks: one file, so that a browser waits for no second request. The
+# and its lessons LESSONS (JSON), and the program PROGRAM (bellscope.js)
+# with its WebAssembly (the .wasm beside it) in base64: one file, so that a
+# browser waits for no second request. The
 # program's icon ICON is written in too, so that the browser asks for no
 # favicon. With WORKER set, it is the served page, which installs as an app:
 # its service worker WORKER is written to WORKER_OUT with the page's build
