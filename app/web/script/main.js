@@ -54,6 +54,7 @@
   let lessons = null;
   let challenge = null;
   // What the page says of a state the program tells it.
+  let framed = false; // the program has drawn its first frame
   let held = null; // the first frame's state, until the page shows it
   function show(state) {
     // The mode's name and the names are the texts of the state that can
@@ -82,7 +83,8 @@
       // measured, and the frame is painted before the page says what it
       // shows (the words, the working and the fields follow at once); then
       // the page's files are kept for offline visits.
-      if (!performance.getEntriesByName('bellscope-first-frame').length) {
+      if (!framed) {
+        framed = true;
         performance.mark('bellscope-first-frame');
         held = state;
         setTimeout(() => {
