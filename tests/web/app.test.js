@@ -3,7 +3,7 @@
 // new build, and works online when its worker cannot be installed; the
 // single file from disk has no worker and stays within its size budget.
 'use strict';
-const { describe, it, before, after } = require('node:test');
+const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
@@ -12,14 +12,7 @@ const h = require('./harness');
 
 const VIEWPORT = { width: 1366, height: 768 };
 let browser, site;
-before(async () => {
-  browser = await h.launch();
-  site = await h.serve();
-});
-after(async () => {
-  await browser.close();
-  site.server.close();
-});
+h.shareBrowser((b, s) => ([browser, site] = [b, s]));
 
 const started = (page) => page.waitForFunction(() => performance.getEntriesByName('bellscope-first-frame').length);
 

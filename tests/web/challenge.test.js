@@ -2,21 +2,13 @@
 // page, the product is hidden everywhere until Check, the guess takes every
 // input, Check scores it, and bad input is named while the page goes on.
 'use strict';
-const { describe, it, before, after } = require('node:test');
+const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
 const h = require('./harness');
 
 const VIEWPORT = { width: 1366, height: 768 };
 let browser, site;
-
-before(async () => {
-  browser = await h.launch();
-  site = await h.serve();
-});
-after(async () => {
-  await browser.close();
-  site.server.close();
-});
+h.shareBrowser((b, s) => ([browser, site] = [b, s]));
 
 // The frame tool's frame for these options, as the canvas holds it.
 const toolFrame = (args) => h.rgba(h.decodePng(h.frameToolPicture(args)));

@@ -4,22 +4,14 @@
 // picture shows, axe-core finds nothing, the colour-blind-safe colours keep
 // their distances, and random input leaves no trace.
 'use strict';
-const { describe, it, before, after } = require('node:test');
+const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
 const h = require('./harness');
 const colour = require('./colour');
 
 const scenarios = h.scenarios();
 let browser, site;
-
-before(async () => {
-  browser = await h.launch();
-  site = await h.serve();
-});
-after(async () => {
-  await browser.close();
-  site.server.close();
-});
+h.shareBrowser((b, s) => ([browser, site] = [b, s]));
 
 const { device, VIEWPORTS, axe } = h;
 const TABLET = device(810, 1080, 2);

@@ -9,6 +9,7 @@ const os = require('node:os');
 const http = require('node:http');
 const path = require('node:path');
 const zlib = require('node:zlib');
+const { before, after } = require('node:test');
 const { chromium } = require('playwright-core');
 
 const root = path.resolve(__dirname, '..', '..');
@@ -59,6 +60,21 @@ function serve({ gzip = false } = {}) {
       resolve({ server, url: `http://127.0.0.1:${server.address().port}/` });
     }),
   );
+}
+
+// The browser and the served build that a test file's tests share: made
+// before them, closed after; use(browser, site) is given both.
+function shareBrowser(use) {
+  let browser, site;
+  before(async () => {
+    browser = await launch();
+    site = await serve();
+    use(browser, site);
+  });
+  after(async () => {
+    await browser.close();
+    site.server.close();
+  });
 }
 
 const singleFileUrl = 'file://' + path.join(webBuild, 'bellscope.html');
@@ -397,6 +413,7 @@ module.exports = {
   singleFileUrl,
   launch,
   serve,
+  shareBrowser,
   scenarios,
   frames,
   openPage,

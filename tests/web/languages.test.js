@@ -3,20 +3,13 @@
 // separators as the language writes them, accessible, and nothing clipped
 // in the long pseudo-language.
 'use strict';
-const { describe, it, before, after } = require('node:test');
+const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
 const h = require('./harness');
 
 const VIEWPORT = { width: 1366, height: 768 };
 let browser, site;
-before(async () => {
-  browser = await h.launch();
-  site = await h.serve();
-});
-after(async () => {
-  await browser.close();
-  site.server.close();
-});
+h.shareBrowser((b, s) => ([browser, site] = [b, s]));
 
 // Each language with its word for "Copy link" and for "Language".
 const LANGUAGES = [

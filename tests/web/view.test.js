@@ -13,17 +13,11 @@ const h = require('./harness');
 
 const VIEWPORT = { width: 1366, height: 768 };
 let browser, site, work;
-
-before(async () => {
-  browser = await h.launch();
-  site = await h.serve();
+h.shareBrowser((b, s) => ([browser, site] = [b, s]));
+before(() => {
   work = fs.mkdtempSync(path.join(os.tmpdir(), 'bellscope-view-'));
 });
-after(async () => {
-  await browser.close();
-  site.server.close();
-  fs.rmSync(work, { recursive: true, force: true });
-});
+after(() => fs.rmSync(work, { recursive: true, force: true }));
 
 async function open(url, options = {}) {
   const page = await h.openPage(browser, url, VIEWPORT, options);

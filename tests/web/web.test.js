@@ -3,7 +3,7 @@
 // input, at scale 1 and 2; touch, Esc and restart, the browser's own keys,
 // resizing, and a module that fails to load.
 'use strict';
-const { describe, it, before, after } = require('node:test');
+const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
 const h = require('./harness');
 
@@ -11,15 +11,7 @@ const scenarios = h.scenarios();
 const SCALE_1 = { width: 1000, height: 700 };
 const SCALE_2 = { width: 1800, height: 1200 };
 let browser, site;
-
-before(async () => {
-  browser = await h.launch();
-  site = await h.serve();
-});
-after(async () => {
-  await browser.close();
-  site.server.close();
-});
+h.shareBrowser((b, s) => ([browser, site] = [b, s]));
 
 async function expectScale(page, scale) {
   const box = await h.canvasBox(page);
