@@ -87,17 +87,19 @@ EM_JS(int, canvas_attach, (), {
   return 1;
 });
 
-// Copies a window's pixels onto the canvas.
+// Copies a window's pixels onto the canvas, straight from the module's
+// memory (an image over it is made again when the memory grows, or for
+// other pixels).
 EM_JS(void, canvas_put, (const void* pixels, int width, int height), {
   var canvas = Module['canvas'];
   if (!canvas) return;
   var context = canvas.getContext('2d', {alpha : false});
   var image = Module['bellscopeImage'];
-  if (!image || image.width != width || image.height != height) {
-    image = context.createImageData(width, height);
+  if (!image || image.data.buffer != HEAPU8.buffer || image.data.byteOffset != pixels || image.width != width ||
+      image.height != height) {
+    image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4), width, height);
     Module['bellscopeImage'] = image;
   }
-  image.data.set(HEAPU8.subarray(pixels, pixels + width * height * 4));
   context.putImageData(image, 0, 0);
 });
 
