@@ -287,10 +287,9 @@ void FORMAT_VIEW_NUMBER(double value, char* text, std::size_t size) {
   char best[VIEW_NUMBER_SIZE] = "", candidate[VIEW_NUMBER_SIZE];
   for (int precision = 1; precision <= 17; ++precision) {
     std::snprintf(candidate, sizeof candidate, "%.*g", precision, value);
+    if (*best && std::strlen(candidate) >= std::strlen(best)) continue;  // read back only what would be kept
     const double back = std::strtod(candidate, nullptr);
-    if (back == value && std::signbit(back) == std::signbit(value) &&
-        (!*best || std::strlen(candidate) < std::strlen(best)))
-      std::memcpy(best, candidate, sizeof best);
+    if (back == value && std::signbit(back) == std::signbit(value)) std::memcpy(best, candidate, sizeof best);
   }
   std::snprintf(text, size, "%s", best);
 }
