@@ -3,13 +3,14 @@
 # in its head, which choose its language, and SCRIPTS at the end of its body)
 # and its lessons LESSONS (JSON), and the program PROGRAM (bellscope.js)
 # with its WebAssembly (the .wasm beside it) in base64: one file, so that a
-# browser waits for no second request. The
-# program's icon ICON is written in too, so that the browser asks for no
-# favicon. With WORKER set, it is the served page, which installs as an app:
-# its service worker WORKER is written to WORKER_OUT with the page's build
-# number, a digest of everything that makes the page, and each language of
-# TEXT_FILES (not among its own scripts) is written beside it as
-# text-<code>.js, which the page fetches when the language is wanted.
+# browser waits for no second request. The program's icon ICON is written
+# in too, so that the browser asks for no favicon. With WORKER set, it is
+# the served page, which installs as an app: its service worker WORKER is
+# written to WORKER_OUT with the page's build number, a digest of everything
+# that makes the page, and each language of TEXT_FILES (not among its own
+# scripts) is written beside it as text-<code>.js, which the page fetches
+# when the language is wanted. The served page's WebAssembly is plain
+# base64, compiled at once; the single file's is gzip-compressed first.
 file(READ "${PAGE}" page)
 
 # Each marker must be in the page exactly where its text belongs.
