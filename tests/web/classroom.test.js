@@ -103,6 +103,30 @@ describe('the on-screen controls', () => {
     assert.deepEqual(page.errors, []);
   });
 
+  it('one finger scrolls a phone’s page down to the text below and back up', async () => {
+    const page = await h.openPage(browser, site.url, ...device(390, 844, 3));
+    const cdp = await page.context().newCDPSession(page);
+    // On the controls, between them (a finger on a button holds it).
+    const box = await page.locator('#panel').boundingBox();
+    const x = box.x + box.width - 2;
+    const y = box.y + box.height - 40;
+    assert.equal(await page.evaluate(([x, y]) => document.elementFromPoint(x, y).closest('button'), [x, y]), null);
+    const swipe = async (from, to) => {
+      await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y: from }] });
+      for (let i = 1; i <= 10; ++i)
+        await cdp.send('Input.dispatchTouchEvent', {
+          type: 'touchMove',
+          touchPoints: [{ x, y: from + ((to - from) * i) / 10 }],
+        });
+      await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+    };
+    await swipe(y, y - 500);
+    await page.waitForFunction(() => scrollY > 300);
+    await swipe(y - 500, y);
+    await page.waitForFunction(() => scrollY === 0);
+    assert.deepEqual(page.errors, []);
+  });
+
   it('repeat while held and stop when let go, also across a resize', async () => {
     const page = await h.openPage(browser, site.url, ...TABLET);
     const cdp = await page.context().newCDPSession(page);
