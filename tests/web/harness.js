@@ -401,6 +401,7 @@ function frameToolPicture(args) {
 }
 
 module.exports = {
+  ...require('./looks'),
   decodePng,
   rgba,
   frameToolPicture,
