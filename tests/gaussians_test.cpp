@@ -201,3 +201,39 @@ TEST(ProductWorking, NoGaussianOnSigmaZeroAndHugeValues) {
   EXPECT_EQ(w.steps[1].sigma, 70);
   EXPECT_NEAR(w.steps[1].height, std::exp(-0.5), 1e-15);
 }
+
+// A Gaussian of sigma 0 is 0 everywhere but at its mean, where its peak is
+// 1: the product there is the other curves' product at that point.
+TEST(ProductWorking, FlatGaussianTheProductAtItsMean) {
+  struct flat_case {
+    const char* what;
+    gaussian g[GAUSSIAN_COUNT];
+    int flat;
+    double height;
+  };
+  const flat_case cases[] = {
+      {"one sigma from the other's mean (the lesson)",
+       {{300, 120, true}, {420, 0, true}, {0, 1, false}, {0, 1, false}},
+       2,
+       0.60653065971263342},
+      {"alone", {{0, 1, false}, {420, 0, true}, {0, 1, false}, {0, 1, false}}, 2, 1.0},
+      {"two flat at one mean, and a curve two sigmas away",
+       {{100, -0.0, true}, {100, 0, true}, {0, 50, true}, {0, 1, false}},
+       1,
+       0.1353352832366127},
+      {"two flat at different means", {{100, 0, true}, {101, 0, true}, {100, 10, true}, {0, 1, false}}, 1, 0.0},
+      {"a negative sigma counts as its size",
+       {{0, -10, true}, {20, 0, true}, {0, 1, false}, {0, 1, false}},
+       2,
+       0.1353352832366127},
+  };
+  for (const flat_case& c : cases) {
+    gaussian_set set;
+    INIT_GAUSSIANS(&set);
+    for (int k = 0; k < GAUSSIAN_COUNT; ++k) set.g[k] = c.g[k];
+    product_working w;
+    WORK_OUT_PRODUCT(&set, &w);
+    EXPECT_EQ(w.flat, c.flat) << c.what;
+    EXPECT_NEAR(w.flat_height, c.height, 1e-15) << c.what;
+  }
+}

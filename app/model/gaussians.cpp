@@ -103,6 +103,19 @@ void WORK_OUT_PRODUCT(const gaussian_set* set, product_working* working) {
     const double a = apart / scale, s1 = before.sigma / scale, s2 = sigma / scale;
     step.height = before.height * std::exp(-a * a / (2.0 * (s1 * s1 + s2 * s2)));
   }
+  if (!working->flat) return;
+  const double at = set->g[working->flat - 1].u;
+  working->flat_height = 1.0;
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
+    const gaussian& g = set->g[k];
+    if (!g.on || k == working->flat - 1) continue;
+    if (g.sigma == 0.0) {
+      if (g.u != at) working->flat_height = 0.0;
+      continue;
+    }
+    const double z = (at - g.u) / g.sigma;
+    working->flat_height *= std::exp(-0.5 * z * z);
+  }
 }
 
 int DISPLAY_VALUE(double value) {

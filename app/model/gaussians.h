@@ -60,8 +60,13 @@ struct product_working {
   int count;  // the Gaussians on: steps[count - 1] is the product
   product_step steps[GAUSSIAN_COUNT];
   // A Gaussian on with sigma 0 (the first such): it is 0 everywhere but at
-  // its mean, so the product has no bell curve to work out; 0 when none is.
+  // its mean, where its peak is 1, so the product has no bell curve to work
+  // out; 0 when none is.
   int flat;
+  // With a flat Gaussian, the product at its mean: the other Gaussians'
+  // product there (another flat one counts 1 at the same mean, 0 at
+  // another), which is the product's only value other than 0.
+  double flat_height;
 };
 void WORK_OUT_PRODUCT(const gaussian_set* set, product_working* working);
 

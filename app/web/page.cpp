@@ -245,7 +245,12 @@ void PAGE_TELL_STATE() {
     add_number(step.height);
     add("}");
   }
-  add("]}}");
+  add("],\"flatHeight\":");
+  if (working.flat)
+    add_number(working.flat_height);
+  else
+    add("null");
+  add("}}");
   if (state_length < sizeof state_text) page_state(state_text);
 }
 

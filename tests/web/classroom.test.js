@@ -210,7 +210,7 @@ describe('words for screen readers', () => {
     const said = await page.locator('#announce').textContent();
     assert.equal(
       said,
-      'Gaussian 3 on. Gaussian 2 selected. Gaussian 2 u 251. Parameter Recalculation. ' + 'combined u 282, sigma 34.',
+      'Gaussian 3 on. Gaussian 2 selected. Gaussian 2 u 251. Parameter Recalculation. ' + 'Combined u 282, sigma 34.',
     );
     assert.equal(await page.locator('#announce').getAttribute('aria-live'), 'polite');
   });

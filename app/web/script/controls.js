@@ -96,8 +96,8 @@ function connectControls(panel, program) {
       if (e.type === 'keydown' && target.bellscopeKey) target.bellscopeKey(e);
       return;
     }
-    // The arrows choose in a list.
-    if (e.code.startsWith('Arrow') && target.closest('select')) {
+    // The arrows choose in a list, and scroll a formula too wide for the page.
+    if (e.code.startsWith('Arrow') && target.closest('select, .formula')) {
       e.stopImmediatePropagation();
       return;
     }

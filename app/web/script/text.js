@@ -1,5 +1,5 @@
 'use strict';
-/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, loadLanguage, nearestLanguage, numberFormat, curveName, productName, modeName */
+/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, loadLanguage, nearestLanguage, numberFormat, curveName, curveShortName, productName, productLabel, modeName */
 
 // Every text the page shows or speaks, keyed by name, one table for each
 // language, in a file of its own (text/<code>.js); English is the one the
@@ -125,6 +125,17 @@ function modeName(mode) {
 }
 function productName(names) {
   return say({ bayes: 'productBayes', sensors: 'productSensors' }[names] || 'productGaussians');
+}
+// The product's name at the head of a line ("Combined: u = 233"), and a
+// Gaussian's short name, shown beside its button ("M1"; none for
+// Gaussians 1-4, whose buttons carry their numbers).
+function productLabel(names) {
+  return say({ bayes: 'productLabelBayes', sensors: 'productLabelSensors' }[names] || 'productLabelGaussians');
+}
+function curveShortName(names, n) {
+  if (names === 'bayes') return n === 1 ? say('bayesPriorShort') : say('bayesMeasurementShort', { m: n - 1 });
+  if (names === 'sensors') return say('sensorShort', { letter: 'ABCD'[n - 1] });
+  return '';
 }
 
 // A rich text as nodes: **strong** and `code` within plain text.

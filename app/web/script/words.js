@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectWords */
-/* global say, curveName, formatNumber, formatWhole, heightWords, modeName */
+/* global say, curveName, curveShortName, formatNumber, formatWhole, heightWords, modeName, noneOn, productLabel, productName */
 
 // What the picture shows, in words, from the program's own state: listed
 // below the controls, announced politely when it changes, and shown on the
@@ -38,11 +38,21 @@ function connectWords(panel) {
     );
     if (state.challenge) lines.push(say('wordsGuess', whole(state.challenge.guess.shown)));
     lines.push(say('wordsMode', { mode: modeName(state.mode) }));
-    if (state.combined) lines.push(say('wordsCombined', whole(state.combined.shown)));
+    if (state.combined) lines.push(combinedWords(state, 'wordsCombined', 'wordsCombinedNone'));
     const height = productHeight(state);
-    if (height !== null)
-      lines.push(say('wordsHeight', { height: formatNumber(height), agreement: heightWords(state.working) }).trim());
+    if (height !== null) {
+      const values = { height: formatNumber(height), agreement: heightWords(state), product: productName(state.names) };
+      lines.push(say('wordsHeight', values).trim());
+    }
     return lines;
+  }
+
+  // The combined values of Parameter Recalculation, under the product's
+  // name; with no Gaussian on, that there are none (the picture prints the
+  // values its fold starts from).
+  function combinedWords(state, key, none) {
+    const label = productLabel(state.names);
+    return noneOn(state) ? say(none, { label }) : say(key, { label, ...whole(state.combined.shown) });
   }
 
   // Changes are told briefly, a moment after they settle, so that a drag
@@ -74,14 +84,13 @@ function connectWords(panel) {
     if (before.selected !== now.selected)
       tell('selected', say('toldSelected', { name: curveName(now.names, now.selected) }));
     if (before.mode.recalc !== now.mode.recalc) tell('mode', modeName(now.mode));
-    const combined = (s) => (s.combined ? `${s.combined.shown.u} ${s.combined.shown.sigma}` : '');
-    if (now.combined && combined(before) !== combined(now))
-      tell('combined', say('toldCombined', whole(now.combined.shown)));
+    const combined = (s) => (s.combined ? combinedWords(s, 'toldCombined', 'toldCombinedNone') : '');
+    if (now.combined && combined(before) !== combined(now)) tell('combined', combined(now));
     const height = productHeight(now);
     if (height === null)
       pending.delete('height'); // no longer shown: not worth saying
     else if (formatNumber(height) !== formatNumber(productHeight(before)))
-      tell('height', say('toldHeight', { height: formatNumber(height) }));
+      tell('height', say('toldHeight', { height: formatNumber(height), product: productName(now.names) }));
   }
 
   return {
@@ -104,10 +113,12 @@ function connectWords(panel) {
       for (const button of panel.querySelectorAll('.gaussian')) {
         const k = Number(button.dataset.gaussian);
         const g = state.gaussians[k - 1];
-        // Named "Gaussian k" always; its role in the chosen names described.
+        // Named "Gaussian k" always; its role in the chosen names described,
+        // and shown beside it, short ("M1"), outside its name.
         const role = state.names === 'gaussians' ? '' : curveName(state.names, k);
         if (role) button.setAttribute('aria-description', role);
         else button.removeAttribute('aria-description');
+        button.nextElementSibling.textContent = curveShortName(state.names, k);
         button.setAttribute('aria-pressed', g.on ? 'true' : 'false');
         button.style.setProperty('--colour', g.colour);
         button.classList.toggle('selected', state.selected === k && !state.challenge);

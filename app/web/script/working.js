@@ -1,15 +1,45 @@
 'use strict';
-/* exported connectWorking, heightWords, formatNumber, formatWhole */
-/* global say, curveName, numberFormat */
+/* exported connectWorking, heightWords, formatNumber, formatWhole, formatPercent, noneOn */
+/* global say, curveName, productName, numberFormat */
 
 // Numbers as the working gives them: four significant figures, in the
-// page's language's own way of writing them.
-// Very large and very small ones in scientific notation.
+// page's language's own digits and separators, never grouped in thousands
+// (the picture does not group them either, and the words follow it), and
+// very small and very large ones as a power of ten, 1.085 × 10⁻¹⁷, rather
+// than a run of zeros or the E of a calculator. As parts: { text }, or
+// { mantissa, ten, exponent } for a power of ten.
+const SUPERSCRIPTS = { '−': '⁻', 0: '⁰', 1: '¹', 2: '²', 3: '³', 4: '⁴', 5: '⁵', 6: '⁶', 7: '⁷', 8: '⁸', 9: '⁹' };
+function numberParts(value) {
+  // Rounded to four figures, 0.00001 to 9999 are written out in full.
+  const power = Number(value.toExponential(3).split('e')[1]);
+  if (power >= -5 && power <= 3)
+    return { text: numberFormat({ maximumSignificantDigits: 4, useGrouping: false }).format(value) };
+  const parts = numberFormat({ notation: 'scientific', maximumSignificantDigits: 4 }).formatToParts(value);
+  const at = parts.findIndex((part) => part.type === 'exponentSeparator');
+  const exponent = parts.slice(at + 1);
+  const sign = exponent.some((part) => part.type === 'exponentMinusSign') ? '−' : '';
+  return {
+    mantissa: parts
+      .slice(0, at)
+      .map((part) => part.value)
+      .join(''),
+    ten: numberFormat({ useGrouping: false }).format(10),
+    exponent: sign + exponent.find((part) => part.type === 'exponentInteger').value,
+  };
+}
 function formatNumber(value) {
   if (value === null || !Number.isFinite(value)) return say('tooLarge');
-  const size = Math.abs(value);
-  const notation = size >= 1e7 || (size > 0 && size < 1e-6) ? 'scientific' : 'standard';
-  return numberFormat({ maximumSignificantDigits: 4, notation }).format(value);
+  const { text, mantissa, ten, exponent } = numberParts(value);
+  if (text !== undefined) return text;
+  // Digits of other scripts have no superscripts: a caret raises those.
+  const raised = [...exponent].every((c) => c in SUPERSCRIPTS)
+    ? [...exponent].map((c) => SUPERSCRIPTS[c]).join('')
+    : `^${exponent}`;
+  const written = `${mantissa} × ${ten}${raised}`;
+  // Kept in one piece, left to right, within a sentence written right to
+  // left: marked so at both ends, so that it also joins the u = or σ = of
+  // a formula written left to right.
+  return document.documentElement.dir === 'rtl' ? `\u200e${written}\u200e` : written;
 }
 
 // A whole number the picture prints, in the page's language's digits,
@@ -18,20 +48,34 @@ function formatWhole(value) {
   return numberFormat({ useGrouping: false, maximumFractionDigits: 0 }).format(value);
 }
 
+// A share as a percentage, to two figures: "less than 0.01%" below that.
+const LEAST_PERCENT = 0.0001;
+function formatPercent(share) {
+  const percent = (value) => numberFormat({ style: 'percent', maximumSignificantDigits: 2 }).format(value);
+  return share < LEAST_PERCENT ? say('lessThan', { value: percent(LEAST_PERCENT) }) : percent(share);
+}
+
+// Whether no Gaussian is on: then there is no product, whatever the
+// picture's Parameter Recalculation prints as its start.
+function noneOn(state) {
+  return !state.gaussians.some((g) => g.on);
+}
+
 // What the height of the point-by-point product says: how well the curves
 // agree. The product's own height, in words, for one or more curves.
-function heightWords(working) {
-  const steps = working.steps;
+function heightWords(state) {
+  const steps = state.working.steps;
   const height = steps.length ? steps[steps.length - 1].height : null;
-  if (steps.length < 2 || working.flat || height === null) return '';
-  const percent = numberFormat({ style: 'percent', maximumSignificantDigits: 2 }).format(height);
-  return say(height >= 0.5 ? 'agree' : height >= 0.05 ? 'partlyAgree' : 'hardlyAgree', { percent });
+  if (steps.length < 2 || state.working.flat || height === null) return '';
+  const key = height >= 0.5 ? 'agree' : height >= 0.05 ? 'partlyAgree' : 'hardlyAgree';
+  return say(key, { percent: formatPercent(height), product: productName(state.names) });
 }
 
 // "How the white curve is made": the product rule worked out with the
 // program's own numbers (the state's working), in MathML, each line with a
-// plain-text equivalent for screen readers. Returns show(state), called
-// with each state the program tells.
+// plain-text equivalent for screen readers. A formula wider than the page
+// scrolls sideways in a box of its own, which the keyboard reaches while it
+// scrolls. Returns show(state), called with each state the program tells.
 function connectWorking() {
   const section = document.getElementById('working-steps');
   const MATHML = 'http://www.w3.org/1998/Math/MathML';
@@ -42,32 +86,84 @@ function connectWorking() {
     for (const child of children) element.append(child);
     return element;
   }
-  const number = (value) => m('mn', formatNumber(value));
   const name = (text) => m('mi', text);
   const op = (text) => m('mo', text);
+  // A number as formatNumber writes it, a power of ten raised.
+  function number(value) {
+    if (value === null || !Number.isFinite(value)) return m('mtext', say('tooLarge'));
+    const { text, mantissa, ten, exponent } = numberParts(value);
+    if (text !== undefined) return m('mn', text);
+    const power = exponent.startsWith('−') ? m('mrow', op('−'), m('mn', exponent.slice(1))) : m('mn', exponent);
+    return m('mrow', m('mn', mantissa), op('×'), m('msup', m('mn', ten), power));
+  }
   const sub = (base, index) => m('msub', name(base), m('mn', String(index)));
   const precisionOf = (index) => m('mfrac', m('mn', '1'), m('msup', index ? sub('σ', index) : name('σ'), m('mn', '2')));
+  // Between two values of a formula: a comma, unless the language's decimal
+  // separator is one ("σ = 77,17; u = 388,2").
+  const between = () => {
+    const decimal = numberFormat({})
+      .formatToParts(1.5)
+      .find((part) => part.type === 'decimal').value;
+    return op(decimal === ',' ? ';' : ',');
+  };
 
   // One line of the working: its words, its mathematics and the same in
   // plain text, which is what a screen reader reads.
   function line(words, math, plain) {
     const item = document.createElement('li');
-    const shown = document.createElement('span');
-    shown.setAttribute('aria-hidden', 'true');
-    shown.append(words ? words + ' ' : '', ...(math ? [m('math', ...math)] : []));
     const read = document.createElement('span');
     read.className = 'visually-hidden';
     read.textContent = plain;
-    item.append(shown, read);
+    const shown = document.createElement('span');
+    shown.setAttribute('aria-hidden', 'true');
+    shown.textContent = words;
+    if (!math) {
+      item.append(shown, read);
+      return item;
+    }
+    const formula = m('math', ...math);
+    formula.setAttribute('aria-hidden', 'true');
+    const box = document.createElement('span');
+    box.className = 'formula';
+    box.append(formula, read);
+    item.append(shown, ' ', box);
     return item;
+  }
+
+  // A formula's box is a stop of the keyboard's only while it scrolls.
+  const boxes = new ResizeObserver(() => {
+    for (const box of section.querySelectorAll('.formula'))
+      if (box.scrollWidth > box.clientWidth + 1) box.tabIndex = 0;
+      else box.removeAttribute('tabindex');
+  });
+
+  // A Gaussian of sigma 0 is 0 everywhere but at its mean, where its peak
+  // is 1: the product is 0 but there, if there at all.
+  function flatLines(state) {
+    const { steps, flat, flatHeight } = state.working;
+    const g = state.gaussians[flat - 1];
+    const product = productName(state.names);
+    const values = { name: curveName(state.names, flat), u: formatNumber(g.u), product };
+    const other = state.gaussians.findIndex((o, i) => o.on && o.sigma === 0 && o.u !== g.u && i !== flat - 1);
+    let words;
+    if (other >= 0) {
+      values.other = curveName(state.names, other + 1);
+      values.otherU = formatNumber(state.gaussians[other].u);
+      words = say('workingFlatApart', values);
+    } else {
+      values.height = formatNumber(flatHeight);
+      words = say(steps.length > 1 ? 'workingFlat' : 'workingFlatAlone', values);
+    }
+    const result = [line(words, null, words)];
+    if (other < 0) result.push(line(say('workingFlatDrawn'), null, say('workingFlatDrawn')));
+    return result;
   }
 
   function lines(state) {
     if (!state.working) return [line(say('workingHidden'), null, say('workingHidden'))];
     const { steps, flat } = state.working;
     if (!steps.length) return [line(say('workingNone'), null, say('workingNone'))];
-    const flatWords = flat && say('workingFlat', { name: curveName(state.names, flat) });
-    if (flat) return [line(flatWords, null, flatWords)];
+    if (flat) return flatLines(state);
     const result = [];
     for (const step of steps) {
       const g = state.gaussians[step.gaussian - 1];
@@ -101,11 +197,11 @@ function connectWorking() {
         number(step.precision),
         op('='),
         number(step.total),
-        op(','),
+        between(),
         name('σ'),
         op('='),
         number(step.sigma),
-        op(','),
+        between(),
         name('u'),
         op('='),
         number(step.u),
@@ -113,7 +209,12 @@ function connectWorking() {
       result.push(line(say('workingStep', values), math, say('workingStepRead', values)));
     });
     const last = steps[steps.length - 1];
-    const values = { u: formatNumber(last.u), sigma: formatNumber(last.sigma), height: formatNumber(last.height) };
+    const values = {
+      u: formatNumber(last.u),
+      sigma: formatNumber(last.sigma),
+      height: formatNumber(last.height),
+      product: productName(state.names),
+    };
     result.push(line(say('workingResult', values), null, say('workingResult', values)));
     if (steps.length > 1) {
       const math = [
@@ -145,16 +246,33 @@ function connectWorking() {
       ];
       if (last.height === null) result.push(line(say('workingHeightUnknown'), null, say('workingHeightUnknown')));
       else result.push(line(say('workingHeight', values), math, say('workingHeightRead', values)));
-      const agreement = heightWords(state.working);
+      const agreement = heightWords(state);
       result.push(line(agreement, null, agreement));
     }
-    result.push(line(say('workingTruncated'), null, say('workingTruncated')));
+    // The picture's truncation, with an example in the page's own numbers.
+    const truncated = say('workingTruncated', {
+      exact: numberFormat({ minimumFractionDigits: 2, useGrouping: false }).format(299.97),
+      shown: formatWhole(299),
+    });
+    result.push(line(truncated, null, truncated));
     return result;
   }
 
   return {
     show(state) {
+      // Each formula's box keeps where it was scrolled to, and the focus.
+      const before = [...section.querySelectorAll('.formula')];
+      const focused = before.indexOf(document.activeElement);
       section.replaceChildren(...lines(state));
+      boxes.disconnect();
+      section.querySelectorAll('.formula').forEach((box, i) => {
+        boxes.observe(box);
+        boxes.observe(box.firstChild);
+        if (before[i]) box.scrollLeft = before[i].scrollLeft;
+        if (i !== focused) return;
+        box.tabIndex = 0;
+        box.focus({ preventScroll: true });
+      });
     },
   };
 }

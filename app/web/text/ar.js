@@ -33,10 +33,16 @@ TEXTS.ar = {
   namesSensors: 'المستشعرات',
   bayesPrior: 'القبلي',
   bayesMeasurement: 'القياس {m}',
+  bayesPriorShort: 'القبلي',
+  bayesMeasurementShort: 'قياس {m}',
   sensorName: 'المستشعر {letter}',
+  sensorShort: '{letter}',
   productGaussians: 'حاصل الضرب',
   productBayes: 'البعدي',
   productSensors: 'التقدير المدمج',
+  productLabelGaussians: 'المُجمَّع',
+  productLabelBayes: 'البعدي',
+  productLabelSensors: 'التقدير المدمج',
   selectGroup: 'التحديد',
   selectPrevious: 'السابق',
   selectPreviousName: 'تحديد المنحنى الغاوسي السابق',
@@ -84,13 +90,15 @@ TEXTS.ar = {
   wordsGaussian: '{name}: {state}، u = {u}، sigma = {sigma}',
   wordsGaussianSelected: '{name}: {state}، u = {u}، sigma = {sigma} (محدَّد)',
   wordsMode: 'طريقة الجمع: {mode}',
-  wordsCombined: 'المُجمَّع: u = {u}، sigma = {sigma}',
+  wordsCombined: '{label}: u = {u}، sigma = {sigma}',
+  wordsCombinedNone: '{label}: لا يوجد، إذ لا يوجد منحنى غاوسي مُشغَّل',
   toldOn: '{name} مُشغَّل',
   toldOff: '{name} مُطفأ',
   toldU: '{name} u {u}',
   toldSigma: '{name} sigma {sigma}',
   toldSelected: 'تم تحديد {name}',
-  toldCombined: 'المُجمَّع u {u}، sigma {sigma}',
+  toldCombined: '{label} u {u}، sigma {sigma}',
+  toldCombinedNone: '{label}: لا يوجد',
   toldBetween: '. ',
   toldEnd: '.',
 
@@ -102,8 +110,17 @@ TEXTS.ar = {
     'بالأرقام المعروضة الآن:',
   workingNone: 'لا يوجد منحنى غاوسي مُشغَّل، لذا لا شيء لضربه.',
   workingFlat:
-    '{name} قيمة سيغما له 0: قيمته 0 في كل مكان إلا عند متوسطه، لذا يكون حاصل الضرب 0 في كل مكان أيضًا، بلا ' +
-    'منحنى جرسي يُحسب.',
+    '{name} قيمة سيغما له 0: قيمته 0 في كل مكان إلا عند متوسطه u = {u}، حيث تبقى ذروته 1. لذا يكون {product} ' +
+    'صفرًا في كل مكان إلا عند u = {u}، وهناك يساوي حاصل ضرب المنحنيات الأخرى عند تلك النقطة: {height}.',
+  workingFlatAlone:
+    '{name} قيمة سيغما له 0: قيمته 0 في كل مكان إلا عند متوسطه u = {u}، حيث تبقى ذروته 1. وهو المنحنى الوحيد ' +
+    'المُشغَّل، لذا يكون {product} مثله: صفرًا في كل مكان إلا عند u = {u}، حيث يساوي 1.',
+  workingFlatApart:
+    '{name} و{other} قيمة سيغما لكل منهما 0 عند متوسطين مختلفين (u = {u} وu = {otherU}): كل منهما صفر حيث تكون ' +
+    'ذروة الآخر، لذا يكون {product} صفرًا في كل مكان.',
+  workingFlatDrawn:
+    'النقطة الواحدة لا عرض لها، لذا ترسم الصورة المنحنى الأبيض مستويًا على طول الحافة السفلى، وعند ذلك المتوسط ' +
+    'أيضًا.',
   workingGaussian: '{name}: u = {u}، σ = {sigma}، الدقة',
   workingGaussianRead: '{name}: u = {u}، sigma = {sigma}، الدقة، أي 1 على مربع سيغما، = {precision}.',
   workingNegative: 'سيغما السالبة تُحسب بقيمتها المطلقة: {name} بالعرض نفسه كما لو كانت موجبة.',
@@ -111,19 +128,20 @@ TEXTS.ar = {
   workingStepRead:
     '{product}: الدقّتان {before} و{precision} مجموعهما {total}، لذا sigma = {sigma}، والمتوسط المرجَّح بالدقة ' +
     'هو u = {u}.',
-  workingResult: 'المنحنى الأبيض: u = {u}، sigma = {sigma}.',
+  workingResult: 'المنحنى الأبيض هو {product}: u = {u}، sigma = {sigma}.',
   workingHeight: 'ارتفاعه، نقطة بنقطة:',
-  workingHeightRead: 'يبلغ حاصل الضرب نقطة بنقطة ذروته عند {height}.',
+  workingHeightRead: 'نقطة بنقطة، تبلغ ذروة {product} {height}.',
   workingHeightUnknown: 'ارتفاعه، نقطة بنقطة، يتجاوز ما تستطيع الأرقام هنا تمثيله.',
-  agree: 'المنحنيات متفقة: يحتفظ حاصل الضرب بـ {percent} من ارتفاعه.',
-  partlyAgree: 'المنحنيات متفقة جزئيًا: يحتفظ حاصل الضرب بـ {percent} من ارتفاعه.',
+  agree: 'المنحنيات متفقة: يحتفظ {product} بـ {percent} من ارتفاعه.',
+  partlyAgree: 'المنحنيات متفقة جزئيًا: يحتفظ {product} بـ {percent} من ارتفاعه.',
   hardlyAgree: 'بالكاد تتفق: {percent}.',
+  lessThan: 'أقل من {value}',
   workingTruncated:
-    'تكتب الصورة أعدادًا صحيحة وتحذف الكسور (299.97 تظهر 299)، وتبدأ إعادة حساب المعاملات فيها من منحنى عريض ' +
+    'تكتب الصورة أعدادًا صحيحة وتحذف الكسور ({exact} تظهر {shown})، وتبدأ إعادة حساب المعاملات فيها من منحنى عريض ' +
     'جدًا حتى إنه مستوٍ على الرسم كله، مما يغيّر الخانات الأخيرة: الأرقام هنا دقيقة، بأربعة أرقام معنوية.',
   tooLarge: 'أكبر من أن يُحسب',
-  wordsHeight: 'ارتفاع حاصل الضرب: {height}. {agreement}',
-  toldHeight: 'الارتفاع {height}',
+  wordsHeight: 'ارتفاع {product}: {height}. {agreement}',
+  toldHeight: 'ذروة {product} {height}',
 
   lessonsGroup: 'الدروس',
   lessonNone: 'استكشاف حر',

@@ -33,10 +33,16 @@ TEXTS.de = {
   namesSensors: 'Sensoren',
   bayesPrior: 'Vorwissen',
   bayesMeasurement: 'Messung {m}',
+  bayesPriorShort: 'Vorwissen',
+  bayesMeasurementShort: 'M{m}',
   sensorName: 'Sensor {letter}',
+  sensorShort: '{letter}',
   productGaussians: 'das Produkt',
   productBayes: 'die A-posteriori-Verteilung',
   productSensors: 'die fusionierte Schätzung',
+  productLabelGaussians: 'Kombiniert',
+  productLabelBayes: 'A-posteriori-Verteilung',
+  productLabelSensors: 'Fusionierte Schätzung',
   selectGroup: 'Auswahl',
   selectPrevious: 'Vorige',
   selectPreviousName: 'Vorige Gaußkurve auswählen',
@@ -84,13 +90,15 @@ TEXTS.de = {
   wordsGaussian: '{name}: {state}, u = {u}, sigma = {sigma}',
   wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (ausgewählt)',
   wordsMode: 'Kombinationsmodus: {mode}',
-  wordsCombined: 'Kombiniert: u = {u}, sigma = {sigma}',
+  wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  wordsCombinedNone: '{label}: keine, da keine Gaußkurve eingeschaltet ist',
   toldOn: '{name} ein',
   toldOff: '{name} aus',
   toldU: '{name} u {u}',
   toldSigma: '{name} sigma {sigma}',
   toldSelected: '{name} ausgewählt',
-  toldCombined: 'kombiniert u {u}, sigma {sigma}',
+  toldCombined: '{label} u {u}, sigma {sigma}',
+  toldCombinedNone: '{label}: keine',
   toldBetween: '. ',
   toldEnd: '.',
 
@@ -103,29 +111,41 @@ TEXTS.de = {
     'Gaußkurve 1 mit 2, dann mit 3 und so weiter; mit den Zahlen, die jetzt zu sehen sind:',
   workingNone: 'Keine Gaußkurve ist eingeschaltet, also gibt es nichts zu multiplizieren.',
   workingFlat:
-    '{name} hat sigma 0: sie ist überall 0 außer an ihrem Mittelwert, also ist auch das Produkt überall 0, ' +
-    'ohne Glockenkurve, die sich berechnen ließe.',
-  workingGaussian: '{name}: u = {u}, σ = {sigma}, Präzision',
-  workingGaussianRead: '{name}: u = {u}, sigma = {sigma}, Präzision, 1 durch sigma Quadrat, = {precision}.',
+    '{name} hat sigma 0 und ist damit überall 0 außer am eigenen Mittelwert (u = {u}), wo der Gipfel weiterhin ' +
+    '1 beträgt. Also ist {product} überall 0 außer bei u = {u}, und dort gleich dem Produkt der anderen Kurven ' +
+    'an dieser Stelle: {height}.',
+  workingFlatAlone:
+    '{name} hat sigma 0 und ist damit überall 0 außer am eigenen Mittelwert (u = {u}), wo der Gipfel weiterhin ' +
+    '1 beträgt. Keine andere Kurve ist eingeschaltet, also ist {product} genauso: überall 0 außer bei u = {u}, ' +
+    'wo der Wert 1 ist.',
+  workingFlatApart:
+    '{name} und {other} haben sigma 0 an verschiedenen Mittelwerten (u = {u} und u = {otherU}): Jede der ' +
+    'beiden Kurven ist dort 0, wo die andere ihren Gipfel hat, also ist {product} überall 0.',
+  workingFlatDrawn:
+    'Ein einzelner Punkt hat keine Breite: Das Bild zeichnet die weiße Kurve flach am unteren Rand, auch an ' +
+    'diesem Mittelwert.',
+  workingGaussian: '{name}: u = {u}; σ = {sigma}; Präzision',
+  workingGaussianRead: '{name}: u = {u}; sigma = {sigma}; Präzision, 1 durch sigma Quadrat, = {precision}.',
   workingNegative: 'Ein negatives sigma zählt mit seinem Betrag: {name} ist so breit, als wäre es positiv.',
   workingStep: '{product}:',
   workingStepRead:
-    '{product}: die Präzisionen {before} und {precision} ergeben zusammen {total}, also sigma = {sigma}, und ' +
+    '{product}: die Präzisionen {before} und {precision} ergeben zusammen {total}; also ist sigma = {sigma}; ' +
     'der mit den Präzisionen gewichtete Mittelwert ist u = {u}.',
-  workingResult: 'Die weiße Kurve: u = {u}, sigma = {sigma}.',
+  workingResult: 'Die weiße Kurve ist {product}: u = {u}; sigma = {sigma}.',
   workingHeight: 'Ihre Höhe, punktweise:',
-  workingHeightRead: 'Das punktweise Produkt erreicht {height}.',
+  workingHeightRead: 'Punktweise erreicht {product} höchstens {height}.',
   workingHeightUnknown: 'Ihre Höhe, punktweise, übersteigt, was die Zahlen hier fassen können.',
-  agree: 'Die Kurven stimmen überein: das Produkt behält {percent} seiner Höhe.',
-  partlyAgree: 'Die Kurven stimmen teilweise überein: das Produkt behält {percent} seiner Höhe.',
+  agree: 'Die Kurven stimmen überein: {product} behält {percent} der vollen Höhe.',
+  partlyAgree: 'Die Kurven stimmen teilweise überein: {product} behält {percent} der vollen Höhe.',
   hardlyAgree: 'Sie stimmen kaum überein: {percent}.',
+  lessThan: 'weniger als {value}',
   workingTruncated:
-    'Das Bild zeigt ganze Zahlen und schneidet die Nachkommastellen ab (299.97 erscheint als 299), und seine ' +
+    'Das Bild zeigt ganze Zahlen und schneidet die Nachkommastellen ab ({exact} erscheint als {shown}), und seine ' +
     'Parameter-Neuberechnung beginnt mit einer Kurve, die so breit ist, dass sie über dem ganzen Diagramm ' +
     'flach ist, was die letzten Stellen verschiebt: die Zahlen hier sind genau, auf vier Stellen.',
   tooLarge: 'zu groß zum Berechnen',
-  wordsHeight: 'Höhe des Produkts: {height}. {agreement}',
-  toldHeight: 'Höhe {height}',
+  wordsHeight: 'Höhe, die {product} erreicht: {height}. {agreement}',
+  toldHeight: '{product} erreicht {height}',
 
   lessonsGroup: 'Lektionen',
   lessonNone: 'Frei erkunden',

@@ -37,10 +37,16 @@ TEXTS.en = {
   namesSensors: 'Sensors',
   bayesPrior: 'Prior',
   bayesMeasurement: 'Measurement {m}',
+  bayesPriorShort: 'Prior',
+  bayesMeasurementShort: 'M{m}',
   sensorName: 'Sensor {letter}',
+  sensorShort: '{letter}',
   productGaussians: 'the product',
   productBayes: 'the posterior',
   productSensors: 'the fused estimate',
+  productLabelGaussians: 'Combined',
+  productLabelBayes: 'Posterior',
+  productLabelSensors: 'Fused estimate',
   selectGroup: 'Select',
   selectPrevious: 'Previous',
   selectPreviousName: 'Select previous Gaussian',
@@ -89,13 +95,15 @@ TEXTS.en = {
   wordsGaussian: '{name}: {state}, u = {u}, sigma = {sigma}',
   wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (selected)',
   wordsMode: 'Combining mode: {mode}',
-  wordsCombined: 'Combined: u = {u}, sigma = {sigma}',
+  wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  wordsCombinedNone: '{label}: none, as no Gaussian is on',
   toldOn: '{name} on',
   toldOff: '{name} off',
   toldU: '{name} u {u}',
   toldSigma: '{name} sigma {sigma}',
   toldSelected: '{name} selected',
-  toldCombined: 'combined u {u}, sigma {sigma}',
+  toldCombined: '{label} u {u}, sigma {sigma}',
+  toldCombinedNone: '{label}: none',
   toldBetween: '. ',
   toldEnd: '.',
 
@@ -108,8 +116,16 @@ TEXTS.en = {
     'multiplies in order, Gaussian 1 by Gaussian 2, then by Gaussian 3, and so on; with the numbers shown now:',
   workingNone: 'No Gaussian is on, so there is nothing to multiply.',
   workingFlat:
-    '{name} has sigma 0: it is 0 everywhere but at its mean, so the product is 0 everywhere too, with ' +
-    'no bell curve to work out.',
+    '{name} has sigma 0: it is 0 everywhere but at its mean, u = {u}, where its peak is still 1. So {product} ' +
+    'too is 0 everywhere but at u = {u}, where it equals the product of the other curves there: {height}.',
+  workingFlatAlone:
+    '{name} has sigma 0: it is 0 everywhere but at its mean, u = {u}, where its peak is still 1. It is the ' +
+    'only curve on, so {product} is the same: 0 everywhere but at u = {u}, where it is 1.',
+  workingFlatApart:
+    '{name} and {other} have sigma 0 at different means, u = {u} and u = {otherU}: each is 0 where the other ' +
+    'peaks, so {product} is 0 everywhere.',
+  workingFlatDrawn:
+    'A single point has no width, so the picture draws the white curve flat along the bottom, at that mean too.',
   workingGaussian: '{name}: u = {u}, σ = {sigma}, precision',
   workingGaussianRead: '{name}: u = {u}, sigma = {sigma}, precision, 1 over sigma squared, = {precision}.',
   workingNegative: 'A negative sigma counts as its size: {name} is as wide as if it were positive.',
@@ -117,20 +133,21 @@ TEXTS.en = {
   workingStepRead:
     '{product}: the precisions {before} and {precision} add up to {total}, so sigma = {sigma}, and the ' +
     'precision-weighted mean is u = {u}.',
-  workingResult: 'The white curve: u = {u}, sigma = {sigma}.',
+  workingResult: 'The white curve is {product}: u = {u}, sigma = {sigma}.',
   workingHeight: 'Its height, point by point:',
-  workingHeightRead: 'The point-by-point product peaks at {height}.',
+  workingHeightRead: 'Point by point, {product} peaks at {height}.',
   workingHeightUnknown: 'Its height, point by point, is beyond what the numbers here can hold.',
-  agree: 'The curves agree: the product keeps {percent} of its height.',
-  partlyAgree: 'The curves partly agree: the product keeps {percent} of its height.',
+  agree: 'The curves agree: {product} keeps {percent} of its height.',
+  partlyAgree: 'The curves partly agree: {product} keeps {percent} of its height.',
   hardlyAgree: 'They hardly agree: {percent}.',
+  lessThan: 'less than {value}',
   workingTruncated:
-    'The picture prints whole numbers, cutting the decimals off (299.97 shows as 299), and its Parameter ' +
+    'The picture prints whole numbers, cutting the decimals off ({exact} shows as {shown}), and its Parameter ' +
     'Recalculation starts from a curve so wide that it is flat over the plot, which moves the last decimals: ' +
     'the numbers here are exact, to four figures.',
   tooLarge: 'too large to work out',
-  wordsHeight: 'Height of the product: {height}. {agreement}',
-  toldHeight: 'height {height}',
+  wordsHeight: 'Height of {product}: {height}. {agreement}',
+  toldHeight: '{product} peaks at {height}',
 
   // Lessons: a title and a question for each of lessons.json.
   lessonsGroup: 'Lessons',

@@ -33,10 +33,16 @@ TEXTS.es = {
   namesSensors: 'Sensores',
   bayesPrior: 'A priori',
   bayesMeasurement: 'Medición {m}',
+  bayesPriorShort: 'A priori',
+  bayesMeasurementShort: 'M{m}',
   sensorName: 'Sensor {letter}',
+  sensorShort: '{letter}',
   productGaussians: 'el producto',
   productBayes: 'la posterior',
   productSensors: 'la estimación fusionada',
+  productLabelGaussians: 'Combinada',
+  productLabelBayes: 'Posterior',
+  productLabelSensors: 'Estimación fusionada',
   selectGroup: 'Seleccionar',
   selectPrevious: 'Anterior',
   selectPreviousName: 'Seleccionar la gaussiana anterior',
@@ -84,13 +90,15 @@ TEXTS.es = {
   wordsGaussian: '{name}: {state}, u = {u}, sigma = {sigma}',
   wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (seleccionada)',
   wordsMode: 'Modo de combinación: {mode}',
-  wordsCombined: 'Combinada: u = {u}, sigma = {sigma}',
+  wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  wordsCombinedNone: '{label}: ninguna, porque no hay ninguna gaussiana encendida',
   toldOn: '{name} encendida',
   toldOff: '{name} apagada',
   toldU: '{name} u {u}',
   toldSigma: '{name} sigma {sigma}',
   toldSelected: '{name} seleccionada',
-  toldCombined: 'combinada u {u}, sigma {sigma}',
+  toldCombined: '{label} u {u}, sigma {sigma}',
+  toldCombinedNone: '{label}: ninguna',
   toldBetween: '. ',
   toldEnd: '.',
 
@@ -103,29 +111,41 @@ TEXTS.es = {
     'sucesivamente; con los números que se ven ahora:',
   workingNone: 'No hay ninguna gaussiana encendida, así que no hay nada que multiplicar.',
   workingFlat:
-    '{name} tiene sigma 0: vale 0 en todas partes salvo en su media, así que el producto también vale 0 en ' +
-    'todas partes, sin campana que calcular.',
-  workingGaussian: '{name}: u = {u}, σ = {sigma}, precisión',
-  workingGaussianRead: '{name}: u = {u}, sigma = {sigma}, precisión, 1 entre sigma al cuadrado, = {precision}.',
+    '{name} tiene sigma 0: esta curva vale 0 en todas partes salvo en su media (u = {u}), donde su pico sigue ' +
+    'valiendo 1. Así que {product} vale 0 en todas partes salvo en u = {u}, donde vale el producto de las ' +
+    'demás curvas en ese punto: {height}.',
+  workingFlatAlone:
+    '{name} tiene sigma 0: esta curva vale 0 en todas partes salvo en su media (u = {u}), donde su pico sigue ' +
+    'valiendo 1. Es la única curva encendida, así que {product} es igual: 0 en todas partes salvo en u = {u}, ' +
+    'donde vale 1.',
+  workingFlatApart:
+    '{name} y {other} tienen sigma 0 en medias distintas (u = {u} y u = {otherU}): cada una vale 0 donde la ' +
+    'otra tiene su pico, así que {product} vale 0 en todas partes.',
+  workingFlatDrawn:
+    'Un solo punto no tiene anchura, así que la imagen dibuja la curva blanca plana a lo largo del borde ' +
+    'inferior, también en esa media.',
+  workingGaussian: '{name}: u = {u}; σ = {sigma}; precisión',
+  workingGaussianRead: '{name}: u = {u}; sigma = {sigma}; precisión, 1 entre sigma al cuadrado, = {precision}.',
   workingNegative: 'Una sigma negativa cuenta por su tamaño: {name} es tan ancha como si fuera positiva.',
   workingStep: '{product}:',
   workingStepRead:
-    '{product}: las precisiones {before} y {precision} suman {total}, así que sigma = {sigma}, y la media ' +
+    '{product}: las precisiones {before} y {precision} suman {total}; así que sigma = {sigma}; la media ' +
     'ponderada por las precisiones es u = {u}.',
-  workingResult: 'La curva blanca: u = {u}, sigma = {sigma}.',
+  workingResult: 'La curva blanca es {product}: u = {u}; sigma = {sigma}.',
   workingHeight: 'Su altura, punto a punto:',
-  workingHeightRead: 'El producto punto a punto alcanza {height}.',
+  workingHeightRead: 'Punto a punto, {product} alcanza {height}.',
   workingHeightUnknown: 'Su altura, punto a punto, va más allá de lo que los números de aquí pueden contener.',
-  agree: 'Las curvas coinciden: el producto conserva el {percent} de su altura.',
-  partlyAgree: 'Las curvas coinciden en parte: el producto conserva el {percent} de su altura.',
+  agree: 'Las curvas coinciden: {product} conserva el {percent} de su altura.',
+  partlyAgree: 'Las curvas coinciden en parte: {product} conserva el {percent} de su altura.',
   hardlyAgree: 'Apenas coinciden: {percent}.',
+  lessThan: 'menos del {value}',
   workingTruncated:
-    'La imagen escribe números enteros, cortando los decimales (299.97 se ve como 299), y su recálculo de ' +
+    'La imagen escribe números enteros, cortando los decimales ({exact} se ve como {shown}), y su recálculo de ' +
     'parámetros parte de una curva tan ancha que es plana en todo el gráfico, lo que mueve los últimos ' +
     'decimales: los números de aquí son exactos, con cuatro cifras.',
   tooLarge: 'demasiado grande para calcularlo',
-  wordsHeight: 'Altura del producto: {height}. {agreement}',
-  toldHeight: 'altura {height}',
+  wordsHeight: 'Altura que alcanza {product}: {height}. {agreement}',
+  toldHeight: '{product} alcanza {height}',
 
   lessonsGroup: 'Lecciones',
   lessonNone: 'Explorar libremente',

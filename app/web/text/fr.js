@@ -34,10 +34,16 @@ TEXTS.fr = {
   namesSensors: 'Capteurs',
   bayesPrior: 'A priori',
   bayesMeasurement: 'Mesure {m}',
+  bayesPriorShort: 'A priori',
+  bayesMeasurementShort: 'M{m}',
   sensorName: 'Capteur {letter}',
+  sensorShort: '{letter}',
   productGaussians: 'le produit',
   productBayes: 'l’a posteriori',
   productSensors: 'l’estimation fusionnée',
+  productLabelGaussians: 'Combinée',
+  productLabelBayes: 'A posteriori',
+  productLabelSensors: 'Estimation fusionnée',
   selectGroup: 'Sélection',
   selectPrevious: 'Précédente',
   selectPreviousName: 'Sélectionner la gaussienne précédente',
@@ -85,13 +91,15 @@ TEXTS.fr = {
   wordsGaussian: '{name} : {state}, u = {u}, sigma = {sigma}',
   wordsGaussianSelected: '{name} : {state}, u = {u}, sigma = {sigma} (sélectionnée)',
   wordsMode: 'Mode de combinaison : {mode}',
-  wordsCombined: 'Combinée : u = {u}, sigma = {sigma}',
+  wordsCombined: '{label} : u = {u}, sigma = {sigma}',
+  wordsCombinedNone: '{label} : aucune, car aucune gaussienne n’est allumée',
   toldOn: '{name} allumée',
   toldOff: '{name} éteinte',
   toldU: '{name} u {u}',
   toldSigma: '{name} sigma {sigma}',
   toldSelected: '{name} sélectionnée',
-  toldCombined: 'combinée u {u}, sigma {sigma}',
+  toldCombined: '{label} u {u}, sigma {sigma}',
+  toldCombinedNone: '{label} : aucune',
   toldBetween: '. ',
   toldEnd: '.',
 
@@ -104,29 +112,41 @@ TEXTS.fr = {
     'par la 2, puis par la 3, et ainsi de suite ; avec les nombres affichés maintenant :',
   workingNone: 'Aucune gaussienne n’est allumée : il n’y a rien à multiplier.',
   workingFlat:
-    '{name} a un sigma de 0 : elle vaut 0 partout sauf en sa moyenne, donc le produit vaut 0 partout aussi, ' +
-    'sans cloche à calculer.',
-  workingGaussian: '{name} : u = {u}, σ = {sigma}, précision',
-  workingGaussianRead: '{name} : u = {u}, sigma = {sigma}, précision, 1 sur sigma au carré, = {precision}.',
+    '{name} a un sigma de 0 : cette courbe vaut 0 partout sauf en sa moyenne (u = {u}), où son sommet vaut ' +
+    'toujours 1. Donc {product} vaut 0 partout sauf en u = {u}, où sa valeur est le produit des autres courbes ' +
+    'en ce point : {height}.',
+  workingFlatAlone:
+    '{name} a un sigma de 0 : cette courbe vaut 0 partout sauf en sa moyenne (u = {u}), où son sommet vaut ' +
+    'toujours 1. C’est la seule courbe allumée, donc {product} est identique : 0 partout sauf en u = {u}, où ' +
+    'la valeur est 1.',
+  workingFlatApart:
+    '{name} et {other} ont un sigma de 0 en des moyennes différentes (u = {u} et u = {otherU}) : chacune vaut ' +
+    '0 là où l’autre culmine, donc {product} vaut 0 partout.',
+  workingFlatDrawn:
+    'Un point seul n’a pas de largeur : l’image trace la courbe blanche à plat le long du bas, en cette ' +
+    'moyenne aussi.',
+  workingGaussian: '{name} : u = {u} ; σ = {sigma} ; précision',
+  workingGaussianRead: '{name} : u = {u} ; sigma = {sigma} ; précision, 1 sur sigma au carré, = {precision}.',
   workingNegative: 'Un sigma négatif compte pour sa taille : {name} est aussi large que s’il était positif.',
   workingStep: '{product} :',
   workingStepRead:
-    '{product} : les précisions {before} et {precision} font {total}, donc sigma = {sigma}, et la moyenne ' +
+    '{product} : les précisions {before} et {precision} font {total} ; donc sigma = {sigma} ; la moyenne ' +
     'pondérée par les précisions est u = {u}.',
-  workingResult: 'La courbe blanche : u = {u}, sigma = {sigma}.',
+  workingResult: 'La courbe blanche est {product} : u = {u} ; sigma = {sigma}.',
   workingHeight: 'Sa hauteur, point par point :',
-  workingHeightRead: 'Le produit point par point culmine à {height}.',
+  workingHeightRead: 'Point par point, {product} culmine à {height}.',
   workingHeightUnknown: 'Sa hauteur, point par point, dépasse ce que les nombres ici peuvent contenir.',
-  agree: 'Les courbes s’accordent : le produit garde {percent} de sa hauteur.',
-  partlyAgree: 'Les courbes s’accordent en partie : le produit garde {percent} de sa hauteur.',
+  agree: 'Les courbes s’accordent : {product} garde {percent} de sa hauteur.',
+  partlyAgree: 'Les courbes s’accordent en partie : {product} garde {percent} de sa hauteur.',
   hardlyAgree: 'Elles s’accordent à peine : {percent}.',
+  lessThan: 'moins de {value}',
   workingTruncated:
-    'L’image affiche des nombres entiers, sans les décimales (299.97 s’affiche 299), et son recalcul des ' +
+    'L’image affiche des nombres entiers, sans les décimales ({exact} s’affiche {shown}), et son recalcul des ' +
     'paramètres part d’une courbe si large qu’elle est plate sur tout le tracé, ce qui déplace les dernières ' +
     'décimales : les nombres ici sont exacts, à quatre chiffres.',
   tooLarge: 'trop grand pour être calculé',
-  wordsHeight: 'Hauteur du produit : {height}. {agreement}',
-  toldHeight: 'hauteur {height}',
+  wordsHeight: 'Hauteur atteinte par {product} : {height}. {agreement}',
+  toldHeight: '{product} culmine à {height}',
 
   lessonsGroup: 'Leçons',
   lessonNone: 'Explorer librement',

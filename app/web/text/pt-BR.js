@@ -33,10 +33,16 @@ TEXTS['pt-BR'] = {
   namesSensors: 'Sensores',
   bayesPrior: 'A priori',
   bayesMeasurement: 'Medição {m}',
+  bayesPriorShort: 'A priori',
+  bayesMeasurementShort: 'M{m}',
   sensorName: 'Sensor {letter}',
+  sensorShort: '{letter}',
   productGaussians: 'o produto',
   productBayes: 'a posteriori',
   productSensors: 'a estimativa fundida',
+  productLabelGaussians: 'Combinada',
+  productLabelBayes: 'A posteriori',
+  productLabelSensors: 'Estimativa fundida',
   selectGroup: 'Selecionar',
   selectPrevious: 'Anterior',
   selectPreviousName: 'Selecionar a gaussiana anterior',
@@ -84,13 +90,15 @@ TEXTS['pt-BR'] = {
   wordsGaussian: '{name}: {state}, u = {u}, sigma = {sigma}',
   wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (selecionada)',
   wordsMode: 'Modo de combinação: {mode}',
-  wordsCombined: 'Combinada: u = {u}, sigma = {sigma}',
+  wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  wordsCombinedNone: '{label}: nenhuma, pois nenhuma gaussiana está ligada',
   toldOn: '{name} ligada',
   toldOff: '{name} desligada',
   toldU: '{name} u {u}',
   toldSigma: '{name} sigma {sigma}',
   toldSelected: '{name} selecionada',
-  toldCombined: 'combinada u {u}, sigma {sigma}',
+  toldCombined: '{label} u {u}, sigma {sigma}',
+  toldCombinedNone: '{label}: nenhuma',
   toldBetween: '. ',
   toldEnd: '.',
 
@@ -103,29 +111,41 @@ TEXTS['pt-BR'] = {
     'os números mostrados agora:',
   workingNone: 'Nenhuma gaussiana está ligada, então não há nada para multiplicar.',
   workingFlat:
-    '{name} tem sigma 0: vale 0 em todo lugar exceto na sua média, então o produto também vale 0 em todo ' +
-    'lugar, sem curva em sino para calcular.',
-  workingGaussian: '{name}: u = {u}, σ = {sigma}, precisão',
-  workingGaussianRead: '{name}: u = {u}, sigma = {sigma}, precisão, 1 sobre sigma ao quadrado, = {precision}.',
+    '{name} tem sigma 0: essa curva vale 0 em todo lugar exceto na sua média (u = {u}), onde seu pico continua ' +
+    'valendo 1. Então {product} vale 0 em todo lugar exceto em u = {u}, onde vale o produto das outras curvas ' +
+    'nesse ponto: {height}.',
+  workingFlatAlone:
+    '{name} tem sigma 0: essa curva vale 0 em todo lugar exceto na sua média (u = {u}), onde seu pico continua ' +
+    'valendo 1. É a única curva ligada, então {product} é igual: 0 em todo lugar exceto em u = {u}, onde vale ' +
+    '1.',
+  workingFlatApart:
+    '{name} e {other} têm sigma 0 em médias diferentes (u = {u} e u = {otherU}): cada uma vale 0 onde a outra ' +
+    'tem seu pico, então {product} vale 0 em todo lugar.',
+  workingFlatDrawn:
+    'Um único ponto não tem largura, então a imagem desenha a curva branca achatada ao longo da borda de ' +
+    'baixo, também nessa média.',
+  workingGaussian: '{name}: u = {u}; σ = {sigma}; precisão',
+  workingGaussianRead: '{name}: u = {u}; sigma = {sigma}; precisão, 1 sobre sigma ao quadrado, = {precision}.',
   workingNegative: 'Um sigma negativo conta pelo seu tamanho: {name} é tão larga quanto se fosse positivo.',
   workingStep: '{product}:',
   workingStepRead:
-    '{product}: as precisões {before} e {precision} somam {total}, então sigma = {sigma}, e a média ponderada ' +
+    '{product}: as precisões {before} e {precision} somam {total}; então sigma = {sigma}; a média ponderada ' +
     'pelas precisões é u = {u}.',
-  workingResult: 'A curva branca: u = {u}, sigma = {sigma}.',
+  workingResult: 'A curva branca é {product}: u = {u}; sigma = {sigma}.',
   workingHeight: 'Sua altura, ponto a ponto:',
-  workingHeightRead: 'O produto ponto a ponto tem pico em {height}.',
+  workingHeightRead: 'Ponto a ponto, {product} tem pico em {height}.',
   workingHeightUnknown: 'Sua altura, ponto a ponto, vai além do que os números aqui conseguem guardar.',
-  agree: 'As curvas concordam: o produto mantém {percent} da sua altura.',
-  partlyAgree: 'As curvas concordam em parte: o produto mantém {percent} da sua altura.',
+  agree: 'As curvas concordam: {product} mantém {percent} da sua altura.',
+  partlyAgree: 'As curvas concordam em parte: {product} mantém {percent} da sua altura.',
   hardlyAgree: 'Elas mal concordam: {percent}.',
+  lessThan: 'menos de {value}',
   workingTruncated:
-    'A imagem escreve números inteiros, cortando os decimais (299.97 aparece como 299), e seu recálculo de ' +
+    'A imagem escreve números inteiros, cortando os decimais ({exact} aparece como {shown}), e seu recálculo de ' +
     'parâmetros parte de uma curva tão larga que é plana em todo o gráfico, o que mexe nos últimos decimais: ' +
     'os números aqui são exatos, com quatro algarismos.',
   tooLarge: 'grande demais para calcular',
-  wordsHeight: 'Altura do produto: {height}. {agreement}',
-  toldHeight: 'altura {height}',
+  wordsHeight: 'Altura que {product} atinge: {height}. {agreement}',
+  toldHeight: '{product} chega a {height}',
 
   lessonsGroup: 'Lições',
   lessonNone: 'Explorar livremente',

@@ -1,0 +1,212 @@
+// What the words and "How the white curve is made" show, in headless
+// Chromium: formulas laid out as formulas, also on a phone; numbers as each
+// language writes them, never in E notation or as a run of zeros; the
+// degenerate views (sigma 0, no curve on) said as they are; the chosen
+// names everywhere, beside the buttons too; text that grows with the
+// browser's font; and the picture's <-- marker as the picture draws it.
+'use strict';
+const { describe, it } = require('node:test');
+const assert = require('node:assert/strict');
+const h = require('./harness');
+
+let browser, site;
+h.shareBrowser((b, s) => ([browser, site] = [b, s]));
+
+const PHONE = h.device(390, 844, 3);
+const TABLET = h.device(810, 1080, 2);
+const DESKTOP = h.device(1366, 768, 1);
+const THREE = 'on=1,2,3&u1=300&sigma1=80&u2=500&sigma2=80';
+// The marks that keep numbers left to right in Arabic, which a reader never
+// sees, and the spaces that keep "0,01 %" together, as spaces.
+const seen = (text) => text.replace(/[\u200e\u200f\u061c\u2066-\u2069]/g, '').replace(/[\u00a0\u202f]/g, ' ');
+
+async function open(query, device = DESKTOP) {
+  const page = await h.openPage(browser, `${site.url}?${query}`, ...device);
+  await page.locator('#working-steps').scrollIntoViewIfNeeded();
+  await h.frames(page);
+  return page;
+}
+const text = async (page, selector) => seen(await page.locator(selector).innerText());
+
+describe('the working and the words', () => {
+  it('formulas are laid out as formulas; one wider than a phone scrolls in a box the keyboard reaches', async () => {
+    const cases = [
+      [`${THREE}&lang=en`, DESKTOP, 0],
+      [`${THREE}&lang=de&names=bayes`, PHONE, 2],
+      [`${THREE}&lang=ar&names=sensors`, PHONE, 2],
+      ['on=1,2,3,4&sigma1=2000&lang=zh-CN', TABLET, 0],
+      ['on=1,2&u1=100&sigma1=10&u2=225&sigma2=10&lang=fr', PHONE, 2],
+    ];
+    for (const [query, device, scrolling] of cases) {
+      const page = await open(query, device);
+      await h.looksRight(page, query);
+      const boxes = await page.$$eval('#working-steps .formula', (all) =>
+        all.map((box) => [box.scrollWidth > box.clientWidth + 1, box.tabIndex]),
+      );
+      assert.equal(boxes.filter(([scrolls]) => scrolls).length, scrolling, `${query}: formulas that scroll`);
+      for (const [scrolls, tabIndex] of boxes)
+        assert.equal(tabIndex, scrolls ? 0 : -1, `${query}: a stop iff it scrolls`);
+      if (scrolling) {
+        // The arrows scroll it, and reach no curve.
+        const words = await text(page, '#words');
+        const box = page.locator('#working-steps .formula[tabindex="0"]').first();
+        await box.focus();
+        await page.keyboard.press('ArrowRight');
+        await h.frames(page);
+        assert.ok(await box.evaluate((b) => b.scrollLeft > 0 && document.activeElement === b), `${query}: scrolled`);
+        assert.equal(await text(page, '#words'), words, `${query}: no curve moved`);
+        assert.deepEqual(await h.axe(page), [], query);
+      }
+      await page.context().close();
+    }
+  });
+
+  it('numbers as the language writes them: powers of ten, less than 0.01%, no grouping, unambiguous lists', async () => {
+    const TINY = 'on=1,2&u1=100&sigma1=10&u2=225&sigma2=10'; // a height of exp(-39.0625)
+    const WIDE = 'on=1,2&sigma1=2000';
+    const cases = [
+      ['en', TINY, ['Height of the product: 1.085 × 10⁻¹⁷. They hardly agree: less than 0.01%.']],
+      ['de', TINY, ['Produkt erreicht: 1,085 × 10⁻¹⁷. Sie stimmen kaum überein: weniger als 0,01 %.']],
+      ['ar', TINY, ['ارتفاع حاصل الضرب: 1.085 × 10⁻¹⁷. بالكاد تتفق: أقل من 0.01%.']],
+      ['en', WIDE, ['u = 100, σ = 2000, precision', 'squared, = 2.5 × 10⁻⁷.', 'u = 100, sigma = 2000 (selected)']],
+      ['de', WIDE, ['u = 100; σ = 2000; Präzision', 'Quadrat, = 2,5 × 10⁻⁷.']],
+      ['ar', WIDE, ['سيغما، = 2.5 × 10⁻⁷.']],
+      ['en', THREE, ['=0.0003125,σ=56.57,u=400']],
+      [
+        'de',
+        THREE,
+        ['ist das Produkt: u = 333,3; sigma = 32,66.', '=0,0003125;σ=56,57;u=400', '(299,97 erscheint als 299)'],
+      ],
+      ['pt-BR', THREE, ['=0,0003125;σ=56,57;u=400']],
+      ['ar', THREE, ['(299.97 تظهر 299)']],
+    ];
+    for (const [lang, query, expected] of cases) {
+      const page = await open(`${query}&lang=${lang}`);
+      const formulas = await page.locator('#working-steps math').allTextContents();
+      const shown = [await text(page, '#words'), await text(page, '#working-steps'), ...formulas.map(seen)].join('\n');
+      for (const words of expected) assert.ok(shown.includes(words), `${lang} ${query}: "${words}" in\n${shown}`);
+      assert.doesNotMatch(shown, /\dE[-+]?\d|0[.,]000000/, `${lang} ${query}: no E, no run of zeros`);
+      await h.looksRight(page, `${lang} ${query}`);
+      await page.context().close();
+    }
+  });
+
+  it('sigma 0: the product is 0 but at that mean, where it is the other curves’ product there', async () => {
+    const cases = [
+      [
+        'lesson=sigma-zero',
+        'is 0 everywhere but at u = 420, where it equals the product of the other curves there: 0.6065.',
+      ],
+      ['on=2&u2=420&sigma2=0', 'the product is the same: 0 everywhere but at u = 420, where it is 1.'],
+      ['on=1,2,3&u1=300&sigma1=0&u2=300&sigma2=0&u3=200&sigma3=100', 'other curves there: 0.6065.'],
+      [
+        'on=1,2&sigma1=0&sigma2=0',
+        'u = 100 and u = 250: each is 0 where the other peaks, so the product is 0 everywhere.',
+      ],
+      [
+        'on=1,2&u1=300&sigma1=120&u2=420&sigma2=0&names=bayes&lang=de',
+        'Also ist die A-posteriori-Verteilung überall 0 außer bei u = 420',
+      ],
+    ];
+    for (const [query, expected] of cases) {
+      const page = await open(query);
+      const shown = await text(page, '#working-steps');
+      assert.ok(shown.includes(expected), `${query}: ${shown}`);
+      assert.doesNotMatch(shown, /the product is 0 everywhere too/);
+      await h.looksRight(page, query);
+      await page.context().close();
+    }
+  });
+
+  it('no Gaussian on in Parameter Recalculation: no combined curve, in the words and as announced', async () => {
+    const page = await open('recalc&on=1');
+    await page.locator('#canvas').press('F1');
+    await page.waitForFunction(() => document.getElementById('announce').textContent.includes('Combined: none'));
+    assert.match(await text(page, '#words'), /\nCombined: none, as no Gaussian is on$/);
+    assert.doesNotMatch(await text(page, '#about'), /1000000000|-100\b/);
+    await h.looksRight(page, 'no Gaussian on');
+    await page.context().close();
+  });
+
+  it('names reach the white curve and show beside the buttons, whose names stay "Gaussian 1" to "Gaussian 4"', async () => {
+    const cases = [
+      ['names=bayes', ['Prior', 'M1', 'M2', 'M3'], 'the posterior'],
+      ['names=sensors', ['A', 'B', 'C', 'D'], 'the fused estimate'],
+      ['names=gaussians', ['', '', '', ''], 'the product'],
+      ['names=bayes&lang=de', ['Vorwissen', 'M1', 'M2', 'M3'], 'die A-posteriori-Verteilung', 'Gaußkurve'],
+    ];
+    for (const [query, short, product, gaussian = 'Gaussian'] of cases) {
+      const page = await open(`${query}&on=1,2`, PHONE);
+      for (const [i, name] of short.entries()) {
+        const button = page.getByRole('button', { name: `${gaussian} ${i + 1}`, exact: true });
+        assert.equal(await button.count(), 1, `${query}: ${gaussian} ${i + 1} by its accessible name`);
+        const beside = button.locator('xpath=following-sibling::*[1]');
+        assert.equal(await beside.innerText(), name, `${query}: the name beside button ${i + 1}`);
+        assert.equal(await beside.isVisible(), Boolean(name));
+      }
+      const all = `${await text(page, '#words')}\n${await text(page, '#working-steps')}`;
+      for (const where of [
+        /(Height of|Höhe, die) /,
+        /(white curve is|weiße Kurve ist) /,
+        /(by point,|Punktweise erreicht) /,
+      ])
+        assert.match(all, new RegExp(`${where.source}${product}`), `${query}: ${product}`);
+      await page.locator('#canvas').press('ArrowRight');
+      await page.waitForFunction((p) => document.getElementById('announce').textContent.includes(p), product);
+      await h.looksRight(page, query);
+      await page.context().close();
+    }
+  });
+
+  it('every text grows with the browser’s font, code too, and <-- reads as the picture draws it in Arabic', async () => {
+    const page = await open('lang=ar&names=bayes');
+    const sizes = () =>
+      page.$$eval('body *', (all) =>
+        all
+          .filter((e) => [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim()))
+          .filter((e) => e.checkVisibility() && !e.closest('.visually-hidden, option'))
+          .map((e) => [e.tagName + (e.id ? '#' + e.id : ''), parseFloat(getComputedStyle(e).fontSize)]),
+      );
+    const before = await sizes();
+    // Twice the font: the root's, and the browser's own default, whose
+    // monospace size (13 pixels) a text in a monospace font of no size of
+    // its own keeps.
+    const cdp = await page.context().newCDPSession(page);
+    const larger = [
+      () => page.evaluate(() => (document.documentElement.style.fontSize = '200%')),
+      async () => {
+        await page.evaluate(() => (document.documentElement.style.fontSize = ''));
+        await cdp.send('Page.setFontSizes', { fontSizes: { standard: 32, fixed: 13 } });
+      },
+    ];
+    for (const [way, enlarge] of larger.entries()) {
+      await enlarge();
+      await page.evaluate(() => window.dispatchEvent(new Event('resize'))); // laid out again, as opened so
+      await h.frames(page);
+      const after = await sizes();
+      const stayed = before.filter(([, size], i) => after[i][1] < 1.9 * size).map(([what]) => what);
+      assert.deepEqual(stayed, [], `texts that did not grow (${way ? "the browser's font" : "the root's"})`);
+      await h.looksRight(page, `Arabic at twice the font (${way ? "the browser's" : "the root's"})`);
+    }
+    assert.ok(before.some(([what]) => what === 'CODE'));
+    // The marker's characters from left to right on the screen: <, -, -.
+    const order = (selector) =>
+      page.$eval(selector, (code) => {
+        const at = (i) => {
+          const range = document.createRange();
+          range.setStart(code.firstChild, i);
+          range.setEnd(code.firstChild, i + 1);
+          return range.getBoundingClientRect().left;
+        };
+        return [...code.textContent]
+          .map((c, i) => [c, at(i)])
+          .sort((a, b) => a[1] - b[1])
+          .map(([c]) => c)
+          .join('');
+      });
+    assert.equal(await order('#controls-table code'), '<--', 'in the controls table');
+    await page.getByRole('button', { name: 'مساعدة لوحة المفاتيح' }).click();
+    assert.equal(await order('#help code'), '<--', 'in the keyboard help');
+    await page.context().close();
+  });
+});
