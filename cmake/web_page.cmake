@@ -111,6 +111,7 @@ if(DEFINED WORKER)
   endforeach()
   string(SHA256 build "${digests}")
   string(SUBSTRING "${build}" 0 16 build)
+  # The worker keeps a page only if it carries this line with its own number.
   fill("<!-- BELLSCOPE SERVED -->" "<meta name=\"bellscope-build\" content=\"${build}\">
 <meta name=\"theme-color\" content=\"#000000\">
 <link rel=\"manifest\" href=\"manifest.webmanifest\">")

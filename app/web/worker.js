@@ -4,21 +4,37 @@
 // keeps the page's files in a cache of this build's, and every later visit
 // is served from it, without the network, at once. A new build is a new
 // worker (its build number below differs), which the browser finds on a
-// visit, fetches in the background, and which serves the next visit; the
-// page says "Updated" then. The build number is written in by the build.
+// visit with the network and installs in the background while that visit
+// goes on with the build it has; the visits after it are the new build's,
+// and the first of them says "Updated". The build number is written in by
+// the build.
 const BUILD = 'BELLSCOPE-BUILD';
 const CACHE = `bellscope-${BUILD}`;
 // The page carries its program; the languages other than English are files
 // of their own (text-<code>.js), listed here by the build.
 const FILES = ['index.html', 'BELLSCOPE-TEXT-FILES', 'manifest.webmanifest', 'bellscope-192.png', 'bellscope-512.png'];
 
+// The files come from the server, never from the browser's HTTP cache: a
+// server that sends no caching headers leaves the last build's files there,
+// looking fresh. A page of another build (a server caught half-way through
+// an update, or a cache on the way) fails the install, and with it nothing
+// is kept: the browser tries again on a later visit, and meanwhile the
+// build installed before goes on serving.
+async function keepFiles() {
+  const cache = await caches.open(CACHE);
+  try {
+    await cache.addAll(FILES.map((file) => new Request(file, { cache: 'reload' })));
+    const page = await (await cache.match('index.html')).text();
+    if (!page.includes(`<meta name="bellscope-build" content="${BUILD}">`))
+      throw new Error(`index.html is not of build ${BUILD}`);
+  } catch (error) {
+    await caches.delete(CACHE);
+    throw error;
+  }
+}
+
 self.addEventListener('install', (event) => {
-  event.waitUntil(
-    caches
-      .open(CACHE)
-      .then((cache) => cache.addAll(FILES))
-      .then(() => self.skipWaiting()),
-  );
+  event.waitUntil(keepFiles().then(() => self.skipWaiting()));
 });
 
 // Earlier builds' caches go once this one serves.

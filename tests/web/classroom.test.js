@@ -419,25 +419,38 @@ describe('accessibility', () => {
   });
 
   it('forced colours, light and dark, still show each Gaussian on or off and the selected one', async () => {
-    for (const colorScheme of ['light', 'dark']) {
-      const page = await h.openPage(browser, site.url + '?on=1,3&select=3', { width: 1366, height: 768 });
+    for (const [colorScheme, colours] of [
+      ['light', 'design'],
+      ['dark', 'design'],
+      ['light', 'light'],
+      ['dark', 'light'],
+    ]) {
+      const page = await h.openPage(
+        browser,
+        site.url + '?on=1,3&select=3',
+        { width: 1366, height: 768 },
+        {
+          init: `localStorage.setItem('bellscope.colours', '${colours}')`,
+        },
+      );
       await page.emulateMedia({ forcedColors: 'active', colorScheme });
       const marks = await page.evaluate(() =>
         [...document.querySelectorAll('.gaussian')].map((b) => {
           const style = getComputedStyle(b);
-          return [style.borderTopStyle, style.textDecorationLine];
+          return [style.borderTopStyle, style.textDecorationLine, style.borderTopWidth];
         }),
       );
       assert.deepEqual(
         marks,
         [
-          ['solid', 'none'],
-          ['dashed', 'none'],
-          ['solid', 'underline'],
-          ['dashed', 'none'],
+          ['solid', 'none', '2px'],
+          ['dashed', 'none', '2px'],
+          ['solid', 'underline', '4px'],
+          ['dashed', 'none', '2px'],
         ],
-        colorScheme,
+        `${colorScheme}, ${colours}`,
       );
+      await h.looksRight(page, `forced colours, ${colorScheme}, ${colours}`);
     }
   });
 

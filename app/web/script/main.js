@@ -1,5 +1,5 @@
 'use strict';
-/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, remember, remembered, say, showTexts */
+/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, remember, remembered, say, showPageColours, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -164,6 +164,7 @@
     const message = document.getElementById('colours-message');
     message.textContent = remember(STORE, chosen()) ? '' : say('notRemembered'); // a host that forbids storage
     program.setColours(chosen());
+    showPageColours(chosen());
     layout();
   });
   if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
