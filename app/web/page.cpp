@@ -338,7 +338,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_LINK() {
 
 // A value typed for the selected Gaussian's "u" or "sigma", or the guess's
 // in a challenge, applied between two passes: null, or what is wrong with it
-// (nothing changes then).
+// (nothing changes then). A checked guess stays as it was checked.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VALUE(const char* which, const char* text) {
   static char error[VIEW_ERROR_SIZE];
   const bool u = which && std::strcmp(which, "u") == 0, sigma = which && std::strcmp(which, "sigma") == 0;
@@ -350,6 +350,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VALUE(const char* whic
   if (!PARSE_VIEW_NUMBER(text ? text : "", &v, error)) return error;
   explorer& program = web.run.program;
   if (program.quit) return nullptr;
+  if (program.challenge && program.challenge->revealed) {
+    std::snprintf(error, sizeof error, "your guess is checked and stays until the next round");
+    return error;
+  }
   gaussian& g = program.challenge ? program.challenge->guess : program.set.g[program.set.selected - 1];
   (sigma ? g.sigma : g.u) = v;
   web.run.must_draw = true;
