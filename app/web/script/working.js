@@ -54,7 +54,10 @@ function connectWorking() {
     const item = document.createElement('li');
     const shown = document.createElement('span');
     shown.setAttribute('aria-hidden', 'true');
-    shown.append(words ? words + ' ' : '', ...(math ? [m('math', ...math)] : []));
+    const formula = document.createElement('span'); // scrolls, where the formula is too wide
+    formula.className = 'formula';
+    if (math) formula.append(m('math', ...math));
+    shown.append(words ? words + ' ' : '', ...(math ? [formula] : []));
     const read = document.createElement('span');
     read.className = 'visually-hidden';
     read.textContent = plain;
