@@ -30,6 +30,7 @@ function connectChallenge(program, changed, announce, refuse, started) {
   start.addEventListener('click', () => {
     const seed = new Uint32Array(1);
     crypto.getRandomValues(seed);
+    program.setPageView('', ''); // left, the challenge goes back to the start
     begin(String(seed[0]));
   });
   // Said, not only shown, when Check cannot score the guess yet; shown

@@ -251,7 +251,9 @@ TEXTS.de = {
   keysQuit: 'Esc',
   doesQuit: 'BELLSCOPE beenden; Fortsetzen bringt das Bild dann zurück, wie es war, und Neu beginnen fängt von vorn an',
   keysReset: 'die Schaltfläche Zurücksetzen',
-  doesReset: 'zum Anfang zurück, oder zur Ansicht, die die Adresse nennt, ohne zu beenden',
+  doesReset:
+    'zurück zum Anfang der Lektion oder der Ansicht, die die Adresse nennt (oder zur Startansicht), ohne zu ' +
+    'beenden',
   controlsNote:
     'Die Schaltflächen funktionieren auch mit Tab und Eingabe oder Leertaste; solange eine Schaltfläche den ' +
     'Fokus hat, drücken Eingabe und Leertaste sie, und jede andere Taste geht weiter an BELLSCOPE. Unter ' +

@@ -246,7 +246,9 @@ TEXTS.en = {
   keysQuit: 'Esc',
   doesQuit: 'end BELLSCOPE; Resume then brings back the picture as it was, and Start again starts afresh',
   keysReset: 'the Reset button',
-  doesReset: 'go back to the start, or to the view the address names, without ending',
+  doesReset:
+    'go back to the start of the lesson, or of the view the address names (or to the start-up view), without ' +
+    'ending',
   controlsNote:
     'The buttons also work with Tab and Enter or Space; while a button has the focus, Enter and Space press it ' +
     'and every other key still goes to BELLSCOPE. Under **Colours**, "Colour-blind-safe" draws the four ' +

@@ -242,7 +242,8 @@ TEXTS.es = {
   keysQuit: 'Esc',
   doesQuit: 'termina BELLSCOPE; Reanudar devuelve la imagen como estaba, y Empezar de nuevo empieza desde cero',
   keysReset: 'el botón Restablecer',
-  doesReset: 'vuelve al inicio, o a la vista que nombra la dirección, sin terminar',
+  doesReset:
+    'vuelve al inicio de la lección o de la vista que nombra la dirección (o a la vista inicial), sin ' + 'terminar',
   controlsNote:
     'Los botones también funcionan con Tab e Intro o Espacio; mientras un botón tiene el foco, Intro y ' +
     'Espacio lo pulsan y cualquier otra tecla sigue yendo a BELLSCOPE. En **Colores**, «Aptos para ' +

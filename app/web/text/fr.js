@@ -246,7 +246,7 @@ TEXTS.fr = {
   keysQuit: 'Échap',
   doesQuit: 'termine BELLSCOPE ; Reprendre rend alors l’image telle qu’elle était, et Recommencer repart de zéro',
   keysReset: 'le bouton Réinitialiser',
-  doesReset: 'revient au début, ou à la vue que nomme l’adresse, sans terminer',
+  doesReset: 'revient au début de la leçon ou de la vue que nomme l’adresse (ou à la vue de départ), sans terminer',
   controlsNote:
     'Les boutons fonctionnent aussi avec Tab et Entrée ou Espace ; quand un bouton a le focus, Entrée et ' +
     'Espace l’actionnent et toute autre touche va toujours à BELLSCOPE. Sous **Couleurs**, « Adaptées au ' +

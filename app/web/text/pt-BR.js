@@ -243,7 +243,7 @@ TEXTS['pt-BR'] = {
   keysQuit: 'Esc',
   doesQuit: 'termina o BELLSCOPE; Retomar traz a imagem de volta como estava, e Começar de novo começa do zero',
   keysReset: 'o botão Redefinir',
-  doesReset: 'volta ao início, ou à visão que o endereço indica, sem terminar',
+  doesReset: 'volta ao início da lição ou da visão que o endereço indica (ou à visão inicial), sem terminar',
   controlsNote:
     'Os botões também funcionam com Tab e Enter ou Espaço; enquanto um botão está em foco, Enter e Espaço o ' +
     'pressionam e qualquer outra tecla continua indo para o BELLSCOPE. Em **Cores**, “Seguras para ' +
