@@ -38,10 +38,20 @@ function connectLessons(program, changed, refuse) {
     if (!current) refuse('lessonUnknown', { name: name.slice(0, 60) });
   }
 
+  // The questions name the page's buttons by the words they show.
+  const buttons = () => ({
+    left: say('meanLeft'),
+    right: say('meanRight'),
+    narrower: say('narrower'),
+    wider: say('wider'),
+    previous: say('selectPrevious'),
+    next: say('selectNext'),
+    mode: say('modePointByPoint'),
+  });
   function show() {
     list.value = current ? current.name : '';
     question.hidden = !current;
-    question.textContent = current ? say(`lesson_${current.name}_question`) : '';
+    question.textContent = current ? say(`lesson_${current.name}_question`, buttons()) : '';
     changed();
   }
   list.addEventListener('change', () => {

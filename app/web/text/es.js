@@ -132,35 +132,46 @@ TEXTS.es = {
   lessonUnknown: 'No hay ninguna lección llamada «{name}», así que BELLSCOPE arranca como siempre.',
   lesson_equal: 'Dos curvas iguales',
   lesson_equal_question:
-    'Las dos curvas son igual de anchas. ¿Dónde queda la curva blanca y cuánto más estrecha es? Compruébelo ' +
-    'con el cálculo de abajo.',
+    'Las dos curvas son igual de anchas. ¿Dónde queda la curva blanca y cuánto más estrecha es que ellas? ' +
+    'Mueva una con «{left}» y «{right}» (o con las flechas izquierda y derecha) y compruébelo con el cálculo ' +
+    'de abajo.',
   'lesson_wide-narrow': 'Una curva ancha y una estrecha',
   'lesson_wide-narrow_question':
-    'Una curva es ancha y la otra estrecha. ¿La curva blanca está más cerca de la ancha o de la estrecha? ' +
-    'Mueva la estrecha y observe.',
+    'Una curva es ancha y la otra estrecha. ¿La curva blanca queda más cerca de la ancha o de la estrecha? ' +
+    'La estrecha está seleccionada: muévala con «{left}» y «{right}» (o con las flechas izquierda y derecha) ' +
+    'y observe.',
   'lesson_far-apart': 'Dos curvas muy separadas',
   'lesson_far-apart_question':
-    'Las curvas apenas se solapan. ¿Qué pasa con la altura del producto punto a punto al separarlas, y qué ' +
-    'dice eso de las dos?',
+    'Las curvas apenas se solapan y su producto punto a punto es casi plano. Acerque la gaussiana 2 con ' +
+    '«{left}» (o con la flecha izquierda) y luego vuelva a alejarla con «{right}». ¿Qué le pasa a la altura ' +
+    'del producto y qué dice eso de las dos curvas?',
   'lesson_same-mean': 'La misma media',
   'lesson_same-mean_question':
-    'Las dos curvas tienen el máximo en el mismo sitio. ¿Dónde tiene el máximo el producto, en los dos modos? ' +
-    'Pulse Intro para cambiar.',
+    'Las dos curvas tienen el máximo en el mismo sitio. ¿Dónde está el máximo del producto, y a qué altura, ' +
+    'en cada modo? Cambie de modo con el botón del modo, «{mode}» (o con Intro), y compare.',
   lesson_kalman: 'Una a priori y una medición',
   lesson_kalman_question:
-    'Esto es una actualización de Kalman. ¿La posterior está más cerca de la a priori o de la medición, y por ' +
-    'qué? Haga la medición menos precisa y observe.',
+    'Esto es una actualización de Kalman. ¿La posterior queda más cerca de la a priori o de la medición, y ' +
+    'por qué? La medición está seleccionada: hágala menos precisa con «{wider}» (o arrastrando con el botón ' +
+    'derecho) y observe la posterior.',
   'lesson_three-measurements': 'Una a priori y tres mediciones',
   'lesson_three-measurements_question':
-    'Encienda las mediciones de una en una (F2, F3, F4). ¿Cómo se suman las precisiones, paso a paso?',
+    'Solo la a priori está encendida. Encienda las mediciones de una en una con los botones 2, 3 y 4 (o con ' +
+    'F2, F3 y F4) y siga el cálculo de abajo: ¿cómo se suman las precisiones, paso a paso?',
   'lesson_wide-prior': 'Una a priori muy ancha',
-  'lesson_wide-prior_question': 'La a priori es muy ancha. ¿Cuánto aleja la posterior de la medición?',
+  'lesson_wide-prior_question':
+    'La a priori es muy ancha: dice poco sobre dónde está el valor. ¿Cuánto aleja la posterior de la ' +
+    'medición? Compare sus u en el cálculo de abajo; luego estreche la a priori con «{narrower}» y vuelva a ' +
+    'observar.',
   'lesson_sigma-zero': 'Qué hace BELLSCOPE con sigma 0',
   'lesson_sigma-zero_question':
-    'La gaussiana 2 tiene sigma 0. ¿Qué muestra la imagen y qué dice el cálculo? Ensánchela un poco.',
+    'La gaussiana 2 tiene sigma 0. ¿Qué muestra la imagen y qué dice el cálculo? La gaussiana 2 está ' +
+    'seleccionada: ensánchela un poco con «{wider}» (o arrastrando con el botón derecho).',
   lesson_sensors: 'Tres sensores',
   lesson_sensors_question:
-    'Tres sensores miden la misma distancia. ¿En cuál confía más la estimación fusionada, y por qué?',
+    'Tres sensores miden la misma distancia. ¿En cuál confía más la estimación fusionada, y por qué? Elija ' +
+    'un sensor con «{previous}» y «{next}» (o con las flechas arriba y abajo), muévalo con «{left}» y ' +
+    '«{right}» y vea cuál arrastra más la estimación.',
 
   challenge: 'Desafío',
   challengeGroup: 'Desafío: prediga el producto',

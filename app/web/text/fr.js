@@ -134,35 +134,45 @@ TEXTS.fr = {
   lesson_equal: 'Deux courbes égales',
   lesson_equal_question:
     'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe blanche, et de combien ' +
-    'est-elle plus étroite ? Vérifiez avec le calcul plus bas.',
+    'est-elle plus étroite ? Déplacez-en une avec « {left} » et « {right} » (ou les flèches gauche et ' +
+    'droite) et vérifiez avec le calcul plus bas.',
   'lesson_wide-narrow': 'Une courbe large et une étroite',
   'lesson_wide-narrow_question':
-    'Une courbe est large, l’autre étroite. La courbe blanche est-elle plus près de la large ou de l’étroite ? ' +
-    'Déplacez l’étroite et observez.',
+    'Une courbe est large, l’autre étroite. La courbe blanche est-elle plus près de la large ou de l’étroite ' +
+    '? L’étroite est sélectionnée : déplacez-la avec « {left} » et « {right} » (ou les flèches gauche et ' +
+    'droite) et observez.',
   'lesson_far-apart': 'Deux courbes éloignées',
   'lesson_far-apart_question':
-    'Les courbes se recouvrent à peine. Que devient la hauteur du produit point par point quand vous les ' +
-    'écartez, et qu’est-ce que cela dit des deux ?',
+    'Les courbes se recouvrent à peine, et leur produit point par point est presque plat. Rapprochez la ' +
+    'gaussienne 2 avec « {left} » (ou la flèche gauche), puis éloignez-la de nouveau avec « {right} ». Que ' +
+    'devient la hauteur du produit, et qu’est-ce que cela dit des deux courbes ?',
   'lesson_same-mean': 'La même moyenne',
   'lesson_same-mean_question':
-    'Les deux courbes culminent au même endroit. Où culmine le produit, dans les deux modes ? Appuyez sur ' +
-    'Entrée pour changer.',
+    'Les deux courbes culminent au même endroit. Où culmine le produit, et à quelle hauteur, dans chaque ' +
+    'mode ? Changez de mode avec le bouton du mode, « {mode} » (ou Entrée), et comparez.',
   lesson_kalman: 'Un a priori et une mesure',
   lesson_kalman_question:
     'Voici une mise à jour de Kalman. L’a posteriori est-il plus près de l’a priori ou de la mesure, et ' +
-    'pourquoi ? Rendez la mesure moins précise et observez.',
+    'pourquoi ? La mesure est sélectionnée : rendez-la moins précise avec « {wider} » (ou en glissant avec ' +
+    'le bouton droit) et observez l’a posteriori.',
   'lesson_three-measurements': 'Un a priori et trois mesures',
   'lesson_three-measurements_question':
-    'Allumez les mesures une à une (F2, F3, F4). Comment les précisions s’additionnent-elles, pas à pas ?',
+    'Seul l’a priori est allumé. Allumez les mesures une à une avec les boutons 2, 3 et 4 (ou F2, F3 et F4) ' +
+    'et suivez le calcul plus bas : comment les précisions s’additionnent-elles, pas à pas ?',
   'lesson_wide-prior': 'Un a priori très large',
-  'lesson_wide-prior_question': 'L’a priori est très large. De combien éloigne-t-il l’a posteriori de la mesure ?',
+  'lesson_wide-prior_question':
+    'L’a priori est très large : il en dit peu sur l’endroit où se trouve la valeur. De combien éloigne-t-il ' +
+    'l’a posteriori de la mesure ? Comparez leurs u dans le calcul plus bas, puis resserrez l’a priori avec ' +
+    '« {narrower} » et observez de nouveau.',
   'lesson_sigma-zero': 'Ce que fait BELLSCOPE d’un sigma de 0',
   'lesson_sigma-zero_question':
-    'La gaussienne 2 a un sigma de 0. Que montre l’image, et que dit le calcul ? Élargissez-la un peu.',
+    'La gaussienne 2 a un sigma de 0. Que montre l’image, et que dit le calcul ? La gaussienne 2 est ' +
+    'sélectionnée : élargissez-la un peu avec « {wider} » (ou en glissant avec le bouton droit).',
   lesson_sensors: 'Trois capteurs',
   lesson_sensors_question:
     'Trois capteurs mesurent la même distance. Auquel l’estimation fusionnée fait-elle le plus confiance, et ' +
-    'pourquoi ?',
+    'pourquoi ? Choisissez un capteur avec « {previous} » et « {next} » (ou les flèches haut et bas), ' +
+    'déplacez-le avec « {left} » et « {right} », et voyez lequel attire le plus l’estimation.',
 
   challenge: 'Défi',
   challengeGroup: 'Défi : prédire le produit',

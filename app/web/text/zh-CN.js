@@ -121,23 +121,41 @@ TEXTS['zh-CN'] = {
   lessonNone: '自由探索',
   lessonUnknown: '没有名为“{name}”的课程，因此 BELLSCOPE 照常启动。',
   lesson_equal: '两条相同的曲线',
-  lesson_equal_question: '两条曲线一样宽。白色曲线位于哪里？它窄了多少？用下方的计算过程核对。',
+  lesson_equal_question:
+    '两条曲线一样宽。白色曲线位于哪里？它比它们窄多少？用“{left}”和“{right}”（或左右方向键）移动其中一条，' +
+    '再用下方的计算过程核对。',
   'lesson_wide-narrow': '一宽一窄两条曲线',
-  'lesson_wide-narrow_question': '一条曲线宽，另一条窄。白色曲线更靠近宽的还是窄的？移动窄的那条并观察。',
+  'lesson_wide-narrow_question':
+    '一条曲线宽，另一条窄。白色曲线更靠近宽的还是窄的？窄的那条已选中：用“{left}”和“{right}”（或左右方向键）' +
+    '移动它，并观察。',
   'lesson_far-apart': '相距很远的两条曲线',
-  'lesson_far-apart_question': '两条曲线几乎不重叠。把它们分开时，逐点乘积的高度会怎样变化？这说明了什么？',
+  'lesson_far-apart_question':
+    '两条曲线几乎不重叠，它们的逐点乘积几乎是平的。用“{left}”（或左方向键）把高斯 2 移近，' +
+    '再用“{right}”把它移远。乘积的高度会怎样变化？这说明了这两条曲线的什么？',
   'lesson_same-mean': '相同的均值',
-  'lesson_same-mean_question': '两条曲线的峰值在同一位置。在两种方式下，乘积的峰值在哪里？按 Enter 切换。',
+  'lesson_same-mean_question':
+    '两条曲线的峰值在同一位置。在每种方式下，乘积的峰值在哪里、有多高？用方式按钮“{mode}”（或 Enter 键）' +
+    '切换，并比较。',
   lesson_kalman: '一个先验和一次测量',
-  lesson_kalman_question: '这是一次卡尔曼更新。后验更靠近先验还是测量？为什么？让测量变得不那么精确，再观察。',
+  lesson_kalman_question:
+    '这是一次卡尔曼更新。后验更靠近先验还是测量？为什么？测量已选中：用“{wider}”（或按住右键拖动）' +
+    '让它变得不那么精确，再观察后验。',
   'lesson_three-measurements': '一个先验和三次测量',
-  'lesson_three-measurements_question': '逐个打开各次测量（F2、F3、F4）。精度是如何一步步相加的？',
+  'lesson_three-measurements_question':
+    '现在只打开了先验。用按钮 2、3、4（或 F2、F3、F4）逐个打开各次测量，并对照下方的计算过程：' +
+    '精度是如何一步步相加的？',
   'lesson_wide-prior': '非常宽的先验',
-  'lesson_wide-prior_question': '先验非常宽。它让后验偏离测量多少？',
+  'lesson_wide-prior_question':
+    '先验非常宽：它几乎说明不了数值在哪里。它让后验偏离测量多少？在下方的计算过程中比较两者的 u，' +
+    '然后用“{narrower}”把先验变窄，再观察。',
   'lesson_sigma-zero': 'BELLSCOPE 如何处理 sigma 为 0',
-  'lesson_sigma-zero_question': '高斯 2 的 sigma 为 0。图片显示了什么？计算过程说了什么？把它稍微加宽一点。',
+  'lesson_sigma-zero_question':
+    '高斯 2 的 sigma 为 0。图片显示了什么？计算过程说了什么？高斯 2 已选中：用“{wider}”（或按住右键拖动）' +
+    '把它稍微加宽一点。',
   lesson_sensors: '三个传感器',
-  lesson_sensors_question: '三个传感器测量同一距离。融合估计最信任哪一个？为什么？',
+  lesson_sensors_question:
+    '三个传感器测量同一距离。融合估计最信任哪一个？为什么？用“{previous}”和“{next}”（或上下方向键）' +
+    '选择传感器，用“{left}”和“{right}”移动它，看看哪一个最能把估计拉过去。',
 
   challenge: '挑战',
   challengeGroup: '挑战：预测乘积',
