@@ -6,18 +6,24 @@
 // (the seed), the same for everyone with it (challenge=SEED in a link), in
 // which the product is hidden until the student, having set a guess with
 // the usual controls, presses Check: the product is then shown and the
-// guess scored. Returns show(state), called with each state the program
+// guess scored, and the guess stays where it was checked until the next
+// round. Returns show(state), called with each state the program
 // tells, and fromAddress(), which starts the address's challenge, if any,
 // and says whether it did.
 function connectChallenge(program, changed, announce, refuse, started) {
   const panel = document.getElementById('challenge-panel');
   const text = document.getElementById('challenge-text');
   const result = document.getElementById('challenge-result');
+  const guessKept = document.getElementById('guess-kept');
   const start = document.getElementById('challenge');
   const check = document.getElementById('check');
   const next = document.getElementById('next-round');
   const leave = document.getElementById('leave-challenge');
   const fixed = document.querySelectorAll('[data-control^="gaussian-"], [data-control^="select-"]');
+  // What moves the guess: at rest once it is checked, and said why.
+  const guessControls = document.querySelectorAll(
+    '[data-control^="mean-"], [data-control="narrower"], [data-control="wider"], #field-u, #field-sigma',
+  );
   let shown = null; // the state last shown, with its challenge
   let told = ''; // the round last announced
 
@@ -72,6 +78,18 @@ function connectChallenge(program, changed, announce, refuse, started) {
     });
   }
 
+  function restGuess(checked) {
+    for (const control of guessControls) {
+      control.disabled = checked;
+      const described = (control.getAttribute('aria-describedby') || '')
+        .split(' ')
+        .filter((id) => id && id !== guessKept.id);
+      if (checked) described.push(guessKept.id);
+      if (described.length) control.setAttribute('aria-describedby', described.join(' '));
+      else control.removeAttribute('aria-describedby');
+    }
+  }
+
   return {
     fromAddress() {
       if (pageAddress.challenge === null) return false;
@@ -83,12 +101,13 @@ function connectChallenge(program, changed, announce, refuse, started) {
       shown = state;
       panel.hidden = !challenge;
       for (const button of fixed) button.disabled = !!challenge;
+      restGuess(!!challenge && challenge.revealed);
       if (!challenge) {
         if (before) changed();
         told = '';
         return;
       }
-      const looks = () => [text.textContent, result.textContent, next.hidden, check.hidden].join();
+      const looks = () => [text.textContent, result.textContent, next.hidden, check.hidden, guessKept.hidden].join();
       const looked = before ? looks() : '';
       const last = challenge.round === challenge.rounds;
       const over = last && challenge.revealed;
@@ -98,6 +117,7 @@ function connectChallenge(program, changed, announce, refuse, started) {
       else text.textContent = say(challenge.revealed ? 'challengeShown' : 'challengeRound', round);
       next.hidden = !challenge.revealed || last;
       check.hidden = challenge.revealed;
+      guessKept.hidden = !challenge.revealed;
       const now = `${challenge.seed} ${challenge.round} ${challenge.revealed}`;
       if (now !== told) {
         // A new round, or its answer: said at once, and the focus goes on

@@ -186,6 +186,9 @@ TEXTS.de = {
     'Runde {round} von {rounds}: das Produkt ist verborgen. Schieben Sie Ihre Schätzung (die Zeile „Your ' +
     'guess“) dorthin, wo Sie das Produkt vermuten, so breit, wie Sie es vermuten, und drücken Sie dann Prüfen.',
   challengeShown: 'Runde {round} von {rounds}: die weiße Kurve ist das Produkt, neben Ihrer Schätzung.',
+  guessKept:
+    'Geprüft: Ihre Schätzung bleibt, wo sie war, neben dem Produkt; ihre Schaltflächen und Felder ruhen bis ' +
+    'zur nächsten Runde.',
   challengeMeasure:
     'Die Punktzahl ist die Fläche, die Ihre Schätzung und das Produkt gemeinsam haben, wenn jede eine ' +
     'Glockenkurve der Fläche 1 ist, mal 100: 100 für dieselbe Kurve, 0 für Kurven, die sich nicht berühren.',

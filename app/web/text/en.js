@@ -188,6 +188,9 @@ TEXTS.en = {
     'Round {round} of {rounds}: the product is hidden. Move your guess (the line "Your guess") to where ' +
     'you think the product lies, as wide as you think it is, then press Check.',
   challengeShown: 'Round {round} of {rounds}: the white curve is the product, beside your guess.',
+  guessKept:
+    'Checked: your guess stays where it was, beside the product, and its buttons and fields rest until the ' +
+    'next round.',
   challengeMeasure:
     'The score is the area your guess and the product have in common when each is a bell curve of area 1, ' +
     'times 100: 100 for the same curve, 0 for curves that do not meet.',

@@ -183,6 +183,9 @@ TEXTS.es = {
     'Ronda {round} de {rounds}: el producto está oculto. Mueva su estimación (la línea «Your guess») adonde ' +
     'crea que está el producto, tan ancha como crea que es, y pulse Comprobar.',
   challengeShown: 'Ronda {round} de {rounds}: la curva blanca es el producto, junto a su estimación.',
+  guessKept:
+    'Comprobada: su estimación se queda donde estaba, junto al producto, y sus botones y campos esperan ' +
+    'hasta la ronda siguiente.',
   challengeMeasure:
     'La puntuación es el área que su estimación y el producto tienen en común cuando cada uno es una campana ' +
     'de área 1, por 100: 100 para la misma curva, 0 para curvas que no se tocan.',

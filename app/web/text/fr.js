@@ -184,6 +184,9 @@ TEXTS.fr = {
     'Manche {round} sur {rounds} : le produit est caché. Placez votre estimation (la ligne « Your guess ») là ' +
     'où vous pensez que se trouve le produit, aussi large que vous le pensez, puis appuyez sur Vérifier.',
   challengeShown: 'Manche {round} sur {rounds} : la courbe blanche est le produit, à côté de votre estimation.',
+  guessKept:
+    'Vérifiée : votre estimation reste où elle était, à côté du produit, et ses boutons et champs attendent ' +
+    'la manche suivante.',
   challengeMeasure:
     'Le score est l’aire commune à votre estimation et au produit quand chacun est une cloche d’aire 1, fois ' +
     '100 : 100 pour la même courbe, 0 pour des courbes qui ne se touchent pas.',

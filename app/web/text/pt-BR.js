@@ -183,6 +183,9 @@ TEXTS['pt-BR'] = {
     'Rodada {round} de {rounds}: o produto está escondido. Mova seu palpite (a linha “Your guess”) para onde ' +
     'você acha que o produto está, tão largo quanto acha que ele é, e pressione Conferir.',
   challengeShown: 'Rodada {round} de {rounds}: a curva branca é o produto, ao lado do seu palpite.',
+  guessKept:
+    'Conferido: seu palpite fica onde estava, ao lado do produto, e os botões e campos dele esperam a ' +
+    'próxima rodada.',
   challengeMeasure:
     'A pontuação é a área que seu palpite e o produto têm em comum quando cada um é uma curva em sino de área ' +
     '1, vezes 100: 100 para a mesma curva, 0 para curvas que não se tocam.',
