@@ -11,11 +11,13 @@
 // copied. The lesson's view is the base of the page's view (links say what
 // differs from it), and its start, with the link's changes, is where Reset
 // goes back to. "Explore freely" goes back to the start-up state.
-// Returns query() and base() (the view to start
+//
+// choosing(), called before a choice from the list is shown, lets a
+// challenge be left first. Returns query() and base() (the view to start
 // in, over the lesson's), link() (what a link carries besides the view),
 // leave(), for a challenge, which is no lesson, and relabel(), for another
 // language.
-function connectLessons(program, changed, refuse) {
+function connectLessons(program, changed, refuse, choosing) {
   const lessons = JSON.parse(document.getElementById('lessons').textContent);
   const list = document.getElementById('lesson-list');
   const question = document.getElementById('lesson-question');
@@ -55,6 +57,7 @@ function connectLessons(program, changed, refuse) {
     changed();
   }
   list.addEventListener('change', () => {
+    choosing();
     current = lessons.find((lesson) => lesson.name === list.value) || null;
     program.setPageView(current ? current.view : '', '');
     changeAddress((parts) => [

@@ -125,7 +125,11 @@
     refusals.push([key, values]);
     showRefusals();
   }
-  lessons = connectLessons(program, layout, refuse);
+  // A lesson chosen after Esc is what Resume brings.
+  lessons = connectLessons(program, layout, refuse, () => {
+    challenge.choosing();
+    resumeView = null;
+  });
   challenge = connectChallenge(
     program,
     layout,
@@ -179,7 +183,7 @@
   ])
     button.addEventListener('click', () => {
       ended.hidden = true;
-      if (button === restart) program.leaveChallenge();
+      if (button === restart) challenge.leave();
       program.restart(view());
       canvas.focus(); // the buttons are gone: the focus goes to the picture
       layout();

@@ -209,6 +209,9 @@ TEXTS.de = {
     'Ihre Schätzung hat sigma {sigma}: eine Glockenkurve braucht ein sigma über 0. Machen Sie sie breiter und ' +
     'prüfen Sie dann.',
   challengeChecked: 'Diese Runde ist schon geprüft: Nächste Runde geht weiter.',
+  challengeLeft:
+    'Sie haben die Herausforderung in Runde {round} von {rounds} verlassen, mit {total} von {most} Punkten. ' +
+    'Herausforderung startet eine neue.',
   challengeRefused:
     'Die Herausforderung in dieser Adresse kann nicht beginnen ({why}), daher startet BELLSCOPE wie üblich.',
   challengeAndLesson:

@@ -208,6 +208,9 @@ TEXTS.en = {
     'Set your guess first: it is still where every round starts. Move it to where you think the product lies.',
   challengeBadSigma: 'Your guess has sigma {sigma}: a bell curve needs a sigma above 0. Widen it, then Check.',
   challengeChecked: 'This round is already checked: Next round goes on.',
+  challengeLeft:
+    'You have left the challenge in round {round} of {rounds}, with {total} of {most} points. Challenge ' +
+    'starts a new one.',
   challengeRefused: 'The challenge in this address cannot be started ({why}), so BELLSCOPE starts as usual.',
   challengeAndLesson:
     'This address names a lesson and a challenge: the challenge comes first, so the lesson is left out.',

@@ -204,6 +204,8 @@ TEXTS.es = {
   challengeBadSigma:
     'Su estimación tiene sigma {sigma}: una campana necesita una sigma mayor que 0. Ensánchela y compruebe.',
   challengeChecked: 'Esta ronda ya está comprobada: Siguiente ronda continúa.',
+  challengeLeft:
+    'Ha salido del desafío en la ronda {round} de {rounds}, con {total} de {most} puntos. Desafío empieza ' + 'otro.',
   challengeRefused: 'El desafío de esta dirección no se puede empezar ({why}), así que BELLSCOPE arranca como siempre.',
   challengeAndLesson:
     'Esta dirección nombra una lección y un desafío: el desafío va primero, así que la lección se omite.',

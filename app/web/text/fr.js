@@ -207,6 +207,9 @@ TEXTS.fr = {
     'Votre estimation a un sigma de {sigma} : une cloche a besoin d’un sigma supérieur à 0. Élargissez-la, ' +
     'puis vérifiez.',
   challengeChecked: 'Cette manche est déjà vérifiée : Manche suivante continue.',
+  challengeLeft:
+    'Vous avez quitté le défi à la manche {round} sur {rounds}, avec {total} points sur {most}. Défi en ' +
+    'lance un nouveau.',
   challengeRefused: 'Le défi de cette adresse ne peut pas commencer ({why}), donc BELLSCOPE démarre normalement.',
   challengeAndLesson:
     'Cette adresse nomme une leçon et un défi : le défi passe d’abord, donc la leçon est laissée de côté.',

@@ -205,6 +205,8 @@ TEXTS['pt-BR'] = {
   challengeBadSigma:
     'Seu palpite tem sigma {sigma}: uma curva em sino precisa de sigma acima de 0. Alargue-o e confira.',
   challengeChecked: 'Esta rodada já foi conferida: Próxima rodada continua.',
+  challengeLeft:
+    'Você saiu do desafio na rodada {round} de {rounds}, com {total} de {most} pontos. Desafio começa outro.',
   challengeRefused: 'O desafio neste endereço não pode começar ({why}), então o BELLSCOPE inicia como de costume.',
   challengeAndLesson:
     'Este endereço indica uma lição e um desafio: o desafio vem primeiro, então a lição fica de fora.',

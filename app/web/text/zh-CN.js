@@ -181,6 +181,7 @@ TEXTS['zh-CN'] = {
   challengeNoGuess: '请先设置你的猜测：它还在每轮开始的位置。把它移到你认为乘积所在的地方。',
   challengeBadSigma: '你的猜测 sigma 为 {sigma}：钟形曲线需要大于 0 的 sigma。把它加宽，然后检查。',
   challengeChecked: '这一轮已经检查过了：按“下一轮”继续。',
+  challengeLeft: '你已在第 {round} 轮（共 {rounds} 轮）退出挑战，得分 {total}（满分 {most}）。按“挑战”可开始新的挑战。',
   challengeRefused: '此地址中的挑战无法开始（{why}），因此 BELLSCOPE 照常启动。',
   challengeAndLesson: '此地址同时指定了课程和挑战：挑战优先，因此略去课程。',
   wordsGuess: '你的猜测：u = {u}，sigma = {sigma}（已选中）',
