@@ -199,3 +199,29 @@ TEST_F(Explorer, ChallengeMovesOnlyTheGuess) {
   EXPECT_EQ(e.set.selected, before.selected);
   EXPECT_EQ(at(150, 205), COLOUR_GUESS) << "the guess is drawn";
 }
+
+// Checked, the guess stays beside the product it was scored against: no
+// key or drag moves it, not even a drag held on from before Check; in the
+// next round a held drag starts afresh from the new guess.
+TEST_F(Explorer, ACheckedGuessStays) {
+  static frame_challenge challenge;
+  challenge = {{400, 100, true}, false, {}};
+  e.challenge = &challenge;
+  move(300);
+  post(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(300, 200));
+  EXPLORER_PASS(&e);
+  challenge.revealed = true;  // checked mid-drag
+  move(360);
+  EXPLORER_PASS(&e);
+  tap(VK_RIGHT);
+  post(WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(50, 200));
+  EXPLORER_PASS(&e);
+  EXPECT_EQ(challenge.guess.u, 400);
+  EXPECT_EQ(challenge.guess.sigma, 100);
+  post(WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(50, 200));
+  challenge = {{400, 100, true}, false, {}};  // the next round, the right button still held
+  EXPLORER_PASS(&e);
+  move(370);
+  EXPLORER_PASS(&e);
+  EXPECT_EQ(challenge.guess.sigma, 110);
+}

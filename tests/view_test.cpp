@@ -152,6 +152,47 @@ TEST(View, AddressesReadBackExactly) {
   EXPECT_TRUE(same(set, back));
 }
 
+// A query read over a base (a lesson's view with a link's parameters on
+// it) changes what it names and keeps the rest; the link written relative
+// to that base holds only what differs from it, even a value moved back to
+// the start-up state's, and reads back over it exactly. A wrong query
+// leaves the base.
+TEST(View, AnAddressOverABaseReadsBackOverIt) {
+  const char* const kalman = "on=1,2&select=2&u1=300&sigma1=100&names=bayes";
+  const struct {
+    const char *base, *query;
+    const char* view;  // from the start-up state; null: refused
+    const char* link;
+  } over_a_base[] = {
+      {"", "recalc&u1=0.1", "recalc&u1=0.1", "recalc&u1=0.1"},
+      {kalman, "", kalman, ""},
+      {kalman, "?u1=100&recalc", "recalc&on=1,2&select=2&sigma1=100&names=bayes", "recalc&u1=100"},
+      {kalman, "names=gaussians&on=none&select=1&sigma2=-0", "on=none&u1=300&sigma1=100&sigma2=-0",
+       "on=none&select=1&sigma2=-0&names=gaussians"},
+      {kalman, "u2=480&u2=1", nullptr, ""},
+      {kalman, "u1=1e999", nullptr, ""},
+  };
+  for (const auto& c : over_a_base) {
+    gaussian_set base, expected, set, back;
+    char error[VIEW_ERROR_SIZE], link[VIEW_ADDRESS_SIZE];
+    ASSERT_TRUE(PARSE_VIEW_ADDRESS(c.base, &base, error) &&
+                PARSE_VIEW_ADDRESS(c.view ? c.view : c.base, &expected, error));
+    EXPECT_EQ(PARSE_VIEW_ADDRESS_ONTO(c.query, &base, &set, error), c.view != nullptr) << c.query;
+    EXPECT_TRUE(same(set, expected)) << c.query;
+    EXPECT_TRUE(FORMAT_VIEW_ADDRESS_FROM(&base, &set, link, sizeof link));
+    EXPECT_STREQ(link, c.link) << c.query;
+    PARSE_VIEW_ADDRESS_ONTO(link, &base, &back, error);
+    PARSE_VIEW_ADDRESS_ONTO(c.query, &base, &base, error);  // the set may be its own base
+    EXPECT_TRUE(same(back, set) && same(base, set)) << c.query;
+  }
+  // Over a base in Parameter Recalculation, the other mode has no word.
+  gaussian_set base, set;
+  char link[VIEW_ADDRESS_SIZE];
+  ASSERT_TRUE(PARSE_VIEW_ADDRESS("recalc", &base, link));
+  INIT_GAUSSIANS(&set);
+  EXPECT_FALSE(FORMAT_VIEW_ADDRESS_FROM(&base, &set, link, sizeof link));
+}
+
 #ifdef BELLSCOPE_LESSONS
 // Every lesson of the web page opens its view through the same grammar as
 // an address: the views of lessons.json, each accepted.
@@ -168,6 +209,9 @@ TEST(View, EveryLessonIsAView) {
     gaussian_set set;
     char error[VIEW_ERROR_SIZE];
     EXPECT_TRUE(PARSE_VIEW_ADDRESS(view.c_str(), &set, error)) << view << ": " << error;
+    // A lesson's link says what differs from its view, and could not leave
+    // Parameter Recalculation: a lesson starts in the other mode.
+    EXPECT_FALSE(set.recalc) << view;
   }
   EXPECT_GE(count, 8);
 }

@@ -17,10 +17,16 @@ gaussian& selected(explorer* e) {
   return e->challenge ? e->challenge->guess : e->set.g[e->set.selected - 1];
 }
 
+// A checked guess stays where it was checked, beside the product it was
+// scored against, until the next round.
+bool guess_checked(const explorer* e) {
+  return e->challenge && e->challenge->revealed;
+}
+
 void extended_key(explorer* e, int code) {
   gaussian_set& s = e->set;
   // A challenge's curves are fixed: only the guess moves.
-  if (e->challenge && (code != KEY_LEFT && code != KEY_RIGHT)) return;
+  if (e->challenge && ((code != KEY_LEFT && code != KEY_RIGHT) || guess_checked(e))) return;
   if (code >= KEY_F1 && code <= KEY_F4) s.g[code - KEY_F1].on = !s.g[code - KEY_F1].on;
   if (code == KEY_UP) --s.selected;
   if (s.selected < 1) s.selected = GAUSSIAN_COUNT;
@@ -42,6 +48,10 @@ void keyboard(explorer* e) {
 }
 
 void mouse(explorer* e) {
+  if (guess_checked(e)) {
+    e->previous_right = 0;  // a drag held on into the next round starts afresh there
+    return;
+  }
   // Left button held: the mean follows the pointer's column on every pass.
   if (left_button_held[SLOT]) selected(e).u = mouse_x[SLOT];
   // Right-button drag: sigma as it was when the drag began, plus the offset.

@@ -18,7 +18,8 @@ struct explorer {
   double saved_sigma;            // sigma of the selected Gaussian when the drag began
   int step;                      // 1, or 10 with Shift, for Left and Right
   // Null, or a challenge, owned by the caller: its curves are then fixed,
-  // and Left, Right and the mouse move the guess instead of a Gaussian.
+  // and Left, Right and the mouse move the guess instead of a Gaussian;
+  // once the guess is checked (revealed), nothing moves it.
   frame_challenge* challenge;
 };
 

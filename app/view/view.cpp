@@ -243,7 +243,14 @@ int VIEW_OPTION(view_options* options, int argc, const char* const* argv, int* i
 }
 
 bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, char* error) {
-  INIT_GAUSSIANS(set);
+  gaussian_set start;
+  INIT_GAUSSIANS(&start);
+  return PARSE_VIEW_ADDRESS_ONTO(query, &start, set, error);
+}
+
+bool PARSE_VIEW_ADDRESS_ONTO(const char* query, const gaussian_set* base, gaussian_set* set, char* error) {
+  const gaussian_set from = *base;  // base may be set itself
+  *set = from;
   error[0] = 0;
   parser p{set, 0, error};
   if (*query == '?') ++query;
@@ -256,7 +263,7 @@ bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, char* error) {
       ok = percent_decode(at, length, parameter, &why) ? address_parameter(&p, parameter) : fail(error, parameter, why);
     }
     if (!ok) {
-      INIT_GAUSSIANS(set);
+      *set = from;
       return false;
     }
     at += length;
@@ -297,6 +304,11 @@ void FORMAT_VIEW_NUMBER(double value, char* text, std::size_t size) {
 void FORMAT_VIEW_ADDRESS(const gaussian_set* set, char* query, std::size_t size) {
   gaussian_set start;
   INIT_GAUSSIANS(&start);
+  FORMAT_VIEW_ADDRESS_FROM(&start, set, query, size);
+}
+
+bool FORMAT_VIEW_ADDRESS_FROM(const gaussian_set* base, const gaussian_set* set, char* query, std::size_t size) {
+  const gaussian_set& start = *base;
   std::size_t n = 0;
   auto add = [&](const char* text) {
     if (n + 1 >= size) return;
@@ -306,7 +318,7 @@ void FORMAT_VIEW_ADDRESS(const gaussian_set* set, char* query, std::size_t size)
   };
   char item[64], number[VIEW_NUMBER_SIZE];
   if (size) query[0] = 0;
-  if (set->recalc) add("recalc");
+  if (set->recalc && !start.recalc) add("recalc");
   bool same_on = true;
   for (int k = 0; k < GAUSSIAN_COUNT; ++k) same_on = same_on && set->g[k].on == start.g[k].on;
   if (!same_on) {
@@ -329,8 +341,9 @@ void FORMAT_VIEW_ADDRESS(const gaussian_set* set, char* query, std::size_t size)
       std::snprintf(item, sizeof item, "%s%d=%s", sigma ? "sigma" : "u", k + 1, number);
       add(item);
     }
-  if (set->names > NAMES_GAUSSIANS && set->names < NAMES_COUNT) {
+  if (set->names != start.names && set->names >= NAMES_GAUSSIANS && set->names < NAMES_COUNT) {
     std::snprintf(item, sizeof item, "names=%s", view_names[set->names]);
     add(item);
   }
+  return set->recalc || !start.recalc;  // the grammar can switch Parameter Recalculation on, not off
 }

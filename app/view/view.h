@@ -56,6 +56,12 @@ bool VIEW_ERROR(char* error, const char* what, const char* format, ...)
 // and the set then holds the start-up state.
 bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, char* error);
 
+// The same, from `base` instead of the start-up state: what the query does
+// not name stays as `base` has it, so that "u2=480" over a lesson's view is
+// that view with Gaussian 2 moved. On a wrong query the set holds `base`.
+// `set` may be `base` itself.
+bool PARSE_VIEW_ADDRESS_ONTO(const char* query, const gaussian_set* base, gaussian_set* set, char* error);
+
 // A value as the view options take it: a finite number, written in full.
 // False, with `error` written ("'12x' is not a number"), for anything else.
 bool PARSE_VIEW_NUMBER(const char* text, double* value, char* error);
@@ -64,6 +70,13 @@ bool PARSE_VIEW_NUMBER(const char* text, double* value, char* error);
 // differs from the start-up state, numbers in the shortest form that reads
 // back as the same double. Empty for the start-up state.
 void FORMAT_VIEW_ADDRESS(const gaussian_set* set, char* query, std::size_t size);
+
+// The same, with only what differs from `base`, so that PARSE_VIEW_ADDRESS_ONTO
+// over that base reads it back as `set`. The grammar can switch Parameter
+// Recalculation on but not off: over a base in it, a set in Point by Point
+// Multiplication cannot be written, and the result is false (the query then
+// holds the rest). True otherwise.
+bool FORMAT_VIEW_ADDRESS_FROM(const gaussian_set* base, const gaussian_set* set, char* query, std::size_t size);
 
 // A number in the shortest form that reads back as the same double.
 void FORMAT_VIEW_NUMBER(double value, char* text, std::size_t size);

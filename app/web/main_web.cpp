@@ -16,7 +16,7 @@
 #include "view.h"
 #include "web_program.h"
 
-web_program web = {nullptr, &colour_profiles[0], {}, {}, false, false, {}};
+web_program web = {nullptr, &colour_profiles[0], {}, {}, false, false, {}, {}};
 
 namespace {
 
@@ -86,14 +86,17 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_FRAME() {
 
 namespace {
 
-// A run from the start, in the view `resume` names (an address's query) or,
-// without one, in the page's view; false when no window could be opened.
+// A run from the start, in the view `resume` names (a query as BELLSCOPE_LINK
+// writes it, over the page's base) or, without one, in the page's view;
+// false when no window could be opened.
 bool start(const char* resume) {
   web.run = web_run{};
   EXPLORER_START(&web.run.program, web.screen_image);
   if (!window_handle[0]) return false;
   char error[VIEW_ERROR_SIZE];
-  if (!resume || !PARSE_VIEW_ADDRESS(resume, &web.run.program.set, error)) WEB_PAGE_VIEW(&web.run.program.set);
+  WEB_PAGE_VIEW(&web.run.program.set);
+  gaussian_set resumed;
+  if (resume && PARSE_VIEW_ADDRESS_ONTO(resume, &web.base_view, &resumed, error)) web.run.program.set = resumed;
   if (web.challenge.on) WEB_SHOW_CHALLENGE();
   WEB_USE_COLOURS(web.colours);
   CONTROL_RESET();

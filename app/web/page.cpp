@@ -68,23 +68,45 @@ EM_JS(int, PAGE_QUERY, (char* buffer, int size), {
   return lengthBytesUTF8(query);
 });
 
+EM_JS(int, PAGE_BASE, (char* buffer, int size), {
+  var base = Module['onBellscopeBase'] ? Module['onBellscopeBase']() : "";
+  stringToUTF8(base, buffer, size);
+  return lengthBytesUTF8(base);
+});
+
 // ---- The page's address.
 
 namespace {
 
-// The view of the page's address, parsed with the frame tool's grammar; a
-// wrong one is named on the page, and the program starts as usual.
+// The base of the page's view: a lesson's view, or the start-up state. A
+// wrong one (lessons.json's views are checked by the tests) is named on the
+// page, and the start-up state is the base.
+void read_base() {
+  static char base[1024];
+  char error[VIEW_ERROR_SIZE];
+  if (PAGE_BASE(base, sizeof base) >= static_cast<int>(sizeof base)) {
+    INIT_GAUSSIANS(&web.base_view);
+    PAGE_VIEW_REFUSED("the lesson's view is too long");
+  } else if (!PARSE_VIEW_ADDRESS(base, &web.base_view, error)) {
+    PAGE_VIEW_REFUSED(error);
+  }
+}
+
+// The view of the page's address, parsed with the frame tool's grammar over
+// its base; a wrong one is named on the page, and the program starts as
+// usual, in the base.
 void read_address() {
   static char query[16384];
   char error[VIEW_ERROR_SIZE];
   web.address_read = true;
+  read_base();
   const int length = PAGE_QUERY(query, sizeof query);
   if (length >= static_cast<int>(sizeof query)) {
     std::snprintf(error, sizeof error, "the address is %d characters long (at most %d are read)", length,
                   static_cast<int>(sizeof query) - 1);
     web.address_ok = false;
   } else {
-    web.address_ok = PARSE_VIEW_ADDRESS(query, &web.address_view, error);
+    web.address_ok = PARSE_VIEW_ADDRESS_ONTO(query, &web.base_view, &web.address_view, error);
   }
   if (!web.address_ok) PAGE_VIEW_REFUSED(error);
 }
@@ -96,7 +118,7 @@ void WEB_PAGE_VIEW(gaussian_set* set) {
   if (web.address_ok)
     *set = web.address_view;
   else
-    INIT_GAUSSIANS(set);
+    *set = web.base_view;
 }
 
 // ---- The state, as the page reads it.
@@ -301,13 +323,20 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_CURVES() {
   page_curves(&web.run.program.curves.component[0][0], (GAUSSIAN_COUNT + (product_hidden() ? 0 : 1)) * CURVE_COLUMNS);
 }
 
-// The view an address's query names (as BELLSCOPE_LINK writes it), shown
-// from the next frame on while the program runs, leaving a challenge: null,
-// or what is wrong with it (nothing changes then).
-extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VIEW(const char* query) {
+// The page's view from now on, which Reset and Start again go back to:
+// `query` over `base` (a lesson's view, or empty for the start-up state),
+// each an address's query; links say what differs from the base. Shown from
+// the next frame on while the program runs, leaving a challenge. Null, or
+// what is wrong with either (nothing changes then).
+extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_PAGE_VIEW(const char* base, const char* query) {
   static char error[VIEW_ERROR_SIZE];
-  gaussian_set view;
-  if (!PARSE_VIEW_ADDRESS(query ? query : "", &view, error)) return error;
+  gaussian_set base_view, view;
+  if (!PARSE_VIEW_ADDRESS(base ? base : "", &base_view, error) ||
+      !PARSE_VIEW_ADDRESS_ONTO(query ? query : "", &base_view, &view, error))
+    return error;
+  web.address_read = web.address_ok = true;
+  web.base_view = base_view;
+  web.address_view = view;
   if (web.run.program.quit) return nullptr;
   web.challenge.on = false;
   WEB_SHOW_CHALLENGE();
@@ -330,20 +359,23 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_NAMES(const char* name) {
   return 0;
 }
 
-// The address of the view shown now: its query, without the '?'; in a
-// challenge, the challenge's, which gives its rounds but not their answers.
+// The address of the view shown now: its query, without the '?', saying
+// what differs from the page's base (a lesson's view: the link names the
+// lesson beside it); in a challenge, the challenge's, which gives its rounds
+// but not their answers.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_LINK() {
   static char query[VIEW_ADDRESS_SIZE];
+  if (!web.address_read) read_address();
   if (web.challenge.on)
     std::snprintf(query, sizeof query, "challenge=%u", static_cast<unsigned>(web.challenge.seed));
   else
-    FORMAT_VIEW_ADDRESS(&web.run.program.set, query, sizeof query);
+    FORMAT_VIEW_ADDRESS_FROM(&web.base_view, &web.run.program.set, query, sizeof query);
   return query;
 }
 
 // A value typed for the selected Gaussian's "u" or "sigma", or the guess's
 // in a challenge, applied between two passes: null, or what is wrong with it
-// (nothing changes then).
+// (nothing changes then). A checked guess stays as it was checked.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VALUE(const char* which, const char* text) {
   static char error[VIEW_ERROR_SIZE];
   const bool u = which && std::strcmp(which, "u") == 0, sigma = which && std::strcmp(which, "sigma") == 0;
@@ -355,6 +387,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VALUE(const char* whic
   if (!PARSE_VIEW_NUMBER(text ? text : "", &v, error)) return error;
   explorer& program = web.run.program;
   if (program.quit) return nullptr;
+  if (program.challenge && program.challenge->revealed) {
+    std::snprintf(error, sizeof error, "your guess is checked and stays until the next round");
+    return error;
+  }
   gaussian& g = program.challenge ? program.challenge->guess : program.set.g[program.set.selected - 1];
   (sigma ? g.sigma : g.u) = v;
   web.run.must_draw = true;

@@ -25,6 +25,10 @@ void PAGE_PICTURE(const unsigned char* bytes, int size);    // onBellscopePictur
 // The query of the view the page starts in (Module.onBellscopeQuery(), or
 // else location.search) into buffer; its length in bytes.
 int PAGE_QUERY(char* buffer, int size);
+
+// The view that query is read over, in the same grammar (Module.onBellscopeBase(),
+// a lesson's view; or else empty, the start-up state) into buffer; its length in bytes.
+int PAGE_BASE(char* buffer, int size);
 }
 
 // The state the page shows and says, as one object (onBellscopeState), when

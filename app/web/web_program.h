@@ -38,14 +38,19 @@ struct web_program {
   const colour_profile* colours;  // the colours shown; outlive a restart
   web_run run;
   web_challenge challenge;
-  // The view the page's address asks for, read at the first start.
+  // The page's view, which Reset and Start again go back to: the view its
+  // address names, read at the first start, or the one the page set since
+  // (a lesson chosen). base_view is what it is written over: a lesson's
+  // view, or the start-up state; links say what differs from it.
   bool address_read, address_ok;
   gaussian_set address_view;
+  gaussian_set base_view;
 };
 
 extern web_program web;
 
-// The page's view: its address's, when that is right, or the start-up state.
+// The page's view: its address's over its base, when that is right, or the
+// base (a lesson's view, or the start-up state).
 void WEB_PAGE_VIEW(gaussian_set* set);
 
 // The frame's colours from now on, loaded into the palette when a window is open.

@@ -538,6 +538,8 @@ describe('colour profiles', () => {
         swatches,
         shown.lines.map((c) => `rgb(${c.join(', ')})`),
       );
+      // Left, so that the reload shows no challenge: the address follows it.
+      await page.getByRole('button', { name: 'Leave challenge' }).click();
       await page.reload();
       await page.waitForFunction(() => document.getElementById('status').hidden);
       await h.frames(page);

@@ -1,5 +1,5 @@
 'use strict';
-/* exported pageAddress */
+/* exported pageAddress, changeAddress */
 /* global remembered */
 
 // The page's address, read once: the view, in the view grammar, which the
@@ -29,3 +29,18 @@ const pageAddress = (() => {
   }
   return address;
 })();
+
+// The address as the page shows it from now on, so that a reload opens what
+// is shown: change(parts) gives the query's parameters ("name=value") from
+// those it has now. The page's history gets no new entry, and a browser or
+// a host that refuses the change leaves the address as it was.
+function changeAddress(change) {
+  const parts = location.search.replace(/^\?/, '').split('&').filter(Boolean);
+  const query = change(parts).join('&');
+  if (query === parts.join('&')) return;
+  try {
+    history.replaceState(history.state, '', location.pathname + (query ? `?${query}` : '') + location.hash);
+  } catch {
+    // a sandboxed frame, say: the address stays
+  }
+}

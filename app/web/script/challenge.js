@@ -1,36 +1,86 @@
 'use strict';
 /* exported connectChallenge */
-/* global say, formatNumber, pageAddress */
+/* global say, formatNumber, pageAddress, changeAddress, keptInTab, keepInTab */
 
 // "Challenge": predict the product. Five rounds of curves from a number
 // (the seed), the same for everyone with it (challenge=SEED in a link), in
 // which the product is hidden until the student, having set a guess with
 // the usual controls, presses Check: the product is then shown and the
-// guess scored. Returns show(state), called with each state the program
-// tells, and fromAddress(), which starts the address's challenge, if any,
-// and says whether it did.
-function connectChallenge(program, changed, announce, refuse, started) {
+// guess scored, and the guess stays where it was checked until the next
+// round. The address names the challenge while it is shown, and this tab
+// keeps its progress, so that a reload brings back the same round, checked
+// or not, with its guess and the scores so far. Leaving it is said.
+//
+// starting() is called before a new challenge starts from the button, to
+// leave a lesson. Returns show(state), called with each state the program
+// tells, fromAddress(), which starts the address's challenge, if any, and
+// says whether it did, leave(), and choosing(), for when the page's view is
+// about to be chosen anew (a lesson).
+function connectChallenge(program, changed, announce, refuse, starting) {
   const panel = document.getElementById('challenge-panel');
   const text = document.getElementById('challenge-text');
   const result = document.getElementById('challenge-result');
+  const guessKept = document.getElementById('guess-kept');
+  const left = document.getElementById('challenge-left');
   const start = document.getElementById('challenge');
   const check = document.getElementById('check');
   const next = document.getElementById('next-round');
   const leave = document.getElementById('leave-challenge');
   const fixed = document.querySelectorAll('[data-control^="gaussian-"], [data-control^="select-"]');
+  // What moves the guess: at rest once it is checked, and said why.
+  const guessControls = document.querySelectorAll(
+    '[data-control^="mean-"], [data-control="narrower"], [data-control="wider"], #field-u, #field-sigma',
+  );
   let shown = null; // the state last shown, with its challenge
   let told = ''; // the round last announced
+
+  // The progress this tab keeps: {seed, round, revealed, guesses}, guesses
+  // [u, sigma] for each round so far, the earlier ones as they were checked.
+  const KEPT = 'bellscope.challenge';
+  let progress = null;
+  function keep(challenge) {
+    if (!progress || progress.seed !== challenge.seed) progress = { seed: challenge.seed, guesses: [] };
+    progress.round = challenge.round;
+    progress.revealed = challenge.revealed;
+    progress.guesses[challenge.round - 1] = [challenge.guess.u, challenge.guess.sigma];
+    progress.guesses.length = challenge.round;
+    keepInTab(KEPT, JSON.stringify(progress));
+  }
+  // The kept progress of challenge `seed` played again through the
+  // program, so that every score is the program's own; it stops at the
+  // first round it cannot bring back.
+  function restore(seed) {
+    let kept = null;
+    try {
+      kept = JSON.parse(keptInTab(KEPT) || 'null');
+    } catch {
+      // nothing usable kept
+    }
+    if (!kept || kept.seed !== seed || !Array.isArray(kept.guesses)) return;
+    progress = { seed, guesses: kept.guesses }; // the earlier rounds' guesses, kept on
+    const rounds = Math.min(Number(kept.round) || 0, kept.guesses.length);
+    for (let round = 1; round <= rounds; ++round) {
+      const guess = kept.guesses[round - 1];
+      if (!Array.isArray(guess) || guess.length !== 2 || !guess.every(Number.isFinite)) return;
+      if (program.setValue('u', String(guess[0])) || program.setValue('sigma', String(guess[1]))) return;
+      if (round === rounds && !kept.revealed) return;
+      if (program.check() < 0) return;
+      if (round < rounds) program.nextRound();
+    }
+  }
 
   function begin(seed) {
     const why = program.startChallenge(seed);
     if (why) refuse('challengeRefused', { why });
-    else started();
     return !why;
   }
   start.addEventListener('click', () => {
     const seed = new Uint32Array(1);
     crypto.getRandomValues(seed);
+    starting();
+    program.setPageView('', ''); // left, the challenge goes back to the start
     begin(String(seed[0]));
+    changeAddress((parts) => [...parts.filter((part) => part.startsWith('lang=')), `challenge=${seed[0]}`]);
   });
   // Said, not only shown, when Check cannot score the guess yet; shown
   // until the round changes.
@@ -49,8 +99,14 @@ function connectChallenge(program, changed, announce, refuse, started) {
     if (program.check() < 0) problem('challengeBadSigma', { sigma: formatNumber(challenge.guess.sigma) });
   });
   next.addEventListener('click', () => program.nextRound());
-  leave.addEventListener('click', () => {
+  // Out of the challenge, and out of the address and the tab's memory at
+  // once, for a reload that follows at once; said with the next state.
+  function leaveNow() {
     program.leaveChallenge();
+    forget();
+  }
+  leave.addEventListener('click', () => {
+    leaveNow();
     start.focus(); // the challenge's buttons are gone
   });
 
@@ -70,11 +126,59 @@ function connectChallenge(program, changed, announce, refuse, started) {
       sigma: distance('challengeSigma', challenge.guess.sigma, product.sigma),
     });
   }
+  const total = (challenge) => challenge.scores.reduce((sum, score) => sum + (score || 0), 0);
+
+  // A challenge left, however it was left (Leave challenge, Start again
+  // after Esc, a lesson chosen): said and shown, until the next choice.
+  let leftWith = null;
+  function showLeft() {
+    left.hidden = !leftWith;
+    left.textContent = leftWith ? say('challengeLeft', leftWith) : '';
+  }
+  function ended(challenge) {
+    leftWith = {
+      round: challenge.round,
+      rounds: challenge.rounds,
+      total: total(challenge),
+      most: 100 * challenge.rounds,
+    };
+    showLeft();
+    announce(left.textContent);
+    forget();
+  }
+  function forget() {
+    progress = null;
+    keepInTab(KEPT, null);
+    changeAddress((parts) => parts.filter((part) => !part.startsWith('challenge=')));
+  }
+
+  function restGuess(checked) {
+    for (const control of guessControls) {
+      control.disabled = checked;
+      const described = (control.getAttribute('aria-describedby') || '')
+        .split(' ')
+        .filter((id) => id && id !== guessKept.id);
+      if (checked) described.push(guessKept.id);
+      if (described.length) control.setAttribute('aria-describedby', described.join(' '));
+      else control.removeAttribute('aria-describedby');
+    }
+  }
 
   return {
     fromAddress() {
-      if (pageAddress.challenge === null) return false;
-      return begin(pageAddress.challenge);
+      if (pageAddress.challenge === null) {
+        keepInTab(KEPT, null); // a challenge left, or another page in this tab
+        return false;
+      }
+      if (!begin(pageAddress.challenge)) return false;
+      restore(Number(pageAddress.challenge));
+      return true;
+    },
+    leave: leaveNow,
+    choosing() {
+      if (shown && shown.challenge) return; // left now, and said when it is
+      leftWith = null;
+      showLeft();
     },
     show(state) {
       const challenge = state.challenge;
@@ -82,21 +186,30 @@ function connectChallenge(program, changed, announce, refuse, started) {
       shown = state;
       panel.hidden = !challenge;
       for (const button of fixed) button.disabled = !!challenge;
+      restGuess(!!challenge && challenge.revealed);
       if (!challenge) {
-        if (before) changed();
+        if (before) {
+          ended(before);
+          changed();
+        } else if (leftWith) showLeft(); // in the page's language, which may have changed
         told = '';
         return;
       }
-      const looks = () => [text.textContent, result.textContent, next.hidden, check.hidden].join();
+      keep(challenge);
+      if (leftWith) {
+        leftWith = null;
+        showLeft();
+      }
+      const looks = () => [text.textContent, result.textContent, next.hidden, check.hidden, guessKept.hidden].join();
       const looked = before ? looks() : '';
       const last = challenge.round === challenge.rounds;
       const over = last && challenge.revealed;
-      const total = challenge.scores.reduce((sum, score) => sum + (score || 0), 0);
       const round = { round: challenge.round, rounds: challenge.rounds };
-      if (over) text.textContent = say('challengeOver', { total, most: 100 * challenge.rounds });
+      if (over) text.textContent = say('challengeOver', { total: total(challenge), most: 100 * challenge.rounds });
       else text.textContent = say(challenge.revealed ? 'challengeShown' : 'challengeRound', round);
       next.hidden = !challenge.revealed || last;
       check.hidden = challenge.revealed;
+      guessKept.hidden = !challenge.revealed;
       const now = `${challenge.seed} ${challenge.round} ${challenge.revealed}`;
       if (now !== told) {
         // A new round, or its answer: said at once, and the focus goes on

@@ -6,10 +6,11 @@
 // would otherwise leave with the host; and the host hears of every change
 // of the view with one message, posted to the parent window:
 //   {type: 'bellscope-view', address, state}
-// address is the link to the view (as Copy link gives it) and state the
-// program's state as the page reads it. Returns tell(state); outside a
-// frame it does nothing.
-function connectHost(program) {
+// address is the link to the view (as Copy link gives it: parameters()
+// is what it carries besides the view, the language and the lesson) and
+// state the program's state as the page reads it. Returns tell(state);
+// outside a frame it does nothing.
+function connectHost(program, parameters) {
   const framed = window.parent !== window;
   if (framed) {
     const takeKeys = () => window.focus();
@@ -19,7 +20,7 @@ function connectHost(program) {
     framed,
     tell(state) {
       if (!framed) return;
-      const query = program.link();
+      const query = [parameters(), program.link()].filter(Boolean).join('&');
       const address = location.href.replace(/[?#].*$/, '') + (query ? '?' + query : '');
       window.parent.postMessage({ type: 'bellscope-view', address, state }, '*');
     },

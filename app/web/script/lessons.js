@@ -1,16 +1,23 @@
 'use strict';
 /* exported connectLessons */
-/* global say, pageAddress */
+/* global say, pageAddress, changeAddress */
 
 // Lessons: prepared situations, each a view (in the view grammar, names
 // included) with a title and a question for the student (lessons.json,
 // their texts in the text table as lesson_NAME and lesson_NAME_question).
-// Chosen from the list "Lessons", or opened by a link's lesson=NAME, whose
-// other parameters, if any, are the view as it was when the link was
-// copied. Returns query() (the view to start in), link() (what a link
-// carries besides the view), leave(), for a challenge, which is no lesson,
-// and relabel(), for another language.
-function connectLessons(program, changed, refuse) {
+// Chosen from the list "Lessons", which puts lesson=NAME in the address, or
+// opened by a link's lesson=NAME, whose other parameters, if any, change
+// the lesson's view: they say what differed from it when the link was
+// copied. The lesson's view is the base of the page's view (links say what
+// differs from it), and its start, with the link's changes, is where Reset
+// goes back to. "Explore freely" goes back to the start-up state.
+//
+// choosing(), called before a choice from the list is shown, lets a
+// challenge be left first. Returns query() and base() (the view to start
+// in, over the lesson's), link() (what a link carries besides the view),
+// leave(), for a challenge, which is no lesson, and relabel(), for another
+// language.
+function connectLessons(program, changed, refuse, choosing) {
   const lessons = JSON.parse(document.getElementById('lessons').textContent);
   const list = document.getElementById('lesson-list');
   const question = document.getElementById('lesson-question');
@@ -22,31 +29,48 @@ function connectLessons(program, changed, refuse) {
   }
   label();
 
-  const view = pageAddress.view;
   const name = pageAddress.lesson;
   let current = null;
   // A challenge comes first: a lesson would give its answers away.
-  if (name !== null && pageAddress.challenge !== null) refuse('challengeAndLesson');
-  else if (name !== null) {
+  if (name !== null && pageAddress.challenge !== null) {
+    refuse('challengeAndLesson');
+    changeAddress((parts) => parts.filter((part) => !part.startsWith('lesson=')));
+  } else if (name !== null) {
     current = lessons.find((lesson) => lesson.name === name) || null;
     if (!current) refuse('lessonUnknown', { name: name.slice(0, 60) });
   }
 
+  // The questions name the page's buttons by the words they show.
+  const buttons = () => ({
+    left: say('meanLeft'),
+    right: say('meanRight'),
+    narrower: say('narrower'),
+    wider: say('wider'),
+    previous: say('selectPrevious'),
+    next: say('selectNext'),
+    mode: say('modePointByPoint'),
+  });
   function show() {
     list.value = current ? current.name : '';
     question.hidden = !current;
-    question.textContent = current ? say(`lesson_${current.name}_question`) : '';
+    question.textContent = current ? say(`lesson_${current.name}_question`, buttons()) : '';
     changed();
   }
   list.addEventListener('change', () => {
+    choosing();
     current = lessons.find((lesson) => lesson.name === list.value) || null;
-    if (current) program.setView(current.view);
+    program.setPageView(current ? current.view : '', '');
+    changeAddress((parts) => [
+      ...parts.filter((part) => part.startsWith('lang=')),
+      ...(current ? [`lesson=${current.name}`] : []),
+    ]);
     show();
   });
   show();
 
   return {
-    query: () => (current && !view ? current.view : view),
+    query: () => pageAddress.view,
+    base: () => (current ? current.view : ''),
     link: () => (current ? `lesson=${current.name}` : ''),
     leave() {
       current = null;

@@ -71,6 +71,7 @@
   }
   const handlers = {
     query: () => lessons.query(),
+    base: () => lessons.base(),
     ready() {
       if (!failed) status.hidden = true;
       if (chosen() !== 'design') program.setColours(chosen());
@@ -124,7 +125,11 @@
     refusals.push([key, values]);
     showRefusals();
   }
-  lessons = connectLessons(program, layout, refuse);
+  // A lesson chosen after Esc is what Resume brings.
+  lessons = connectLessons(program, layout, refuse, () => {
+    challenge.choosing();
+    resumeView = null;
+  });
   challenge = connectChallenge(
     program,
     layout,
@@ -135,7 +140,7 @@
   controls = connectControls(panel, program);
   values = connectValues(program, layout);
   words = connectWords(panel);
-  host = connectHost(program);
+  host = connectHost(program, () => linkParameters());
   connectListen(
     program,
     (text) => words.announce(text),
@@ -143,9 +148,12 @@
   );
   const help = connectHelp();
   // A link carries the page's language, unless it is English, which every
-  // page falls back to.
+  // page falls back to, and the lesson, whose view the link's view changes.
   const languageLink = () => (language === 'en' ? '' : `lang=${language}`);
-  connectSharing(program, layout, host.framed, () => [languageLink(), lessons.link()].filter(Boolean).join('&'));
+  function linkParameters() {
+    return [languageLink(), lessons.link()].filter(Boolean).join('&');
+  }
+  connectSharing(program, layout, host.framed, linkParameters);
   // Another language: everything said again in it, the view kept.
   connectLanguage(() => {
     showTexts(document);
@@ -176,7 +184,7 @@
   ])
     button.addEventListener('click', () => {
       ended.hidden = true;
-      if (button === restart) program.leaveChallenge();
+      if (button === restart) challenge.leave();
       program.restart(view());
       canvas.focus(); // the buttons are gone: the focus goes to the picture
       layout();

@@ -36,8 +36,8 @@ function compileProgram() {
 // This is the page's half of the contract whose other half is
 // app/web/page.h: nothing else in the page touches the module.
 //
-// handlers: query() (the view to start in, as an address's query),
-// ready() (the module is loaded; the program starts next),
+// handlers: query() (the view to start in, as an address's query, read
+// over base()), base() (a lesson's view, or ''), ready() (the module is loaded; the program starts next),
 // started(), state(state), ended(), failed(reason), viewRefused(why), and
 // aborted(what) when the module fails, before or after the start.
 function connectProgram(canvas, handlers) {
@@ -93,6 +93,7 @@ function connectProgram(canvas, handlers) {
     },
     onBellscopeViewRefused: (why) => handlers.viewRefused(why),
     onBellscopeQuery: () => handlers.query(),
+    onBellscopeBase: () => handlers.base(),
     onBellscopeScanlines: (bytes) => {
       scanlines = bytes;
     },
@@ -139,8 +140,9 @@ function connectProgram(canvas, handlers) {
       return Module.ccall('BELLSCOPE_SET_VALUE', 'string', ['string', 'string'], [which, text]) || '';
     },
 
-    // The address's query for the view shown now, without the '?'; null
-    // before the module is loaded.
+    // The address's query for the view shown now, without the '?', saying
+    // what differs from the page's base (setPageView); null before the
+    // module is loaded.
     link: () => (loaded ? Module.ccall('BELLSCOPE_LINK', 'string', [], []) : null),
 
     // The colours by name: "design" or "colour-blind-safe".
@@ -150,11 +152,13 @@ function connectProgram(canvas, handlers) {
         throw new Error(`BELLSCOPE has no colours named "${name}"`);
     },
 
-    // The view an address's query names, while running: '' when it is
-    // shown, or what is wrong with it.
-    setView(query) {
-      if (!running) return '';
-      return Module.ccall('BELLSCOPE_SET_VIEW', 'string', ['string'], [query]) || '';
+    // The page's view from now on, which Reset and Start again go back to:
+    // `query` read over `base` (a lesson's view; '' for the start-up
+    // state), shown at once while running, leaving a challenge: '' when it
+    // is taken, or what is wrong with it.
+    setPageView(base, query) {
+      if (!loaded) return '';
+      return Module.ccall('BELLSCOPE_PAGE_VIEW', 'string', ['string', 'string'], [base, query]) || '';
     },
 
     // How the curves are named: "gaussians", "bayes" or "sensors".

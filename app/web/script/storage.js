@@ -1,5 +1,5 @@
 'use strict';
-/* exported remembered, remember */
+/* exported remembered, remember, keptInTab, keepInTab */
 
 // What this browser remembers for the page (localStorage). A browser or a
 // host page that forbids storage leaves the page working as before, only
@@ -15,6 +15,26 @@ function remembered(key) {
 function remember(key, value) {
   try {
     window.localStorage.setItem(key, value);
+    return true;
+  } catch {
+    return false;
+  }
+}
+
+// What this tab keeps across a reload (sessionStorage), on the same terms:
+// keptInTab(key) is null where nothing is kept or storage is forbidden, and
+// keepInTab(key, value) keeps a value, or forgets the key for null.
+function keptInTab(key) {
+  try {
+    return window.sessionStorage.getItem(key);
+  } catch {
+    return null;
+  }
+}
+function keepInTab(key, value) {
+  try {
+    if (value === null) window.sessionStorage.removeItem(key);
+    else window.sessionStorage.setItem(key, value);
     return true;
   } catch {
     return false;

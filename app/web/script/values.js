@@ -47,7 +47,7 @@ function connectValues(program, changed) {
   }
   function apply(which) {
     const field = fields[which];
-    if (!program.running || !selected) return;
+    if (!program.running || !selected || field.disabled) return; // disabled: a checked guess
     if (field.value === current(which) && !refused[which]) return;
     const why = program.setValue(which, typed(field.value.trim()));
     mark(which, why ? say('valueRefused', { field: say(names[which]), why }) : '');

@@ -152,37 +152,49 @@ TEXTS.de = {
   lessonUnknown: 'Es gibt keine Lektion namens „{name}“, daher startet BELLSCOPE wie üblich.',
   lesson_equal: 'Zwei gleiche Kurven',
   lesson_equal_question:
-    'Beide Kurven sind gleich breit. Wo liegt die weiße Kurve, und wie viel schmaler ist sie? Prüfen Sie es ' +
-    'mit der Rechnung unten.',
+    'Beide Kurven sind gleich breit. Wo liegt die weiße Kurve, und wie viel schmaler ist sie? Verschieben ' +
+    'Sie eine mit „{left}“ und „{right}“ (oder den Pfeiltasten nach links und rechts) und prüfen Sie es mit ' +
+    'der Rechnung unten.',
   'lesson_wide-narrow': 'Eine breite und eine schmale Kurve',
   'lesson_wide-narrow_question':
     'Eine Kurve ist breit, die andere schmal. Liegt die weiße Kurve näher an der breiten oder an der ' +
-    'schmalen? Verschieben Sie die schmale und beobachten Sie.',
+    'schmalen? Die schmale ist ausgewählt: Verschieben Sie sie mit „{left}“ und „{right}“ (oder den ' +
+    'Pfeiltasten nach links und rechts) und beobachten Sie.',
   'lesson_far-apart': 'Zwei weit entfernte Kurven',
   'lesson_far-apart_question':
-    'Die Kurven überlappen sich kaum. Was passiert mit der Höhe des punktweisen Produkts, wenn Sie sie ' +
-    'auseinanderschieben, und was sagt das über die beiden?',
+    'Die Kurven überlappen sich kaum, und ihr punktweises Produkt ist fast flach. Schieben Sie Gaußkurve 2 ' +
+    'mit „{left}“ (oder der Pfeiltaste nach links) näher heran und mit „{right}“ wieder weg. Was passiert ' +
+    'mit der Höhe des Produkts, und was sagt das über die beiden Kurven?',
   'lesson_same-mean': 'Derselbe Mittelwert',
   'lesson_same-mean_question':
-    'Beide Kurven haben ihr Maximum an derselben Stelle. Wo hat das Produkt sein Maximum, in beiden Modi? ' +
-    'Drücken Sie die Eingabetaste zum Wechseln.',
+    'Beide Kurven haben ihr Maximum an derselben Stelle. Wo liegt das Maximum des Produkts, und wie hoch ist ' +
+    'es, in jedem Modus? Wechseln Sie den Modus mit der Modus-Schaltfläche „{mode}“ (oder der Eingabetaste) ' +
+    'und vergleichen Sie.',
   lesson_kalman: 'Vorwissen und eine Messung',
   lesson_kalman_question:
-    'Das ist ein Kalman-Update. Liegt die A-posteriori-Verteilung näher am Vorwissen oder an der Messung, und ' +
-    'warum? Machen Sie die Messung ungenauer und beobachten Sie.',
+    'Das ist ein Kalman-Update. Liegt die A-posteriori-Verteilung näher am Vorwissen oder an der Messung, ' +
+    'und warum? Die Messung ist ausgewählt: Machen Sie sie mit „{wider}“ (oder durch Ziehen mit der rechten ' +
+    'Maustaste) ungenauer und beobachten Sie die A-posteriori-Verteilung.',
   'lesson_three-measurements': 'Vorwissen und drei Messungen',
   'lesson_three-measurements_question':
-    'Schalten Sie die Messungen nacheinander ein (F2, F3, F4). Wie addieren sich die Präzisionen, Schritt für ' +
-    'Schritt?',
+    'Nur das Vorwissen ist eingeschaltet. Schalten Sie die Messungen mit den Schaltflächen 2, 3 und 4 (oder ' +
+    'F2, F3 und F4) nacheinander ein und verfolgen Sie die Rechnung unten: Wie addieren sich die ' +
+    'Präzisionen, Schritt für Schritt?',
   'lesson_wide-prior': 'Sehr breites Vorwissen',
   'lesson_wide-prior_question':
-    'Das Vorwissen ist sehr breit. Wie weit schiebt es die A-posteriori-Verteilung von der Messung weg?',
+    'Das Vorwissen ist sehr breit: Es sagt wenig darüber, wo der Wert liegt. Wie weit schiebt es die ' +
+    'A-posteriori-Verteilung von der Messung weg? Vergleichen Sie die beiden u in der Rechnung unten, machen ' +
+    'Sie das Vorwissen dann mit „{narrower}“ schmaler und beobachten Sie erneut.',
   'lesson_sigma-zero': 'Was BELLSCOPE mit sigma 0 macht',
   'lesson_sigma-zero_question':
-    'Gaußkurve 2 hat sigma 0. Was zeigt das Bild, und was sagt die Rechnung? Machen Sie sie etwas breiter.',
+    'Gaußkurve 2 hat sigma 0. Was zeigt das Bild, und was sagt die Rechnung? Gaußkurve 2 ist ausgewählt: ' +
+    'Machen Sie sie mit „{wider}“ (oder durch Ziehen mit der rechten Maustaste) etwas breiter.',
   lesson_sensors: 'Drei Sensoren',
   lesson_sensors_question:
-    'Drei Sensoren messen dieselbe Entfernung. Welchem vertraut die fusionierte Schätzung am meisten, und warum?',
+    'Drei Sensoren messen dieselbe Entfernung. Welchem vertraut die fusionierte Schätzung am meisten, und ' +
+    'warum? Wählen Sie einen Sensor mit „{previous}“ und „{next}“ (oder den Pfeiltasten nach oben und ' +
+    'unten), verschieben Sie ihn mit „{left}“ und „{right}“ und sehen Sie, welcher die Schätzung am ' +
+    'stärksten zu sich zieht.',
 
   challenge: 'Herausforderung',
   challengeGroup: 'Herausforderung: das Produkt vorhersagen',
@@ -194,6 +206,9 @@ TEXTS.de = {
     'Runde {round} von {rounds}: das Produkt ist verborgen. Schieben Sie Ihre Schätzung (die Zeile „Your ' +
     'guess“) dorthin, wo Sie das Produkt vermuten, so breit, wie Sie es vermuten, und drücken Sie dann Prüfen.',
   challengeShown: 'Runde {round} von {rounds}: die weiße Kurve ist das Produkt, neben Ihrer Schätzung.',
+  guessKept:
+    'Geprüft: Ihre Schätzung bleibt, wo sie war, neben dem Produkt; ihre Schaltflächen und Felder ruhen bis ' +
+    'zur nächsten Runde.',
   challengeMeasure:
     'Die Punktzahl ist die Fläche, die Ihre Schätzung und das Produkt gemeinsam haben, wenn jede eine ' +
     'Glockenkurve der Fläche 1 ist, mal 100: 100 für dieselbe Kurve, 0 für Kurven, die sich nicht berühren.',
@@ -214,6 +229,9 @@ TEXTS.de = {
     'Ihre Schätzung hat sigma {sigma}: eine Glockenkurve braucht ein sigma über 0. Machen Sie sie breiter und ' +
     'prüfen Sie dann.',
   challengeChecked: 'Diese Runde ist schon geprüft: Nächste Runde geht weiter.',
+  challengeLeft:
+    'Sie haben die Herausforderung in Runde {round} von {rounds} verlassen, mit {total} von {most} Punkten. ' +
+    'Herausforderung startet eine neue.',
   challengeRefused:
     'Die Herausforderung in dieser Adresse kann nicht beginnen ({why}), daher startet BELLSCOPE wie üblich.',
   challengeAndLesson:
@@ -271,7 +289,9 @@ TEXTS.de = {
   keysQuit: 'Esc',
   doesQuit: 'BELLSCOPE beenden; Fortsetzen bringt das Bild dann zurück, wie es war, und Neu beginnen fängt von vorn an',
   keysReset: 'die Schaltfläche Zurücksetzen',
-  doesReset: 'zum Anfang zurück, oder zur Ansicht, die die Adresse nennt, ohne zu beenden',
+  doesReset:
+    'zurück zum Anfang der Lektion oder der Ansicht, die die Adresse nennt (oder zur Startansicht), ohne zu ' +
+    'beenden',
   controlsNote:
     'Die Schaltflächen funktionieren auch mit Tab und Eingabe oder Leertaste; solange eine Schaltfläche den ' +
     'Fokus hat, drücken Eingabe und Leertaste sie, und jede andere Taste geht weiter an BELLSCOPE. Unter ' +

@@ -155,35 +155,44 @@ TEXTS.en = {
   lessonUnknown: 'There is no lesson named "{name}", so BELLSCOPE starts as usual.',
   lesson_equal: 'Two equal curves',
   lesson_equal_question:
-    'The two curves are just as wide. Where does the white curve sit, and how much narrower is it? Check ' +
-    'with the working below.',
+    'The two curves are just as wide. Where does the white curve sit, and how much narrower is it than they ' +
+    'are? Move one with "{left}" and "{right}" (or the Left and Right keys) and check with the working below.',
   'lesson_wide-narrow': 'A wide curve and a narrow one',
   'lesson_wide-narrow_question':
-    'One curve is wide, the other narrow. Is the white curve nearer the wide one or the narrow one? Move the ' +
-    'narrow one and watch.',
+    'One curve is wide, the other narrow. Is the white curve nearer the wide one or the narrow one? The ' +
+    'narrow one is selected: move it with "{left}" and "{right}" (or the Left and Right keys) and watch.',
   'lesson_far-apart': 'Two curves far apart',
   'lesson_far-apart_question':
-    'The curves hardly overlap. What happens to the height of the point-by-point product as you move them ' +
-    'apart, and what does that say about the two?',
+    'The curves hardly overlap, and their point-by-point product is almost flat. Bring Gaussian 2 closer ' +
+    'with "{left}" (or the Left key), then move it away again with "{right}". What happens to the product\'s ' +
+    'height, and what does that say about the two curves?',
   'lesson_same-mean': 'The same mean',
   'lesson_same-mean_question':
-    'Both curves peak at the same place. Where does the product peak, in both modes? Press Enter to switch.',
+    'Both curves peak at the same place. Where does the product peak, and how high, in each mode? Switch ' +
+    'modes with the mode button, "{mode}" (or Enter), and compare.',
   lesson_kalman: 'A prior and one measurement',
   lesson_kalman_question:
-    'This is one Kalman update. Is the posterior nearer the prior or the measurement, and why? Make the ' +
-    'measurement less precise and see.',
+    'This is one Kalman update. Is the posterior nearer the prior or the measurement, and why? The ' +
+    'measurement is selected: make it less precise with "{wider}" (or a right-button drag) and watch the ' +
+    'posterior.',
   'lesson_three-measurements': 'A prior and three measurements',
   'lesson_three-measurements_question':
-    'Switch the measurements on one at a time (F2, F3, F4). How do the precisions add up, step by step?',
+    'Only the prior is on. Switch the measurements on one at a time with the buttons 2, 3 and 4 (or F2, F3 ' +
+    'and F4) and follow the working below: how do the precisions add up, step by step?',
   'lesson_wide-prior': 'A very wide prior',
   'lesson_wide-prior_question':
-    'The prior is very wide. How much does it move the posterior away from the measurement?',
+    'The prior is very wide: it says little about where the value lies. How far does it pull the posterior ' +
+    'away from the measurement? Compare their u in the working below, then narrow the prior with ' +
+    '"{narrower}" and watch again.',
   'lesson_sigma-zero': 'What BELLSCOPE does with sigma 0',
   'lesson_sigma-zero_question':
-    'Gaussian 2 has sigma 0. What does the picture show, and what does the working say? Widen it a little.',
+    'Gaussian 2 has sigma 0. What does the picture show, and what does the working say? Gaussian 2 is ' +
+    'selected: widen it a little with "{wider}" (or a right-button drag).',
   lesson_sensors: 'Three sensors',
   lesson_sensors_question:
-    'Three sensors read the same distance. Which one does the fused estimate trust most, and why?',
+    'Three sensors read the same distance. Which one does the fused estimate trust most, and why? Choose a ' +
+    'sensor with "{previous}" and "{next}" (or Up and Down), move it with "{left}" and "{right}", and see ' +
+    'which one pulls the estimate furthest.',
 
   // The challenge: predict the product, then check.
   challenge: 'Challenge',
@@ -196,6 +205,9 @@ TEXTS.en = {
     'Round {round} of {rounds}: the product is hidden. Move your guess (the line "Your guess") to where ' +
     'you think the product lies, as wide as you think it is, then press Check.',
   challengeShown: 'Round {round} of {rounds}: the white curve is the product, beside your guess.',
+  guessKept:
+    'Checked: your guess stays where it was, beside the product, and its buttons and fields rest until the ' +
+    'next round.',
   challengeMeasure:
     'The score is the area your guess and the product have in common when each is a bell curve of area 1, ' +
     'times 100: 100 for the same curve, 0 for curves that do not meet.',
@@ -213,6 +225,9 @@ TEXTS.en = {
     'Set your guess first: it is still where every round starts. Move it to where you think the product lies.',
   challengeBadSigma: 'Your guess has sigma {sigma}: a bell curve needs a sigma above 0. Widen it, then Check.',
   challengeChecked: 'This round is already checked: Next round goes on.',
+  challengeLeft:
+    'You have left the challenge in round {round} of {rounds}, with {total} of {most} points. Challenge ' +
+    'starts a new one.',
   challengeRefused: 'The challenge in this address cannot be started ({why}), so BELLSCOPE starts as usual.',
   challengeAndLesson:
     'This address names a lesson and a challenge: the challenge comes first, so the lesson is left out.',
@@ -263,7 +278,9 @@ TEXTS.en = {
   keysQuit: 'Esc',
   doesQuit: 'end BELLSCOPE; Resume then brings back the picture as it was, and Start again starts afresh',
   keysReset: 'the Reset button',
-  doesReset: 'go back to the start, or to the view the address names, without ending',
+  doesReset:
+    'go back to the start of the lesson, or of the view the address names (or to the start-up view), without ' +
+    'ending',
   controlsNote:
     'The buttons also work with Tab and Enter or Space; while a button has the focus, Enter and Space press it ' +
     'and every other key still goes to BELLSCOPE. Under **Colours**, "Colour-blind-safe" draws the four ' +

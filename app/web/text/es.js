@@ -152,35 +152,46 @@ TEXTS.es = {
   lessonUnknown: 'No hay ninguna lección llamada «{name}», así que BELLSCOPE arranca como siempre.',
   lesson_equal: 'Dos curvas iguales',
   lesson_equal_question:
-    'Las dos curvas son igual de anchas. ¿Dónde queda la curva blanca y cuánto más estrecha es? Compruébelo ' +
-    'con el cálculo de abajo.',
+    'Las dos curvas son igual de anchas. ¿Dónde queda la curva blanca y cuánto más estrecha es que ellas? ' +
+    'Mueva una con «{left}» y «{right}» (o con las flechas izquierda y derecha) y compruébelo con el cálculo ' +
+    'de abajo.',
   'lesson_wide-narrow': 'Una curva ancha y una estrecha',
   'lesson_wide-narrow_question':
-    'Una curva es ancha y la otra estrecha. ¿La curva blanca está más cerca de la ancha o de la estrecha? ' +
-    'Mueva la estrecha y observe.',
+    'Una curva es ancha y la otra estrecha. ¿La curva blanca queda más cerca de la ancha o de la estrecha? ' +
+    'La estrecha está seleccionada: muévala con «{left}» y «{right}» (o con las flechas izquierda y derecha) ' +
+    'y observe.',
   'lesson_far-apart': 'Dos curvas muy separadas',
   'lesson_far-apart_question':
-    'Las curvas apenas se solapan. ¿Qué pasa con la altura del producto punto a punto al separarlas, y qué ' +
-    'dice eso de las dos?',
+    'Las curvas apenas se solapan y su producto punto a punto es casi plano. Acerque la gaussiana 2 con ' +
+    '«{left}» (o con la flecha izquierda) y luego vuelva a alejarla con «{right}». ¿Qué le pasa a la altura ' +
+    'del producto y qué dice eso de las dos curvas?',
   'lesson_same-mean': 'La misma media',
   'lesson_same-mean_question':
-    'Las dos curvas tienen el máximo en el mismo sitio. ¿Dónde tiene el máximo el producto, en los dos modos? ' +
-    'Pulse Intro para cambiar.',
+    'Las dos curvas tienen el máximo en el mismo sitio. ¿Dónde está el máximo del producto, y a qué altura, ' +
+    'en cada modo? Cambie de modo con el botón del modo, «{mode}» (o con Intro), y compare.',
   lesson_kalman: 'Una a priori y una medición',
   lesson_kalman_question:
-    'Esto es una actualización de Kalman. ¿La posterior está más cerca de la a priori o de la medición, y por ' +
-    'qué? Haga la medición menos precisa y observe.',
+    'Esto es una actualización de Kalman. ¿La posterior queda más cerca de la a priori o de la medición, y ' +
+    'por qué? La medición está seleccionada: hágala menos precisa con «{wider}» (o arrastrando con el botón ' +
+    'derecho) y observe la posterior.',
   'lesson_three-measurements': 'Una a priori y tres mediciones',
   'lesson_three-measurements_question':
-    'Encienda las mediciones de una en una (F2, F3, F4). ¿Cómo se suman las precisiones, paso a paso?',
+    'Solo la a priori está encendida. Encienda las mediciones de una en una con los botones 2, 3 y 4 (o con ' +
+    'F2, F3 y F4) y siga el cálculo de abajo: ¿cómo se suman las precisiones, paso a paso?',
   'lesson_wide-prior': 'Una a priori muy ancha',
-  'lesson_wide-prior_question': 'La a priori es muy ancha. ¿Cuánto aleja la posterior de la medición?',
+  'lesson_wide-prior_question':
+    'La a priori es muy ancha: dice poco sobre dónde está el valor. ¿Cuánto aleja la posterior de la ' +
+    'medición? Compare sus u en el cálculo de abajo; luego estreche la a priori con «{narrower}» y vuelva a ' +
+    'observar.',
   'lesson_sigma-zero': 'Qué hace BELLSCOPE con sigma 0',
   'lesson_sigma-zero_question':
-    'La gaussiana 2 tiene sigma 0. ¿Qué muestra la imagen y qué dice el cálculo? Ensánchela un poco.',
+    'La gaussiana 2 tiene sigma 0. ¿Qué muestra la imagen y qué dice el cálculo? La gaussiana 2 está ' +
+    'seleccionada: ensánchela un poco con «{wider}» (o arrastrando con el botón derecho).',
   lesson_sensors: 'Tres sensores',
   lesson_sensors_question:
-    'Tres sensores miden la misma distancia. ¿En cuál confía más la estimación fusionada, y por qué?',
+    'Tres sensores miden la misma distancia. ¿En cuál confía más la estimación fusionada, y por qué? Elija ' +
+    'un sensor con «{previous}» y «{next}» (o con las flechas arriba y abajo), muévalo con «{left}» y ' +
+    '«{right}» y vea cuál arrastra más la estimación.',
 
   challenge: 'Desafío',
   challengeGroup: 'Desafío: prediga el producto',
@@ -192,6 +203,9 @@ TEXTS.es = {
     'Ronda {round} de {rounds}: el producto está oculto. Mueva su estimación (la línea «Your guess») adonde ' +
     'crea que está el producto, tan ancha como crea que es, y pulse Comprobar.',
   challengeShown: 'Ronda {round} de {rounds}: la curva blanca es el producto, junto a su estimación.',
+  guessKept:
+    'Comprobada: su estimación se queda donde estaba, junto al producto, y sus botones y campos esperan ' +
+    'hasta la ronda siguiente.',
   challengeMeasure:
     'La puntuación es el área que su estimación y el producto tienen en común cuando cada uno es una campana ' +
     'de área 1, por 100: 100 para la misma curva, 0 para curvas que no se tocan.',
@@ -210,6 +224,8 @@ TEXTS.es = {
   challengeBadSigma:
     'Su estimación tiene sigma {sigma}: una campana necesita una sigma mayor que 0. Ensánchela y compruebe.',
   challengeChecked: 'Esta ronda ya está comprobada: Siguiente ronda continúa.',
+  challengeLeft:
+    'Ha salido del desafío en la ronda {round} de {rounds}, con {total} de {most} puntos. Desafío empieza ' + 'otro.',
   challengeRefused: 'El desafío de esta dirección no se puede empezar ({why}), así que BELLSCOPE arranca como siempre.',
   challengeAndLesson:
     'Esta dirección nombra una lección y un desafío: el desafío va primero, así que la lección se omite.',
@@ -262,7 +278,8 @@ TEXTS.es = {
   keysQuit: 'Esc',
   doesQuit: 'termina BELLSCOPE; Reanudar devuelve la imagen como estaba, y Empezar de nuevo empieza desde cero',
   keysReset: 'el botón Restablecer',
-  doesReset: 'vuelve al inicio, o a la vista que nombra la dirección, sin terminar',
+  doesReset:
+    'vuelve al inicio de la lección o de la vista que nombra la dirección (o a la vista inicial), sin ' + 'terminar',
   controlsNote:
     'Los botones también funcionan con Tab e Intro o Espacio; mientras un botón tiene el foco, Intro y ' +
     'Espacio lo pulsan y cualquier otra tecla sigue yendo a BELLSCOPE. En **Colores**, «Aptos para ' +

@@ -154,35 +154,45 @@ TEXTS.fr = {
   lesson_equal: 'Deux courbes égales',
   lesson_equal_question:
     'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe blanche, et de combien ' +
-    'est-elle plus étroite ? Vérifiez avec le calcul plus bas.',
+    'est-elle plus étroite ? Déplacez-en une avec « {left} » et « {right} » (ou les flèches gauche et ' +
+    'droite) et vérifiez avec le calcul plus bas.',
   'lesson_wide-narrow': 'Une courbe large et une étroite',
   'lesson_wide-narrow_question':
-    'Une courbe est large, l’autre étroite. La courbe blanche est-elle plus près de la large ou de l’étroite ? ' +
-    'Déplacez l’étroite et observez.',
+    'Une courbe est large, l’autre étroite. La courbe blanche est-elle plus près de la large ou de l’étroite ' +
+    '? L’étroite est sélectionnée : déplacez-la avec « {left} » et « {right} » (ou les flèches gauche et ' +
+    'droite) et observez.',
   'lesson_far-apart': 'Deux courbes éloignées',
   'lesson_far-apart_question':
-    'Les courbes se recouvrent à peine. Que devient la hauteur du produit point par point quand vous les ' +
-    'écartez, et qu’est-ce que cela dit des deux ?',
+    'Les courbes se recouvrent à peine, et leur produit point par point est presque plat. Rapprochez la ' +
+    'gaussienne 2 avec « {left} » (ou la flèche gauche), puis éloignez-la de nouveau avec « {right} ». Que ' +
+    'devient la hauteur du produit, et qu’est-ce que cela dit des deux courbes ?',
   'lesson_same-mean': 'La même moyenne',
   'lesson_same-mean_question':
-    'Les deux courbes culminent au même endroit. Où culmine le produit, dans les deux modes ? Appuyez sur ' +
-    'Entrée pour changer.',
+    'Les deux courbes culminent au même endroit. Où culmine le produit, et à quelle hauteur, dans chaque ' +
+    'mode ? Changez de mode avec le bouton du mode, « {mode} » (ou Entrée), et comparez.',
   lesson_kalman: 'Un a priori et une mesure',
   lesson_kalman_question:
     'Voici une mise à jour de Kalman. L’a posteriori est-il plus près de l’a priori ou de la mesure, et ' +
-    'pourquoi ? Rendez la mesure moins précise et observez.',
+    'pourquoi ? La mesure est sélectionnée : rendez-la moins précise avec « {wider} » (ou en glissant avec ' +
+    'le bouton droit) et observez l’a posteriori.',
   'lesson_three-measurements': 'Un a priori et trois mesures',
   'lesson_three-measurements_question':
-    'Allumez les mesures une à une (F2, F3, F4). Comment les précisions s’additionnent-elles, pas à pas ?',
+    'Seul l’a priori est allumé. Allumez les mesures une à une avec les boutons 2, 3 et 4 (ou F2, F3 et F4) ' +
+    'et suivez le calcul plus bas : comment les précisions s’additionnent-elles, pas à pas ?',
   'lesson_wide-prior': 'Un a priori très large',
-  'lesson_wide-prior_question': 'L’a priori est très large. De combien éloigne-t-il l’a posteriori de la mesure ?',
+  'lesson_wide-prior_question':
+    'L’a priori est très large : il en dit peu sur l’endroit où se trouve la valeur. De combien éloigne-t-il ' +
+    'l’a posteriori de la mesure ? Comparez leurs u dans le calcul plus bas, puis resserrez l’a priori avec ' +
+    '« {narrower} » et observez de nouveau.',
   'lesson_sigma-zero': 'Ce que fait BELLSCOPE d’un sigma de 0',
   'lesson_sigma-zero_question':
-    'La gaussienne 2 a un sigma de 0. Que montre l’image, et que dit le calcul ? Élargissez-la un peu.',
+    'La gaussienne 2 a un sigma de 0. Que montre l’image, et que dit le calcul ? La gaussienne 2 est ' +
+    'sélectionnée : élargissez-la un peu avec « {wider} » (ou en glissant avec le bouton droit).',
   lesson_sensors: 'Trois capteurs',
   lesson_sensors_question:
     'Trois capteurs mesurent la même distance. Auquel l’estimation fusionnée fait-elle le plus confiance, et ' +
-    'pourquoi ?',
+    'pourquoi ? Choisissez un capteur avec « {previous} » et « {next} » (ou les flèches haut et bas), ' +
+    'déplacez-le avec « {left} » et « {right} », et voyez lequel attire le plus l’estimation.',
 
   challenge: 'Défi',
   challengeGroup: 'Défi : prédire le produit',
@@ -194,6 +204,9 @@ TEXTS.fr = {
     'Manche {round} sur {rounds} : le produit est caché. Placez votre estimation (la ligne « Your guess ») là ' +
     'où vous pensez que se trouve le produit, aussi large que vous le pensez, puis appuyez sur Vérifier.',
   challengeShown: 'Manche {round} sur {rounds} : la courbe blanche est le produit, à côté de votre estimation.',
+  guessKept:
+    'Vérifiée : votre estimation reste où elle était, à côté du produit, et ses boutons et champs attendent ' +
+    'la manche suivante.',
   challengeMeasure:
     'Le score est l’aire commune à votre estimation et au produit quand chacun est une cloche d’aire 1, fois ' +
     '100 : 100 pour la même courbe, 0 pour des courbes qui ne se touchent pas.',
@@ -214,6 +227,9 @@ TEXTS.fr = {
     'Votre estimation a un sigma de {sigma} : une cloche a besoin d’un sigma supérieur à 0. Élargissez-la, ' +
     'puis vérifiez.',
   challengeChecked: 'Cette manche est déjà vérifiée : Manche suivante continue.',
+  challengeLeft:
+    'Vous avez quitté le défi à la manche {round} sur {rounds}, avec {total} points sur {most}. Défi en ' +
+    'lance un nouveau.',
   challengeRefused: 'Le défi de cette adresse ne peut pas commencer ({why}), donc BELLSCOPE démarre normalement.',
   challengeAndLesson:
     'Cette adresse nomme une leçon et un défi : le défi passe d’abord, donc la leçon est laissée de côté.',
@@ -266,7 +282,7 @@ TEXTS.fr = {
   keysQuit: 'Échap',
   doesQuit: 'termine BELLSCOPE ; Reprendre rend alors l’image telle qu’elle était, et Recommencer repart de zéro',
   keysReset: 'le bouton Réinitialiser',
-  doesReset: 'revient au début, ou à la vue que nomme l’adresse, sans terminer',
+  doesReset: 'revient au début de la leçon ou de la vue que nomme l’adresse (ou à la vue de départ), sans terminer',
   controlsNote:
     'Les boutons fonctionnent aussi avec Tab et Entrée ou Espace ; quand un bouton a le focus, Entrée et ' +
     'Espace l’actionnent et toute autre touche va toujours à BELLSCOPE. Sous **Couleurs**, « Adaptées au ' +

@@ -152,35 +152,46 @@ TEXTS['pt-BR'] = {
   lessonUnknown: 'Não há lição chamada “{name}”, então o BELLSCOPE inicia como de costume.',
   lesson_equal: 'Duas curvas iguais',
   lesson_equal_question:
-    'As duas curvas são igualmente largas. Onde fica a curva branca, e quanto mais estreita ela é? Confira ' +
-    'com o cálculo abaixo.',
+    'As duas curvas são igualmente largas. Onde fica a curva branca, e quanto mais estreita ela é? Mova uma ' +
+    'delas com “{left}” e “{right}” (ou as setas para a esquerda e para a direita) e confira com o cálculo ' +
+    'abaixo.',
   'lesson_wide-narrow': 'Uma curva larga e uma estreita',
   'lesson_wide-narrow_question':
-    'Uma curva é larga, a outra estreita. A curva branca fica mais perto da larga ou da estreita? Mova a ' +
-    'estreita e observe.',
+    'Uma curva é larga, a outra estreita. A curva branca fica mais perto da larga ou da estreita? A estreita ' +
+    'está selecionada: mova-a com “{left}” e “{right}” (ou as setas para a esquerda e para a direita) e ' +
+    'observe.',
   'lesson_far-apart': 'Duas curvas bem separadas',
   'lesson_far-apart_question':
-    'As curvas mal se sobrepõem. O que acontece com a altura do produto ponto a ponto quando você as afasta, ' +
-    'e o que isso diz sobre as duas?',
+    'As curvas mal se sobrepõem, e o produto ponto a ponto delas é quase plano. Aproxime a gaussiana 2 com ' +
+    '“{left}” (ou a seta para a esquerda) e depois afaste-a de novo com “{right}”. O que acontece com a ' +
+    'altura do produto, e o que isso diz sobre as duas curvas?',
   'lesson_same-mean': 'A mesma média',
   'lesson_same-mean_question':
-    'As duas curvas têm o pico no mesmo lugar. Onde fica o pico do produto, nos dois modos? Pressione Enter ' +
-    'para trocar.',
+    'As duas curvas têm o pico no mesmo lugar. Onde fica o pico do produto, e qual é a altura dele, em cada ' +
+    'modo? Troque de modo com o botão do modo, “{mode}” (ou Enter), e compare.',
   lesson_kalman: 'Uma a priori e uma medição',
   lesson_kalman_question:
-    'Isto é uma atualização de Kalman. A posteriori fica mais perto da a priori ou da medição, e por quê? ' +
-    'Deixe a medição menos precisa e observe.',
+    'Isto é uma atualização de Kalman. A posteriori fica mais perto da a priori ou da medição, e por quê? A ' +
+    'medição está selecionada: deixe-a menos precisa com “{wider}” (ou arrastando com o botão direito) e ' +
+    'observe a posteriori.',
   'lesson_three-measurements': 'Uma a priori e três medições',
   'lesson_three-measurements_question':
-    'Ligue as medições uma de cada vez (F2, F3, F4). Como as precisões se somam, passo a passo?',
+    'Só a a priori está ligada. Ligue as medições uma de cada vez com os botões 2, 3 e 4 (ou F2, F3 e F4) e ' +
+    'acompanhe o cálculo abaixo: como as precisões se somam, passo a passo?',
   'lesson_wide-prior': 'Uma a priori muito larga',
-  'lesson_wide-prior_question': 'A a priori é muito larga. Quanto ela afasta a posteriori da medição?',
+  'lesson_wide-prior_question':
+    'A a priori é muito larga: ela diz pouco sobre onde está o valor. Quanto ela afasta a posteriori da ' +
+    'medição? Compare os dois u no cálculo abaixo, depois estreite a a priori com “{narrower}” e observe de ' +
+    'novo.',
   'lesson_sigma-zero': 'O que o BELLSCOPE faz com sigma 0',
   'lesson_sigma-zero_question':
-    'A gaussiana 2 tem sigma 0. O que a imagem mostra, e o que o cálculo diz? Alargue-a um pouco.',
+    'A gaussiana 2 tem sigma 0. O que a imagem mostra, e o que o cálculo diz? A gaussiana 2 está ' +
+    'selecionada: alargue-a um pouco com “{wider}” (ou arrastando com o botão direito).',
   lesson_sensors: 'Três sensores',
   lesson_sensors_question:
-    'Três sensores medem a mesma distância. Em qual deles a estimativa fundida mais confia, e por quê?',
+    'Três sensores medem a mesma distância. Em qual deles a estimativa fundida mais confia, e por quê? ' +
+    'Escolha um sensor com “{previous}” e “{next}” (ou as setas para cima e para baixo), mova-o com “{left}” ' +
+    'e “{right}” e veja qual puxa mais a estimativa.',
 
   challenge: 'Desafio',
   challengeGroup: 'Desafio: preveja o produto',
@@ -192,6 +203,9 @@ TEXTS['pt-BR'] = {
     'Rodada {round} de {rounds}: o produto está escondido. Mova seu palpite (a linha “Your guess”) para onde ' +
     'você acha que o produto está, tão largo quanto acha que ele é, e pressione Conferir.',
   challengeShown: 'Rodada {round} de {rounds}: a curva branca é o produto, ao lado do seu palpite.',
+  guessKept:
+    'Conferido: seu palpite fica onde estava, ao lado do produto, e os botões e campos dele esperam a ' +
+    'próxima rodada.',
   challengeMeasure:
     'A pontuação é a área que seu palpite e o produto têm em comum quando cada um é uma curva em sino de área ' +
     '1, vezes 100: 100 para a mesma curva, 0 para curvas que não se tocam.',
@@ -211,6 +225,8 @@ TEXTS['pt-BR'] = {
   challengeBadSigma:
     'Seu palpite tem sigma {sigma}: uma curva em sino precisa de sigma acima de 0. Alargue-o e confira.',
   challengeChecked: 'Esta rodada já foi conferida: Próxima rodada continua.',
+  challengeLeft:
+    'Você saiu do desafio na rodada {round} de {rounds}, com {total} de {most} pontos. Desafio começa outro.',
   challengeRefused: 'O desafio neste endereço não pode começar ({why}), então o BELLSCOPE inicia como de costume.',
   challengeAndLesson:
     'Este endereço indica uma lição e um desafio: o desafio vem primeiro, então a lição fica de fora.',
@@ -263,7 +279,7 @@ TEXTS['pt-BR'] = {
   keysQuit: 'Esc',
   doesQuit: 'termina o BELLSCOPE; Retomar traz a imagem de volta como estava, e Começar de novo começa do zero',
   keysReset: 'o botão Redefinir',
-  doesReset: 'volta ao início, ou à visão que o endereço indica, sem terminar',
+  doesReset: 'volta ao início da lição ou da visão que o endereço indica (ou à visão inicial), sem terminar',
   controlsNote:
     'Os botões também funcionam com Tab e Enter ou Espaço; enquanto um botão está em foco, Enter e Espaço o ' +
     'pressionam e qualquer outra tecla continua indo para o BELLSCOPE. Em **Cores**, “Seguras para ' +

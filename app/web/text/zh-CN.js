@@ -137,23 +137,41 @@ TEXTS['zh-CN'] = {
   lessonNone: '自由探索',
   lessonUnknown: '没有名为“{name}”的课程，因此 BELLSCOPE 照常启动。',
   lesson_equal: '两条相同的曲线',
-  lesson_equal_question: '两条曲线一样宽。白色曲线位于哪里？它窄了多少？用下方的计算过程核对。',
+  lesson_equal_question:
+    '两条曲线一样宽。白色曲线位于哪里？它比它们窄多少？用“{left}”和“{right}”（或左右方向键）移动其中一条，' +
+    '再用下方的计算过程核对。',
   'lesson_wide-narrow': '一宽一窄两条曲线',
-  'lesson_wide-narrow_question': '一条曲线宽，另一条窄。白色曲线更靠近宽的还是窄的？移动窄的那条并观察。',
+  'lesson_wide-narrow_question':
+    '一条曲线宽，另一条窄。白色曲线更靠近宽的还是窄的？窄的那条已选中：用“{left}”和“{right}”（或左右方向键）' +
+    '移动它，并观察。',
   'lesson_far-apart': '相距很远的两条曲线',
-  'lesson_far-apart_question': '两条曲线几乎不重叠。把它们分开时，逐点乘积的高度会怎样变化？这说明了什么？',
+  'lesson_far-apart_question':
+    '两条曲线几乎不重叠，它们的逐点乘积几乎是平的。用“{left}”（或左方向键）把高斯 2 移近，' +
+    '再用“{right}”把它移远。乘积的高度会怎样变化？这说明了这两条曲线的什么？',
   'lesson_same-mean': '相同的均值',
-  'lesson_same-mean_question': '两条曲线的峰值在同一位置。在两种方式下，乘积的峰值在哪里？按 Enter 切换。',
+  'lesson_same-mean_question':
+    '两条曲线的峰值在同一位置。在每种方式下，乘积的峰值在哪里、有多高？用方式按钮“{mode}”（或 Enter 键）' +
+    '切换，并比较。',
   lesson_kalman: '一个先验和一次测量',
-  lesson_kalman_question: '这是一次卡尔曼更新。后验更靠近先验还是测量？为什么？让测量变得不那么精确，再观察。',
+  lesson_kalman_question:
+    '这是一次卡尔曼更新。后验更靠近先验还是测量？为什么？测量已选中：用“{wider}”（或按住右键拖动）' +
+    '让它变得不那么精确，再观察后验。',
   'lesson_three-measurements': '一个先验和三次测量',
-  'lesson_three-measurements_question': '逐个打开各次测量（F2、F3、F4）。精度是如何一步步相加的？',
+  'lesson_three-measurements_question':
+    '现在只打开了先验。用按钮 2、3、4（或 F2、F3、F4）逐个打开各次测量，并对照下方的计算过程：' +
+    '精度是如何一步步相加的？',
   'lesson_wide-prior': '非常宽的先验',
-  'lesson_wide-prior_question': '先验非常宽。它让后验偏离测量多少？',
+  'lesson_wide-prior_question':
+    '先验非常宽：它几乎说明不了数值在哪里。它让后验偏离测量多少？在下方的计算过程中比较两者的 u，' +
+    '然后用“{narrower}”把先验变窄，再观察。',
   'lesson_sigma-zero': 'BELLSCOPE 如何处理 sigma 为 0',
-  'lesson_sigma-zero_question': '高斯 2 的 sigma 为 0。图片显示了什么？计算过程说了什么？把它稍微加宽一点。',
+  'lesson_sigma-zero_question':
+    '高斯 2 的 sigma 为 0。图片显示了什么？计算过程说了什么？高斯 2 已选中：用“{wider}”（或按住右键拖动）' +
+    '把它稍微加宽一点。',
   lesson_sensors: '三个传感器',
-  lesson_sensors_question: '三个传感器测量同一距离。融合估计最信任哪一个？为什么？',
+  lesson_sensors_question:
+    '三个传感器测量同一距离。融合估计最信任哪一个？为什么？用“{previous}”和“{next}”（或上下方向键）' +
+    '选择传感器，用“{left}”和“{right}”移动它，看看哪一个最能把估计拉过去。',
 
   challenge: '挑战',
   challengeGroup: '挑战：预测乘积',
@@ -165,6 +183,7 @@ TEXTS['zh-CN'] = {
     '第 {round} 轮，共 {rounds} 轮：乘积已隐藏。把你的猜测（“Your guess”那一行）移到你认为乘积所在的位置，' +
     '调成你认为的宽度，然后按“检查”。',
   challengeShown: '第 {round} 轮，共 {rounds} 轮：白色曲线就是乘积，位于你的猜测旁边。',
+  guessKept: '已检查：你的猜测留在原处，位于乘积旁边；在下一轮之前，它的按钮和输入框不可用。',
   challengeMeasure:
     '得分是把你的猜测和乘积都看作面积为 1 的钟形曲线时，两者共有的面积乘以 100：同一条曲线得 100，互不相交的曲线得 0。',
   challengeScore: '得分：{score}（满分 100）。{u}{sigma}',
@@ -178,6 +197,7 @@ TEXTS['zh-CN'] = {
   challengeNoGuess: '请先设置你的猜测：它还在每轮开始的位置。把它移到你认为乘积所在的地方。',
   challengeBadSigma: '你的猜测 sigma 为 {sigma}：钟形曲线需要大于 0 的 sigma。把它加宽，然后检查。',
   challengeChecked: '这一轮已经检查过了：按“下一轮”继续。',
+  challengeLeft: '你已在第 {round} 轮（共 {rounds} 轮）退出挑战，得分 {total}（满分 {most}）。按“挑战”可开始新的挑战。',
   challengeRefused: '此地址中的挑战无法开始（{why}），因此 BELLSCOPE 照常启动。',
   challengeAndLesson: '此地址同时指定了课程和挑战：挑战优先，因此略去课程。',
   wordsGuess: '你的猜测：u = {u}，sigma = {sigma}（已选中）',
@@ -220,7 +240,7 @@ TEXTS['zh-CN'] = {
   keysQuit: 'Esc',
   doesQuit: '结束 BELLSCOPE；之后“继续”恢复原来的图片，“重新开始”从头开始',
   keysReset: '“重置”按钮',
-  doesReset: '回到开始状态，或回到地址指定的视图，而不结束程序',
+  doesReset: '回到课程或地址所指定视图的开始状态（或初始视图），而不结束程序',
   controlsNote:
     '这些按钮也可以用 Tab 和 Enter 或空格键操作；按钮获得焦点时，Enter 和空格键会按下它，其他按键仍然发给 ' +
     'BELLSCOPE。在**颜色**中，“色盲友好”用色盲者也能清楚区分的颜色绘制四个高斯，“浅色，适合投影”在白底上绘制深色曲线和文字，' +

@@ -1,0 +1,282 @@
+// What teachers and students do, journey by journey, in headless Chromium:
+// a lesson's link with a view's parameters, the lesson list with the
+// address, a reload, Reset and Explore freely, and a challenge checked,
+// reloaded and left. After each step the page is checked as the student
+// sees it: the picture against the frame tool's, the lesson's question,
+// the address, the layout.
+'use strict';
+const { describe, it } = require('node:test');
+const assert = require('node:assert/strict');
+const h = require('./harness');
+
+let browser, site;
+h.shareBrowser((b, s) => ([browser, site] = [b, s]));
+const LESSONS = JSON.parse(require('node:fs').readFileSync(`${__dirname}/../../app/web/lessons.json`, 'utf8'));
+const view = (name) => LESSONS.find((lesson) => lesson.name === name).view;
+const kalman = view('kalman');
+
+// The frame tool's options for a view's query, later parameters winning.
+const options = (query) =>
+  [
+    ...new Map(
+      query
+        .split('&')
+        .filter(Boolean)
+        .map((part) => part.split('=')),
+    ),
+  ].flatMap(([name, value]) => {
+    const k = /^(u|sigma)(\d)$/.exec(name);
+    return k ? [`--${k[1]}`, `${k[2]}=${value}`] : name === 'recalc' ? ['--recalc'] : [`--${name}`, value];
+  });
+const round = (seed, r, guess) => ['--challenge', `${seed}:${r}`, ...(guess ? ['--guess', guess, '--reveal'] : [])];
+
+// The program's states, from the first, in window.states.
+function keepStates() {
+  window.states = [];
+  let module = null;
+  Object.defineProperty(window, 'Module', {
+    get: () => module,
+    set(value) {
+      module = value;
+      const told = value.onBellscopeState;
+      value.onBellscopeState = (state) => {
+        window.states.push(state);
+        told(state);
+      };
+    },
+  });
+}
+const noStorage = `(${keepStates})(); Object.defineProperty(window, 'sessionStorage', { get() { throw new Error('no'); } });`;
+const open = (url, init = keepStates) => h.openPage(browser, url, { width: 1366, height: 768 }, { init });
+const state = (page) => page.evaluate(() => window.states.at(-1));
+
+// What a student does.
+const settle = async (page) => (await h.frames(page), page);
+const button = (name) => async (page) => settle(page, await page.getByRole('button', { name, exact: true }).click());
+const choose = (label) => async (page) =>
+  settle(page, await page.getByRole('combobox', { name: 'Lessons' }).selectOption({ label }));
+const key = (name) => async (page) => settle(page, await page.locator('#canvas').press(name));
+async function reload(page) {
+  await page.reload();
+  await page.waitForFunction(() => document.getElementById('status').hidden);
+  return settle(page);
+}
+async function followLink(page) {
+  await button('Copy link')(page);
+  const link = await page.getByRole('textbox', { name: 'Link to this view' }).inputValue();
+  await button('Close the link')(page);
+  return open(link, page.init);
+}
+const guess = (u, sigma) => async (page) => {
+  for (const [field, value] of [
+    ['u', u],
+    ['sigma', sigma],
+  ])
+    await page.getByRole('textbox', { name: field, exact: true }).fill(String(value));
+  await page.keyboard.press('Enter');
+  return button('Check')(page);
+};
+async function pointer(page) {
+  await page.mouse.move(...(await h.pagePoint(page, 600, 200)));
+  await page.mouse.down();
+  await settle(page);
+  await page.mouse.up();
+  return page;
+}
+const typed = async (page) =>
+  settle(
+    page,
+    await page.evaluate(() => window.Module.ccall('BELLSCOPE_SET_VALUE', 'string', ['string', 'string'], ['u', '1'])),
+  );
+
+// What the page then shows: the picture of `frame` (the frame tool's
+// options, or a view's query), the lesson whose question is shown, the
+// address (each may be a function of the state), and `also`, anything more.
+async function shows(page, step, { frame, lesson = null, address, also }) {
+  const now = await state(page);
+  const at = (value) => (typeof value === 'function' ? value(now) : value);
+  const args = typeof frame === 'string' ? options(frame) : at(frame);
+  assert.ok((await h.canvasPixels(page)).equals(h.rgba(h.decodePng(h.frameToolPicture(args)))), `${step}: ${args}`);
+  assert.equal(await page.locator('#lesson-question').isVisible(), lesson !== null, `${step}: the question`);
+  assert.equal(await page.getByRole('combobox', { name: 'Lessons' }).inputValue(), lesson || '', step);
+  if (address !== undefined) assert.equal(new URL(page.url()).search, at(address), `${step}: the address`);
+  if (also) await also(page, now);
+  await h.looksRight(page, step);
+}
+
+// Checked: the guess stays, the feedback is the checked guess's, and what
+// would move it rests, saying why.
+const checked = (page, now) =>
+  Promise.all([
+    assert.deepEqual([now.challenge.guess.u, now.challenge.guess.sigma], [300, 50]),
+    page
+      .locator('#challenge-result')
+      .innerText()
+      .then((text) => assert.match(text, /^Score: \d+ of 100\..*\(300;/)),
+    ...['Move mean left', 'Move mean right', 'Narrower', 'Wider', 'u', 'sigma'].map(async (name, i) => {
+      const control = page.getByRole(i < 4 ? 'button' : 'textbox', { name, exact: true });
+      assert.equal(await control.isDisabled(), true, name);
+      assert.match(await control.getAttribute('aria-describedby'), /guess-kept/, name);
+    }),
+  ]);
+// Left: said, shown, and no challenge any more.
+const left = async (page, now) => {
+  assert.equal(now.challenge, null);
+  const words = /^You have left the challenge in round 1 of 5, with 0 of 500 points\./;
+  assert.match(await page.locator('#challenge-left').innerText(), words);
+  await page.waitForFunction(
+    (text) => document.getElementById('announce').textContent.startsWith(text),
+    'You have left',
+  );
+};
+const inChallenge = (r) => ({
+  frame: (s) => round(s.challenge.seed, r),
+  address: (s) => `?challenge=${s.challenge.seed}`,
+});
+
+// Journeys: where each starts (and its init script), then its steps.
+const JOURNEYS = [
+  // Each kind of view parameter over a lesson's view, and the link Copy
+  // link gives for it: the same view, the same question.
+  ...['u2=480', 'u1=100', 'sigma1=40', 'recalc', 'on=1', 'select=1', 'names=sensors', 'recalc&on=1,2,3&u3=500'].map(
+    (query) => [
+      `?lesson=kalman&${query}`,
+      [
+        ['opened', null, { frame: `${kalman}&${query}`, lesson: 'kalman' }],
+        ['its link', followLink, { frame: `${kalman}&${query}`, lesson: 'kalman', address: `?lesson=kalman&${query}` }],
+      ],
+    ],
+  ),
+  [
+    '?lesson=kalman&u2=1e999',
+    [['a wrong value', followLink, { frame: kalman, lesson: 'kalman', address: '?lesson=kalman' }]],
+  ],
+  [
+    '',
+    [
+      [
+        'a lesson chosen',
+        choose('A prior and one measurement'),
+        { frame: kalman, lesson: 'kalman', address: '?lesson=kalman' },
+      ],
+      ['its curve widened', button('Wider'), { frame: `${kalman}&sigma2=61`, lesson: 'kalman' }],
+      ['reloaded', reload, { frame: kalman, lesson: 'kalman', address: '?lesson=kalman' }],
+      ['moved', key('ArrowRight'), { frame: `${kalman}&u2=451`, lesson: 'kalman' }],
+      ['reset', button('Reset'), { frame: kalman, lesson: 'kalman' }],
+      ['explore freely', choose('Explore freely'), { frame: '', address: '' }],
+      ['reloaded', reload, { frame: '', address: '' }],
+    ],
+  ],
+  [
+    '?lang=en&lesson=kalman&u2=480',
+    [
+      ['moved', key('ArrowLeft'), { frame: `${kalman}&u2=479`, lesson: 'kalman' }],
+      ['reset', button('Reset'), { frame: `${kalman}&u2=480`, lesson: 'kalman' }],
+      [
+        'another lesson',
+        choose('Two equal curves'),
+        { frame: view('equal'), lesson: 'equal', address: '?lang=en&lesson=equal' },
+      ],
+      ['explore freely', choose('Explore freely'), { frame: '', address: '?lang=en' }],
+    ],
+  ],
+  [
+    '?challenge=2026',
+    [
+      ['checked', guess(300, 50), { frame: round(2026, 1, '300,50'), also: checked }],
+      ...[key('ArrowRight'), pointer, typed, reload].map((act) => [
+        `checked, then ${act.name || 'a key'}`,
+        act,
+        { frame: round(2026, 1, '300,50'), also: checked, address: '?challenge=2026' },
+      ]),
+      ['next round', button('Next round'), { frame: round(2026, 2) }],
+      ['next round, moved', key('ArrowRight'), { frame: [...round(2026, 2), '--guess', '401,100'] }],
+      ['reloaded', reload, { frame: [...round(2026, 2), '--guess', '401,100'] }],
+    ],
+  ],
+  ...[keepStates, noStorage].map((init) => [
+    '',
+    [
+      ['a challenge', button('Challenge'), inChallenge(1)],
+      ['checked', guess(300, 50), { frame: (s) => round(s.challenge.seed, 1, '300,50') }],
+      ['next round', button('Next round'), inChallenge(2)],
+      init === keepStates
+        ? ['reloaded', reload, inChallenge(2)]
+        : ['reloaded, storage forbidden', reload, inChallenge(1)],
+    ],
+    init,
+  ]),
+  // Ways out of a challenge started in a lesson.
+  ...[
+    ['left', button('Leave challenge'), ''],
+    ['ended and started again', async (page) => button('Start again')(await key('Escape')(page)), ''],
+    ['a lesson chosen', choose('The same mean'), '?lesson=same-mean'],
+  ].map(([how, leave, address]) => {
+    const after = { frame: address ? view('same-mean') : '', lesson: address ? 'same-mean' : null, address };
+    return [
+      '?lesson=kalman',
+      [
+        ['a challenge', button('Challenge'), inChallenge(1)],
+        [how, leave, { ...after, also: left }],
+        [`${how}, reloaded`, reload, after],
+      ],
+    ];
+  }),
+  ['?lesson=kalman&challenge=5', [['both named', null, { frame: round(5, 1), address: '?challenge=5' }]]],
+];
+
+describe('journeys', () => {
+  for (const [start, steps, init] of JOURNEYS)
+    it(`${start || 'the start-up view'}: ${steps.map(([step]) => step).join(', ')}`, async () => {
+      let page = await open(site.url + start, init);
+      page.init = init;
+      for (const [step, act, expected] of steps) {
+        if (act) page = Object.assign(await act(page), { init });
+        await shows(page, step, expected);
+      }
+      assert.deepEqual(page.errors, []);
+      await page.context().close();
+    });
+
+  // Each lesson starts where its question begins (the curve to change
+  // selected, the curves to switch on off), and each question names the
+  // buttons beside the keys, by the words they show.
+  const STARTS = [
+    ['equal', 1, [1, 2], /"Left" and "Right" \(or the Left and Right keys\)/],
+    ['wide-narrow', 2, [1, 2], /"Left" and "Right" \(or the Left and Right keys\)/],
+    ['far-apart', 2, [1, 2], /"Left" \(or the Left key\)/],
+    ['same-mean', 1, [1, 2], /"Point by Point Multiplication" \(or Enter\)/],
+    ['kalman', 2, [1, 2], /"Wider" \(or a right-button drag\)/],
+    ['three-measurements', 1, [1], /the buttons 2, 3 and 4 \(or F2, F3 and F4\)/],
+    ['wide-prior', 1, [1, 2], /"Narrower"/],
+    ['sigma-zero', 2, [1, 2], /"Wider" \(or a right-button drag\)/],
+    ['sensors', 1, [1, 2, 3], /"Previous" and "Next" \(or Up and Down\)/],
+  ];
+  it('every lesson starts as its question asks, which names the buttons, in English and Arabic', async () => {
+    assert.deepEqual(
+      STARTS.map(([name]) => name),
+      LESSONS.map((lesson) => lesson.name),
+    );
+    for (const [name, selected, on, naming] of STARTS)
+      for (const lang of ['en', 'ar']) {
+        const page = await open(`${site.url}?lang=${lang}&lesson=${name}`);
+        const now = await state(page);
+        assert.deepEqual([now.selected, now.gaussians.flatMap((g, k) => (g.on ? [k + 1] : []))], [selected, on], name);
+        const text = await page.locator('#lesson-question').innerText();
+        if (lang === 'en') assert.match(text, naming, name);
+        const shown = await page.locator('#panel button:visible').evaluateAll((buttons) =>
+          buttons.map((b) =>
+            [...b.childNodes]
+              .filter((n) => !n.ariaHidden)
+              .map((n) => n.textContent)
+              .join('')
+              .trim(),
+          ),
+        );
+        for (const [, quoted] of text.matchAll(/[«"]([^»"]+)[»"]/g))
+          assert.ok(shown.includes(quoted), `${name}: ${quoted}`);
+        await h.looksRight(page, `${name} (${lang})`);
+        await page.context().close();
+      }
+  });
+});
