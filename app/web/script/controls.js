@@ -4,7 +4,8 @@
 // The page's buttons for every key and drag of the program: each press
 // reaches the program as the key or drag it stands for, by the control's
 // name (data-control). A repeating control (data-repeat) is held while the
-// pointer is down on it. Returns forget(), for when the program has ended.
+// pointer is down on it. Returns forget(), for when the program has ended,
+// and takeKeys(...takers), for keys the page itself acts on.
 function connectControls(panel, program) {
   let heldButton = null;
   function releaseHeld() {
@@ -73,6 +74,15 @@ function connectControls(panel, program) {
     ...['F1', 'F2', 'F3', 'F4', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'],
     ...['Enter', 'NumpadEnter', 'Escape'],
   ]);
+  const TEXT_FIELD = 'input[type="text"], textarea';
+
+  // Keys the page acts on itself, before anyone else hears of them (Esc
+  // while Listen plays): each taker is given a keydown and whether it is in
+  // a text field, and says whether it took it. A key taken is the page's
+  // until it is released: its repeats and its release too.
+  const takers = [];
+  const taken = new Set();
+  window.addEventListener('blur', () => taken.clear()); // released unseen
 
   // Enter and Space on a focused page control press that control and do
   // not also reach the program; every other key does. Registered before
@@ -81,6 +91,15 @@ function connectControls(panel, program) {
   function guardKeys(e) {
     const target = e.target;
     if (!target || !target.closest) return;
+    const inText = !!target.closest(TEXT_FIELD);
+    const again = taken.has(e.code) && (e.type === 'keyup' || e.repeat);
+    if (again || (e.type === 'keydown' && !e.isComposing && takers.some((take) => take(e, inText)))) {
+      if (e.type === 'keyup') taken.delete(e.code);
+      else taken.add(e.code);
+      e.preventDefault();
+      e.stopImmediatePropagation();
+      return;
+    }
     // Keys in a dialog are the dialog's (Esc closes it), which hears of
     // them from here as a text field does.
     const dialog = target.closest('dialog');
@@ -89,7 +108,7 @@ function connectControls(panel, program) {
       if (e.type === 'keydown' && dialog.bellscopeKey) dialog.bellscopeKey(e);
       return;
     }
-    if (target.closest('input[type="text"], textarea')) {
+    if (inText) {
       // Stopped here, on the window's capturing phase, the key would not
       // reach the field's own listeners: the field hears of it from here.
       e.stopImmediatePropagation();
@@ -115,5 +134,6 @@ function connectControls(panel, program) {
     forget() {
       heldButton = null;
     },
+    takeKeys: (...more) => takers.push(...more),
   };
 }

@@ -136,12 +136,13 @@
   values = connectValues(program, layout);
   words = connectWords(panel);
   host = connectHost(program);
-  connectListen(
+  const listen = connectListen(
     program,
     (text) => words.announce(text),
     () => lastState,
   );
   const help = connectHelp();
+  controls.takeKeys(listen.takeKey);
   // A link carries the page's language, unless it is English, which every
   // page falls back to.
   const languageLink = () => (language === 'en' ? '' : `lang=${language}`);
