@@ -1,5 +1,6 @@
 // Keys and focus in headless Chromium: Esc does one thing at a time (it
-// stops the sound before it ends anything).
+// stops the sound before it ends anything), and ? opens the help from
+// anywhere but a text field.
 'use strict';
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
@@ -11,6 +12,8 @@ const open = (query = '', [viewport, options] = [{ width: 1366, height: 768 }]) 
   h.openPage(browser, site.url + query, viewport, { ...options });
 
 // Steps: a key (down:KEY and up:KEY hold it), or what a hand does.
+const u = (page) => page.getByRole('textbox', { name: 'u', exact: true });
+const type = (text) => async (page) => u(page).fill(text);
 const focus = (selector) => async (page) => page.locator(selector).focus();
 const click = (name) => async (page) => page.getByRole('button', { name }).click();
 const [listen, help, right] = [click('Listen'), click('Keyboard help'), click('Move mean right')];
@@ -24,6 +27,7 @@ describe('each key and press does what the focus is there for, and nothing else'
     ['Esc while Listen plays', [listen, focus('#canvas'), 'Escape', right], stopped],
     ['Esc held while Listen plays', [listen, 'down:Escape', 'down:Escape', 'up:Escape', right], stopped],
     ['Esc while Listen plays, in the help', [listen, help, 'Escape', helpOpen, 'Escape', right], stopped],
+    ['? on the page just loaded, but not in a field', ['?', helpOpen, 'Escape', type(''), '?'], { u: '?' }],
   ];
   for (const [title, steps, expected] of CASES)
     it(title, async () => {

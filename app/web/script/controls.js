@@ -77,9 +77,9 @@ function connectControls(panel, program) {
   const TEXT_FIELD = 'input[type="text"], textarea';
 
   // Keys the page acts on itself, before anyone else hears of them (Esc
-  // while Listen plays): each taker is given a keydown and whether it is in
-  // a text field, and says whether it took it. A key taken is the page's
-  // until it is released: its repeats and its release too.
+  // while Listen plays, ? for the help): each taker is given a keydown and
+  // whether it is in a text field, and says whether it took it. A key taken
+  // is the page's until it is released: its repeats and its release too.
   const takers = [];
   const taken = new Set();
   window.addEventListener('blur', () => taken.clear()); // released unseen

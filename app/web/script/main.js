@@ -142,7 +142,7 @@
     () => lastState,
   );
   const help = connectHelp();
-  controls.takeKeys(listen.takeKey);
+  controls.takeKeys(listen.takeKey, help.takeKey);
   // A link carries the page's language, unless it is English, which every
   // page falls back to.
   const languageLink = () => (language === 'en' ? '' : `lang=${language}`);

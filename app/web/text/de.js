@@ -227,8 +227,7 @@ TEXTS.de = {
   listening: 'Es erklingt {curves}, dann {product}: höher, wo eine Kurve höher ist, von links nach rechts.',
   listeningProduct: 'Es erklingt {product}: höher, wo es höher ist, von links nach rechts.',
   helpIntro:
-    'Jede Taste, die BELLSCOPE kennt, und die Schaltflächen, die dasselbe tun. **?** öffnet dies, wenn das ' +
-    'Bild oder ein Bedienelement den Fokus hat; Esc schließt es.',
+    'Jede Taste, die BELLSCOPE kennt, und die Schaltflächen, die dasselbe tun. **?** öffnet dies, wo auch immer der Fokus gerade ist, außer in einem Textfeld; Esc schließt es.',
   controlsInput: 'Taste, Maus, Berührung oder Schaltfläche',
   controlsAction: 'Was sie bewirkt',
   keysOnOff: 'F1, F2, F3, F4 oder die Schaltflächen 1 bis 4',

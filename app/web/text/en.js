@@ -225,8 +225,7 @@ TEXTS.en = {
   listening: 'Playing {curves}, then {product}: higher where a curve is higher, from left to right.',
   listeningProduct: 'Playing {product}: higher where it is higher, from left to right.',
   helpIntro:
-    'Every key BELLSCOPE knows, and the buttons that do the same. **?** opens this while the picture or a ' +
-    'control has the focus; Esc closes it.',
+    'Every key BELLSCOPE knows, and the buttons that do the same. **?** opens this wherever the focus is, except in a text field; Esc closes it.',
   controlsInput: 'Key, mouse, touch or button',
   controlsAction: 'What it does',
   keysOnOff: 'F1, F2, F3, F4, or the buttons 1 to 4',

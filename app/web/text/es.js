@@ -219,8 +219,7 @@ TEXTS.es = {
   listening: 'Sonando {curves}, luego {product}: más agudo donde la curva es más alta, de izquierda a derecha.',
   listeningProduct: 'Sonando {product}: más agudo donde es más alta, de izquierda a derecha.',
   helpIntro:
-    'Todas las teclas que conoce BELLSCOPE, y los botones que hacen lo mismo. **?** abre esto cuando la ' +
-    'imagen o un control tiene el foco; Esc lo cierra.',
+    'Todas las teclas que conoce BELLSCOPE, y los botones que hacen lo mismo. **?** abre esto esté donde esté el foco, salvo en un campo de texto; Esc lo cierra.',
   controlsInput: 'Tecla, ratón, toque o botón',
   controlsAction: 'Qué hace',
   keysOnOff: 'F1, F2, F3, F4, o los botones 1 a 4',

@@ -223,8 +223,7 @@ TEXTS.fr = {
   listening: 'Lecture de {curves}, puis de {product} : plus aigu là où une courbe est plus haute, de gauche à droite.',
   listeningProduct: 'Lecture de {product} : plus aigu là où il est plus haut, de gauche à droite.',
   helpIntro:
-    'Toutes les touches que connaît BELLSCOPE, et les boutons qui font de même. **?** ouvre ceci quand ' +
-    'l’image ou une commande a le focus ; Échap le ferme.',
+    'Toutes les touches que connaît BELLSCOPE, et les boutons qui font de même. **?** ouvre ceci où que soit le focus, sauf dans un champ de texte ; Échap le ferme.',
   controlsInput: 'Touche, souris, toucher ou bouton',
   controlsAction: 'Ce que cela fait',
   keysOnOff: 'F1, F2, F3, F4, ou les boutons 1 à 4',

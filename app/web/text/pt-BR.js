@@ -220,8 +220,7 @@ TEXTS['pt-BR'] = {
   listening: 'Tocando {curves}, depois {product}: mais agudo onde a curva é mais alta, da esquerda para a direita.',
   listeningProduct: 'Tocando {product}: mais agudo onde é mais alto, da esquerda para a direita.',
   helpIntro:
-    'Todas as teclas que o BELLSCOPE conhece, e os botões que fazem o mesmo. **?** abre isto quando a imagem ' +
-    'ou um controle está em foco; Esc fecha.',
+    'Todas as teclas que o BELLSCOPE conhece, e os botões que fazem o mesmo. **?** abre isto onde quer que esteja o foco, exceto em um campo de texto; Esc fecha.',
   controlsInput: 'Tecla, mouse, toque ou botão',
   controlsAction: 'O que faz',
   keysOnOff: 'F1, F2, F3, F4, ou os botões 1 a 4',

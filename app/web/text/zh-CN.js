@@ -184,7 +184,8 @@ TEXTS['zh-CN'] = {
   listen: '聆听',
   listening: '正在播放{curves}，然后是{product}：曲线越高音调越高，从左到右。',
   listeningProduct: '正在播放{product}：越高音调越高，从左到右。',
-  helpIntro: 'BELLSCOPE 识别的所有按键，以及作用相同的按钮。图片或控件获得焦点时按 **?** 打开此帮助；按 Esc 关闭。',
+  helpIntro:
+    'BELLSCOPE 识别的所有按键，以及作用相同的按钮。无论焦点在哪里（文本框内除外），按 **?** 都会打开此帮助；按 Esc 关闭。',
   controlsInput: '按键、鼠标、触摸或按钮',
   controlsAction: '作用',
   keysOnOff: 'F1、F2、F3、F4，或按钮 1 到 4',
