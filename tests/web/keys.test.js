@@ -1,6 +1,7 @@
 // Keys and focus in headless Chromium: Esc does one thing at a time (it
-// stops the sound before it ends anything), and ? opens the help from
-// anywhere but a text field.
+// stops the sound before it ends anything), a press on the picture takes
+// the focus and no field writes back a stale value, and ? opens the help
+// from anywhere but a text field.
 'use strict';
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
@@ -8,7 +9,7 @@ const h = require('./harness');
 
 let browser, site;
 h.shareBrowser((b, s) => ([browser, site] = [b, s]));
-const open = (query = '', [viewport, options] = [{ width: 1366, height: 768 }]) =>
+const open = (query = '', [viewport, options] = [{ width: 1366, height: 768 }, { hasTouch: true }]) =>
   h.openPage(browser, site.url + query, viewport, { ...options });
 
 // Steps: a key (down:KEY and up:KEY hold it), or what a hand does.
@@ -18,15 +19,31 @@ const focus = (selector) => async (page) => page.locator(selector).focus();
 const click = (name) => async (page) => page.getByRole('button', { name }).click();
 const [listen, help, right] = [click('Listen'), click('Keyboard help'), click('Move mean right')];
 const helpOpen = async (page) => assert.ok(await page.getByRole('dialog').isVisible(), 'the help stays open');
+async function hold(page) {
+  await page.mouse.move(...(await h.pagePoint(page, 450, 200)));
+  await page.mouse.down();
+  await h.frames(page, 2); // as a hand does: still down at the next frame
+  await page.mouse.up();
+}
+async function tap(page) {
+  const cdp = await page.context().newCDPSession(page);
+  await h.touch(page, cdp, 'touchStart', [[450, 200, 1]]);
+  await h.touch(page, cdp, 'touchEnd', []);
+}
 
 describe('each key and press does what the focus is there for, and nothing else', () => {
   const stopped = { listen: 'false', words: /u = 101,/ }; // and BELLSCOPE still runs
+  const [typed, moved] = [[type('300'), 'Enter'], { u: '451', words: /u = 451,/ }];
   // [what, steps, what the page then shows: Listen pressed, the help open,
   // the focus, the u field, the first line of the words, ended]
   const CASES = [
     ['Esc while Listen plays', [listen, focus('#canvas'), 'Escape', right], stopped],
     ['Esc held while Listen plays', [listen, 'down:Escape', 'down:Escape', 'up:Escape', right], stopped],
     ['Esc while Listen plays, in the help', [listen, help, 'Escape', helpOpen, 'Escape', right], stopped],
+    ['a press on the picture after Enter', [...typed, hold, 'ArrowRight', 'Tab'], moved],
+    ['a tap on the picture after Enter', [...typed, tap, 'ArrowRight', 'Tab'], moved],
+    ['a button pressed after Enter', [...typed, right, 'Tab'], { u: '301', words: /u = 301,/ }],
+    ['a button pressed before Enter', [type('300'), right], { focus: 'field-u', u: '301', words: /u = 301,/ }],
     ['? on the page just loaded, but not in a field', ['?', helpOpen, 'Escape', type(''), '?'], { u: '?' }],
   ];
   for (const [title, steps, expected] of CASES)

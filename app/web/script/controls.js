@@ -4,8 +4,10 @@
 // The page's buttons for every key and drag of the program: each press
 // reaches the program as the key or drag it stands for, by the control's
 // name (data-control). A repeating control (data-repeat) is held while the
-// pointer is down on it. Returns forget(), for when the program has ended,
-// and takeKeys(...takers), for keys the page itself acts on.
+// pointer is down on it. Also which keys reach the program, and where the
+// keyboard focus goes from the picture. Returns forget(), for when the
+// program has ended, and takeKeys(...takers), for keys the page itself
+// acts on.
 function connectControls(panel, program) {
   let heldButton = null;
   function releaseHeld() {
@@ -64,6 +66,15 @@ function connectControls(panel, program) {
   window.addEventListener('blur', releaseAll);
   document.addEventListener('visibilitychange', () => {
     if (document.hidden) releaseAll();
+  });
+
+  // A press on the picture gives it the keyboard, out of a field or a
+  // button: the program cancels the press, which would otherwise have moved
+  // the focus there. Leaving a field applies what was typed in it, before
+  // the press reaches the program.
+  const canvas = document.getElementById('canvas');
+  canvas.addEventListener('pointerdown', () => {
+    if (document.activeElement !== canvas) canvas.focus({ preventScroll: true });
   });
 
   // The keys the program acts on (F1-F4, the arrows, Enter and Esc) lose
