@@ -1,7 +1,7 @@
 // Keys and focus in headless Chromium: Esc does one thing at a time (it
-// stops the sound before it ends anything), a press on the picture takes
-// the focus and no field writes back a stale value, and ? opens the help
-// from anywhere but a text field.
+// stops the sound, or puts a typed value back, before it ends anything), a
+// press on the picture takes the focus and no field writes back a stale
+// value, and ? opens the help from anywhere but a text field.
 'use strict';
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
@@ -40,6 +40,7 @@ describe('each key and press does what the focus is there for, and nothing else'
     ['Esc while Listen plays', [listen, focus('#canvas'), 'Escape', right], stopped],
     ['Esc held while Listen plays', [listen, 'down:Escape', 'down:Escape', 'up:Escape', right], stopped],
     ['Esc while Listen plays, in the help', [listen, help, 'Escape', helpOpen, 'Escape', right], stopped],
+    ['Esc twice in a value field', [type('300'), 'Escape', 'Escape'], { focus: 'field-u', u: '100' }],
     ['a press on the picture after Enter', [...typed, hold, 'ArrowRight', 'Tab'], moved],
     ['a tap on the picture after Enter', [...typed, tap, 'ArrowRight', 'Tab'], moved],
     ['a button pressed after Enter', [...typed, right, 'Tab'], { u: '301', words: /u = 301,/ }],

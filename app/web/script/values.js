@@ -7,9 +7,10 @@
 // stays in its field, marked, until it is mended, undone with Esc, or
 // another Gaussian is selected, so that the field, its message and
 // aria-invalid always agree. Only what was typed is applied, once: a press
-// elsewhere (a button keeps the focus where it was) applies it first.
-// Returns show(state), which shows the program's values in the fields, but
-// for what is typed and not yet applied.
+// elsewhere (a button keeps the focus where it was) applies it first, and
+// Esc puts back the value shown, keeping the focus in the field. Returns
+// show(state), which shows the program's values in the fields, but for
+// what is typed and not yet applied.
 function connectValues(program, changed) {
   const label = document.getElementById('exact-label');
   const message = document.getElementById('field-message');
@@ -65,8 +66,7 @@ function connectValues(program, changed) {
       if (e.key === 'Escape') {
         typing[which] = false;
         mark(which, '');
-        field.value = current(which);
-        field.blur();
+        showField(which);
       }
     };
     field.addEventListener('input', () => {

@@ -248,7 +248,8 @@ TEXTS.de = {
   keysMode: 'Eingabetaste oder die Schaltfläche des Kombinationsmodus',
   doesMode: 'zwischen Punktweiser Multiplikation und Parameter-Neuberechnung wechseln',
   keysQuit: 'Esc',
-  doesQuit: 'BELLSCOPE beenden; Fortsetzen bringt das Bild dann zurück, wie es war, und Neu beginnen fängt von vorn an',
+  doesQuit:
+    'BELLSCOPE beenden; Fortsetzen bringt das Bild dann zurück, wie es war, und Neu beginnen fängt von vorn an. Während Anhören spielt, hält Esc nur den Ton an, und im Feld u oder sigma stellt es nur den angezeigten Wert wieder her',
   keysReset: 'die Schaltfläche Zurücksetzen',
   doesReset: 'zum Anfang zurück, oder zur Ansicht, die die Adresse nennt, ohne zu beenden',
   controlsNote:

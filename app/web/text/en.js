@@ -243,7 +243,8 @@ TEXTS.en = {
   keysMode: 'Enter, or the combining mode button',
   doesMode: 'switch between Point by Point Multiplication and Parameter Recalculation',
   keysQuit: 'Esc',
-  doesQuit: 'end BELLSCOPE; Resume then brings back the picture as it was, and Start again starts afresh',
+  doesQuit:
+    'end BELLSCOPE; Resume then brings back the picture as it was, and Start again starts afresh. While Listen plays, Esc only stops the sound, and in the u or sigma field it only puts back the value shown',
   keysReset: 'the Reset button',
   doesReset: 'go back to the start, or to the view the address names, without ending',
   controlsNote:

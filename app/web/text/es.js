@@ -239,7 +239,8 @@ TEXTS.es = {
   keysMode: 'Intro, o el botón del modo de combinación',
   doesMode: 'cambia entre Multiplicación punto a punto y Recálculo de parámetros',
   keysQuit: 'Esc',
-  doesQuit: 'termina BELLSCOPE; Reanudar devuelve la imagen como estaba, y Empezar de nuevo empieza desde cero',
+  doesQuit:
+    'termina BELLSCOPE; Reanudar devuelve la imagen como estaba, y Empezar de nuevo empieza desde cero. Mientras suena Escuchar, Esc solo detiene el sonido, y en el campo u o sigma solo repone el valor que se muestra',
   keysReset: 'el botón Restablecer',
   doesReset: 'vuelve al inicio, o a la vista que nombra la dirección, sin terminar',
   controlsNote:

@@ -243,7 +243,8 @@ TEXTS.fr = {
   keysMode: 'Entrée, ou le bouton du mode de combinaison',
   doesMode: 'passe de la Multiplication point par point au Recalcul des paramètres et inversement',
   keysQuit: 'Échap',
-  doesQuit: 'termine BELLSCOPE ; Reprendre rend alors l’image telle qu’elle était, et Recommencer repart de zéro',
+  doesQuit:
+    'termine BELLSCOPE ; Reprendre rend alors l’image telle qu’elle était, et Recommencer repart de zéro. Pendant qu’Écouter joue, Échap ne fait qu’arrêter le son, et dans le champ u ou sigma il ne fait que remettre la valeur affichée',
   keysReset: 'le bouton Réinitialiser',
   doesReset: 'revient au début, ou à la vue que nomme l’adresse, sans terminer',
   controlsNote:

@@ -240,7 +240,8 @@ TEXTS['pt-BR'] = {
   keysMode: 'Enter, ou o botão do modo de combinação',
   doesMode: 'alterna entre Multiplicação ponto a ponto e Recálculo de parâmetros',
   keysQuit: 'Esc',
-  doesQuit: 'termina o BELLSCOPE; Retomar traz a imagem de volta como estava, e Começar de novo começa do zero',
+  doesQuit:
+    'termina o BELLSCOPE; Retomar traz a imagem de volta como estava, e Começar de novo começa do zero. Enquanto Ouvir toca, Esc só para o som, e no campo u ou sigma só devolve o valor mostrado',
   keysReset: 'o botão Redefinir',
   doesReset: 'volta ao início, ou à visão que o endereço indica, sem terminar',
   controlsNote:

@@ -203,7 +203,8 @@ TEXTS['zh-CN'] = {
   keysMode: 'Enter，或组合方式按钮',
   doesMode: '在逐点相乘和参数重算之间切换',
   keysQuit: 'Esc',
-  doesQuit: '结束 BELLSCOPE；之后“继续”恢复原来的图片，“重新开始”从头开始',
+  doesQuit:
+    '结束 BELLSCOPE；之后“继续”恢复原来的图片，“重新开始”从头开始。“聆听”播放时，Esc 只停止声音；在 u 或 sigma 输入框中，Esc 只恢复显示的数值',
   keysReset: '“重置”按钮',
   doesReset: '回到开始状态，或回到地址指定的视图，而不结束程序',
   controlsNote:
