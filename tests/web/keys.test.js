@@ -1,16 +1,18 @@
 // Keys and focus in headless Chromium: Esc does one thing at a time (it
 // stops the sound, or puts a typed value back, before it ends anything), a
 // press on the picture takes the focus and no field writes back a stale
-// value, and ? opens the help from anywhere but a text field.
+// value, ? opens the help from anywhere but a text field, and the ended
+// page switches off what cannot act, says so, and lets the rest act.
 'use strict';
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
 const h = require('./harness');
 
 let browser, site;
 h.shareBrowser((b, s) => ([browser, site] = [b, s]));
 const open = (query = '', [viewport, options] = [{ width: 1366, height: 768 }, { hasTouch: true }]) =>
-  h.openPage(browser, site.url + query, viewport, { ...options });
+  h.openPage(browser, site.url + query, viewport, { ...options, acceptDownloads: true });
 
 // Steps: a key (down:KEY and up:KEY hold it), or what a hand does.
 const u = (page) => page.getByRole('textbox', { name: 'u', exact: true });
@@ -68,6 +70,44 @@ describe('each key and press does what the focus is there for, and nothing else'
         if (value instanceof RegExp) assert.match(shown[what], value, what);
         else assert.deepEqual(shown[what], value, what);
       await h.looksRight(page, title);
+      assert.deepEqual(page.errors, []);
+    });
+});
+
+describe('after Esc, what cannot act is off, the page says why, and the rest acts on the picture shown', () => {
+  const list = (page, name, value) => page.getByRole('combobox', { name }).selectOption(value);
+  for (const [size, device] of [
+    ['desktop', [{ width: 1366, height: 768 }]],
+    ['phone', h.device(390, 844, 3)],
+  ])
+    it(`on a ${size}`, async () => {
+      const page = await open('?on=1,2,3&select=2', device);
+      await page.keyboard.press('Escape');
+      await page.getByText('controls that change the picture are off').waitFor();
+      await h.looksRight(page, `ended, ${size}`);
+      const live = await page
+        .locator('#panel :is(button, input, select):not(:disabled)')
+        .evaluateAll((all) => all.filter((e) => e.checkVisibility()).map((e) => e.id));
+      assert.deepEqual(live, [
+        ...['resume', 'restart', 'copy-link', 'save-picture', 'keyboard-help', 'listen'],
+        ...['names', 'colours', 'language'],
+      ]);
+      await listen(page);
+      assert.equal(await page.locator('#listen').getAttribute('aria-pressed'), 'true', 'Listen plays');
+      await list(page, 'Names', 'bayes');
+      await page.getByText(/^Prior: on/).waitFor();
+      const before = await h.canvasPixels(page);
+      await list(page, 'Colours', 'light');
+      await h.frames(page);
+      const shown = await h.canvasPixels(page);
+      assert.ok(!shown.equals(before), 'the picture takes the colours');
+      const [file] = await Promise.all([page.waitForEvent('download'), click('Save picture')(page)]);
+      assert.ok(h.rgba(h.decodePng(fs.readFileSync(await file.path()))).equals(shown), 'Save picture saves it');
+      await h.looksRight(page, `ended, after the controls that act, ${size}`);
+      await click('Resume')(page);
+      await h.frames(page);
+      assert.match(await page.locator('#words li').first().textContent(), /^Prior: on, u = 100/, 'the names kept');
+      assert.equal(await page.locator('#panel :disabled').count(), 0, 'all on again');
       assert.deepEqual(page.errors, []);
     });
 });

@@ -5,9 +5,9 @@
 // reaches the program as the key or drag it stands for, by the control's
 // name (data-control). A repeating control (data-repeat) is held while the
 // pointer is down on it. Also which keys reach the program, and where the
-// keyboard focus goes from the picture. Returns forget(), for when the
-// program has ended, and takeKeys(...takers), for keys the page itself
-// acts on.
+// keyboard focus goes from the picture. Returns rest(ended), which switches
+// off the controls that cannot act while the program has ended, and
+// takeKeys(...takers), for keys the page itself acts on.
 function connectControls(panel, program) {
   let heldButton = null;
   function releaseHeld() {
@@ -141,9 +141,28 @@ function connectControls(panel, program) {
   window.addEventListener('keydown', guardKeys, true);
   window.addEventListener('keyup', guardKeys, true);
 
+  // The controls that act on the running program, off while it has ended
+  // (the page says so, and Resume or Start again bring them back); those
+  // that act on the picture shown (Copy link, Save picture, Listen, the
+  // help and the lists of names, colours and languages) go on working.
+  const RESTING = [
+    '[data-control]',
+    ...['#field-u', '#field-sigma', '#reset', '#lesson-list'],
+    ...['#challenge', '#check', '#next-round', '#leave-challenge'],
+  ];
+  const resting = panel.querySelectorAll(RESTING.join(', '));
+  const switchedOff = new Set(); // those off for the end, not for a challenge
   return {
-    forget() {
-      heldButton = null;
+    // Called with each state while it has ended, as what else switches
+    // controls on and off may have undone it.
+    rest(ended) {
+      if (ended) heldButton = null; // the program has let go of everything
+      for (const control of resting) {
+        if (ended && !control.disabled) {
+          control.disabled = true;
+          switchedOff.add(control);
+        } else if (!ended && switchedOff.delete(control)) control.disabled = false;
+      }
     },
     takeKeys: (...more) => takers.push(...more),
   };

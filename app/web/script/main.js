@@ -50,7 +50,6 @@
   let host = null;
   let lastState = null;
   const working = connectWorking();
-  let resumeView = null; // the view shown when the program ended
   let lessons = null;
   let challenge = null;
   // What the page says of a state the program tells it.
@@ -66,6 +65,7 @@
     working.show(state);
     values.show(state);
     challenge.show(state);
+    controls.rest(!ended.hidden);
     host.tell(state);
     if (resized) layout();
   }
@@ -98,8 +98,7 @@
       else show(state);
     },
     ended() {
-      controls.forget();
-      resumeView = program.link();
+      controls.rest(true);
       ended.hidden = false;
       layout();
       words.announce(say('endedTold'));
@@ -168,14 +167,15 @@
     layout();
   });
   if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-  // Resume: the view, or the challenge, the student had; Start again: the
-  // page's own view.
+  // Resume: the view, or the challenge, the student had (with the names
+  // chosen since); Start again: the page's own view.
   for (const [button, view] of [
-    [resume, () => resumeView],
+    [resume, () => program.link()],
     [restart, () => null],
   ])
     button.addEventListener('click', () => {
       ended.hidden = true;
+      controls.rest(false);
       if (button === restart) program.leaveChallenge();
       program.restart(view());
       canvas.focus(); // the buttons are gone: the focus goes to the picture

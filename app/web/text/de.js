@@ -14,6 +14,8 @@ TEXTS.de = {
   updated: 'Aktualisiert',
   ended: 'BELLSCOPE ist beendet',
   endedTold: 'Mit Esc beendet. Fortsetzen bringt das Bild zurück, wie es war; Neu beginnen fängt von vorn an.',
+  endedRest:
+    'Bis Sie fortsetzen oder neu beginnen, sind die Bedienelemente, die das Bild ändern, ausgeschaltet; Link kopieren, Bild speichern, Anhören, Namen, Farben und Sprache funktionieren weiter mit dem angezeigten Bild.',
   resume: 'Fortsetzen',
   startAgain: 'Neu beginnen',
   reset: 'Zurücksetzen',

@@ -14,6 +14,8 @@ TEXTS.es = {
   updated: 'Actualizado',
   ended: 'BELLSCOPE ha terminado',
   endedTold: 'Terminado con Esc. Reanudar devuelve la imagen como estaba; Empezar de nuevo empieza desde cero.',
+  endedRest:
+    'Hasta que reanude o empiece de nuevo, los controles que cambian la imagen quedan desactivados; Copiar enlace, Guardar imagen, Escuchar, Nombres, Colores e Idioma siguen funcionando con la imagen que se ve.',
   resume: 'Reanudar',
   startAgain: 'Empezar de nuevo',
   reset: 'Restablecer',

@@ -14,6 +14,8 @@ TEXTS.fr = {
   updated: 'Mis à jour',
   ended: 'BELLSCOPE est terminé',
   endedTold: 'Terminé avec Échap. Reprendre rend l’image telle qu’elle était ; Recommencer repart de zéro.',
+  endedRest:
+    'Tant que vous n’avez pas repris ou recommencé, les commandes qui changent l’image sont désactivées ; Copier le lien, Enregistrer l’image, Écouter, Noms, Couleurs et Langue fonctionnent toujours avec l’image affichée.',
   resume: 'Reprendre',
   startAgain: 'Recommencer',
   reset: 'Réinitialiser',

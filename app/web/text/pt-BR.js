@@ -14,6 +14,8 @@ TEXTS['pt-BR'] = {
   updated: 'Atualizado',
   ended: 'O BELLSCOPE terminou',
   endedTold: 'Terminado com Esc. Retomar traz a imagem de volta como estava; Começar de novo começa do zero.',
+  endedRest:
+    'Até você retomar ou começar de novo, os controles que mudam a imagem ficam desativados; Copiar link, Salvar imagem, Ouvir, Nomes, Cores e Idioma continuam funcionando com a imagem mostrada.',
   resume: 'Retomar',
   startAgain: 'Começar de novo',
   reset: 'Redefinir',

@@ -12,6 +12,8 @@ TEXTS['zh-CN'] = {
   updated: '已更新',
   ended: 'BELLSCOPE 已结束',
   endedTold: '已按 Esc 结束。“继续”恢复原来的图片；“重新开始”从头开始。',
+  endedRest:
+    '在你按“继续”或“重新开始”之前，会改变图片的控件都已停用；“复制链接”“保存图片”“聆听”以及名称、颜色和语言列表仍可用于当前显示的图片。',
   resume: '继续',
   startAgain: '重新开始',
   reset: '重置',
