@@ -1,8 +1,9 @@
 // Keys and focus in headless Chromium: Esc does one thing at a time (it
 // stops the sound, or puts a typed value back, before it ends anything), a
 // press on the picture takes the focus and no field writes back a stale
-// value, ? opens the help from anywhere but a text field, and the ended
-// page switches off what cannot act, says so, and lets the rest act.
+// value, ? opens the help from anywhere but a text field, keys keep their
+// browser meaning where BELLSCOPE has no use for them, and the ended page
+// switches off what cannot act, says so, and lets the rest act.
 'use strict';
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
@@ -11,8 +12,13 @@ const h = require('./harness');
 
 let browser, site;
 h.shareBrowser((b, s) => ([browser, site] = [b, s]));
+// Which keys lost their browser action, in window.prevented.
+const recordPrevented = () => {
+  window.prevented = [];
+  addEventListener('keydown', (e) => e.defaultPrevented && window.prevented.push(e.key));
+};
 const open = (query = '', [viewport, options] = [{ width: 1366, height: 768 }, { hasTouch: true }]) =>
-  h.openPage(browser, site.url + query, viewport, { ...options, acceptDownloads: true });
+  h.openPage(browser, site.url + query, viewport, { ...options, init: recordPrevented, acceptDownloads: true });
 
 // Steps: a key (down:KEY and up:KEY hold it), or what a hand does.
 const u = (page) => page.getByRole('textbox', { name: 'u', exact: true });
@@ -37,7 +43,8 @@ describe('each key and press does what the focus is there for, and nothing else'
   const stopped = { listen: 'false', words: /u = 101,/ }; // and BELLSCOPE still runs
   const [typed, moved] = [[type('300'), 'Enter'], { u: '451', words: /u = 451,/ }];
   // [what, steps, what the page then shows: Listen pressed, the help open,
-  // the focus, the u field, the first line of the words, ended]
+  // the focus, the u field, the first line of the words, ended, the keys
+  // that lost their browser action]
   const CASES = [
     ['Esc while Listen plays', [listen, focus('#canvas'), 'Escape', right], stopped],
     ['Esc held while Listen plays', [listen, 'down:Escape', 'down:Escape', 'up:Escape', right], stopped],
@@ -48,6 +55,7 @@ describe('each key and press does what the focus is there for, and nothing else'
     ['a button pressed after Enter', [...typed, right, 'Tab'], { u: '301', words: /u = 301,/ }],
     ['a button pressed before Enter', [type('300'), right], { focus: 'field-u', u: '301', words: /u = 301,/ }],
     ['? on the page just loaded, but not in a field', ['?', helpOpen, 'Escape', type(''), '?'], { u: '?' }],
+    ['the arrows after the end', ['Escape', 'ArrowDown', 'PageDown'], { ended: true, prevented: ['Escape'] }],
   ];
   for (const [title, steps, expected] of CASES)
     it(title, async () => {
@@ -65,6 +73,7 @@ describe('each key and press does what the focus is there for, and nothing else'
         u: document.getElementById('field-u').value,
         words: document.querySelector('#words li').textContent,
         ended: !document.getElementById('ended').hidden,
+        prevented: window.prevented,
       }));
       for (const [what, value] of Object.entries({ ended: false, help: false, ...expected }))
         if (value instanceof RegExp) assert.match(shown[what], value, what);

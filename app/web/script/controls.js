@@ -78,9 +78,10 @@ function connectControls(panel, program) {
   });
 
   // The keys the program acts on (F1-F4, the arrows, Enter and Esc) lose
-  // their browser action when they go to the program; every other key keeps
-  // it, so that Space, PageDown, Home and End scroll the page and Tab moves
-  // the focus. Any key with Ctrl, Alt or Meta is the browser's.
+  // their browser action when they go to the running program; every other
+  // key keeps it, so that Space, PageDown, Home and End scroll the page and
+  // Tab moves the focus, and so do these once the program has ended. Any
+  // key with Ctrl, Alt or Meta is the browser's.
   const PROGRAM_KEYS = new Set([
     ...['F1', 'F2', 'F3', 'F4', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'],
     ...['Enter', 'NumpadEnter', 'Escape'],
@@ -136,7 +137,8 @@ function connectControls(panel, program) {
       e.stopImmediatePropagation();
       return;
     }
-    if (PROGRAM_KEYS.has(e.code) && !e.ctrlKey && !e.altKey && !e.metaKey) e.preventDefault();
+    const modified = e.ctrlKey || e.altKey || e.metaKey;
+    if (PROGRAM_KEYS.has(e.code) && !modified && program.running) e.preventDefault();
   }
   window.addEventListener('keydown', guardKeys, true);
   window.addEventListener('keyup', guardKeys, true);
