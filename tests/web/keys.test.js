@@ -55,6 +55,7 @@ describe('each key and press does what the focus is there for, and nothing else'
     ['a button pressed after Enter', [...typed, right, 'Tab'], { u: '301', words: /u = 301,/ }],
     ['a button pressed before Enter', [type('300'), right], { focus: 'field-u', u: '301', words: /u = 301,/ }],
     ['? on the page just loaded, but not in a field', ['?', helpOpen, 'Escape', type(''), '?'], { u: '?' }],
+    ['the arrows with Ctrl or Alt', [focus('#canvas'), 'Control+ArrowRight', 'Alt+ArrowRight'], { words: /u = 100,/ }],
     ['the arrows after the end', ['Escape', 'ArrowDown', 'PageDown'], { ended: true, prevented: ['Escape'] }],
   ];
   for (const [title, steps, expected] of CASES)

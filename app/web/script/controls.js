@@ -80,8 +80,7 @@ function connectControls(panel, program) {
   // The keys the program acts on (F1-F4, the arrows, Enter and Esc) lose
   // their browser action when they go to the running program; every other
   // key keeps it, so that Space, PageDown, Home and End scroll the page and
-  // Tab moves the focus, and so do these once the program has ended. Any
-  // key with Ctrl, Alt or Meta is the browser's.
+  // Tab moves the focus, and so do these once the program has ended.
   const PROGRAM_KEYS = new Set([
     ...['F1', 'F2', 'F3', 'F4', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'],
     ...['Enter', 'NumpadEnter', 'Escape'],
@@ -99,7 +98,9 @@ function connectControls(panel, program) {
   // Enter and Space on a focused page control press that control and do
   // not also reach the program; every other key does. Registered before
   // the program's own key listeners, on the same capturing phase, so it
-  // runs first. Keys typed into a text field are the field's alone.
+  // runs first. Keys typed into a text field are the field's alone. Any key
+  // with Ctrl, Alt or Meta is the browser's, which the program does not
+  // hear of (platform/windows_web.cpp).
   function guardKeys(e) {
     const target = e.target;
     if (!target || !target.closest) return;
