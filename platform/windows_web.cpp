@@ -160,11 +160,20 @@ WPARAM key_code(const char* code) {
   return 0;
 }
 
+bool modifier(WPARAM key) {
+  return key == KEYSYM_SHIFT_L || key == KEYSYM_SHIFT_R || key == KEYSYM_CONTROL_L || key == KEYSYM_CONTROL_R ||
+         key == KEYSYM_ALT_L || key == KEYSYM_ALT_R;
+}
+
 EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* e, void*) {
   const WPARAM key = key_code(e->code);
   HWND w = canvas_window();
   if (key == 0 || !w) return EM_FALSE;  // unknown keys keep their browser meaning
   const bool down = type == EMSCRIPTEN_EVENT_KEYDOWN;
+  // A key pressed with Ctrl, Alt or Meta is the browser's alone (Alt+Left
+  // goes back, Ctrl+F4 closes the tab): the program hears of the modifiers,
+  // and of every release, which finds the key up already at worst.
+  if (down && (e->ctrlKey || e->altKey || e->metaKey) && !modifier(key)) return EM_FALSE;
   if (key == KEYSYM_SHIFT_L || key == KEYSYM_SHIFT_R) shift_down[key - KEYSYM_SHIFT_L] = down;
   DWORD lparam = 1u;
   if (e->repeat) lparam |= 1u << 30;  // previous key state: down

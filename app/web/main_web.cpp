@@ -123,12 +123,41 @@ int fail(const char* line, const char* reason) {
 
 }  // namespace
 
-// Every entry, so that what one profile sets another puts back.
+namespace {
+
+// After the end the canvas keeps the last frame, which other colours paint
+// again from its palette indices, as its window did: `rgb` holds 256 RGB
+// triples.
+EM_JS(void, canvas_recolour, (const unsigned char* image, int width, int height, const unsigned char* rgb), {
+  var canvas = Module['canvas'];
+  if (!canvas || canvas.width != width || canvas.height != height) return;
+  var context = canvas.getContext('2d', {alpha : false});
+  var picture = context.createImageData(width, height);
+  var out = picture.data;
+  for (var i = 0; i < width * height; ++i) {
+    var c = rgb + 3 * HEAPU8[image + i];
+    out[4 * i] = HEAPU8[c];
+    out[4 * i + 1] = HEAPU8[c + 1];
+    out[4 * i + 2] = HEAPU8[c + 2];
+    out[4 * i + 3] = 255;
+  }
+  context.putImageData(picture, 0, 0);
+});
+
+}  // namespace
+
+// Every entry, so that what one profile sets another puts back. After the
+// end, the picture shown takes them, and the page hears of them at once.
 void WEB_USE_COLOURS(const colour_profile* colours) {
   web.colours = colours;
-  if (!window_handle[0] || web.run.program.quit) return;
   unsigned char rgb[256][3];
   PALETTE_OF(colours, rgb);
+  if (web.run.program.quit) {
+    canvas_recolour(web.screen_image, SCREEN_WIDTH, SCREEN_HEIGHT, &rgb[0][0]);
+    PAGE_TELL_STATE();
+    return;
+  }
+  if (!window_handle[0]) return;
   for (int i = 0; i < 256; ++i) SET_COLOR(i, rgb[i][0], rgb[i][1], rgb[i][2]);
   web.run.must_draw = true;
   WEB_WAKE();

@@ -347,11 +347,16 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_PAGE_VIEW(const char* base
 }
 
 // How the page names the curves, by the view's word for it ("gaussians",
-// "bayes" or "sensors"); false for any other.
+// "bayes" or "sensors"); false for any other. After the end, too: the page
+// hears of it at once, and a Resume keeps it.
 extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_NAMES(const char* name) {
   for (int names = 0; names < NAMES_COUNT; ++names)
     if (name && std::strcmp(name, view_names[names]) == 0) {
       web.run.program.set.names = static_cast<gaussian_names>(names);
+      if (web.run.program.quit) {
+        PAGE_TELL_STATE();
+        return 1;
+      }
       web.run.must_draw = true;  // the page hears of it with the state
       WEB_WAKE();
       return 1;

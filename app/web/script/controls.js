@@ -4,7 +4,10 @@
 // The page's buttons for every key and drag of the program: each press
 // reaches the program as the key or drag it stands for, by the control's
 // name (data-control). A repeating control (data-repeat) is held while the
-// pointer is down on it. Returns forget(), for when the program has ended.
+// pointer is down on it. Also which keys reach the program, and where the
+// keyboard focus goes from the picture. Returns rest(ended), which switches
+// off the controls that cannot act while the program has ended, and
+// takeKeys(...takers), for keys the page itself acts on.
 function connectControls(panel, program) {
   let heldButton = null;
   function releaseHeld() {
@@ -65,22 +68,51 @@ function connectControls(panel, program) {
     if (document.hidden) releaseAll();
   });
 
+  // A press on the picture gives it the keyboard, out of a field or a
+  // button: the program cancels the press, which would otherwise have moved
+  // the focus there. Leaving a field applies what was typed in it, before
+  // the press reaches the program.
+  const canvas = document.getElementById('canvas');
+  canvas.addEventListener('pointerdown', () => {
+    if (document.activeElement !== canvas) canvas.focus({ preventScroll: true });
+  });
+
   // The keys the program acts on (F1-F4, the arrows, Enter and Esc) lose
-  // their browser action when they go to the program; every other key keeps
-  // it, so that Space, PageDown, Home and End scroll the page and Tab moves
-  // the focus. Any key with Ctrl, Alt or Meta is the browser's.
+  // their browser action when they go to the running program; every other
+  // key keeps it, so that Space, PageDown, Home and End scroll the page and
+  // Tab moves the focus, and so do these once the program has ended.
   const PROGRAM_KEYS = new Set([
     ...['F1', 'F2', 'F3', 'F4', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'],
     ...['Enter', 'NumpadEnter', 'Escape'],
   ]);
+  const TEXT_FIELD = 'input[type="text"], textarea';
+
+  // Keys the page acts on itself, before anyone else hears of them (Esc
+  // while Listen plays, ? for the help): each taker is given a keydown and
+  // whether it is in a text field, and says whether it took it. A key taken
+  // is the page's until it is released: its repeats and its release too.
+  const takers = [];
+  const taken = new Set();
+  window.addEventListener('blur', () => taken.clear()); // released unseen
 
   // Enter and Space on a focused page control press that control and do
   // not also reach the program; every other key does. Registered before
   // the program's own key listeners, on the same capturing phase, so it
-  // runs first. Keys typed into a text field are the field's alone.
+  // runs first. Keys typed into a text field are the field's alone. Any key
+  // with Ctrl, Alt or Meta is the browser's, which the program does not
+  // hear of (platform/windows_web.cpp).
   function guardKeys(e) {
     const target = e.target;
     if (!target || !target.closest) return;
+    const inText = !!target.closest(TEXT_FIELD);
+    const again = taken.has(e.code) && (e.type === 'keyup' || e.repeat);
+    if (again || (e.type === 'keydown' && !e.isComposing && takers.some((take) => take(e, inText)))) {
+      if (e.type === 'keyup') taken.delete(e.code);
+      else taken.add(e.code);
+      e.preventDefault();
+      e.stopImmediatePropagation();
+      return;
+    }
     // Keys in a dialog are the dialog's (Esc closes it), which hears of
     // them from here as a text field does.
     const dialog = target.closest('dialog');
@@ -89,7 +121,7 @@ function connectControls(panel, program) {
       if (e.type === 'keydown' && dialog.bellscopeKey) dialog.bellscopeKey(e);
       return;
     }
-    if (target.closest('input[type="text"], textarea')) {
+    if (inText) {
       // Stopped here, on the window's capturing phase, the key would not
       // reach the field's own listeners: the field hears of it from here.
       e.stopImmediatePropagation();
@@ -106,14 +138,35 @@ function connectControls(panel, program) {
       e.stopImmediatePropagation();
       return;
     }
-    if (PROGRAM_KEYS.has(e.code) && !e.ctrlKey && !e.altKey && !e.metaKey) e.preventDefault();
+    const modified = e.ctrlKey || e.altKey || e.metaKey;
+    if (PROGRAM_KEYS.has(e.code) && !modified && program.running) e.preventDefault();
   }
   window.addEventListener('keydown', guardKeys, true);
   window.addEventListener('keyup', guardKeys, true);
 
+  // The controls that act on the running program, off while it has ended
+  // (the page says so, and Resume or Start again bring them back); those
+  // that act on the picture shown (Copy link, Save picture, Listen, the
+  // help and the lists of names, colours and languages) go on working.
+  const RESTING = [
+    '[data-control]',
+    ...['#field-u', '#field-sigma', '#reset', '#lesson-list'],
+    ...['#challenge', '#check', '#next-round', '#leave-challenge'],
+  ];
+  const resting = panel.querySelectorAll(RESTING.join(', '));
+  const switchedOff = new Set(); // those off for the end, not for a challenge
   return {
-    forget() {
-      heldButton = null;
+    // Called with each state while it has ended, as what else switches
+    // controls on and off may have undone it.
+    rest(ended) {
+      if (ended) heldButton = null; // the program has let go of everything
+      for (const control of resting) {
+        if (ended && !control.disabled) {
+          control.disabled = true;
+          switchedOff.add(control);
+        } else if (!ended && switchedOff.delete(control)) control.disabled = false;
+      }
     },
+    takeKeys: (...more) => takers.push(...more),
   };
 }

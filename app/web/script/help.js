@@ -2,10 +2,10 @@
 /* exported connectHelp */
 
 // "Keyboard help": a dialog with the Controls table, opened by its button
-// or by ? while the picture or a control has the focus (a shortcut of one
-// printable key is active only there, as WCAG 2.1.4 allows). Keys pressed
-// in the dialog are its own; Esc closes it, and the focus goes back where
-// it was. Returns relabel(), for another language.
+// or by ? wherever the focus is but in a text field, where it is typed.
+// Keys pressed in the dialog are its own; Esc closes it, and the focus goes
+// back where it was. Returns relabel(), for another language, and
+// takeKey(e, inText), which takes the ? that opens it.
 function connectHelp() {
   const dialog = document.getElementById('help');
   function copyTable() {
@@ -33,11 +33,15 @@ function connectHelp() {
     if (before && before.isConnected) before.focus();
   });
   document.getElementById('keyboard-help').addEventListener('click', open);
-  window.addEventListener('keydown', (e) => {
-    if (e.key !== '?' || e.ctrlKey || e.altKey || e.metaKey || !e.target.closest) return;
-    if (!e.target.closest('#canvas, button, select, input[type="checkbox"]')) return;
-    e.preventDefault();
-    open();
-  });
-  return { relabel: copyTable };
+  // The question mark of every keyboard the page speaks to: Arabic ones
+  // type their own, Chinese ones a full-width one.
+  const QUESTION_MARKS = ['?', '\u061f', '\uff1f'];
+  return {
+    relabel: copyTable,
+    takeKey(e, inText) {
+      if (!QUESTION_MARKS.includes(e.key) || e.ctrlKey || e.altKey || e.metaKey || inText || dialog.open) return false;
+      open();
+      return true;
+    },
+  };
 }

@@ -8,7 +8,8 @@
 // the column, at one comfortable loudness. The browser's audio starts only
 // when the button is pressed and stops when the playing is over, when the
 // button is pressed again, at Esc, or when the page is left, so that an
-// idle page costs nothing.
+// idle page costs nothing. Returns takeKey(e), which takes Esc while it
+// plays: that Esc stops the sound and does nothing else.
 function connectListen(program, announce, currentState) {
   const button = document.getElementById('listen');
   const SECONDS = 1.5; // each curve
@@ -84,7 +85,13 @@ function connectListen(program, announce, currentState) {
   }
 
   button.addEventListener('click', () => (context ? stop() : start()));
-  window.addEventListener('keydown', (e) => e.key === 'Escape' && stop(), true);
   document.addEventListener('visibilitychange', () => document.hidden && stop());
   window.addEventListener('pagehide', stop);
+  return {
+    takeKey(e) {
+      if (e.key !== 'Escape' || !context) return false;
+      stop();
+      return true;
+    },
+  };
 }

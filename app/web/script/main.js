@@ -50,7 +50,6 @@
   let host = null;
   let lastState = null;
   const working = connectWorking();
-  let resumeView = null; // the view shown when the program ended
   let lessons = null;
   let challenge = null;
   // What the page says of a state the program tells it.
@@ -66,6 +65,7 @@
     working.show(state);
     values.show(state);
     challenge.show(state);
+    controls.rest(!ended.hidden);
     host.tell(state);
     if (resized) layout();
   }
@@ -99,8 +99,7 @@
       else show(state);
     },
     ended() {
-      controls.forget();
-      resumeView = program.link();
+      controls.rest(true);
       ended.hidden = false;
       layout();
       words.announce(say('endedTold'));
@@ -141,12 +140,13 @@
   values = connectValues(program, layout);
   words = connectWords(panel);
   host = connectHost(program, () => linkParameters());
-  connectListen(
+  const listen = connectListen(
     program,
     (text) => words.announce(text),
     () => lastState,
   );
   const help = connectHelp();
+  controls.takeKeys(listen.takeKey, help.takeKey);
   // A link carries the page's language, unless it is English, which every
   // page falls back to, and the lesson, whose view the link's view changes.
   const languageLink = () => (language === 'en' ? '' : `lang=${language}`);
@@ -176,14 +176,15 @@
     layout();
   });
   if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-  // Resume: the view, or the challenge, the student had; Start again: the
-  // page's own view.
+  // Resume: the view, or the challenge, the student had (with the names
+  // chosen since); Start again: the page's own view.
   for (const [button, view] of [
-    [resume, () => resumeView],
+    [resume, () => program.link()],
     [restart, () => null],
   ])
     button.addEventListener('click', () => {
       ended.hidden = true;
+      controls.rest(false);
       if (button === restart) challenge.leave();
       program.restart(view());
       canvas.focus(); // the buttons are gone: the focus goes to the picture

@@ -43,6 +43,7 @@ function compileProgram() {
 function connectProgram(canvas, handlers) {
   let loaded = false; // the module's runtime is up: its exports may be called
   let running = false;
+  let ended = false; // by Esc: the picture shown is its last frame
   let scanlines = null;
   let curves = null;
   let picture = null;
@@ -77,7 +78,7 @@ function connectProgram(canvas, handlers) {
     },
     instantiateWasm: instantiate,
     onAbort: (what) => {
-      running = false;
+      running = ended = false;
       handlers.aborted(String(what));
     },
     // ---- What the program tells the page (page.h's PAGE_ functions).
@@ -85,10 +86,11 @@ function connectProgram(canvas, handlers) {
     onBellscopeState: (state) => handlers.state(state),
     onBellscopeEnded: () => {
       running = false;
+      ended = true;
       handlers.ended();
     },
     onBellscopeFailed: (reason) => {
-      running = false;
+      running = ended = false;
       handlers.failed(reason);
     },
     onBellscopeViewRefused: (why) => handlers.viewRefused(why),
@@ -161,9 +163,10 @@ function connectProgram(canvas, handlers) {
       return Module.ccall('BELLSCOPE_PAGE_VIEW', 'string', ['string', 'string'], [base, query]) || '';
     },
 
-    // How the curves are named: "gaussians", "bayes" or "sensors".
+    // How the curves are named: "gaussians", "bayes" or "sensors"; also
+    // after the end, for the picture shown and a Resume.
     setNames(name) {
-      if (running && !Module.ccall('BELLSCOPE_NAMES', 'number', ['string'], [name]))
+      if ((running || ended) && !Module.ccall('BELLSCOPE_NAMES', 'number', ['string'], [name]))
         throw new Error(`BELLSCOPE has no names called "${name}"`);
     },
 
@@ -189,6 +192,7 @@ function connectProgram(canvas, handlers) {
     // named (resume), or in the page's own view.
     restart(resume = null) {
       running = true;
+      ended = false;
       Module.ccall('BELLSCOPE_RESTART', null, ['string'], [resume]);
     },
 
@@ -198,10 +202,10 @@ function connectProgram(canvas, handlers) {
     },
 
     // The curves drawn now, 800 columns each: {gaussians: [four], product},
-    // product null while a challenge hides it; null when the program is not
-    // running.
+    // product null while a challenge hides it; those of the picture shown
+    // after the end; null when there are none.
     curves() {
-      if (!running) return null;
+      if (!running && !ended) return null;
       curves = null;
       Module.ccall('BELLSCOPE_CURVES', null, [], []);
       if (!curves) return null;
@@ -209,10 +213,10 @@ function connectProgram(canvas, handlers) {
       return { gaussians: [0, 1, 2, 3].map(column), product: curves.length > 4 * 800 ? column(4) : null };
     },
 
-    // The frame shown now as the bytes of a PNG file, in the colours shown;
-    // null when the program is not running.
+    // The frame shown now as the bytes of a PNG file, in the colours shown,
+    // also the last one after the end; null when there is none.
     async picture() {
-      if (!running) return null;
+      if (!running && !ended) return null;
       scanlines = null;
       Module.ccall('BELLSCOPE_PICTURE_SCANLINES', null, [], []);
       const compressed = scanlines && (await compress(scanlines));

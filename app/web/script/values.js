@@ -6,14 +6,18 @@
 // applies one; a wrong one is refused in words and changes nothing, and
 // stays in its field, marked, until it is mended, undone with Esc, or
 // another Gaussian is selected, so that the field, its message and
-// aria-invalid always agree. Returns show(state), which shows the program's
-// values in the fields that are not being typed in.
+// aria-invalid always agree. Only what was typed is applied, once: a press
+// elsewhere (a button keeps the focus where it was) applies it first, and
+// Esc puts back the value shown, keeping the focus in the field. Returns
+// show(state), which shows the program's values in the fields, but for
+// what is typed and not yet applied.
 function connectValues(program, changed) {
   const label = document.getElementById('exact-label');
   const message = document.getElementById('field-message');
   const fields = { u: document.getElementById('field-u'), sigma: document.getElementById('field-sigma') };
   const names = { u: 'fieldU', sigma: 'fieldSigma' };
   const refused = { u: '', sigma: '' };
+  const typing = { u: false, sigma: false }; // typed, and not yet applied
   let selected = null;
   let selectedNumber = 0;
 
@@ -35,7 +39,8 @@ function connectValues(program, changed) {
     return String(selected[which]).replace('.', decimal());
   }
   function showField(which) {
-    if (selected && document.activeElement !== fields[which] && !refused[which]) fields[which].value = current(which);
+    if (!selected || typing[which] || refused[which]) return;
+    if (fields[which].value !== current(which)) fields[which].value = current(which);
   }
   function mark(which, why) {
     refused[which] = why;
@@ -47,6 +52,8 @@ function connectValues(program, changed) {
   }
   function apply(which) {
     const field = fields[which];
+    if (!typing[which]) return;
+    typing[which] = false;
     if (!program.running || !selected || field.disabled) return; // disabled: a checked guess
     if (field.value === current(which) && !refused[which]) return;
     const why = program.setValue(which, typed(field.value.trim()));
@@ -57,15 +64,26 @@ function connectValues(program, changed) {
     field.bellscopeKey = (e) => {
       if (e.key === 'Enter') apply(which);
       if (e.key === 'Escape') {
+        typing[which] = false;
         mark(which, '');
-        field.value = current(which);
-        field.blur();
+        showField(which);
       }
     };
+    field.addEventListener('input', () => {
+      typing[which] = true;
+    });
     field.addEventListener('blur', () => {
+      if (document.activeElement === field) return; // another window has the focus, not another control
       apply(which);
       showField(which);
     });
+    document.addEventListener(
+      'pointerdown',
+      (e) => {
+        if (!field.parentElement.contains(e.target)) apply(which);
+      },
+      true,
+    );
   }
 
   return {
@@ -75,7 +93,10 @@ function connectValues(program, changed) {
       const number = state.challenge ? 0 : state.selected; // 0: the guess
       if (number !== selectedNumber) {
         selectedNumber = number;
-        for (const which of Object.keys(fields)) if (refused[which]) mark(which, '');
+        for (const which of Object.keys(fields)) {
+          typing[which] = false; // typed for another
+          if (refused[which]) mark(which, '');
+        }
       }
       showField('u');
       showField('sigma');

@@ -14,6 +14,8 @@ TEXTS.de = {
   updated: 'Aktualisiert',
   ended: 'BELLSCOPE ist beendet',
   endedTold: 'Mit Esc beendet. Fortsetzen bringt das Bild zurück, wie es war; Neu beginnen fängt von vorn an.',
+  endedRest:
+    'Bis Sie fortsetzen oder neu beginnen, sind die Bedienelemente, die das Bild ändern, ausgeschaltet; Link kopieren, Bild speichern, Anhören, Namen, Farben und Sprache funktionieren weiter mit dem angezeigten Bild.',
   resume: 'Fortsetzen',
   startAgain: 'Neu beginnen',
   reset: 'Zurücksetzen',
@@ -265,8 +267,7 @@ TEXTS.de = {
   listening: 'Es erklingt {curves}, dann {product}: höher, wo eine Kurve höher ist, von links nach rechts.',
   listeningProduct: 'Es erklingt {product}: höher, wo es höher ist, von links nach rechts.',
   helpIntro:
-    'Jede Taste, die BELLSCOPE kennt, und die Schaltflächen, die dasselbe tun. **?** öffnet dies, wenn das ' +
-    'Bild oder ein Bedienelement den Fokus hat; Esc schließt es.',
+    'Jede Taste, die BELLSCOPE kennt, und die Schaltflächen, die dasselbe tun. **?** öffnet dies, wo auch immer der Fokus gerade ist, außer in einem Textfeld; Esc schließt es.',
   controlsInput: 'Taste, Maus, Berührung oder Schaltfläche',
   controlsAction: 'Was sie bewirkt',
   keysOnOff: 'F1, F2, F3, F4 oder die Schaltflächen 1 bis 4',
@@ -287,7 +288,8 @@ TEXTS.de = {
   keysMode: 'Eingabetaste oder die Schaltfläche des Kombinationsmodus',
   doesMode: 'zwischen Punktweiser Multiplikation und Parameter-Neuberechnung wechseln',
   keysQuit: 'Esc',
-  doesQuit: 'BELLSCOPE beenden; Fortsetzen bringt das Bild dann zurück, wie es war, und Neu beginnen fängt von vorn an',
+  doesQuit:
+    'BELLSCOPE beenden; Fortsetzen bringt das Bild dann zurück, wie es war, und Neu beginnen fängt von vorn an. Während Anhören spielt, hält Esc nur den Ton an, und im Feld u oder sigma stellt es nur den angezeigten Wert wieder her',
   keysReset: 'die Schaltfläche Zurücksetzen',
   doesReset:
     'zurück zum Anfang der Lektion oder der Ansicht, die die Adresse nennt (oder zur Startansicht), ohne zu ' +

@@ -17,6 +17,8 @@ TEXTS.en = {
   updated: 'Updated',
   ended: 'BELLSCOPE has ended',
   endedTold: 'Ended with Esc. Resume brings back the picture as it was; Start again starts afresh.',
+  endedRest:
+    'Until you resume or start again, the controls that change the picture are off; Copy link, Save picture, Listen, Names, Colours and Language still work with the picture shown.',
   resume: 'Resume',
   startAgain: 'Start again',
   reset: 'Reset',
@@ -257,8 +259,7 @@ TEXTS.en = {
   listening: 'Playing {curves}, then {product}: higher where a curve is higher, from left to right.',
   listeningProduct: 'Playing {product}: higher where it is higher, from left to right.',
   helpIntro:
-    'Every key BELLSCOPE knows, and the buttons that do the same. **?** opens this while the picture or a ' +
-    'control has the focus; Esc closes it.',
+    'Every key BELLSCOPE knows, and the buttons that do the same. **?** opens this wherever the focus is, except in a text field; Esc closes it.',
   controlsInput: 'Key, mouse, touch or button',
   controlsAction: 'What it does',
   keysOnOff: 'F1, F2, F3, F4, or the buttons 1 to 4',
@@ -276,7 +277,8 @@ TEXTS.en = {
   keysMode: 'Enter, or the combining mode button',
   doesMode: 'switch between Point by Point Multiplication and Parameter Recalculation',
   keysQuit: 'Esc',
-  doesQuit: 'end BELLSCOPE; Resume then brings back the picture as it was, and Start again starts afresh',
+  doesQuit:
+    'end BELLSCOPE; Resume then brings back the picture as it was, and Start again starts afresh. While Listen plays, Esc only stops the sound, and in the u or sigma field it only puts back the value shown',
   keysReset: 'the Reset button',
   doesReset:
     'go back to the start of the lesson, or of the view the address names (or to the start-up view), without ' +

@@ -14,6 +14,8 @@ TEXTS.es = {
   updated: 'Actualizado',
   ended: 'BELLSCOPE ha terminado',
   endedTold: 'Terminado con Esc. Reanudar devuelve la imagen como estaba; Empezar de nuevo empieza desde cero.',
+  endedRest:
+    'Hasta que reanude o empiece de nuevo, los controles que cambian la imagen quedan desactivados; Copiar enlace, Guardar imagen, Escuchar, Nombres, Colores e Idioma siguen funcionando con la imagen que se ve.',
   resume: 'Reanudar',
   startAgain: 'Empezar de nuevo',
   reset: 'Restablecer',
@@ -255,8 +257,7 @@ TEXTS.es = {
   listening: 'Sonando {curves}, luego {product}: más agudo donde la curva es más alta, de izquierda a derecha.',
   listeningProduct: 'Sonando {product}: más agudo donde es más alta, de izquierda a derecha.',
   helpIntro:
-    'Todas las teclas que conoce BELLSCOPE, y los botones que hacen lo mismo. **?** abre esto cuando la ' +
-    'imagen o un control tiene el foco; Esc lo cierra.',
+    'Todas las teclas que conoce BELLSCOPE, y los botones que hacen lo mismo. **?** abre esto esté donde esté el foco, salvo en un campo de texto; Esc lo cierra.',
   controlsInput: 'Tecla, ratón, toque o botón',
   controlsAction: 'Qué hace',
   keysOnOff: 'F1, F2, F3, F4, o los botones 1 a 4',
@@ -276,7 +277,8 @@ TEXTS.es = {
   keysMode: 'Intro, o el botón del modo de combinación',
   doesMode: 'cambia entre Multiplicación punto a punto y Recálculo de parámetros',
   keysQuit: 'Esc',
-  doesQuit: 'termina BELLSCOPE; Reanudar devuelve la imagen como estaba, y Empezar de nuevo empieza desde cero',
+  doesQuit:
+    'termina BELLSCOPE; Reanudar devuelve la imagen como estaba, y Empezar de nuevo empieza desde cero. Mientras suena Escuchar, Esc solo detiene el sonido, y en el campo u o sigma solo repone el valor que se muestra',
   keysReset: 'el botón Restablecer',
   doesReset:
     'vuelve al inicio de la lección o de la vista que nombra la dirección (o a la vista inicial), sin ' + 'terminar',

@@ -14,6 +14,8 @@ TEXTS.fr = {
   updated: 'Mis à jour',
   ended: 'BELLSCOPE est terminé',
   endedTold: 'Terminé avec Échap. Reprendre rend l’image telle qu’elle était ; Recommencer repart de zéro.',
+  endedRest:
+    'Tant que vous n’avez pas repris ou recommencé, les commandes qui changent l’image sont désactivées ; Copier le lien, Enregistrer l’image, Écouter, Noms, Couleurs et Langue fonctionnent toujours avec l’image affichée.',
   resume: 'Reprendre',
   startAgain: 'Recommencer',
   reset: 'Réinitialiser',
@@ -259,8 +261,7 @@ TEXTS.fr = {
   listening: 'Lecture de {curves}, puis de {product} : plus aigu là où une courbe est plus haute, de gauche à droite.',
   listeningProduct: 'Lecture de {product} : plus aigu là où il est plus haut, de gauche à droite.',
   helpIntro:
-    'Toutes les touches que connaît BELLSCOPE, et les boutons qui font de même. **?** ouvre ceci quand ' +
-    'l’image ou une commande a le focus ; Échap le ferme.',
+    'Toutes les touches que connaît BELLSCOPE, et les boutons qui font de même. **?** ouvre ceci où que soit le focus, sauf dans un champ de texte ; Échap le ferme.',
   controlsInput: 'Touche, souris, toucher ou bouton',
   controlsAction: 'Ce que cela fait',
   keysOnOff: 'F1, F2, F3, F4, ou les boutons 1 à 4',
@@ -280,7 +281,8 @@ TEXTS.fr = {
   keysMode: 'Entrée, ou le bouton du mode de combinaison',
   doesMode: 'passe de la Multiplication point par point au Recalcul des paramètres et inversement',
   keysQuit: 'Échap',
-  doesQuit: 'termine BELLSCOPE ; Reprendre rend alors l’image telle qu’elle était, et Recommencer repart de zéro',
+  doesQuit:
+    'termine BELLSCOPE ; Reprendre rend alors l’image telle qu’elle était, et Recommencer repart de zéro. Pendant qu’Écouter joue, Échap ne fait qu’arrêter le son, et dans le champ u ou sigma il ne fait que remettre la valeur affichée',
   keysReset: 'le bouton Réinitialiser',
   doesReset: 'revient au début de la leçon ou de la vue que nomme l’adresse (ou à la vue de départ), sans terminer',
   controlsNote:

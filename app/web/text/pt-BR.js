@@ -14,6 +14,8 @@ TEXTS['pt-BR'] = {
   updated: 'Atualizado',
   ended: 'O BELLSCOPE terminou',
   endedTold: 'Terminado com Esc. Retomar traz a imagem de volta como estava; Começar de novo começa do zero.',
+  endedRest:
+    'Até você retomar ou começar de novo, os controles que mudam a imagem ficam desativados; Copiar link, Salvar imagem, Ouvir, Nomes, Cores e Idioma continuam funcionando com a imagem mostrada.',
   resume: 'Retomar',
   startAgain: 'Começar de novo',
   reset: 'Redefinir',
@@ -256,8 +258,7 @@ TEXTS['pt-BR'] = {
   listening: 'Tocando {curves}, depois {product}: mais agudo onde a curva é mais alta, da esquerda para a direita.',
   listeningProduct: 'Tocando {product}: mais agudo onde é mais alto, da esquerda para a direita.',
   helpIntro:
-    'Todas as teclas que o BELLSCOPE conhece, e os botões que fazem o mesmo. **?** abre isto quando a imagem ' +
-    'ou um controle está em foco; Esc fecha.',
+    'Todas as teclas que o BELLSCOPE conhece, e os botões que fazem o mesmo. **?** abre isto onde quer que esteja o foco, exceto em um campo de texto; Esc fecha.',
   controlsInput: 'Tecla, mouse, toque ou botão',
   controlsAction: 'O que faz',
   keysOnOff: 'F1, F2, F3, F4, ou os botões 1 a 4',
@@ -277,7 +278,8 @@ TEXTS['pt-BR'] = {
   keysMode: 'Enter, ou o botão do modo de combinação',
   doesMode: 'alterna entre Multiplicação ponto a ponto e Recálculo de parâmetros',
   keysQuit: 'Esc',
-  doesQuit: 'termina o BELLSCOPE; Retomar traz a imagem de volta como estava, e Começar de novo começa do zero',
+  doesQuit:
+    'termina o BELLSCOPE; Retomar traz a imagem de volta como estava, e Começar de novo começa do zero. Enquanto Ouvir toca, Esc só para o som, e no campo u ou sigma só devolve o valor mostrado',
   keysReset: 'o botão Redefinir',
   doesReset: 'volta ao início da lição ou da visão que o endereço indica (ou à visão inicial), sem terminar',
   controlsNote:

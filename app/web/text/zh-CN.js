@@ -12,6 +12,8 @@ TEXTS['zh-CN'] = {
   updated: '已更新',
   ended: 'BELLSCOPE 已结束',
   endedTold: '已按 Esc 结束。“继续”恢复原来的图片；“重新开始”从头开始。',
+  endedRest:
+    '在你按“继续”或“重新开始”之前，会改变图片的控件都已停用；“复制链接”“保存图片”“聆听”以及名称、颜色和语言列表仍可用于当前显示的图片。',
   resume: '继续',
   startAgain: '重新开始',
   reset: '重置',
@@ -220,7 +222,8 @@ TEXTS['zh-CN'] = {
   listen: '聆听',
   listening: '正在播放{curves}，然后是{product}：曲线越高音调越高，从左到右。',
   listeningProduct: '正在播放{product}：越高音调越高，从左到右。',
-  helpIntro: 'BELLSCOPE 识别的所有按键，以及作用相同的按钮。图片或控件获得焦点时按 **?** 打开此帮助；按 Esc 关闭。',
+  helpIntro:
+    'BELLSCOPE 识别的所有按键，以及作用相同的按钮。无论焦点在哪里（文本框内除外），按 **?** 都会打开此帮助；按 Esc 关闭。',
   controlsInput: '按键、鼠标、触摸或按钮',
   controlsAction: '作用',
   keysOnOff: 'F1、F2、F3、F4，或按钮 1 到 4',
@@ -238,7 +241,8 @@ TEXTS['zh-CN'] = {
   keysMode: 'Enter，或组合方式按钮',
   doesMode: '在逐点相乘和参数重算之间切换',
   keysQuit: 'Esc',
-  doesQuit: '结束 BELLSCOPE；之后“继续”恢复原来的图片，“重新开始”从头开始',
+  doesQuit:
+    '结束 BELLSCOPE；之后“继续”恢复原来的图片，“重新开始”从头开始。“聆听”播放时，Esc 只停止声音；在 u 或 sigma 输入框中，Esc 只恢复显示的数值',
   keysReset: '“重置”按钮',
   doesReset: '回到课程或地址所指定视图的开始状态（或初始视图），而不结束程序',
   controlsNote:
