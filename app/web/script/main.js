@@ -124,11 +124,7 @@
     refusals.push([key, values]);
     showRefusals();
   }
-  // A lesson chosen after Esc is what Resume brings.
-  lessons = connectLessons(program, layout, refuse, () => {
-    challenge.choosing();
-    resumeView = null;
-  });
+  lessons = connectLessons(program, layout, refuse, () => challenge.choosing());
   challenge = connectChallenge(
     program,
     layout,
