@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <fstream>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,6 +26,15 @@ bool parse_options(std::vector<const char*> args, gaussian_set* set, char* error
     if (read <= 0) return false;
   }
   return true;
+}
+
+// An address, or its refusal in English.
+bool parse_address(const char* query, gaussian_set* set, char* error) {
+  view_refusal refusal;
+  error[0] = 0;
+  if (PARSE_VIEW_ADDRESS(query, set, &refusal)) return true;
+  VIEW_REFUSAL_TEXT(&refusal, error);
+  return false;
 }
 
 // The same view, every double bit for bit.
@@ -100,7 +111,7 @@ TEST(View, BothSpellingsFollowOneGrammar) {
     char error[VIEW_ERROR_SIZE];
     EXPECT_EQ(parse_options(c.options, &set, error), !*c.option_error) << c.address;
     EXPECT_STREQ(error, c.option_error);
-    EXPECT_EQ(PARSE_VIEW_ADDRESS(c.address, &set, error), !*c.address_error) << c.address;
+    EXPECT_EQ(parse_address(c.address, &set, error), !*c.address_error) << c.address;
     EXPECT_STREQ(error, c.address_error);
   }
 }
@@ -109,7 +120,7 @@ TEST(View, BothSpellingsGiveTheSameView) {
   gaussian_set a, b;
   char error[VIEW_ERROR_SIZE];
   ASSERT_TRUE(parse_options(cases[0].options, &a, error));
-  ASSERT_TRUE(PARSE_VIEW_ADDRESS(cases[0].address, &b, error));
+  ASSERT_TRUE(parse_address(cases[0].address, &b, error));
   EXPECT_TRUE(same(a, b));
   EXPECT_TRUE(b.recalc && b.g[2].on && !b.g[3].on);
   EXPECT_EQ(b.selected, 2);
@@ -121,11 +132,11 @@ TEST(View, AWrongAddressLeavesTheStartUpState) {
   gaussian_set set, start;
   INIT_GAUSSIANS(&start);
   char error[VIEW_ERROR_SIZE];
-  EXPECT_FALSE(PARSE_VIEW_ADDRESS("recalc&u1=5&on=9", &set, error));
+  EXPECT_FALSE(parse_address("recalc&u1=5&on=9", &set, error));
   EXPECT_TRUE(same(set, start));
   // A 10,000-character address is refused in a sentence of bounded length.
   const std::string huge = "u1=" + std::string(10000, '1');
-  EXPECT_FALSE(PARSE_VIEW_ADDRESS(huge.c_str(), &set, error));
+  EXPECT_FALSE(parse_address(huge.c_str(), &set, error));
   EXPECT_EQ(std::string(error).rfind("u1=111", 0), 0u);
   EXPECT_NE(std::string(error).find("the parameter is too long"), std::string::npos);
 }
@@ -148,7 +159,7 @@ TEST(View, AddressesReadBackExactly) {
                "sigma2=-0.3333333333333333&sigma3=2.5&sigma4=1e+21");
   gaussian_set back;
   char error[VIEW_ERROR_SIZE];
-  ASSERT_TRUE(PARSE_VIEW_ADDRESS(query, &back, error)) << error;
+  ASSERT_TRUE(parse_address(query, &back, error)) << error;
   EXPECT_TRUE(same(set, back));
 }
 
@@ -167,9 +178,77 @@ TEST(View, EveryLessonIsAView) {
     const std::string view = lessons.substr(start, lessons.find('"', start) - start);
     gaussian_set set;
     char error[VIEW_ERROR_SIZE];
-    EXPECT_TRUE(PARSE_VIEW_ADDRESS(view.c_str(), &set, error)) << view << ": " << error;
+    EXPECT_TRUE(parse_address(view.c_str(), &set, error)) << view << ": " << error;
   }
   EXPECT_GE(count, 8);
+}
+#endif
+
+// What the page is handed: the reason's text, what is refused, and the
+// values its text names, as JSON whatever the bytes refused.
+TEST(View, RefusalsReachThePageAsTheirReasons) {
+  const struct {
+    const char* address;
+    const char* json;
+  } refusals[] = {
+      {"u2=12x", R"({"key":"reasonNotANumber","what":"u2=12x","text":"12x"})"},
+      {"sigma1=-2e999", R"({"key":"reasonTooLarge","what":"sigma1=-2e999","text":"-2e999"})"},
+      {"u1=1&u1=2", R"({"key":"reasonUGiven","what":"u1=2","gaussian":1})"},
+      {"on=%225%5C%0A", R"({"key":"reasonNoGaussian","what":"on=\"5\\\u000a","text":"\"5\\\u000a"})"},
+      {"names=%C3%A9t%C3%A9",
+       R"({"key":"reasonUnknownNames","what":"names=été","choices":["gaussians","bayes","sensors"]})"},
+      {"x", R"({"key":"reasonUnknownParameter","what":"x","known":["recalc","on","select","u1-u4",)"
+            R"("sigma1-sigma4","names"]})"},
+  };
+  for (const auto& c : refusals) {
+    gaussian_set set;
+    view_refusal refusal;
+    char json[VIEW_JSON_SIZE];
+    ASSERT_FALSE(PARSE_VIEW_ADDRESS(c.address, &set, &refusal)) << c.address;
+    VIEW_REFUSAL_JSON(&refusal, json);
+    EXPECT_STREQ(json, c.json);
+  }
+  // Cut where it is long, at the start of a character: "é" is two bytes.
+  view_refusal refusal;
+  const std::string long_text = std::string(39, 'x') + "\xc3\xa9tc";
+  VIEW_REFUSE(&refusal, REASON_NOT_A_NUMBER, nullptr, long_text.c_str(), 0);
+  EXPECT_STREQ(refusal.text, (std::string(39, 'x') + "...").c_str());
+}
+
+#ifdef BELLSCOPE_TEXTS
+// Each reason is said once in English, and has its text in the page's
+// tables with the same {names}; those only a command line meets have none.
+TEST(View, EveryReasonIsSaidInEnglishAndOnThePage) {
+  std::ifstream file(BELLSCOPE_TEXTS);
+  ASSERT_TRUE(file) << BELLSCOPE_TEXTS;
+  std::stringstream read;
+  read << file.rdbuf();
+  const std::string texts = read.str();
+  const auto names = [](const std::string& text) {
+    std::set<std::string> found;
+    const std::regex name(R"(\{\w+\})");
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), name); m != std::sregex_iterator(); ++m)
+      found.insert(m->str());
+    return found;
+  };
+  for (int r = 0; r < REASON_COUNT; ++r) {
+    const view_reason_words& words = view_reasons[r];
+    EXPECT_EQ(words.reason, r) << "in the order of its codes";
+    ASSERT_TRUE(words.english && *words.english) << r;
+    const bool command_line_only =
+        r == REASON_UNKNOWN_OPTION || r == REASON_OPTION_VALUE_MISSING || r == REASON_EXPECTED_K_V;
+    if (command_line_only) {
+      EXPECT_EQ(words.key, nullptr) << words.english;
+      continue;
+    }
+    ASSERT_NE(words.key, nullptr) << words.english;
+    // The page's text: from its key to the end of its entry (a text of
+    // several lines joined with +).
+    const std::size_t at = texts.find("\n  " + std::string(words.key) + ":");
+    ASSERT_NE(at, std::string::npos) << words.key << " is not in en.js";
+    const std::string page = texts.substr(at, texts.find(",\n", at) - at);
+    EXPECT_EQ(names(page), names(words.english)) << words.key;
+  }
 }
 #endif
 

@@ -92,8 +92,8 @@ bool start(const char* resume) {
   web.run = web_run{};
   EXPLORER_START(&web.run.program, web.screen_image);
   if (!window_handle[0]) return false;
-  char error[VIEW_ERROR_SIZE];
-  if (!resume || !PARSE_VIEW_ADDRESS(resume, &web.run.program.set, error)) WEB_PAGE_VIEW(&web.run.program.set);
+  view_refusal refusal;
+  if (!resume || !PARSE_VIEW_ADDRESS(resume, &web.run.program.set, &refusal)) WEB_PAGE_VIEW(&web.run.program.set);
   if (web.challenge.on) WEB_SHOW_CHALLENGE();
   WEB_USE_COLOURS(web.colours);
   CONTROL_RESET();

@@ -106,7 +106,7 @@
       resume.focus();
     },
     failed: (reason) => fail(say('cannotStart', { why: reason })),
-    viewRefused: (why) => refuse('viewRefused', { why }),
+    viewRefused: (refusal) => refuse('viewRefused', { why: refusal }),
     aborted(what) {
       fail(status.hidden ? say('stopped', { what }) : say('moduleFailed', { what }));
     },

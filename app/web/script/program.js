@@ -31,6 +31,16 @@ function compileProgram() {
   }
 }
 
+// Why the program refuses a view, a value or a challenge's number, as it
+// hands it over (WEB_REFUSAL): an object the page says in its language
+// (text.js's refusalWords); null for nothing refused. Anything else is a
+// fault of the page's, said loudly.
+function programRefusal(text) {
+  if (!text) return null;
+  if (!text.startsWith('{')) throw new Error(text);
+  return JSON.parse(text);
+}
+
 // The program, as the page sees it: named operations over the WebAssembly
 // module's exports, and the page's handlers of what the program tells it.
 // This is the page's half of the contract whose other half is
@@ -38,7 +48,7 @@ function compileProgram() {
 //
 // handlers: query() (the view to start in, as an address's query),
 // ready() (the module is loaded; the program starts next),
-// started(), state(state), ended(), failed(reason), viewRefused(why), and
+// started(), state(state), ended(), failed(reason), viewRefused(refusal), and
 // aborted(what) when the module fails, before or after the start.
 function connectProgram(canvas, handlers) {
   let loaded = false; // the module's runtime is up: its exports may be called
@@ -91,7 +101,7 @@ function connectProgram(canvas, handlers) {
       running = false;
       handlers.failed(reason);
     },
-    onBellscopeViewRefused: (why) => handlers.viewRefused(why),
+    onBellscopeViewRefused: (text) => handlers.viewRefused(programRefusal(text)),
     onBellscopeQuery: () => handlers.query(),
     onBellscopeScanlines: (bytes) => {
       scanlines = bytes;
@@ -132,11 +142,11 @@ function connectProgram(canvas, handlers) {
     release: (name) => control(name, false),
     releaseAll: () => control('all', false),
 
-    // A typed value for the selected Gaussian's "u" or "sigma": '' when it is
-    // taken, or what is wrong with it.
+    // A typed value for the selected Gaussian's "u" or "sigma": null when it
+    // is taken, or why it is refused.
     setValue(which, text) {
-      if (!running) return '';
-      return Module.ccall('BELLSCOPE_SET_VALUE', 'string', ['string', 'string'], [which, text]) || '';
+      if (!running) return null;
+      return programRefusal(Module.ccall('BELLSCOPE_SET_VALUE', 'string', ['string', 'string'], [which, text]));
     },
 
     // The address's query for the view shown now, without the '?'; null
@@ -150,11 +160,11 @@ function connectProgram(canvas, handlers) {
         throw new Error(`BELLSCOPE has no colours named "${name}"`);
     },
 
-    // The view an address's query names, while running: '' when it is
-    // shown, or what is wrong with it.
+    // The view an address's query names, while running: null when it is
+    // shown, or why it is refused.
     setView(query) {
-      if (!running) return '';
-      return Module.ccall('BELLSCOPE_SET_VIEW', 'string', ['string'], [query]) || '';
+      if (!running) return null;
+      return programRefusal(Module.ccall('BELLSCOPE_SET_VIEW', 'string', ['string'], [query]));
     },
 
     // How the curves are named: "gaussians", "bayes" or "sensors".
@@ -164,11 +174,11 @@ function connectProgram(canvas, handlers) {
     },
 
     // A new challenge, by its number (challenge=SEED), from its first round,
-    // shown at once or from the start: '' when it is started, or what is
-    // wrong with the number.
+    // shown at once or from the start: null when it is started, or why the
+    // number is refused.
     startChallenge(seed) {
-      if (!loaded) return '';
-      return Module.ccall('BELLSCOPE_CHALLENGE', 'string', ['string'], [seed]) || '';
+      if (!loaded) return null;
+      return programRefusal(Module.ccall('BELLSCOPE_CHALLENGE', 'string', ['string'], [seed]));
     },
     // The round's guess checked and the product shown: the score (0-100), or
     // -1 for a guess that cannot be scored (sigma not above 0).

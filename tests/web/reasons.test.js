@@ -1,0 +1,93 @@
+// Why something is refused, said in the page's language, in headless
+// Chromium: an address's view or challenge, and values typed in the u and
+// sigma fields, each quoted as it was typed.
+'use strict';
+const { describe, it } = require('node:test');
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const vm = require('node:vm');
+const h = require('./harness');
+
+const VIEWPORT = { width: 1366, height: 768 };
+let browser, site;
+h.shareBrowser((b, s) => ([browser, site] = [b, s]));
+
+const CODES = ['fr', 'de', 'ar'];
+// Without the marks that keep typed text apart in right-to-left sentences.
+const plain = (text) => text.replace(/[\u2068\u2069]/g, '');
+
+// The English reasons' own words (the text between their {names}), none of
+// which another language's sentence may hold.
+const english = (() => {
+  const context = { TEXTS: {} };
+  vm.runInNewContext(fs.readFileSync(path.join(__dirname, '../../app/web/text/en.js'), 'utf8'), context);
+  return Object.entries(context.TEXTS.en)
+    .filter(([key]) => key.startsWith('reason'))
+    .flatMap(([, text]) => text.split(/\{\w+\}/))
+    .filter((words) => words.trim().length > 6);
+})();
+
+async function saysInItsLanguage(page, text, quoted, state) {
+  for (const words of english) assert.ok(!text.includes(words), `${state}: "${words}" in ${text}`);
+  for (const typed of quoted) assert.ok(plain(text).includes(typed), `${state}: ${typed} not quoted in ${text}`);
+  await h.looksRight(page, state);
+}
+
+describe('refusals in the page’s language', () => {
+  // An address, and what its message quotes as it was typed.
+  const addresses = [
+    ['on=5', ['on=5']],
+    ['u1=1e999', ['u1=1e999', '1e999']],
+    ['u1=1&u1=2', ['u1=2']],
+    ['frobnicate=1', ['frobnicate=1', 'recalc', 'sigma1-sigma4']],
+    ['names=tarot', ['names=tarot', 'bayes']],
+    ['challenge=12x', ['12x']],
+  ];
+  for (const code of CODES)
+    it(`${code}: an address's refusals, each named, nothing of it in English`, async () => {
+      for (const [query, quoted] of addresses) {
+        const page = await h.openPage(browser, `${site.url}?${query}`, VIEWPORT, { locale: code });
+        const message = page.locator('#view-message');
+        assert.equal(await message.isVisible(), true, query);
+        await saysInItsLanguage(page, await message.innerText(), quoted, `${code}: ${query}`);
+        assert.deepEqual(page.errors, [], query);
+        await page.context().close();
+      }
+    });
+
+  // A field, what is typed in it, and the language it is typed in: refused
+  // beside the field, quoted as typed, the picture unchanged.
+  const typed = [
+    ['u', '1,5x', 'fr'],
+    ['sigma', '1,5e999', 'de'],
+    ['u', '١٢x', 'ar'],
+  ];
+  it('a typed value is refused beside its field, in words of the page’s language, quoting it as typed', async () => {
+    for (const [which, text, code] of typed) {
+      const page = await h.openPage(browser, `${site.url}?lang=${code}`, VIEWPORT);
+      const field = page.getByRole('textbox', { name: which, exact: true });
+      await field.fill(text);
+      await field.press('Enter');
+      await h.frames(page);
+      const state = `${code}: ${which} ${text}`;
+      assert.equal(await field.getAttribute('aria-invalid'), 'true', state);
+      assert.equal(await field.inputValue(), text, state);
+      await saysInItsLanguage(page, await page.locator('#field-message').innerText(), [text], state);
+      assert.equal(await h.frameDifference(page, 'startup'), null, `${state}: nothing changed`);
+      await page.context().close();
+    }
+  });
+
+  it('a refusal is said again in another language, still quoting what was typed', async () => {
+    const page = await h.openPage(browser, `${site.url}?lang=fr&on=9`, VIEWPORT);
+    const sigma = page.getByRole('textbox', { name: 'sigma', exact: true });
+    await sigma.fill('1,5x');
+    await sigma.press('Enter');
+    await page.getByRole('combobox', { name: /Langue/ }).selectOption('de');
+    await page.waitForFunction(() => document.documentElement.lang === 'de');
+    await saysInItsLanguage(page, await page.locator('#field-message').innerText(), ['1,5x'], 'de after fr: field');
+    await saysInItsLanguage(page, await page.locator('#view-message').innerText(), ['on=9'], 'de after fr: address');
+    assert.match(await page.locator('#view-message').innerText(), /Gaußkurve/);
+  });
+});
