@@ -7,7 +7,8 @@
 
 const view_reason_words view_reasons[REASON_COUNT] = {
     {REASON_NOT_A_NUMBER, "reasonNotANumber", "'{text}' is not a number"},
-    {REASON_TOO_LARGE, "reasonTooLarge", "'{text}' is too large"},
+    {REASON_TOO_LARGE, "reasonTooLarge", "'{text}' is too large: at most {most}"},
+    {REASON_TOO_SMALL, "reasonTooSmall", "'{text}' is too small: at least {least}"},
     {REASON_NOT_FINITE, "reasonNotFinite", "'{text}' is not a finite number"},
     {REASON_NO_GAUSSIAN, "reasonNoGaussian", "there is no Gaussian {text}"},
     {REASON_GAUSSIAN_MISSING, "reasonGaussianMissing", "a Gaussian number (1-4) is missing"},

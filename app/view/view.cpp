@@ -13,7 +13,8 @@ const char view_options_help[] =
     "                 others off; 'none' switches all off\n"
     "  --select N     select Gaussian N (1-4): the <-- marker stands beside it\n"
     "  --u K=V        set the mean u of Gaussian K (1-4) to V\n"
-    "  --sigma K=V    set the sigma of Gaussian K (1-4) to V\n"
+    "  --sigma K=V    set the sigma of Gaussian K (1-4) to V; a value V is a\n"
+    "                 number from -1000000000 to 1000000000\n"
     "  --names NAMES  how the web page names the curves: gaussians, bayes\n"
     "                 (prior, measurements, posterior) or sensors\n";
 
@@ -267,8 +268,12 @@ bool PARSE_VIEW_NUMBER(const char* text, double* value, view_refusal* refusal) {
   char* end = nullptr;
   errno = 0;
   const double v = *text ? std::strtod(text, &end) : 0.0;
+  // Beyond the range also what is too large for a double (1e999), but not
+  // "inf" or "nan", which are no numbers a teacher writes.
+  const bool huge = (errno == ERANGE && std::fabs(v) > 1.0) || (std::isfinite(v) && std::fabs(v) > VIEW_VALUE_MOST);
   if (!*text || *end) return VIEW_REFUSE(refusal, REASON_NOT_A_NUMBER, nullptr, text, 0);
-  if (errno == ERANGE && std::fabs(v) > 1.0) return VIEW_REFUSE(refusal, REASON_TOO_LARGE, nullptr, text, 0);
+  if (huge && v > 0) return VIEW_REFUSE(refusal, REASON_TOO_LARGE, nullptr, text, VIEW_VALUE_MOST);
+  if (huge) return VIEW_REFUSE(refusal, REASON_TOO_SMALL, nullptr, text, -VIEW_VALUE_MOST);
   if (!std::isfinite(v)) return VIEW_REFUSE(refusal, REASON_NOT_FINITE, nullptr, text, 0);
   *value = v;
   return true;

@@ -6,9 +6,10 @@
 //   recalc&on=1,2,3&select=2&u1=120&sigma2=40&names=bayes
 // Every view starts from the start-up state. LIST is a comma-separated list
 // of Gaussians 1-4 to switch on (all others off; an empty LIST or "none"
-// switches all off); a value is a finite number. Each setting may be given
-// once. A wrong argument or parameter is named with what is wrong with it
-// (a view_refusal, below).
+// switches all off); a value is a number from -VIEW_VALUE_MOST to
+// VIEW_VALUE_MOST, which the picture's whole numbers show truly, with room
+// to move. Each setting may be given once. A wrong argument or parameter is
+// named with what is wrong with it (a view_refusal, below).
 #ifndef BELLSCOPE_APP_VIEW_H
 #define BELLSCOPE_APP_VIEW_H
 
@@ -25,6 +26,9 @@ extern const char view_options_help[];  // the view options, as --help lists the
 
 enum { VIEW_ERROR_SIZE = 256, VIEW_ADDRESS_SIZE = 512, VIEW_NUMBER_SIZE = 32 };
 
+// The largest size of a u or a sigma a view takes, either way.
+enum { VIEW_VALUE_MOST = 1000000000 };
+
 // Why the grammar refuses something: a reason with what it names. The
 // command line says it in English (VIEW_REFUSAL_TEXT); the web page says it
 // in its own language, from the reason's text in its tables, handed the
@@ -32,6 +36,7 @@ enum { VIEW_ERROR_SIZE = 256, VIEW_ADDRESS_SIZE = 512, VIEW_NUMBER_SIZE = 32 };
 enum view_reason {
   REASON_NOT_A_NUMBER,
   REASON_TOO_LARGE,
+  REASON_TOO_SMALL,
   REASON_NOT_FINITE,
   REASON_NO_GAUSSIAN,
   REASON_GAUSSIAN_MISSING,
@@ -124,13 +129,13 @@ bool VIEW_ERROR(char* error, const char* what, const char* format, ...)
 // The parameters of an address's query (with or without its leading '?'),
 // percent-encoded or not; empty parameters ("a&&b") are skipped. False,
 // with `refusal` written, for example
-//   u1=1e999: '1e999' is too large
+//   u1=1e999: '1e999' is too large: at most 1000000000
 // and the set then holds the start-up state.
 bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, view_refusal* refusal);
 
-// A value as the view options take it: a finite number, written in full.
-// False, with `refusal` written ("'12x' is not a number", nothing named),
-// for anything else.
+// A value as the view options take it: a number written in full, from
+// -VIEW_VALUE_MOST to VIEW_VALUE_MOST. False, with `refusal` written
+// ("'12x' is not a number", nothing named), for anything else.
 bool PARSE_VIEW_NUMBER(const char* text, double* value, view_refusal* refusal);
 
 // A challenge's number as written in an address: decimal digits, 0 to

@@ -1,6 +1,7 @@
 // Why something is refused, said in the page's language, in headless
 // Chromium: an address's view or challenge, and values typed in the u and
-// sigma fields, each quoted as it was typed.
+// sigma fields, each quoted as it was typed; values beyond the range are
+// refused, never shown clamped.
 'use strict';
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
@@ -38,7 +39,8 @@ describe('refusals in the page’s language', () => {
   // An address, and what its message quotes as it was typed.
   const addresses = [
     ['on=5', ['on=5']],
-    ['u1=1e999', ['u1=1e999', '1e999']],
+    ['u1=99999999999', ['u1=99999999999', '99999999999']],
+    ['sigma2=-1e10', ['sigma2=-1e10']],
     ['u1=1&u1=2', ['u1=2']],
     ['frobnicate=1', ['frobnicate=1', 'recalc', 'sigma1-sigma4']],
     ['names=tarot', ['names=tarot', 'bayes']],
@@ -60,8 +62,11 @@ describe('refusals in the page’s language', () => {
   // beside the field, quoted as typed, the picture unchanged.
   const typed = [
     ['u', '1,5x', 'fr'],
+    ['sigma', '99999999999', 'fr'],
     ['sigma', '1,5e999', 'de'],
+    ['u', '-2000000000', 'de'],
     ['u', '١٢x', 'ar'],
+    ['sigma', '٩٩٩٩٩٩٩٩٩٩٩', 'ar'],
   ];
   it('a typed value is refused beside its field, in words of the page’s language, quoting it as typed', async () => {
     for (const [which, text, code] of typed) {
@@ -89,5 +94,31 @@ describe('refusals in the page’s language', () => {
     await saysInItsLanguage(page, await page.locator('#field-message').innerText(), ['1,5x'], 'de after fr: field');
     await saysInItsLanguage(page, await page.locator('#view-message').innerText(), ['on=9'], 'de after fr: address');
     assert.match(await page.locator('#view-message').innerText(), /Gaußkurve/);
+  });
+
+  it('a value just beyond the range is refused, and its end is shown truly, by the picture and the words', async () => {
+    const page = await h.openPage(browser, site.url, VIEWPORT);
+    const sigma = page.getByRole('textbox', { name: 'sigma', exact: true });
+    await sigma.fill('-1000000000.5');
+    await sigma.press('Enter');
+    await h.frames(page);
+    assert.match(
+      await page.locator('#field-message').innerText(),
+      /-1000000000\.5' is too small: at least -1,000,000,000/,
+    );
+    await h.looksRight(page, 'sigma just beyond its range');
+    await sigma.fill('-1e9');
+    await sigma.press('Enter');
+    await sigma.blur();
+    await h.frames(page);
+    assert.equal(await page.locator('#field-message').innerText(), '');
+    assert.equal(await sigma.inputValue(), '-1000000000', 'the field shows the value it took');
+    assert.match(
+      await page.locator('#words').innerText(),
+      /^Gaussian 1: on, u = 100, sigma = -1000000000 \(selected\)/,
+    );
+    const expected = h.rgba(h.decodePng(h.frameToolPicture(['--sigma', '1=-1000000000'])));
+    assert.ok((await h.canvasPixels(page)).equals(expected));
+    await h.looksRight(page, 'sigma at the end of its range');
   });
 });

@@ -29,7 +29,8 @@ TEXTS.en = {
   // refused, then the reason, with the text refused quoted as it was typed.
   refusal: '{what}: {why}',
   reasonNotANumber: "'{text}' is not a number",
-  reasonTooLarge: "'{text}' is too large",
+  reasonTooLarge: "'{text}' is too large: at most {most}",
+  reasonTooSmall: "'{text}' is too small: at least {least}",
   reasonNotFinite: "'{text}' is not a finite number",
   reasonNoGaussian: 'there is no Gaussian {text}',
   reasonGaussianMissing: 'a Gaussian number (1-4) is missing',
