@@ -110,7 +110,10 @@ const spelling cases[] = {
     {{"--frobnicate"},
      "frobnicate=1",
      "--frobnicate: unknown option",
-     "frobnicate=1: unknown parameter (BELLSCOPE knows recalc, on, select, u1-u4, sigma1-sigma4 and names)"},
+     "frobnicate=1: unknown parameter (BELLSCOPE knows lesson, challenge, recalc, on, select, u1-u4, sigma1-sigma4, "
+     "names and lang)"},
+    // The page's own parameters are the page's to read, and to refuse.
+    {{"--on", "2"}, "lesson=kalman&on=2&lang=fr&challenge=x&lesson", "", ""},
     {{"--u"}, "u5=3", "--u: a value must follow", "u5=3: there is no Gaussian 5"},
     {{"-"}, "u1", "-: not an option", "u1: a value must follow, as in u1=..."},
     {{"--u", "1=12%2E5"}, "u1=12%2E5&&", "--u 1=12%2E5: '12%2E5' is not a number", ""},
@@ -216,8 +219,8 @@ TEST(View, RefusalsReachThePageAsTheirReasons) {
       {"on=%225%5C%0A", R"({"key":"reasonNoGaussian","what":"on=\"5\\\u000a","text":"\"5\\\u000a"})"},
       {"names=%C3%A9t%C3%A9",
        R"({"key":"reasonUnknownNames","what":"names=été","choices":["gaussians","bayes","sensors"]})"},
-      {"x", R"({"key":"reasonUnknownParameter","what":"x","known":["recalc","on","select","u1-u4",)"
-            R"("sigma1-sigma4","names"]})"},
+      {"x", R"({"key":"reasonUnknownParameter","what":"x","known":["lesson","challenge","recalc","on","select",)"
+            R"("u1-u4","sigma1-sigma4","names","lang"]})"},
   };
   for (const auto& c : refusals) {
     gaussian_set set;

@@ -34,7 +34,11 @@ const view_reason_words view_reasons[REASON_COUNT] = {
      "{text} is too large for a challenge number (at most {most})"},
 };
 
-const char* const address_parameters[] = {"recalc", "on", "select", "u1-u4", "sigma1-sigma4", "names"};
+const char* const address_parameters[] = {
+    "lesson", "challenge",                                               // the page's own
+    "recalc", "on",        "select", "u1-u4", "sigma1-sigma4", "names",  // the view's
+    "lang",                                                              // the page's own
+};
 const int address_parameter_count = sizeof address_parameters / sizeof address_parameters[0];
 
 namespace {

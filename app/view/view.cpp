@@ -35,6 +35,9 @@ enum setting {
 // Parameters of an address longer than this are refused, not cut.
 const std::size_t PARAMETER_SIZE = 256;
 
+// The page's own parameters, which it reads itself.
+const char* const page_parameters[] = {"lesson", "challenge", "lang"};
+
 struct parser {
   gaussian_set* set;
   unsigned given;
@@ -201,6 +204,8 @@ bool address_parameter(parser* p, char* parameter) {
     if (value && *value) return fail(p, REASON_RECALC_VALUE, what);
     return set_recalc(p, what);
   }
+  for (const char* own : page_parameters)
+    if (std::strcmp(name, own) == 0) return true;  // the page's to read
   const bool u = name[0] == 'u' && std::strlen(name) == 2;
   const bool sigma = std::strncmp(name, "sigma", 5) == 0 && std::strlen(name) == 6;
   const bool known =

@@ -74,7 +74,9 @@ struct view_reason_words {
 };
 extern const view_reason_words view_reasons[REASON_COUNT];
 
-// The parameters of a view in a page's address, as the page lists them.
+// The parameters a page's address takes, as the page lists them: the
+// view's, and the page's own (lesson, challenge, lang), which the view's
+// grammar passes over.
 extern const char* const address_parameters[];
 extern const int address_parameter_count;
 
@@ -127,8 +129,8 @@ bool VIEW_ERROR(char* error, const char* what, const char* format, ...)
     ;
 
 // The parameters of an address's query (with or without its leading '?'),
-// percent-encoded or not; empty parameters ("a&&b") are skipped. False,
-// with `refusal` written, for example
+// percent-encoded or not; empty parameters ("a&&b") and the page's own are
+// skipped. False, with `refusal` written, for example
 //   u1=1e999: '1e999' is too large: at most 1000000000
 // and the set then holds the start-up state.
 bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, view_refusal* refusal);

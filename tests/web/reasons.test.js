@@ -1,7 +1,8 @@
 // Why something is refused, said in the page's language, in headless
-// Chromium: an address's view or challenge, and values typed in the u and
-// sigma fields, each quoted as it was typed; values beyond the range are
-// refused, never shown clamped.
+// Chromium: an address's view, its lesson, challenge or language given
+// twice, a view beside a challenge, and values typed in the u and sigma
+// fields, each quoted as it was typed; values beyond the range are refused,
+// never shown clamped.
 'use strict';
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
@@ -42,9 +43,13 @@ describe('refusals in the page’s language', () => {
     ['u1=99999999999', ['u1=99999999999', '99999999999']],
     ['sigma2=-1e10', ['sigma2=-1e10']],
     ['u1=1&u1=2', ['u1=2']],
-    ['frobnicate=1', ['frobnicate=1', 'recalc', 'sigma1-sigma4']],
+    ['frobnicate=1', ['frobnicate=1', 'lesson', 'challenge', 'recalc', 'sigma1-sigma4', 'lang']],
     ['names=tarot', ['names=tarot', 'bayes']],
     ['challenge=12x', ['12x']],
+    ['lesson=kalman&lesson=equal', ['lesson=equal']],
+    ['challenge=7&challenge=8', ['challenge=8']],
+    ['lang=de&lang=fr', ['lang=fr']],
+    ['challenge=2026&on=1&u1=3', ['on=1&u1=3']],
   ];
   for (const code of CODES)
     it(`${code}: an address's refusals, each named, nothing of it in English`, async () => {
@@ -57,6 +62,16 @@ describe('refusals in the page’s language', () => {
         await page.context().close();
       }
     });
+
+  it('a view beside a challenge is left out: the challenge shows its own rounds', async () => {
+    const page = await h.openPage(browser, `${site.url}?challenge=2026&on=1&recalc`, VIEWPORT);
+    const alone = await h.openPage(browser, `${site.url}?challenge=2026`, VIEWPORT);
+    assert.ok((await h.canvasPixels(page)).equals(await h.canvasPixels(alone)));
+    await page.getByRole('button', { name: 'Leave challenge' }).click();
+    await h.frames(page);
+    assert.equal(await h.frameDifference(page, 'startup'), null, 'back to the start-up view');
+    await h.looksRight(page, 'a challenge left, its view left out');
+  });
 
   // A field, what is typed in it, and the language it is typed in: refused
   // beside the field, quoted as typed, the picture unchanged.

@@ -1,5 +1,5 @@
 'use strict';
-/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, remember, remembered, say, showTexts */
+/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, pageAddress, remember, remembered, say, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -124,6 +124,7 @@
     refusals.push([key, values]);
     showRefusals();
   }
+  for (const [key, values] of pageAddress.refusals) refuse(key, values);
   lessons = connectLessons(program, layout, refuse);
   challenge = connectChallenge(
     program,

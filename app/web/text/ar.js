@@ -6,6 +6,7 @@ TEXTS.ar = {
   title: 'BELLSCOPE: ضرب المنحنيات الغاوسية',
   languageGroup: 'اللغة (Language)',
   languageUnavailable: 'تعذّر تحميل {language}، لذا تبقى الصفحة بـ{current}.',
+  languageRefused: 'لا يمكن استخدام اللغة الموجودة في هذا العنوان ({why})، لذا تختار الصفحة لغتها كالمعتاد.',
   pictureLabels:
     'تُرسم الصورة كما صُمِّم BELLSCOPE، وتبقى تسمياتها بالإنجليزية: كل رقم فيها مكتوب أيضًا في الكلمات أسفل ' +
     'عناصر التحكم.',
@@ -35,6 +36,9 @@ TEXTS.ar = {
   reasonNamesGiven: 'اختيار الأسماء مذكور مرتين',
   reasonUGiven: 'قيمة u للمنحنى الغاوسي {gaussian} مذكورة مرتين',
   reasonSigmaGiven: 'قيمة sigma للمنحنى الغاوسي {gaussian} مذكورة مرتين',
+  reasonLessonGiven: 'الدرس مذكور مرتين',
+  reasonChallengeGiven: 'التحدي مذكور مرتين',
+  reasonLanguageGiven: 'اللغة مذكورة مرتين',
   reasonUnknownNames: 'قيمة names واحدة من {choices}',
   reasonUnknownParameter: 'مُعامل غير معروف (يعرف BELLSCOPE {known})',
   reasonParameterNameMissing: 'اسم المُعامل ناقص',
@@ -151,6 +155,7 @@ TEXTS.ar = {
   lessonsGroup: 'الدروس',
   lessonNone: 'استكشاف حر',
   lessonUnknown: 'لا يوجد درس باسم «{name}»، لذا يبدأ BELLSCOPE كالمعتاد.',
+  lessonRefused: 'لا يمكن فتح الدرس الموجود في هذا العنوان ({why})، لذا يبدأ BELLSCOPE كالمعتاد.',
   lesson_equal: 'منحنيان متساويان',
   lesson_equal_question: 'المنحنيان بالعرض نفسه. أين يقع المنحنى الأبيض، وكم هو أضيق؟ تحقّق بالحساب أدناه.',
   'lesson_wide-narrow': 'منحنى عريض وآخر ضيق',
@@ -201,6 +206,7 @@ TEXTS.ar = {
   challengeChecked: 'تم التحقق من هذه الجولة: «الجولة التالية» يتابع.',
   challengeRefused: 'لا يمكن بدء التحدي الموجود في هذا العنوان ({why})، لذا يبدأ BELLSCOPE كالمعتاد.',
   challengeAndLesson: 'يذكر هذا العنوان درسًا وتحديًا: التحدي أولًا، لذا يُترك الدرس.',
+  challengeAndView: 'يذكر هذا العنوان تحديًا وعرضًا: للتحدي جولاته الخاصة، لذا يُترك العرض ({view}).',
   wordsGuess: 'تخمينك: u = {u}، sigma = {sigma} (محدَّد)',
   toldGuessU: 'التخمين u {u}',
   toldGuessSigma: 'التخمين sigma {sigma}',

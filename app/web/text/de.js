@@ -6,6 +6,9 @@ TEXTS.de = {
   title: 'BELLSCOPE: Produkte von Gaußkurven',
   languageGroup: 'Sprache (Language)',
   languageUnavailable: '{language} konnte nicht geladen werden, daher bleibt die Seite auf {current}.',
+  languageRefused:
+    'Die Sprache in dieser Adresse kann nicht verwendet werden ({why}), daher wählt die Seite ihre Sprache ' +
+    'wie üblich.',
   pictureLabels:
     'Das Bild ist so gezeichnet, wie BELLSCOPE entworfen wurde, und seine Beschriftungen bleiben englisch: ' +
     'jede Zahl darin steht auch in den Worten unter den Bedienelementen.',
@@ -35,6 +38,9 @@ TEXTS.de = {
   reasonNamesGiven: 'die Wahl der Namen ist doppelt angegeben',
   reasonUGiven: 'u von Gaußkurve {gaussian} ist doppelt angegeben',
   reasonSigmaGiven: 'sigma von Gaußkurve {gaussian} ist doppelt angegeben',
+  reasonLessonGiven: 'die Lektion ist doppelt angegeben',
+  reasonChallengeGiven: 'die Herausforderung ist doppelt angegeben',
+  reasonLanguageGiven: 'die Sprache ist doppelt angegeben',
   reasonUnknownNames: 'names kennt nur {choices}',
   reasonUnknownParameter: 'unbekannter Parameter (BELLSCOPE kennt {known})',
   reasonParameterNameMissing: 'der Name des Parameters fehlt',
@@ -153,6 +159,8 @@ TEXTS.de = {
   lessonsGroup: 'Lektionen',
   lessonNone: 'Frei erkunden',
   lessonUnknown: 'Es gibt keine Lektion namens „{name}“, daher startet BELLSCOPE wie üblich.',
+  lessonRefused:
+    'Die Lektion in dieser Adresse kann nicht geöffnet werden ({why}), daher startet BELLSCOPE wie üblich.',
   lesson_equal: 'Zwei gleiche Kurven',
   lesson_equal_question:
     'Beide Kurven sind gleich breit. Wo liegt die weiße Kurve, und wie viel schmaler ist sie? Prüfen Sie es ' +
@@ -222,6 +230,9 @@ TEXTS.de = {
   challengeAndLesson:
     'Diese Adresse nennt eine Lektion und eine Herausforderung: die Herausforderung geht vor, die Lektion ' +
     'entfällt.',
+  challengeAndView:
+    'Diese Adresse nennt eine Herausforderung und eine Ansicht: eine Herausforderung zeigt ihre eigenen ' +
+    'Runden, die Ansicht ({view}) entfällt.',
   wordsGuess: 'Ihre Schätzung: u = {u}, sigma = {sigma} (ausgewählt)',
   toldGuessU: 'Schätzung u {u}',
   toldGuessSigma: 'Schätzung sigma {sigma}',

@@ -8,6 +8,7 @@ TEXTS.en = {
   title: 'BELLSCOPE: products of Gaussian curves',
   languageGroup: 'Language',
   languageUnavailable: '{language} could not be loaded, so the page stays in {current}.',
+  languageRefused: 'The language in this address cannot be used ({why}), so the page chooses its language as usual.',
   pictureLabels:
     'The picture is drawn as BELLSCOPE was designed, and its labels stay in English: every number in it is ' +
     'also in the words below the controls.',
@@ -40,6 +41,9 @@ TEXTS.en = {
   reasonNamesGiven: 'the choice of names is already given',
   reasonUGiven: "Gaussian {gaussian}'s u is already given",
   reasonSigmaGiven: "Gaussian {gaussian}'s sigma is already given",
+  reasonLessonGiven: 'the lesson is already given',
+  reasonChallengeGiven: 'the challenge is already given',
+  reasonLanguageGiven: 'the language is already given',
   reasonUnknownNames: 'names are {choices}',
   reasonUnknownParameter: 'unknown parameter (BELLSCOPE knows {known})',
   reasonParameterNameMissing: 'a parameter name is missing',
@@ -161,6 +165,7 @@ TEXTS.en = {
   lessonsGroup: 'Lessons',
   lessonNone: 'Explore freely',
   lessonUnknown: 'There is no lesson named "{name}", so BELLSCOPE starts as usual.',
+  lessonRefused: 'The lesson in this address cannot be opened ({why}), so BELLSCOPE starts as usual.',
   lesson_equal: 'Two equal curves',
   lesson_equal_question:
     'The two curves are just as wide. Where does the white curve sit, and how much narrower is it? Check ' +
@@ -224,6 +229,8 @@ TEXTS.en = {
   challengeRefused: 'The challenge in this address cannot be started ({why}), so BELLSCOPE starts as usual.',
   challengeAndLesson:
     'This address names a lesson and a challenge: the challenge comes first, so the lesson is left out.',
+  challengeAndView:
+    'This address names a challenge and a view: a challenge shows its own rounds, so the view ({view}) is left out.',
   wordsGuess: 'Your guess: u = {u}, sigma = {sigma} (selected)',
   toldGuessU: 'guess u {u}',
   toldGuessSigma: 'guess sigma {sigma}',

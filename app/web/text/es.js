@@ -6,6 +6,8 @@ TEXTS.es = {
   title: 'BELLSCOPE: productos de curvas gaussianas',
   languageGroup: 'Idioma (Language)',
   languageUnavailable: 'No se pudo cargar {language}, así que la página sigue en {current}.',
+  languageRefused:
+    'El idioma de esta dirección no se puede usar ({why}), así que la página elige su idioma como siempre.',
   pictureLabels:
     'La imagen se dibuja tal como se diseñó BELLSCOPE y sus rótulos quedan en inglés: cada número que muestra ' +
     'está también en las palabras bajo los controles.',
@@ -35,6 +37,9 @@ TEXTS.es = {
   reasonNamesGiven: 'la elección de nombres aparece dos veces',
   reasonUGiven: 'la u de la Gaussiana {gaussian} aparece dos veces',
   reasonSigmaGiven: 'la sigma de la Gaussiana {gaussian} aparece dos veces',
+  reasonLessonGiven: 'la lección aparece dos veces',
+  reasonChallengeGiven: 'el desafío aparece dos veces',
+  reasonLanguageGiven: 'el idioma aparece dos veces',
   reasonUnknownNames: 'names solo admite {choices}',
   reasonUnknownParameter: 'parámetro desconocido (BELLSCOPE conoce {known})',
   reasonParameterNameMissing: 'falta el nombre del parámetro',
@@ -153,6 +158,7 @@ TEXTS.es = {
   lessonsGroup: 'Lecciones',
   lessonNone: 'Explorar libremente',
   lessonUnknown: 'No hay ninguna lección llamada «{name}», así que BELLSCOPE arranca como siempre.',
+  lessonRefused: 'La lección de esta dirección no se puede abrir ({why}), así que BELLSCOPE arranca como siempre.',
   lesson_equal: 'Dos curvas iguales',
   lesson_equal_question:
     'Las dos curvas son igual de anchas. ¿Dónde queda la curva blanca y cuánto más estrecha es? Compruébelo ' +
@@ -216,6 +222,9 @@ TEXTS.es = {
   challengeRefused: 'El desafío de esta dirección no se puede empezar ({why}), así que BELLSCOPE arranca como siempre.',
   challengeAndLesson:
     'Esta dirección nombra una lección y un desafío: el desafío va primero, así que la lección se omite.',
+  challengeAndView:
+    'Esta dirección nombra un desafío y una vista: un desafío muestra sus propias rondas, así que la vista ' +
+    '({view}) se omite.',
   wordsGuess: 'Su estimación: u = {u}, sigma = {sigma} (seleccionada)',
   toldGuessU: 'estimación u {u}',
   toldGuessSigma: 'estimación sigma {sigma}',

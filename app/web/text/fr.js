@@ -6,6 +6,9 @@ TEXTS.fr = {
   title: 'BELLSCOPE : produits de courbes gaussiennes',
   languageGroup: 'Langue (Language)',
   languageUnavailable: '{language} n’a pas pu être chargé : la page reste en {current}.',
+  languageRefused:
+    'La langue de cette adresse ne peut pas être utilisée ({why}), donc la page choisit sa langue comme ' +
+    'd’habitude.',
   pictureLabels:
     'L’image est dessinée telle que BELLSCOPE a été conçu, et ses libellés restent en anglais : chaque nombre ' +
     'qu’elle montre figure aussi dans les mots sous les commandes.',
@@ -36,6 +39,9 @@ TEXTS.fr = {
   reasonNamesGiven: 'le choix des noms est donné deux fois',
   reasonUGiven: 'le u de la Gaussienne {gaussian} est donné deux fois',
   reasonSigmaGiven: 'le sigma de la Gaussienne {gaussian} est donné deux fois',
+  reasonLessonGiven: 'la leçon est donnée deux fois',
+  reasonChallengeGiven: 'le défi est donné deux fois',
+  reasonLanguageGiven: 'la langue est donnée deux fois',
   reasonUnknownNames: 'names vaut {choices}',
   reasonUnknownParameter: 'paramètre inconnu (BELLSCOPE connaît {known})',
   reasonParameterNameMissing: 'il manque le nom du paramètre',
@@ -154,6 +160,7 @@ TEXTS.fr = {
   lessonsGroup: 'Leçons',
   lessonNone: 'Explorer librement',
   lessonUnknown: 'Aucune leçon ne s’appelle « {name} », donc BELLSCOPE démarre normalement.',
+  lessonRefused: 'La leçon de cette adresse ne peut pas être ouverte ({why}), donc BELLSCOPE démarre normalement.',
   lesson_equal: 'Deux courbes égales',
   lesson_equal_question:
     'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe blanche, et de combien ' +
@@ -220,6 +227,9 @@ TEXTS.fr = {
   challengeRefused: 'Le défi de cette adresse ne peut pas commencer ({why}), donc BELLSCOPE démarre normalement.',
   challengeAndLesson:
     'Cette adresse nomme une leçon et un défi : le défi passe d’abord, donc la leçon est laissée de côté.',
+  challengeAndView:
+    'Cette adresse nomme un défi et une vue : un défi montre ses propres manches, donc la vue ({view}) est ' +
+    'laissée de côté.',
   wordsGuess: 'Votre estimation : u = {u}, sigma = {sigma} (sélectionnée)',
   toldGuessU: 'estimation u {u}',
   toldGuessSigma: 'estimation sigma {sigma}',

@@ -6,6 +6,8 @@ TEXTS['pt-BR'] = {
   title: 'BELLSCOPE: produtos de curvas gaussianas',
   languageGroup: 'Idioma (Language)',
   languageUnavailable: 'Não foi possível carregar {language}; a página continua em {current}.',
+  languageRefused:
+    'O idioma neste endereço não pode ser usado ({why}), então a página escolhe o idioma como de costume.',
   pictureLabels:
     'A imagem é desenhada como o BELLSCOPE foi projetado, e seus rótulos ficam em inglês: cada número dela ' +
     'também está nas palavras abaixo dos controles.',
@@ -35,6 +37,9 @@ TEXTS['pt-BR'] = {
   reasonNamesGiven: 'a escolha de nomes aparece duas vezes',
   reasonUGiven: 'o u da Gaussiana {gaussian} aparece duas vezes',
   reasonSigmaGiven: 'o sigma da Gaussiana {gaussian} aparece duas vezes',
+  reasonLessonGiven: 'a lição aparece duas vezes',
+  reasonChallengeGiven: 'o desafio aparece duas vezes',
+  reasonLanguageGiven: 'o idioma aparece duas vezes',
   reasonUnknownNames: 'names só aceita {choices}',
   reasonUnknownParameter: 'parâmetro desconhecido (o BELLSCOPE conhece {known})',
   reasonParameterNameMissing: 'falta o nome do parâmetro',
@@ -153,6 +158,7 @@ TEXTS['pt-BR'] = {
   lessonsGroup: 'Lições',
   lessonNone: 'Explorar livremente',
   lessonUnknown: 'Não há lição chamada “{name}”, então o BELLSCOPE inicia como de costume.',
+  lessonRefused: 'A lição neste endereço não pode ser aberta ({why}), então o BELLSCOPE inicia como de costume.',
   lesson_equal: 'Duas curvas iguais',
   lesson_equal_question:
     'As duas curvas são igualmente largas. Onde fica a curva branca, e quanto mais estreita ela é? Confira ' +
@@ -217,6 +223,9 @@ TEXTS['pt-BR'] = {
   challengeRefused: 'O desafio neste endereço não pode começar ({why}), então o BELLSCOPE inicia como de costume.',
   challengeAndLesson:
     'Este endereço indica uma lição e um desafio: o desafio vem primeiro, então a lição fica de fora.',
+  challengeAndView:
+    'Este endereço indica um desafio e uma visão: um desafio mostra as próprias rodadas, então a visão ' +
+    '({view}) fica de fora.',
   wordsGuess: 'Seu palpite: u = {u}, sigma = {sigma} (selecionado)',
   toldGuessU: 'palpite u {u}',
   toldGuessSigma: 'palpite sigma {sigma}',
