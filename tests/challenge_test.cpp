@@ -5,6 +5,7 @@
 #include <string>
 
 #include "challenge.h"
+#include "view.h"
 
 namespace {
 
@@ -30,11 +31,13 @@ TEST(Challenge, SeedsAreWholeNumbersThatFitInThirtyTwoBits) {
   };
   for (const auto& c : cases) {
     std::uint32_t seed = 12345;
-    char error[CHALLENGE_ERROR_SIZE] = "";
-    EXPECT_EQ(PARSE_CHALLENGE_SEED(c.text, &seed, error), c.ok) << (c.text ? c.text : "(null)");
+    view_refusal refusal;
+    char error[VIEW_ERROR_SIZE] = "";
+    EXPECT_EQ(PARSE_CHALLENGE_SEED(c.text, &seed, &refusal), c.ok) << (c.text ? c.text : "(null)");
     if (c.ok) {
       EXPECT_EQ(seed, c.seed);
     } else {
+      VIEW_REFUSAL_TEXT(&refusal, error);
       EXPECT_GT(std::strlen(error), 20u) << "says why";
     }
   }

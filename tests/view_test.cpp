@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <fstream>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,6 +26,15 @@ bool parse_options(std::vector<const char*> args, gaussian_set* set, char* error
     if (read <= 0) return false;
   }
   return true;
+}
+
+// An address, or its refusal in English.
+bool parse_address(const char* query, gaussian_set* set, char* error) {
+  view_refusal refusal;
+  error[0] = 0;
+  if (PARSE_VIEW_ADDRESS(query, set, &refusal)) return true;
+  VIEW_REFUSAL_TEXT(&refusal, error);
+  return false;
 }
 
 // The same view, every double bit for bit.
@@ -59,7 +70,20 @@ const spelling cases[] = {
      "--names bayes: the choice of names is already given",
      "names=sensors: the choice of names is already given"},
     {{"--on", ""}, "on=", "", ""},
-    {{"--u", "1=1e999"}, "u1=1e999", "--u 1=1e999: '1e999' is too large", "u1=1e999: '1e999' is too large"},
+    {{"--u", "1=1e999"},
+     "u1=1e999",
+     "--u 1=1e999: '1e999' is too large: at most 1000000000",
+     "u1=1e999: '1e999' is too large: at most 1000000000"},
+    // Every value the picture's whole numbers show truly, and no other.
+    {{"--u", "1=99999999999"},
+     "u1=99999999999",
+     "--u 1=99999999999: '99999999999' is too large: at most 1000000000",
+     "u1=99999999999: '99999999999' is too large: at most 1000000000"},
+    {{"--sigma", "4=-1000000000.5"},
+     "sigma4=-1000000000.5",
+     "--sigma 4=-1000000000.5: '-1000000000.5' is too small: at least -1000000000",
+     "sigma4=-1000000000.5: '-1000000000.5' is too small: at least -1000000000"},
+    {{"--u", "1=-1e999"}, "u1=1e9&sigma1=-1000000000", "--u 1=-1e999: '-1e999' is too small: at least -1000000000", ""},
     {{"--u", "1="}, "u1=", "--u 1=: '' is not a number", "u1=: '' is not a number"},
     {{"--sigma", "2=nan"},
      "sigma2=nan",
@@ -86,7 +110,10 @@ const spelling cases[] = {
     {{"--frobnicate"},
      "frobnicate=1",
      "--frobnicate: unknown option",
-     "frobnicate=1: unknown parameter (BELLSCOPE knows recalc, on, select, u1-u4, sigma1-sigma4 and names)"},
+     "frobnicate=1: unknown parameter (BELLSCOPE knows lesson, challenge, recalc, on, select, u1-u4, sigma1-sigma4, "
+     "names and lang)"},
+    // The page's own parameters are the page's to read, and to refuse.
+    {{"--on", "2"}, "lesson=kalman&on=2&lang=fr&challenge=x&lesson", "", ""},
     {{"--u"}, "u5=3", "--u: a value must follow", "u5=3: there is no Gaussian 5"},
     {{"-"}, "u1", "-: not an option", "u1: a value must follow, as in u1=..."},
     {{"--u", "1=12%2E5"}, "u1=12%2E5&&", "--u 1=12%2E5: '12%2E5' is not a number", ""},
@@ -100,16 +127,22 @@ TEST(View, BothSpellingsFollowOneGrammar) {
     char error[VIEW_ERROR_SIZE];
     EXPECT_EQ(parse_options(c.options, &set, error), !*c.option_error) << c.address;
     EXPECT_STREQ(error, c.option_error);
-    EXPECT_EQ(PARSE_VIEW_ADDRESS(c.address, &set, error), !*c.address_error) << c.address;
+    EXPECT_EQ(parse_address(c.address, &set, error), !*c.address_error) << c.address;
     EXPECT_STREQ(error, c.address_error);
   }
+}
+
+// The help names the range of values the grammar takes.
+TEST(View, HelpNamesTheRangeOfValues) {
+  const std::string most = std::to_string(VIEW_VALUE_MOST);
+  EXPECT_NE(std::string(view_options_help).find("-" + most + " to " + most), std::string::npos);
 }
 
 TEST(View, BothSpellingsGiveTheSameView) {
   gaussian_set a, b;
   char error[VIEW_ERROR_SIZE];
   ASSERT_TRUE(parse_options(cases[0].options, &a, error));
-  ASSERT_TRUE(PARSE_VIEW_ADDRESS(cases[0].address, &b, error));
+  ASSERT_TRUE(parse_address(cases[0].address, &b, error));
   EXPECT_TRUE(same(a, b));
   EXPECT_TRUE(b.recalc && b.g[2].on && !b.g[3].on);
   EXPECT_EQ(b.selected, 2);
@@ -121,11 +154,11 @@ TEST(View, AWrongAddressLeavesTheStartUpState) {
   gaussian_set set, start;
   INIT_GAUSSIANS(&start);
   char error[VIEW_ERROR_SIZE];
-  EXPECT_FALSE(PARSE_VIEW_ADDRESS("recalc&u1=5&on=9", &set, error));
+  EXPECT_FALSE(parse_address("recalc&u1=5&on=9", &set, error));
   EXPECT_TRUE(same(set, start));
   // A 10,000-character address is refused in a sentence of bounded length.
   const std::string huge = "u1=" + std::string(10000, '1');
-  EXPECT_FALSE(PARSE_VIEW_ADDRESS(huge.c_str(), &set, error));
+  EXPECT_FALSE(parse_address(huge.c_str(), &set, error));
   EXPECT_EQ(std::string(error).rfind("u1=111", 0), 0u);
   EXPECT_NE(std::string(error).find("the parameter is too long"), std::string::npos);
 }
@@ -140,15 +173,15 @@ TEST(View, AddressesReadBackExactly) {
   set.recalc = true;
   set.selected = 4;
   for (auto& g : set.g) g.on = false;
-  const double values[8] = {0.1, -0.0, 1e300, 5e-324, 123456789.125, -1.0 / 3, 2.5, 1e21};
+  const double values[8] = {0.1, -0.0, -1e9, 5e-324, 123456789.125, -1.0 / 3, 2.5, 999999999.99999988};
   for (int k = 0; k < 4; ++k) set.g[k].u = values[k], set.g[k].sigma = values[4 + k];
   FORMAT_VIEW_ADDRESS(&set, query, sizeof query);
   EXPECT_STREQ(query,
-               "recalc&on=none&select=4&u1=0.1&u2=-0&u3=1e+300&u4=5e-324&sigma1=123456789.125&"
-               "sigma2=-0.3333333333333333&sigma3=2.5&sigma4=1e+21");
+               "recalc&on=none&select=4&u1=0.1&u2=-0&u3=-1e+09&u4=5e-324&sigma1=123456789.125&"
+               "sigma2=-0.3333333333333333&sigma3=2.5&sigma4=999999999.9999999");
   gaussian_set back;
   char error[VIEW_ERROR_SIZE];
-  ASSERT_TRUE(PARSE_VIEW_ADDRESS(query, &back, error)) << error;
+  ASSERT_TRUE(parse_address(query, &back, error)) << error;
   EXPECT_TRUE(same(set, back));
 }
 
@@ -174,21 +207,23 @@ TEST(View, AnAddressOverABaseReadsBackOverIt) {
   };
   for (const auto& c : over_a_base) {
     gaussian_set base, expected, set, back;
-    char error[VIEW_ERROR_SIZE], link[VIEW_ADDRESS_SIZE];
-    ASSERT_TRUE(PARSE_VIEW_ADDRESS(c.base, &base, error) &&
-                PARSE_VIEW_ADDRESS(c.view ? c.view : c.base, &expected, error));
-    EXPECT_EQ(PARSE_VIEW_ADDRESS_ONTO(c.query, &base, &set, error), c.view != nullptr) << c.query;
+    view_refusal refusal;
+    char link[VIEW_ADDRESS_SIZE];
+    ASSERT_TRUE(PARSE_VIEW_ADDRESS(c.base, &base, &refusal) &&
+                PARSE_VIEW_ADDRESS(c.view ? c.view : c.base, &expected, &refusal));
+    EXPECT_EQ(PARSE_VIEW_ADDRESS_ONTO(c.query, &base, &set, &refusal), c.view != nullptr) << c.query;
     EXPECT_TRUE(same(set, expected)) << c.query;
     EXPECT_TRUE(FORMAT_VIEW_ADDRESS_FROM(&base, &set, link, sizeof link));
     EXPECT_STREQ(link, c.link) << c.query;
-    PARSE_VIEW_ADDRESS_ONTO(link, &base, &back, error);
-    PARSE_VIEW_ADDRESS_ONTO(c.query, &base, &base, error);  // the set may be its own base
+    PARSE_VIEW_ADDRESS_ONTO(link, &base, &back, &refusal);
+    PARSE_VIEW_ADDRESS_ONTO(c.query, &base, &base, &refusal);  // the set may be its own base
     EXPECT_TRUE(same(back, set) && same(base, set)) << c.query;
   }
   // Over a base in Parameter Recalculation, the other mode has no word.
   gaussian_set base, set;
+  view_refusal refusal;
   char link[VIEW_ADDRESS_SIZE];
-  ASSERT_TRUE(PARSE_VIEW_ADDRESS("recalc", &base, link));
+  ASSERT_TRUE(PARSE_VIEW_ADDRESS("recalc", &base, &refusal));
   INIT_GAUSSIANS(&set);
   EXPECT_FALSE(FORMAT_VIEW_ADDRESS_FROM(&base, &set, link, sizeof link));
 }
@@ -208,12 +243,80 @@ TEST(View, EveryLessonIsAView) {
     const std::string view = lessons.substr(start, lessons.find('"', start) - start);
     gaussian_set set;
     char error[VIEW_ERROR_SIZE];
-    EXPECT_TRUE(PARSE_VIEW_ADDRESS(view.c_str(), &set, error)) << view << ": " << error;
+    EXPECT_TRUE(parse_address(view.c_str(), &set, error)) << view << ": " << error;
     // A lesson's link says what differs from its view, and could not leave
     // Parameter Recalculation: a lesson starts in the other mode.
     EXPECT_FALSE(set.recalc) << view;
   }
   EXPECT_GE(count, 8);
+}
+#endif
+
+// What the page is handed: the reason's text, what is refused, and the
+// values its text names, as JSON whatever the bytes refused.
+TEST(View, RefusalsReachThePageAsTheirReasons) {
+  const struct {
+    const char* address;
+    const char* json;
+  } refusals[] = {
+      {"u2=12x", R"({"key":"reasonNotANumber","what":"u2=12x","text":"12x"})"},
+      {"sigma1=-2e9", R"({"key":"reasonTooSmall","what":"sigma1=-2e9","text":"-2e9","least":-1000000000})"},
+      {"u1=1&u1=2", R"({"key":"reasonUGiven","what":"u1=2","gaussian":1})"},
+      {"on=%225%5C%0A", R"({"key":"reasonNoGaussian","what":"on=\"5\\\u000a","text":"\"5\\\u000a"})"},
+      {"names=%C3%A9t%C3%A9",
+       R"({"key":"reasonUnknownNames","what":"names=été","choices":["gaussians","bayes","sensors"]})"},
+      {"x", R"({"key":"reasonUnknownParameter","what":"x","known":["lesson","challenge","recalc","on","select",)"
+            R"("u1-u4","sigma1-sigma4","names","lang"]})"},
+  };
+  for (const auto& c : refusals) {
+    gaussian_set set;
+    view_refusal refusal;
+    char json[VIEW_JSON_SIZE];
+    ASSERT_FALSE(PARSE_VIEW_ADDRESS(c.address, &set, &refusal)) << c.address;
+    VIEW_REFUSAL_JSON(&refusal, json);
+    EXPECT_STREQ(json, c.json);
+  }
+  // Cut where it is long, at the start of a character: "é" is two bytes.
+  view_refusal refusal;
+  const std::string long_text = std::string(39, 'x') + "\xc3\xa9tc";
+  VIEW_REFUSE(&refusal, REASON_NOT_A_NUMBER, nullptr, long_text.c_str(), 0);
+  EXPECT_STREQ(refusal.text, (std::string(39, 'x') + "...").c_str());
+}
+
+#ifdef BELLSCOPE_TEXTS
+// Each reason is said once in English, and has its text in the page's
+// tables with the same {names}; those only a command line meets have none.
+TEST(View, EveryReasonIsSaidInEnglishAndOnThePage) {
+  std::ifstream file(BELLSCOPE_TEXTS);
+  ASSERT_TRUE(file) << BELLSCOPE_TEXTS;
+  std::stringstream read;
+  read << file.rdbuf();
+  const std::string texts = read.str();
+  const auto names = [](const std::string& text) {
+    std::set<std::string> found;
+    const std::regex name(R"(\{\w+\})");
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), name); m != std::sregex_iterator(); ++m)
+      found.insert(m->str());
+    return found;
+  };
+  for (int r = 0; r < REASON_COUNT; ++r) {
+    const view_reason_words& words = view_reasons[r];
+    EXPECT_EQ(words.reason, r) << "in the order of its codes";
+    ASSERT_TRUE(words.english && *words.english) << r;
+    const bool command_line_only =
+        r == REASON_UNKNOWN_OPTION || r == REASON_OPTION_VALUE_MISSING || r == REASON_EXPECTED_K_V;
+    if (command_line_only) {
+      EXPECT_EQ(words.key, nullptr) << words.english;
+      continue;
+    }
+    ASSERT_NE(words.key, nullptr) << words.english;
+    // The page's text: from its key to the end of its entry (a text of
+    // several lines joined with +).
+    const std::size_t at = texts.find("\n  " + std::string(words.key) + ":");
+    ASSERT_NE(at, std::string::npos) << words.key << " is not in en.js";
+    const std::string page = texts.substr(at, texts.find(",\n", at) - at);
+    EXPECT_EQ(names(page), names(words.english)) << words.key;
+  }
 }
 #endif
 

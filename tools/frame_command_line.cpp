@@ -40,16 +40,24 @@ void PRINT_FRAME_HELP(std::FILE* out) {
 
 namespace {
 
+// A refusal of a part of `what`, said in English: "WHAT: why".
+bool refused(const view_refusal* why, const char* what, char* error) {
+  view_refusal named;
+  VIEW_REFUSE(&named, why->reason, what, why->text, why->number);
+  VIEW_REFUSAL_TEXT(&named, error);
+  return false;
+}
+
 // SEED:ROUND after --challenge.
 bool parse_round(const char* what, const char* text, std::uint32_t* seed, int* round, char* error) {
   char seed_text[16] = "";
   const char* colon = std::strchr(text, ':');
   const std::size_t length = colon ? static_cast<std::size_t>(colon - text) : 0;
-  char why[CHALLENGE_ERROR_SIZE];
   if (!colon || length >= sizeof seed_text || colon[1] < '1' || colon[1] > '0' + CHALLENGE_ROUNDS || colon[2])
     return VIEW_ERROR(error, what, "expected SEED:ROUND, a round from 1 to %d, for example 42:1", CHALLENGE_ROUNDS);
   std::memcpy(seed_text, text, length);
-  if (!PARSE_CHALLENGE_SEED(seed_text, seed, why)) return VIEW_ERROR(error, what, "%s", why);
+  view_refusal why;
+  if (!PARSE_CHALLENGE_SEED(seed_text, seed, &why)) return refused(&why, what, error);
   *round = colon[1] - '0';
   return true;
 }
@@ -61,9 +69,9 @@ bool parse_guess(const char* what, const char* text, gaussian* guess, char* erro
   const std::size_t length = comma ? static_cast<std::size_t>(comma - text) : 0;
   if (!comma || length >= sizeof u) return VIEW_ERROR(error, what, "expected U,SIGMA, for example 380,60");
   std::memcpy(u, text, length);
-  char why[VIEW_ERROR_SIZE];
-  if (!PARSE_VIEW_NUMBER(u, &guess->u, why) || !PARSE_VIEW_NUMBER(comma + 1, &guess->sigma, why))
-    return VIEW_ERROR(error, what, "%s", why);
+  view_refusal why;
+  if (!PARSE_VIEW_NUMBER(u, &guess->u, &why) || !PARSE_VIEW_NUMBER(comma + 1, &guess->sigma, &why))
+    return refused(&why, what, error);
   return true;
 }
 

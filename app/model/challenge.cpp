@@ -1,32 +1,8 @@
 #include "challenge.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 const gaussian challenge_start_guess = {400.0, 100.0, true};
-
-bool PARSE_CHALLENGE_SEED(const char* text, std::uint32_t* seed, char error[CHALLENGE_ERROR_SIZE]) {
-  const char* p = text ? text : "";
-  bool digits = *p != 0;
-  for (const char* c = p; *c; ++c) digits = digits && *c >= '0' && *c <= '9';
-  if (!digits) {
-    std::snprintf(error, CHALLENGE_ERROR_SIZE, "'%.40s' is not a challenge number: use digits only, 0 to 4294967295",
-                  p);
-    return false;
-  }
-  errno = 0;
-  const unsigned long long value = std::strtoull(p, nullptr, 10);
-  if (errno == ERANGE || value > 4294967295ULL) {
-    std::snprintf(error, CHALLENGE_ERROR_SIZE, "%.40s%s is too large for a challenge number (at most 4294967295)", p,
-                  std::strlen(p) > 40 ? "..." : "");
-    return false;
-  }
-  *seed = static_cast<std::uint32_t>(value);
-  return true;
-}
 
 namespace {
 

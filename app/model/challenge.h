@@ -7,14 +7,10 @@
 
 #include "gaussians.h"
 
-enum { CHALLENGE_ROUNDS = 5, CHALLENGE_ERROR_SIZE = 160 };
+enum { CHALLENGE_ROUNDS = 5 };
 
 // Where every round's guess starts: the middle of the plot, a middling width.
 extern const gaussian challenge_start_guess;
-
-// A challenge's number as written in an address: decimal digits, 0 to
-// 4294967295. False, with what is wrong in error, for anything else.
-bool PARSE_CHALLENGE_SEED(const char* text, std::uint32_t* seed, char error[CHALLENGE_ERROR_SIZE]);
 
 // Round `round` (1..CHALLENGE_ROUNDS) of challenge `seed`: two to four
 // Gaussians on, whole-numbered, well inside the plot, whose point-by-point

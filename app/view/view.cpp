@@ -13,7 +13,8 @@ const char view_options_help[] =
     "                 others off; 'none' switches all off\n"
     "  --select N     select Gaussian N (1-4): the <-- marker stands beside it\n"
     "  --u K=V        set the mean u of Gaussian K (1-4) to V\n"
-    "  --sigma K=V    set the sigma of Gaussian K (1-4) to V\n"
+    "  --sigma K=V    set the sigma of Gaussian K (1-4) to V; a value V is a\n"
+    "                 number from -1000000000 to 1000000000\n"
     "  --names NAMES  how the web page names the curves: gaussians, bayes\n"
     "                 (prior, measurements, posterior) or sensors\n";
 
@@ -34,39 +35,45 @@ enum setting {
 // Parameters of an address longer than this are refused, not cut.
 const std::size_t PARAMETER_SIZE = 256;
 
+// The page's own parameters, which it reads itself.
+const char* const page_parameters[] = {"lesson", "challenge", "lang"};
+
 struct parser {
   gaussian_set* set;
   unsigned given;
-  char* error;
+  view_refusal* refusal;
 };
 
-bool fail(char* error, const char* what, const char* why) {
-  return VIEW_ERROR(error, what, "%s", why);
+bool fail(parser* p, view_reason reason, const char* what, const char* text = nullptr, long long number = 0) {
+  return VIEW_REFUSE(p->refusal, reason, what, text, number);
 }
 
-bool parse_number(const char* what, const char* text, double* value, char* error) {
-  char why[VIEW_ERROR_SIZE];
-  return PARSE_VIEW_NUMBER(text, value, why) || fail(error, what, why);
+bool parse_number(parser* p, const char* what, const char* text, double* value) {
+  if (PARSE_VIEW_NUMBER(text, value, p->refusal)) return true;
+  return fail(p, p->refusal->reason, what, text, p->refusal->number);
 }
 
 // K of "K=V" or an item of a list, given as the `length` bytes at `text`.
-bool parse_gaussian_number(const char* what, const char* text, std::size_t length, int* k, char* error) {
+bool parse_gaussian_number(parser* p, const char* what, const char* text, std::size_t length, int* k) {
   if (length == 1 && text[0] >= '1' && text[0] <= '4') {
     *k = text[0] - '0';
     return true;
   }
-  if (length == 0) return fail(error, what, "a Gaussian number (1-4) is missing");
-  return VIEW_ERROR(error, what, "there is no Gaussian %.*s", static_cast<int>(length > 20 ? 20 : length), text);
+  if (length == 0) return fail(p, REASON_GAUSSIAN_MISSING, what);
+  char number[24];
+  std::snprintf(number, sizeof number, "%.*s", static_cast<int>(length > 20 ? 20 : length), text);
+  return fail(p, REASON_NO_GAUSSIAN, what, number);
 }
 
-bool first_time(parser* p, const char* what, unsigned bit, const char* setting_name) {
-  if (p->given & bit) return VIEW_ERROR(p->error, what, "%s is already given", setting_name);
+// `k`: the Gaussian the setting belongs to, if it belongs to one.
+bool first_time(parser* p, const char* what, unsigned bit, view_reason given, int k = 0) {
+  if (p->given & bit) return fail(p, given, what, nullptr, k);
   p->given |= bit;
   return true;
 }
 
 bool set_recalc(parser* p, const char* what) {
-  if (!first_time(p, what, SET_RECALC, "the combining mode")) return false;
+  if (!first_time(p, what, SET_RECALC, REASON_MODE_GIVEN)) return false;
   p->set->recalc = true;
   return true;
 }
@@ -77,21 +84,21 @@ bool set_on(parser* p, const char* what, const char* list) {
     for (const char* item = list;;) {
       const std::size_t length = std::strcspn(item, ",");
       int k = 0;
-      if (!parse_gaussian_number(what, item, length, &k, p->error)) return false;
+      if (!parse_gaussian_number(p, what, item, length, &k)) return false;
       on[k - 1] = true;
       if (item[length] == 0) break;
       item += length + 1;
     }
   }
-  if (!first_time(p, what, SET_ON, "the list of Gaussians on")) return false;
+  if (!first_time(p, what, SET_ON, REASON_ON_GIVEN)) return false;
   for (int i = 0; i < GAUSSIAN_COUNT; ++i) p->set->g[i].on = on[i];
   return true;
 }
 
 bool set_select(parser* p, const char* what, const char* text) {
   int k = 0;
-  if (!parse_gaussian_number(what, text, std::strlen(text), &k, p->error)) return false;
-  if (!first_time(p, what, SET_SELECT, "the selected Gaussian")) return false;
+  if (!parse_gaussian_number(p, what, text, std::strlen(text), &k)) return false;
+  if (!first_time(p, what, SET_SELECT, REASON_SELECT_GIVEN)) return false;
   p->set->selected = k;
   return true;
 }
@@ -99,8 +106,8 @@ bool set_select(parser* p, const char* what, const char* text) {
 bool set_names(parser* p, const char* what, const char* text) {
   int names = 0;
   while (names < NAMES_COUNT && std::strcmp(text, view_names[names]) != 0) ++names;
-  if (names == NAMES_COUNT) return fail(p->error, what, "names are gaussians, bayes or sensors");
-  if (!first_time(p, what, SET_NAMES, "the choice of names")) return false;
+  if (names == NAMES_COUNT) return fail(p, REASON_UNKNOWN_NAMES, what);
+  if (!first_time(p, what, SET_NAMES, REASON_NAMES_GIVEN)) return false;
   p->set->names = static_cast<gaussian_names>(names);
   return true;
 }
@@ -108,10 +115,9 @@ bool set_names(parser* p, const char* what, const char* text) {
 // u (sigma false) or sigma of Gaussian k.
 bool set_value(parser* p, const char* what, bool sigma, int k, const char* text) {
   double v = 0;
-  if (!parse_number(what, text, &v, p->error)) return false;
-  char name[32];
-  std::snprintf(name, sizeof name, "Gaussian %d's %s", k, sigma ? "sigma" : "u");
-  if (!first_time(p, what, (sigma ? SET_SIGMA : SET_U) << (k - 1), name)) return false;
+  if (!parse_number(p, what, text, &v)) return false;
+  if (!first_time(p, what, (sigma ? SET_SIGMA : SET_U) << (k - 1), sigma ? REASON_SIGMA_GIVEN : REASON_U_GIVEN, k))
+    return false;
   (sigma ? p->set->g[k - 1].sigma : p->set->g[k - 1].u) = v;
   return true;
 }
@@ -125,11 +131,11 @@ int view_option(parser* p, int argc, const char* const* argv, int* i) {
                            std::strcmp(arg, "--u") == 0 || std::strcmp(arg, "--sigma") == 0 ||
                            std::strcmp(arg, "--names") == 0;
   if (!takes_value) {
-    fail(p->error, arg, "unknown option");
+    fail(p, REASON_UNKNOWN_OPTION, arg);
     return -1;
   }
   if (*i + 1 == argc) {
-    fail(p->error, arg, "a value must follow");
+    fail(p, REASON_OPTION_VALUE_MISSING, arg);
     return -1;
   }
   const char* value = argv[++*i];
@@ -141,11 +147,11 @@ int view_option(parser* p, int argc, const char* const* argv, int* i) {
   // --u K=V or --sigma K=V
   const char* equals = std::strchr(value, '=');
   if (!equals) {
-    fail(p->error, what, "expected K=V, for example 1=120");
+    fail(p, REASON_EXPECTED_K_V, what);
     return -1;
   }
   int k = 0;
-  if (!parse_gaussian_number(what, value, static_cast<std::size_t>(equals - value), &k, p->error)) return -1;
+  if (!parse_gaussian_number(p, what, value, static_cast<std::size_t>(equals - value), &k)) return -1;
   return set_value(p, what, arg[2] == 's', k, equals + 1) ? 1 : -1;
 }
 
@@ -159,12 +165,12 @@ int hex_digit(char c) {
 // Copies the `length` bytes at `text` into `decoded` (PARAMETER_SIZE bytes),
 // undoing percent-encoding. False for a bad %XX, an encoded zero byte, or a
 // parameter too long; `decoded` then holds its start for the message.
-bool percent_decode(const char* text, std::size_t length, char* decoded, const char** why) {
+bool percent_decode(const char* text, std::size_t length, char* decoded, view_reason* why) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < length; ++i) {
     if (n + 1 >= PARAMETER_SIZE) {
       decoded[n] = 0;
-      *why = "the parameter is too long";
+      *why = REASON_PARAMETER_TOO_LONG;
       return false;
     }
     char c = text[i];
@@ -174,7 +180,7 @@ bool percent_decode(const char* text, std::size_t length, char* decoded, const c
       if (low < 0 || (high == 0 && low == 0)) {
         std::snprintf(decoded + n, PARAMETER_SIZE - n, "%.*s", static_cast<int>(length - i > 3 ? 3 : length - i),
                       text + i);
-        *why = "bad percent-encoding";
+        *why = REASON_BAD_PERCENT;
         return false;
       }
       c = static_cast<char>(high * 16 + low);
@@ -195,25 +201,23 @@ bool address_parameter(parser* p, char* parameter) {
   char what[PARAMETER_SIZE + 1];
   std::snprintf(what, sizeof what, "%s%s%s", name, value ? "=" : "", value ? value : "");
   if (std::strcmp(name, "recalc") == 0) {
-    if (value && *value) return fail(p->error, what, "recalc takes no value");
+    if (value && *value) return fail(p, REASON_RECALC_VALUE, what);
     return set_recalc(p, what);
   }
+  for (const char* own : page_parameters)
+    if (std::strcmp(name, own) == 0) return true;  // the page's to read
   const bool u = name[0] == 'u' && std::strlen(name) == 2;
   const bool sigma = std::strncmp(name, "sigma", 5) == 0 && std::strlen(name) == 6;
   const bool known =
       std::strcmp(name, "on") == 0 || std::strcmp(name, "select") == 0 || std::strcmp(name, "names") == 0 || u || sigma;
-  if (!known) {
-    if (*name == 0) return fail(p->error, what, "a parameter name is missing");
-    return fail(p->error, what,
-                "unknown parameter (BELLSCOPE knows recalc, on, select, u1-u4, sigma1-sigma4 and names)");
-  }
-  if (!value) return VIEW_ERROR(p->error, what, "a value must follow, as in %s=...", name);
+  if (!known) return fail(p, *name ? REASON_UNKNOWN_PARAMETER : REASON_PARAMETER_NAME_MISSING, what);
+  if (!value) return fail(p, REASON_PARAMETER_VALUE_MISSING, what, name);
   if (std::strcmp(name, "on") == 0) return set_on(p, what, value);
   if (std::strcmp(name, "select") == 0) return set_select(p, what, value);
   if (std::strcmp(name, "names") == 0) return set_names(p, what, value);
   int k = 0;
   const char* digit = name + (u ? 1 : 5);
-  if (!parse_gaussian_number(what, digit, 1, &k, p->error)) return false;
+  if (!parse_gaussian_number(p, what, digit, 1, &k)) return false;
   return set_value(p, what, sigma, k, value);
 }
 
@@ -236,32 +240,32 @@ void START_VIEW_OPTIONS(view_options* options, gaussian_set* set) {
 }
 
 int VIEW_OPTION(view_options* options, int argc, const char* const* argv, int* i, char* error) {
-  parser p{options->set, options->given, error};
+  view_refusal refusal;
+  parser p{options->set, options->given, &refusal};
   const int r = view_option(&p, argc, argv, i);
   options->given = p.given;
+  if (r < 0) VIEW_REFUSAL_TEXT(&refusal, error);
   return r;
 }
 
-bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, char* error) {
+bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, view_refusal* refusal) {
   gaussian_set start;
   INIT_GAUSSIANS(&start);
-  return PARSE_VIEW_ADDRESS_ONTO(query, &start, set, error);
+  return PARSE_VIEW_ADDRESS_ONTO(query, &start, set, refusal);
 }
 
-bool PARSE_VIEW_ADDRESS_ONTO(const char* query, const gaussian_set* base, gaussian_set* set, char* error) {
+bool PARSE_VIEW_ADDRESS_ONTO(const char* query, const gaussian_set* base, gaussian_set* set, view_refusal* refusal) {
   const gaussian_set from = *base;  // base may be set itself
   *set = from;
-  error[0] = 0;
-  parser p{set, 0, error};
+  parser p{set, 0, refusal};
   if (*query == '?') ++query;
   for (const char* at = query; *at;) {
     const std::size_t length = std::strcspn(at, "&");
     char parameter[PARAMETER_SIZE];
-    const char* why = nullptr;
+    view_reason why = REASON_BAD_PERCENT;
     bool ok = true;
-    if (length > 0) {
-      ok = percent_decode(at, length, parameter, &why) ? address_parameter(&p, parameter) : fail(error, parameter, why);
-    }
+    if (length > 0)
+      ok = percent_decode(at, length, parameter, &why) ? address_parameter(&p, parameter) : fail(&p, why, parameter);
     if (!ok) {
       *set = from;
       return false;
@@ -272,19 +276,32 @@ bool PARSE_VIEW_ADDRESS_ONTO(const char* query, const gaussian_set* base, gaussi
   return true;
 }
 
-bool PARSE_VIEW_NUMBER(const char* text, double* value, char* error) {
+bool PARSE_VIEW_NUMBER(const char* text, double* value, view_refusal* refusal) {
   char* end = nullptr;
   errno = 0;
   const double v = *text ? std::strtod(text, &end) : 0.0;
-  const char* why = !*text || *end                          ? "'%.40s' is not a number"
-                    : errno == ERANGE && std::fabs(v) > 1.0 ? "'%.40s' is too large"
-                    : !std::isfinite(v)                     ? "'%.40s' is not a finite number"
-                                                            : nullptr;
-  if (why) {
-    std::snprintf(error, VIEW_ERROR_SIZE, why, text);
-    return false;
-  }
+  // Beyond the range also what is too large for a double (1e999), but not
+  // "inf" or "nan", which are no numbers a teacher writes.
+  const bool huge = (errno == ERANGE && std::fabs(v) > 1.0) || (std::isfinite(v) && std::fabs(v) > VIEW_VALUE_MOST);
+  if (!*text || *end) return VIEW_REFUSE(refusal, REASON_NOT_A_NUMBER, nullptr, text, 0);
+  if (huge && v > 0) return VIEW_REFUSE(refusal, REASON_TOO_LARGE, nullptr, text, VIEW_VALUE_MOST);
+  if (huge) return VIEW_REFUSE(refusal, REASON_TOO_SMALL, nullptr, text, -VIEW_VALUE_MOST);
+  if (!std::isfinite(v)) return VIEW_REFUSE(refusal, REASON_NOT_FINITE, nullptr, text, 0);
   *value = v;
+  return true;
+}
+
+bool PARSE_CHALLENGE_SEED(const char* text, std::uint32_t* seed, view_refusal* refusal) {
+  const long long most = 4294967295LL;
+  const char* p = text ? text : "";
+  bool digits = *p != 0;
+  for (const char* c = p; *c; ++c) digits = digits && *c >= '0' && *c <= '9';
+  if (!digits) return VIEW_REFUSE(refusal, REASON_NOT_A_CHALLENGE, nullptr, p, most);
+  errno = 0;
+  const unsigned long long value = std::strtoull(p, nullptr, 10);
+  if (errno == ERANGE || value > static_cast<unsigned long long>(most))
+    return VIEW_REFUSE(refusal, REASON_CHALLENGE_TOO_LARGE, nullptr, p, most);
+  *seed = static_cast<std::uint32_t>(value);
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <emscripten.h>
 
 #include "challenge.h"
+#include "view.h"
 #include "web_program.h"
 
 void WEB_SHOW_CHALLENGE() {
@@ -29,11 +30,12 @@ void start_round(int round) {
 
 // A new challenge, number `seed` (PARSE_CHALLENGE_SEED), from its first
 // round; shown at once, or from the start when the program has not started
-// or has ended. Null, or what is wrong with the number (nothing changes then).
+// or has ended. Null, or why the number is refused (WEB_REFUSAL; nothing
+// changes then).
 extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_CHALLENGE(const char* seed) {
-  static char error[CHALLENGE_ERROR_SIZE];
+  view_refusal refusal;
   std::uint32_t number = 0;
-  if (!PARSE_CHALLENGE_SEED(seed, &number, error)) return error;
+  if (!PARSE_CHALLENGE_SEED(seed, &number, &refusal)) return WEB_REFUSAL(&refusal);
   web.challenge.on = true;
   web.challenge.seed = number;
   for (int& score : web.challenge.scores) score = -1;

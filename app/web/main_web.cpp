@@ -93,10 +93,10 @@ bool start(const char* resume) {
   web.run = web_run{};
   EXPLORER_START(&web.run.program, web.screen_image);
   if (!window_handle[0]) return false;
-  char error[VIEW_ERROR_SIZE];
+  view_refusal refusal;
   WEB_PAGE_VIEW(&web.run.program.set);
   gaussian_set resumed;
-  if (resume && PARSE_VIEW_ADDRESS_ONTO(resume, &web.base_view, &resumed, error)) web.run.program.set = resumed;
+  if (resume && PARSE_VIEW_ADDRESS_ONTO(resume, &web.base_view, &resumed, &refusal)) web.run.program.set = resumed;
   if (web.challenge.on) WEB_SHOW_CHALLENGE();
   WEB_USE_COLOURS(web.colours);
   CONTROL_RESET();

@@ -42,8 +42,8 @@ EM_JS(void, PAGE_FAILED, (const char* reason), {
   if (Module['onBellscopeFailed']) Module['onBellscopeFailed'](UTF8ToString(reason));
 });
 
-EM_JS(void, PAGE_VIEW_REFUSED, (const char* why), {
-  if (Module['onBellscopeViewRefused']) Module['onBellscopeViewRefused'](UTF8ToString(why));
+EM_JS(void, PAGE_VIEW_REFUSED, (const char* refusal), {
+  if (Module['onBellscopeViewRefused']) Module['onBellscopeViewRefused'](UTF8ToString(refusal));
 });
 
 EM_JS(void, PAGE_SCANLINES, (const unsigned char* bytes, int size), {
@@ -83,12 +83,13 @@ namespace {
 // page, and the start-up state is the base.
 void read_base() {
   static char base[1024];
-  char error[VIEW_ERROR_SIZE];
+  view_refusal refusal;
   if (PAGE_BASE(base, sizeof base) >= static_cast<int>(sizeof base)) {
     INIT_GAUSSIANS(&web.base_view);
-    PAGE_VIEW_REFUSED("the lesson's view is too long");
-  } else if (!PARSE_VIEW_ADDRESS(base, &web.base_view, error)) {
-    PAGE_VIEW_REFUSED(error);
+    VIEW_REFUSE(&refusal, REASON_ADDRESS_TOO_LONG, nullptr, nullptr, sizeof base - 1);
+    PAGE_VIEW_REFUSED(WEB_REFUSAL(&refusal));
+  } else if (!PARSE_VIEW_ADDRESS(base, &web.base_view, &refusal)) {
+    PAGE_VIEW_REFUSED(WEB_REFUSAL(&refusal));
   }
 }
 
@@ -97,21 +98,24 @@ void read_base() {
 // usual, in the base.
 void read_address() {
   static char query[16384];
-  char error[VIEW_ERROR_SIZE];
+  view_refusal refusal;
   web.address_read = true;
   read_base();
   const int length = PAGE_QUERY(query, sizeof query);
-  if (length >= static_cast<int>(sizeof query)) {
-    std::snprintf(error, sizeof error, "the address is %d characters long (at most %d are read)", length,
-                  static_cast<int>(sizeof query) - 1);
-    web.address_ok = false;
-  } else {
-    web.address_ok = PARSE_VIEW_ADDRESS_ONTO(query, &web.base_view, &web.address_view, error);
-  }
-  if (!web.address_ok) PAGE_VIEW_REFUSED(error);
+  if (length >= static_cast<int>(sizeof query))
+    web.address_ok = VIEW_REFUSE(&refusal, REASON_ADDRESS_TOO_LONG, nullptr, nullptr, sizeof query - 1);
+  else
+    web.address_ok = PARSE_VIEW_ADDRESS_ONTO(query, &web.base_view, &web.address_view, &refusal);
+  if (!web.address_ok) PAGE_VIEW_REFUSED(WEB_REFUSAL(&refusal));
 }
 
 }  // namespace
+
+const char* WEB_REFUSAL(const view_refusal* refusal) {
+  static char json[VIEW_JSON_SIZE];
+  VIEW_REFUSAL_JSON(refusal, json);
+  return json;
+}
 
 void WEB_PAGE_VIEW(gaussian_set* set) {
   if (!web.address_read) read_address();
@@ -329,11 +333,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_CURVES() {
 // the next frame on while the program runs, leaving a challenge. Null, or
 // what is wrong with either (nothing changes then).
 extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_PAGE_VIEW(const char* base, const char* query) {
-  static char error[VIEW_ERROR_SIZE];
+  view_refusal refusal;
   gaussian_set base_view, view;
-  if (!PARSE_VIEW_ADDRESS(base ? base : "", &base_view, error) ||
-      !PARSE_VIEW_ADDRESS_ONTO(query ? query : "", &base_view, &view, error))
-    return error;
+  if (!PARSE_VIEW_ADDRESS(base ? base : "", &base_view, &refusal) ||
+      !PARSE_VIEW_ADDRESS_ONTO(query ? query : "", &base_view, &view, &refusal))
+    return WEB_REFUSAL(&refusal);
   web.address_read = web.address_ok = true;
   web.base_view = base_view;
   web.address_view = view;
@@ -379,22 +383,20 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_LINK() {
 }
 
 // A value typed for the selected Gaussian's "u" or "sigma", or the guess's
-// in a challenge, applied between two passes: null, or what is wrong with it
-// (nothing changes then). A checked guess stays as it was checked.
+// in a challenge, applied between two passes: null, or why it is refused
+// (WEB_REFUSAL; nothing changes then). A checked guess stays as it was
+// checked. Any other name is a fault of the page's, answered with a text
+// that is no refusal.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_SET_VALUE(const char* which, const char* text) {
-  static char error[VIEW_ERROR_SIZE];
   const bool u = which && std::strcmp(which, "u") == 0, sigma = which && std::strcmp(which, "sigma") == 0;
-  if (!u && !sigma) {
-    std::snprintf(error, sizeof error, "there is no value named '%.40s'", which ? which : "");
-    return error;
-  }
+  if (!u && !sigma) return "BELLSCOPE has no value of that name";
+  view_refusal refusal;
   double v = 0;
-  if (!PARSE_VIEW_NUMBER(text ? text : "", &v, error)) return error;
+  if (!PARSE_VIEW_NUMBER(text ? text : "", &v, &refusal)) return WEB_REFUSAL(&refusal);
   explorer& program = web.run.program;
   if (program.quit) return nullptr;
   if (program.challenge && program.challenge->revealed) {
-    std::snprintf(error, sizeof error, "your guess is checked and stays until the next round");
-    return error;
+    return "{\"key\":\"guessKept\"}";  // said as the page says it beside the fields
   }
   gaussian& g = program.challenge ? program.challenge->guess : program.set.g[program.set.selected - 1];
   (sigma ? g.sigma : g.u) = v;

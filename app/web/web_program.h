@@ -9,6 +9,7 @@
 #include "colours.h"
 #include "explorer.h"
 #include "gaussians.h"
+#include "view.h"
 
 // A challenge in progress: which rounds, the one shown, the scores so far
 // and the guess. It outlives a run, so that Resume after Esc brings it back.
@@ -62,5 +63,9 @@ void WEB_WAKE();
 // The running program shows the challenge's round, or, with no challenge,
 // lets its curves be moved again.
 void WEB_SHOW_CHALLENGE();
+
+// A refusal as the page reads it (VIEW_REFUSAL_JSON), in a buffer that the
+// next call writes over.
+const char* WEB_REFUSAL(const view_refusal* refusal);
 
 #endif

@@ -48,10 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string address(reinterpret_cast<const char*>(data), size);
   static gaussian_set view, back;
-  if (PARSE_VIEW_ADDRESS(address.c_str(), &view, error)) {
+  view_refusal refusal;
+  if (PARSE_VIEW_ADDRESS(address.c_str(), &view, &refusal)) {
     char query[VIEW_ADDRESS_SIZE];
     FORMAT_VIEW_ADDRESS(&view, query, sizeof query);
-    if (!PARSE_VIEW_ADDRESS(query, &back, error)) std::abort();
+    if (!PARSE_VIEW_ADDRESS(query, &back, &refusal)) std::abort();
     for (int k = 0; k < GAUSSIAN_COUNT; ++k)
       if (std::memcmp(&view.g[k].u, &back.g[k].u, sizeof(double)) != 0 ||
           std::memcmp(&view.g[k].sigma, &back.g[k].sigma, sizeof(double)) != 0 || view.g[k].on != back.g[k].on)
@@ -59,8 +60,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (view.selected != back.selected || view.recalc != back.recalc || view.names != back.names) std::abort();
     COMPUTE_CURVES(&view, &curves);
     COMPOSE_FRAME(image, &view, &curves, nullptr, &scratch);
-  } else if (std::strlen(error) == 0 || error[VIEW_ERROR_SIZE] != 0x7f) {
-    std::abort();
+  } else {
+    // Said in English within its buffer, and as JSON the page can read.
+    static char json[VIEW_JSON_SIZE + 1];
+    json[VIEW_JSON_SIZE] = 0x7f;
+    VIEW_REFUSAL_TEXT(&refusal, error);
+    VIEW_REFUSAL_JSON(&refusal, json);
+    if (std::strlen(error) == 0 || error[VIEW_ERROR_SIZE] != 0x7f || json[VIEW_JSON_SIZE] != 0x7f) std::abort();
+    if (json[std::strlen(json) - 1] != '}') std::abort();  // whole, not cut short
   }
   return 0;
 }

@@ -1,31 +1,50 @@
 'use strict';
 /* exported pageAddress, changeAddress */
-/* global remembered */
+/* global remembered, typedText */
 
 // The page's address, read once: the view, in the view grammar, which the
 // program reads, and the page's own parameters, which it does not: a
 // lesson's name (lesson=NAME), a challenge's number (challenge=SEED) and
 // the page's language (lang=CODE).
-// A parameter given twice counts once, the first; a value that cannot be
-// decoded is taken as written.
+// A parameter given twice is refused, as the view grammar refuses one of
+// its own: the page goes on as if it were not given, and says so. A view
+// beside a challenge is left out, and said so: a challenge shows its own
+// rounds. What is refused waits in `refusals`, [text key, values] each, for
+// the page to say. A value that cannot be decoded is taken as written.
 // Installed as an app, the page opens without a query: in the view it
 // showed when it was installed, then.
 const pageAddress = (() => {
-  const OWN = ['lesson', 'challenge', 'lang'];
+  // Each with what the page says when it is given twice.
+  const OWN = {
+    lesson: ['lessonRefused', 'reasonLessonGiven'],
+    challenge: ['challengeRefused', 'reasonChallengeGiven'],
+    lang: ['languageRefused', 'reasonLanguageGiven'],
+  };
   let search = location.search;
   if (!search && window.matchMedia('(display-mode: standalone)').matches) search = remembered('bellscope.start') || '';
   const parts = search.replace(/^\?/, '').split('&').filter(Boolean);
-  const own = (part) => OWN.find((name) => part.startsWith(name + '='));
-  const address = { view: parts.filter((part) => !own(part)).join('&') };
-  for (const name of OWN) {
-    const part = parts.find((p) => own(p) === name);
-    let value = part === undefined ? null : part.slice(name.length + 1);
+  const own = (part) => Object.keys(OWN).find((name) => part === name || part.startsWith(name + '='));
+  const decoded = (text) => {
     try {
-      if (value !== null) value = decodeURIComponent(value);
+      return decodeURIComponent(text);
     } catch {
-      // a bad escape: kept as it is, and refused by whoever reads it
+      return text; // a bad escape: kept as it is, and refused by whoever reads it
     }
-    address[name] = value;
+  };
+  // Quoted as the view grammar quotes: at most 60 characters, then "...".
+  const quoted = (text) => {
+    const chars = [...decoded(text)];
+    return chars.length > 60 ? `${chars.slice(0, 60).join('')}...` : chars.join('');
+  };
+  const address = { view: parts.filter((part) => !own(part)).join('&'), refusals: [] };
+  for (const [name, [sentence, reason]] of Object.entries(OWN)) {
+    const given = parts.filter((part) => own(part) === name);
+    address[name] = given.length === 1 ? decoded(given[0].slice(name.length + 1)) : null;
+    if (given.length > 1) address.refusals.push([sentence, { why: { key: reason, what: quoted(given[1]) } }]);
+  }
+  if (address.challenge !== null && address.view) {
+    address.refusals.push(['challengeAndView', { view: typedText(quoted(address.view)) }]);
+    address.view = '';
   }
   return address;
 })();

@@ -1,5 +1,5 @@
 'use strict';
-/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, remember, remembered, say, showPageColours, showTexts */
+/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, pageAddress, remember, remembered, say, showPageColours, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -106,7 +106,7 @@
       resume.focus();
     },
     failed: (reason) => fail(say('cannotStart', { why: reason })),
-    viewRefused: (why) => refuse('viewRefused', { why }),
+    viewRefused: (refusal) => refuse('viewRefused', { why: refusal }),
     aborted(what) {
       fail(status.hidden ? say('stopped', { what }) : say('moduleFailed', { what }));
     },
@@ -124,6 +124,7 @@
     refusals.push([key, values]);
     showRefusals();
   }
+  for (const [key, values] of pageAddress.refusals) refuse(key, values);
   lessons = connectLessons(program, layout, refuse, () => challenge.choosing());
   challenge = connectChallenge(
     program,

@@ -31,14 +31,25 @@ function compileProgram() {
   }
 }
 
+// Why the program refuses a view, a value or a challenge's number, as it
+// hands it over (WEB_REFUSAL): an object the page says in its language
+// (text.js's refusalWords); null for nothing refused. Anything else is a
+// fault of the page's, said loudly.
+function programRefusal(text) {
+  if (!text) return null;
+  if (!text.startsWith('{')) throw new Error(text);
+  return JSON.parse(text);
+}
+
 // The program, as the page sees it: named operations over the WebAssembly
 // module's exports, and the page's handlers of what the program tells it.
 // This is the page's half of the contract whose other half is
 // app/web/page.h: nothing else in the page touches the module.
 //
 // handlers: query() (the view to start in, as an address's query, read
-// over base()), base() (a lesson's view, or ''), ready() (the module is loaded; the program starts next),
-// started(), state(state), ended(), failed(reason), viewRefused(why), and
+// over base()), base() (a lesson's view, or ''), ready() (the module is
+// loaded; the program starts next), started(), state(state), ended(),
+// failed(reason), viewRefused(refusal), and
 // aborted(what) when the module fails, before or after the start.
 function connectProgram(canvas, handlers) {
   let loaded = false; // the module's runtime is up: its exports may be called
@@ -93,7 +104,7 @@ function connectProgram(canvas, handlers) {
       running = ended = false;
       handlers.failed(reason);
     },
-    onBellscopeViewRefused: (why) => handlers.viewRefused(why),
+    onBellscopeViewRefused: (text) => handlers.viewRefused(programRefusal(text)),
     onBellscopeQuery: () => handlers.query(),
     onBellscopeBase: () => handlers.base(),
     onBellscopeScanlines: (bytes) => {
@@ -135,11 +146,11 @@ function connectProgram(canvas, handlers) {
     release: (name) => control(name, false),
     releaseAll: () => control('all', false),
 
-    // A typed value for the selected Gaussian's "u" or "sigma": '' when it is
-    // taken, or what is wrong with it.
+    // A typed value for the selected Gaussian's "u" or "sigma": null when it
+    // is taken, or why it is refused.
     setValue(which, text) {
-      if (!running) return '';
-      return Module.ccall('BELLSCOPE_SET_VALUE', 'string', ['string', 'string'], [which, text]) || '';
+      if (!running) return null;
+      return programRefusal(Module.ccall('BELLSCOPE_SET_VALUE', 'string', ['string', 'string'], [which, text]));
     },
 
     // The address's query for the view shown now, without the '?', saying
@@ -156,11 +167,11 @@ function connectProgram(canvas, handlers) {
 
     // The page's view from now on, which Reset and Start again go back to:
     // `query` read over `base` (a lesson's view; '' for the start-up
-    // state), shown at once while running, leaving a challenge: '' when it
-    // is taken, or what is wrong with it.
+    // state), shown at once while running, leaving a challenge: null when it
+    // is taken, or why it is refused.
     setPageView(base, query) {
-      if (!loaded) return '';
-      return Module.ccall('BELLSCOPE_PAGE_VIEW', 'string', ['string', 'string'], [base, query]) || '';
+      if (!loaded) return null;
+      return programRefusal(Module.ccall('BELLSCOPE_PAGE_VIEW', 'string', ['string', 'string'], [base, query]));
     },
 
     // How the curves are named: "gaussians", "bayes" or "sensors"; also
@@ -171,11 +182,11 @@ function connectProgram(canvas, handlers) {
     },
 
     // A new challenge, by its number (challenge=SEED), from its first round,
-    // shown at once or from the start: '' when it is started, or what is
-    // wrong with the number.
+    // shown at once or from the start: null when it is started, or why the
+    // number is refused.
     startChallenge(seed) {
-      if (!loaded) return '';
-      return Module.ccall('BELLSCOPE_CHALLENGE', 'string', ['string'], [seed]) || '';
+      if (!loaded) return null;
+      return programRefusal(Module.ccall('BELLSCOPE_CHALLENGE', 'string', ['string'], [seed]));
     },
     // The round's guess checked and the product shown: the score (0-100), or
     // -1 for a guess that cannot be scored (sigma not above 0).

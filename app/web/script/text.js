@@ -1,5 +1,5 @@
 'use strict';
-/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, loadLanguage, nearestLanguage, numberFormat, curveName, curveShortName, productName, productLabel, modeName */
+/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, loadLanguage, nearestLanguage, numberFormat, typedText, curveName, curveShortName, productName, productLabel, modeName */
 
 // Every text the page shows or speaks, keyed by name, one table for each
 // language, in a file of its own (text/<code>.js); English is the one the
@@ -103,12 +103,45 @@ function numberFormat(options) {
 // The text named `key` in the page's language, its {names} filled from
 // `values`; English where the language's table lacks it (the translations'
 // check fails for that). A name the English table lacks is a fault of the
-// page's, said loudly.
+// page's, said loudly. A value may be a refusal or typed text (below), said
+// in the language of the moment.
 function say(key, values = {}) {
   const own = TEXTS[language] && TEXTS[language][key];
   const text = typeof own === 'string' ? own : TEXTS.en[key];
   if (typeof text !== 'string') throw new Error(`BELLSCOPE's page has no text named "${key}"`);
-  return text.replace(/\{(\w+)\}/g, (whole, name) => (name in values ? String(values[name]) : whole));
+  return text.replace(/\{(\w+)\}/g, (whole, name) => (name in values ? spoken(values[name]) : whole));
+}
+function spoken(value) {
+  if (value && typeof value === 'object' && 'key' in value) return refusalWords(value);
+  if (value && typeof value === 'object' && 'typed' in value) return isolated(value.typed);
+  return String(value);
+}
+
+// Text as someone typed it ({typed: text}), to quote in a sentence. Said
+// right to left, it is kept apart, so that an address keeps its own order.
+function typedText(text) {
+  return { typed: text };
+}
+const isolated = (text) => (document.documentElement.dir === 'rtl' ? `\u2068${text}\u2069` : text);
+
+// A refusal the program hands the page (page.h's WEB_REFUSAL), or the page's
+// own of the same form: {key, what, ...values}, the reason's text named by
+// key, after what is refused. Its numbers are written as the language
+// writes them, its lists as it lists them ("choices", one of them; others,
+// all of them), and its texts as they were typed.
+function refusalWords(refusal) {
+  const values = {};
+  for (const [name, value] of Object.entries(refusal)) {
+    if (typeof value === 'number') values[name] = numberFormat({}).format(value);
+    else if (Array.isArray(value)) values[name] = listWords(value, name === 'choices' ? 'disjunction' : 'conjunction');
+    else values[name] = isolated(value);
+  }
+  const why = say(refusal.key, values);
+  return refusal.what ? say('refusal', { what: values.what, why }) : why;
+}
+function listWords(items, type) {
+  if (typeof Intl.ListFormat !== 'function') return items.join(', ');
+  return new Intl.ListFormat(language, { type }).format(items);
 }
 
 // The name of Gaussian n (1-4) and of their product in a view's names

@@ -3,7 +3,8 @@
 /* global say, curveName, numberFormat */
 
 // Exact values for the selected Gaussian, or a challenge's guess, typed: Enter or leaving the field
-// applies one; a wrong one is refused in words and changes nothing, and
+// applies one; a wrong one is refused in words (the page's language's,
+// quoting it as it was typed) and changes nothing, and
 // stays in its field, marked, until it is mended, undone with Esc, or
 // another Gaussian is selected, so that the field, its message and
 // aria-invalid always agree. Only what was typed is applied, once: a press
@@ -16,7 +17,7 @@ function connectValues(program, changed) {
   const message = document.getElementById('field-message');
   const fields = { u: document.getElementById('field-u'), sigma: document.getElementById('field-sigma') };
   const names = { u: 'fieldU', sigma: 'fieldSigma' };
-  const refused = { u: '', sigma: '' };
+  const refused = { u: null, sigma: null }; // why each field's value is refused
   const typing = { u: false, sigma: false }; // typed, and not yet applied
   let selected = null;
   let selectedNumber = 0;
@@ -42,13 +43,21 @@ function connectValues(program, changed) {
     if (!selected || typing[which] || refused[which]) return;
     if (fields[which].value !== current(which)) fields[which].value = current(which);
   }
-  function mark(which, why) {
-    refused[which] = why;
-    fields[which].setAttribute('aria-invalid', why ? 'true' : 'false');
-    const text = Object.values(refused).filter(Boolean).join(' ');
+  // What the fields' refusals say, in the page's language of the moment.
+  function sayRefused() {
+    const text = Object.entries(refused)
+      .filter(([, why]) => why)
+      .map(([which, why]) => say('valueRefused', { field: say(names[which]), why }))
+      .join(' ');
+    if (text === message.textContent) return;
     message.textContent = text;
     message.className = text ? 'message error' : 'message';
     changed();
+  }
+  function mark(which, why) {
+    refused[which] = why;
+    fields[which].setAttribute('aria-invalid', why ? 'true' : 'false');
+    sayRefused();
   }
   function apply(which) {
     const field = fields[which];
@@ -56,8 +65,11 @@ function connectValues(program, changed) {
     typing[which] = false;
     if (!program.running || !selected || field.disabled) return; // disabled: a checked guess
     if (field.value === current(which) && !refused[which]) return;
-    const why = program.setValue(which, typed(field.value.trim()));
-    mark(which, why ? say('valueRefused', { field: say(names[which]), why }) : '');
+    const text = field.value.trim();
+    const why = program.setValue(which, typed(text));
+    // The program read it with a point and Western digits: quoted as typed.
+    const chars = [...text];
+    mark(which, why && { ...why, text: chars.length > 40 ? `${chars.slice(0, 40).join('')}...` : text });
   }
 
   for (const [which, field] of Object.entries(fields)) {
@@ -65,7 +77,7 @@ function connectValues(program, changed) {
       if (e.key === 'Enter') apply(which);
       if (e.key === 'Escape') {
         typing[which] = false;
-        mark(which, '');
+        mark(which, null);
         showField(which);
       }
     };
@@ -95,11 +107,12 @@ function connectValues(program, changed) {
         selectedNumber = number;
         for (const which of Object.keys(fields)) {
           typing[which] = false; // typed for another
-          if (refused[which]) mark(which, '');
+          if (refused[which]) mark(which, null);
         }
       }
       showField('u');
       showField('sigma');
+      sayRefused(); // in another language, perhaps
     },
   };
 }

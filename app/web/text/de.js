@@ -6,6 +6,9 @@ TEXTS.de = {
   title: 'BELLSCOPE: Produkte von Gaußkurven',
   languageGroup: 'Sprache (Language)',
   languageUnavailable: '{language} konnte nicht geladen werden, daher bleibt die Seite auf {current}.',
+  languageRefused:
+    'Die Sprache in dieser Adresse kann nicht verwendet werden ({why}), daher wählt die Seite ihre Sprache ' +
+    'wie üblich.',
   pictureLabels:
     'Das Bild ist so gezeichnet, wie BELLSCOPE entworfen wurde, und seine Beschriftungen bleiben englisch: ' +
     'jede Zahl darin steht auch in den Worten unter den Bedienelementen.',
@@ -24,6 +27,32 @@ TEXTS.de = {
   moduleFailed: 'BELLSCOPE konnte nicht starten: sein WebAssembly-Modul wurde nicht geladen ({what}).',
   noWebAssembly: 'BELLSCOPE läuft in diesem Browser nicht: es braucht WebAssembly, das dieser Browser nicht anbietet.',
   viewRefused: 'Die Ansicht in dieser Adresse kann nicht gezeigt werden ({why}), daher startet BELLSCOPE wie üblich.',
+  refusal: '{what}: {why}',
+  reasonNotANumber: '„{text}“ ist keine Zahl',
+  reasonTooLarge: '„{text}“ ist zu groß: höchstens {most}',
+  reasonTooSmall: '„{text}“ ist zu klein: mindestens {least}',
+  reasonNotFinite: '„{text}“ ist keine endliche Zahl',
+  reasonNoGaussian: 'eine Gaußkurve {text} gibt es nicht',
+  reasonGaussianMissing: 'die Nummer einer Gaußkurve (1 bis 4) fehlt',
+  reasonModeGiven: 'der Kombinationsmodus ist doppelt angegeben',
+  reasonOnGiven: 'die Liste der eingeschalteten Gaußkurven ist doppelt angegeben',
+  reasonSelectGiven: 'die ausgewählte Gaußkurve ist doppelt angegeben',
+  reasonNamesGiven: 'die Wahl der Namen ist doppelt angegeben',
+  reasonUGiven: 'u von Gaußkurve {gaussian} ist doppelt angegeben',
+  reasonSigmaGiven: 'sigma von Gaußkurve {gaussian} ist doppelt angegeben',
+  reasonLessonGiven: 'die Lektion ist doppelt angegeben',
+  reasonChallengeGiven: 'die Herausforderung ist doppelt angegeben',
+  reasonLanguageGiven: 'die Sprache ist doppelt angegeben',
+  reasonUnknownNames: 'names kennt nur {choices}',
+  reasonUnknownParameter: 'unbekannter Parameter (BELLSCOPE kennt {known})',
+  reasonParameterNameMissing: 'der Name des Parameters fehlt',
+  reasonParameterValueMissing: 'ein Wert muss folgen, wie in {text}=...',
+  reasonRecalcValue: 'recalc bekommt keinen Wert',
+  reasonBadPercent: 'ein %-Code ist fehlerhaft',
+  reasonParameterTooLong: 'der Parameter ist zu lang',
+  reasonAddressTooLong: 'die Adresse ist zu lang: BELLSCOPE liest höchstens {most} Zeichen',
+  reasonNotAChallenge: '„{text}“ ist keine Nummer einer Herausforderung: nur Ziffern, 0 bis {most}',
+  reasonChallengeTooLarge: '„{text}“ ist zu groß für die Nummer einer Herausforderung (höchstens {most})',
 
   pictureName: 'BELLSCOPE: Gaußkurven und ihr Produkt (in Worten unter den Bedienelementen beschrieben)',
   controlsName: 'Bedienelemente von BELLSCOPE',
@@ -152,6 +181,8 @@ TEXTS.de = {
   lessonsGroup: 'Lektionen',
   lessonNone: 'Frei erkunden',
   lessonUnknown: 'Es gibt keine Lektion namens „{name}“, daher startet BELLSCOPE wie üblich.',
+  lessonRefused:
+    'Die Lektion in dieser Adresse kann nicht geöffnet werden ({why}), daher startet BELLSCOPE wie üblich.',
   lesson_equal: 'Zwei gleiche Kurven',
   lesson_equal_question:
     'Beide Kurven sind gleich breit. Wo liegt die weiße Kurve, und wie viel schmaler ist sie? Verschieben ' +
@@ -239,6 +270,9 @@ TEXTS.de = {
   challengeAndLesson:
     'Diese Adresse nennt eine Lektion und eine Herausforderung: die Herausforderung geht vor, die Lektion ' +
     'entfällt.',
+  challengeAndView:
+    'Diese Adresse nennt eine Herausforderung und eine Ansicht: eine Herausforderung zeigt ihre eigenen ' +
+    'Runden, die Ansicht ({view}) entfällt.',
   wordsGuess: 'Ihre Schätzung: u = {u}, sigma = {sigma} (ausgewählt)',
   toldGuessU: 'Schätzung u {u}',
   toldGuessSigma: 'Schätzung sigma {sigma}',

@@ -8,6 +8,7 @@ TEXTS.en = {
   title: 'BELLSCOPE: products of Gaussian curves',
   languageGroup: 'Language',
   languageUnavailable: '{language} could not be loaded, so the page stays in {current}.',
+  languageRefused: 'The language in this address cannot be used ({why}), so the page chooses its language as usual.',
   pictureLabels:
     'The picture is drawn as BELLSCOPE was designed, and its labels stay in English: every number in it is ' +
     'also in the words below the controls.',
@@ -27,6 +28,34 @@ TEXTS.en = {
   moduleFailed: 'BELLSCOPE could not start: its WebAssembly module failed to load ({what}).',
   noWebAssembly: 'BELLSCOPE cannot run in this browser: it needs WebAssembly, which this browser does not offer.',
   viewRefused: 'The view in this address cannot be shown ({why}), so BELLSCOPE starts as usual.',
+  // Why something in an address, or a typed value, is refused: what is
+  // refused, then the reason, with the text refused quoted as it was typed.
+  refusal: '{what}: {why}',
+  reasonNotANumber: "'{text}' is not a number",
+  reasonTooLarge: "'{text}' is too large: at most {most}",
+  reasonTooSmall: "'{text}' is too small: at least {least}",
+  reasonNotFinite: "'{text}' is not a finite number",
+  reasonNoGaussian: 'there is no Gaussian {text}',
+  reasonGaussianMissing: 'a Gaussian number (1-4) is missing',
+  reasonModeGiven: 'the combining mode is already given',
+  reasonOnGiven: 'the list of Gaussians on is already given',
+  reasonSelectGiven: 'the selected Gaussian is already given',
+  reasonNamesGiven: 'the choice of names is already given',
+  reasonUGiven: "Gaussian {gaussian}'s u is already given",
+  reasonSigmaGiven: "Gaussian {gaussian}'s sigma is already given",
+  reasonLessonGiven: 'the lesson is already given',
+  reasonChallengeGiven: 'the challenge is already given',
+  reasonLanguageGiven: 'the language is already given',
+  reasonUnknownNames: 'names are {choices}',
+  reasonUnknownParameter: 'unknown parameter (BELLSCOPE knows {known})',
+  reasonParameterNameMissing: 'a parameter name is missing',
+  reasonParameterValueMissing: 'a value must follow, as in {text}=...',
+  reasonRecalcValue: 'recalc takes no value',
+  reasonBadPercent: 'bad percent-encoding',
+  reasonParameterTooLong: 'the parameter is too long',
+  reasonAddressTooLong: 'the address is too long: at most {most} characters are read',
+  reasonNotAChallenge: "'{text}' is not a challenge number: use digits only, 0 to {most}",
+  reasonChallengeTooLarge: '{text} is too large for a challenge number (at most {most})',
 
   // The picture and the controls.
   pictureName: 'BELLSCOPE: Gaussian curves and their product (described in words below the controls)',
@@ -155,6 +184,7 @@ TEXTS.en = {
   lessonsGroup: 'Lessons',
   lessonNone: 'Explore freely',
   lessonUnknown: 'There is no lesson named "{name}", so BELLSCOPE starts as usual.',
+  lessonRefused: 'The lesson in this address cannot be opened ({why}), so BELLSCOPE starts as usual.',
   lesson_equal: 'Two equal curves',
   lesson_equal_question:
     'The two curves are just as wide. Where does the white curve sit, and how much narrower is it than they ' +
@@ -233,6 +263,8 @@ TEXTS.en = {
   challengeRefused: 'The challenge in this address cannot be started ({why}), so BELLSCOPE starts as usual.',
   challengeAndLesson:
     'This address names a lesson and a challenge: the challenge comes first, so the lesson is left out.',
+  challengeAndView:
+    'This address names a challenge and a view: a challenge shows its own rounds, so the view ({view}) is left out.',
   wordsGuess: 'Your guess: u = {u}, sigma = {sigma} (selected)',
   toldGuessU: 'guess u {u}',
   toldGuessSigma: 'guess sigma {sigma}',

@@ -6,6 +6,8 @@ TEXTS.es = {
   title: 'BELLSCOPE: productos de curvas gaussianas',
   languageGroup: 'Idioma (Language)',
   languageUnavailable: 'No se pudo cargar {language}, así que la página sigue en {current}.',
+  languageRefused:
+    'El idioma de esta dirección no se puede usar ({why}), así que la página elige su idioma como siempre.',
   pictureLabels:
     'La imagen se dibuja tal como se diseñó BELLSCOPE y sus rótulos quedan en inglés: cada número que muestra ' +
     'está también en las palabras bajo los controles.',
@@ -24,6 +26,32 @@ TEXTS.es = {
   moduleFailed: 'BELLSCOPE no pudo arrancar: su módulo WebAssembly no se cargó ({what}).',
   noWebAssembly: 'BELLSCOPE no funciona en este navegador: necesita WebAssembly, que este navegador no ofrece.',
   viewRefused: 'La vista de esta dirección no se puede mostrar ({why}), así que BELLSCOPE arranca como siempre.',
+  refusal: '{what}: {why}',
+  reasonNotANumber: '«{text}» no es un número',
+  reasonTooLarge: '«{text}» es demasiado grande: como máximo {most}',
+  reasonTooSmall: '«{text}» es demasiado pequeño: como mínimo {least}',
+  reasonNotFinite: '«{text}» no es un número finito',
+  reasonNoGaussian: 'no existe la Gaussiana {text}',
+  reasonGaussianMissing: 'falta el número de una Gaussiana (de 1 a 4)',
+  reasonModeGiven: 'el modo de combinación aparece dos veces',
+  reasonOnGiven: 'la lista de Gaussianas encendidas aparece dos veces',
+  reasonSelectGiven: 'la Gaussiana seleccionada aparece dos veces',
+  reasonNamesGiven: 'la elección de nombres aparece dos veces',
+  reasonUGiven: 'la u de la Gaussiana {gaussian} aparece dos veces',
+  reasonSigmaGiven: 'la sigma de la Gaussiana {gaussian} aparece dos veces',
+  reasonLessonGiven: 'la lección aparece dos veces',
+  reasonChallengeGiven: 'el desafío aparece dos veces',
+  reasonLanguageGiven: 'el idioma aparece dos veces',
+  reasonUnknownNames: 'names solo admite {choices}',
+  reasonUnknownParameter: 'parámetro desconocido (BELLSCOPE conoce {known})',
+  reasonParameterNameMissing: 'falta el nombre del parámetro',
+  reasonParameterValueMissing: 'falta un valor, como en {text}=...',
+  reasonRecalcValue: 'recalc no lleva valor',
+  reasonBadPercent: 'un código con % está mal escrito',
+  reasonParameterTooLong: 'el parámetro es demasiado largo',
+  reasonAddressTooLong: 'la dirección es demasiado larga: BELLSCOPE lee como máximo {most} caracteres',
+  reasonNotAChallenge: '«{text}» no es un número de desafío: use solo cifras, de 0 a {most}',
+  reasonChallengeTooLarge: '«{text}» es demasiado grande para un número de desafío (como máximo {most})',
 
   pictureName: 'BELLSCOPE: curvas gaussianas y su producto (descritas con palabras bajo los controles)',
   controlsName: 'Controles de BELLSCOPE',
@@ -152,6 +180,7 @@ TEXTS.es = {
   lessonsGroup: 'Lecciones',
   lessonNone: 'Explorar libremente',
   lessonUnknown: 'No hay ninguna lección llamada «{name}», así que BELLSCOPE arranca como siempre.',
+  lessonRefused: 'La lección de esta dirección no se puede abrir ({why}), así que BELLSCOPE arranca como siempre.',
   lesson_equal: 'Dos curvas iguales',
   lesson_equal_question:
     'Las dos curvas son igual de anchas. ¿Dónde queda la curva blanca y cuánto más estrecha es que ellas? ' +
@@ -231,6 +260,9 @@ TEXTS.es = {
   challengeRefused: 'El desafío de esta dirección no se puede empezar ({why}), así que BELLSCOPE arranca como siempre.',
   challengeAndLesson:
     'Esta dirección nombra una lección y un desafío: el desafío va primero, así que la lección se omite.',
+  challengeAndView:
+    'Esta dirección nombra un desafío y una vista: un desafío muestra sus propias rondas, así que la vista ' +
+    '({view}) se omite.',
   wordsGuess: 'Su estimación: u = {u}, sigma = {sigma} (seleccionada)',
   toldGuessU: 'estimación u {u}',
   toldGuessSigma: 'estimación sigma {sigma}',

@@ -6,6 +6,9 @@ TEXTS.fr = {
   title: 'BELLSCOPE : produits de courbes gaussiennes',
   languageGroup: 'Langue (Language)',
   languageUnavailable: '{language} n’a pas pu être chargé : la page reste en {current}.',
+  languageRefused:
+    'La langue de cette adresse ne peut pas être utilisée ({why}), donc la page choisit sa langue comme ' +
+    'd’habitude.',
   pictureLabels:
     'L’image est dessinée telle que BELLSCOPE a été conçu, et ses libellés restent en anglais : chaque nombre ' +
     'qu’elle montre figure aussi dans les mots sous les commandes.',
@@ -25,6 +28,32 @@ TEXTS.fr = {
   noWebAssembly:
     'BELLSCOPE ne peut pas fonctionner dans ce navigateur : il lui faut WebAssembly, que ce navigateur n’offre pas.',
   viewRefused: 'La vue de cette adresse ne peut pas être affichée ({why}), donc BELLSCOPE démarre normalement.',
+  refusal: '{what} : {why}',
+  reasonNotANumber: '« {text} » n’est pas un nombre',
+  reasonTooLarge: '« {text} » est trop grand : au plus {most}',
+  reasonTooSmall: '« {text} » est trop petit : au moins {least}',
+  reasonNotFinite: '« {text} » n’est pas un nombre fini',
+  reasonNoGaussian: 'il n’y a pas de Gaussienne {text}',
+  reasonGaussianMissing: 'il manque le numéro d’une Gaussienne (de 1 à 4)',
+  reasonModeGiven: 'le mode de combinaison est donné deux fois',
+  reasonOnGiven: 'la liste des Gaussiennes allumées est donnée deux fois',
+  reasonSelectGiven: 'la Gaussienne sélectionnée est donnée deux fois',
+  reasonNamesGiven: 'le choix des noms est donné deux fois',
+  reasonUGiven: 'le u de la Gaussienne {gaussian} est donné deux fois',
+  reasonSigmaGiven: 'le sigma de la Gaussienne {gaussian} est donné deux fois',
+  reasonLessonGiven: 'la leçon est donnée deux fois',
+  reasonChallengeGiven: 'le défi est donné deux fois',
+  reasonLanguageGiven: 'la langue est donnée deux fois',
+  reasonUnknownNames: 'names vaut {choices}',
+  reasonUnknownParameter: 'paramètre inconnu (BELLSCOPE connaît {known})',
+  reasonParameterNameMissing: 'il manque le nom du paramètre',
+  reasonParameterValueMissing: 'il manque une valeur, comme dans {text}=...',
+  reasonRecalcValue: 'recalc ne prend pas de valeur',
+  reasonBadPercent: 'un code « % » est mal écrit',
+  reasonParameterTooLong: 'le paramètre est trop long',
+  reasonAddressTooLong: 'l’adresse est trop longue : BELLSCOPE en lit au plus {most} caractères',
+  reasonNotAChallenge: '« {text} » n’est pas un numéro de défi : uniquement des chiffres, de 0 à {most}',
+  reasonChallengeTooLarge: '« {text} » est trop grand pour un numéro de défi (au plus {most})',
 
   pictureName: 'BELLSCOPE : courbes gaussiennes et leur produit (décrites en mots sous les commandes)',
   controlsName: 'Commandes de BELLSCOPE',
@@ -153,6 +182,7 @@ TEXTS.fr = {
   lessonsGroup: 'Leçons',
   lessonNone: 'Explorer librement',
   lessonUnknown: 'Aucune leçon ne s’appelle « {name} », donc BELLSCOPE démarre normalement.',
+  lessonRefused: 'La leçon de cette adresse ne peut pas être ouverte ({why}), donc BELLSCOPE démarre normalement.',
   lesson_equal: 'Deux courbes égales',
   lesson_equal_question:
     'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe blanche, et de combien ' +
@@ -235,6 +265,9 @@ TEXTS.fr = {
   challengeRefused: 'Le défi de cette adresse ne peut pas commencer ({why}), donc BELLSCOPE démarre normalement.',
   challengeAndLesson:
     'Cette adresse nomme une leçon et un défi : le défi passe d’abord, donc la leçon est laissée de côté.',
+  challengeAndView:
+    'Cette adresse nomme un défi et une vue : un défi montre ses propres manches, donc la vue ({view}) est ' +
+    'laissée de côté.',
   wordsGuess: 'Votre estimation : u = {u}, sigma = {sigma} (sélectionnée)',
   toldGuessU: 'estimation u {u}',
   toldGuessSigma: 'estimation sigma {sigma}',

@@ -6,6 +6,8 @@ TEXTS['pt-BR'] = {
   title: 'BELLSCOPE: produtos de curvas gaussianas',
   languageGroup: 'Idioma (Language)',
   languageUnavailable: 'Não foi possível carregar {language}; a página continua em {current}.',
+  languageRefused:
+    'O idioma neste endereço não pode ser usado ({why}), então a página escolhe o idioma como de costume.',
   pictureLabels:
     'A imagem é desenhada como o BELLSCOPE foi projetado, e seus rótulos ficam em inglês: cada número dela ' +
     'também está nas palavras abaixo dos controles.',
@@ -24,6 +26,32 @@ TEXTS['pt-BR'] = {
   moduleFailed: 'O BELLSCOPE não pôde iniciar: seu módulo WebAssembly não carregou ({what}).',
   noWebAssembly: 'O BELLSCOPE não roda neste navegador: ele precisa de WebAssembly, que este navegador não oferece.',
   viewRefused: 'A visão neste endereço não pode ser mostrada ({why}), então o BELLSCOPE inicia como de costume.',
+  refusal: '{what}: {why}',
+  reasonNotANumber: '“{text}” não é um número',
+  reasonTooLarge: '“{text}” é grande demais: no máximo {most}',
+  reasonTooSmall: '“{text}” é pequeno demais: no mínimo {least}',
+  reasonNotFinite: '“{text}” não é um número finito',
+  reasonNoGaussian: 'não existe Gaussiana {text}',
+  reasonGaussianMissing: 'falta o número de uma Gaussiana (de 1 a 4)',
+  reasonModeGiven: 'o modo de combinação aparece duas vezes',
+  reasonOnGiven: 'a lista de Gaussianas ligadas aparece duas vezes',
+  reasonSelectGiven: 'a Gaussiana selecionada aparece duas vezes',
+  reasonNamesGiven: 'a escolha de nomes aparece duas vezes',
+  reasonUGiven: 'o u da Gaussiana {gaussian} aparece duas vezes',
+  reasonSigmaGiven: 'o sigma da Gaussiana {gaussian} aparece duas vezes',
+  reasonLessonGiven: 'a lição aparece duas vezes',
+  reasonChallengeGiven: 'o desafio aparece duas vezes',
+  reasonLanguageGiven: 'o idioma aparece duas vezes',
+  reasonUnknownNames: 'names só aceita {choices}',
+  reasonUnknownParameter: 'parâmetro desconhecido (o BELLSCOPE conhece {known})',
+  reasonParameterNameMissing: 'falta o nome do parâmetro',
+  reasonParameterValueMissing: 'falta um valor, como em {text}=...',
+  reasonRecalcValue: 'recalc não leva valor',
+  reasonBadPercent: 'um código com % está malformado',
+  reasonParameterTooLong: 'o parâmetro é longo demais',
+  reasonAddressTooLong: 'o endereço é longo demais: o BELLSCOPE lê no máximo {most} caracteres',
+  reasonNotAChallenge: '“{text}” não é um número de desafio: use só algarismos, de 0 a {most}',
+  reasonChallengeTooLarge: '“{text}” é grande demais para um número de desafio (no máximo {most})',
 
   pictureName: 'BELLSCOPE: curvas gaussianas e seu produto (descritas em palavras abaixo dos controles)',
   controlsName: 'Controles do BELLSCOPE',
@@ -152,6 +180,7 @@ TEXTS['pt-BR'] = {
   lessonsGroup: 'Lições',
   lessonNone: 'Explorar livremente',
   lessonUnknown: 'Não há lição chamada “{name}”, então o BELLSCOPE inicia como de costume.',
+  lessonRefused: 'A lição neste endereço não pode ser aberta ({why}), então o BELLSCOPE inicia como de costume.',
   lesson_equal: 'Duas curvas iguais',
   lesson_equal_question:
     'As duas curvas são igualmente largas. Onde fica a curva branca, e quanto mais estreita ela é? Mova uma ' +
@@ -232,6 +261,9 @@ TEXTS['pt-BR'] = {
   challengeRefused: 'O desafio neste endereço não pode começar ({why}), então o BELLSCOPE inicia como de costume.',
   challengeAndLesson:
     'Este endereço indica uma lição e um desafio: o desafio vem primeiro, então a lição fica de fora.',
+  challengeAndView:
+    'Este endereço indica um desafio e uma visão: um desafio mostra as próprias rodadas, então a visão ' +
+    '({view}) fica de fora.',
   wordsGuess: 'Seu palpite: u = {u}, sigma = {sigma} (selecionado)',
   toldGuessU: 'palpite u {u}',
   toldGuessSigma: 'palpite sigma {sigma}',
