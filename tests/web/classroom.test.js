@@ -112,14 +112,16 @@ describe('the on-screen controls', () => {
     const x = box.x + box.width - 2;
     const y = box.y + box.height - 40;
     assert.equal(await page.evaluate(([x, y]) => document.elementFromPoint(x, y).closest('button'), [x, y]), null);
+    // Half a second's drag, held still before the finger lifts: stamped with
+    // those times, so that however busy the machine, no fling follows.
     const swipe = async (from, to) => {
-      await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y: from }] });
-      for (let i = 1; i <= 10; ++i)
-        await cdp.send('Input.dispatchTouchEvent', {
-          type: 'touchMove',
-          touchPoints: [{ x, y: from + ((to - from) * i) / 10 }],
-        });
-      await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+      const start = Date.now() / 1000;
+      const touch = (type, tick, touchPoints) =>
+        cdp.send('Input.dispatchTouchEvent', { type, touchPoints, timestamp: start + tick * 0.05 });
+      await touch('touchStart', 0, [{ x, y: from }]);
+      for (let i = 1; i <= 10; ++i) await touch('touchMove', i, [{ x, y: from + ((to - from) * i) / 10 }]);
+      await touch('touchMove', 16, [{ x, y: to }]);
+      await touch('touchEnd', 17, []);
     };
     await swipe(y, y - 500);
     await page.waitForFunction(() => scrollY > 300);
