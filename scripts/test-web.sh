@@ -13,4 +13,5 @@ mkdir -p build-web/reference-frames
 SDL_VIDEODRIVER=dummy build/tests/reference_frames tests/web/scenarios.txt build-web/reference-frames
 scripts/npm-install.sh
 cd tests/web
-node --test looks.test.js web.test.js classroom.test.js view.test.js challenge.test.js languages.test.js app.test.js
+node --test looks.test.js web.test.js classroom.test.js view.test.js challenge.test.js languages.test.js app.test.js \
+  readme.test.js

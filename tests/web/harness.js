@@ -407,6 +407,7 @@ module.exports = {
   ...require('./looks'),
   decodePng,
   rgba,
+  frameTool,
   frameToolPicture,
   device,
   VIEWPORTS,
