@@ -47,6 +47,7 @@ describe('the app', () => {
     await page.context().setOffline(true);
     await page.goto(`${site.url}?lang=fr&u1=130`);
     await page.getByText(/Gaussienne 1 : allumée, u = 130/).waitFor();
+    await h.looksRight(page, 'offline, in French');
     assert.deepEqual(page.errors, []);
   });
 
@@ -59,6 +60,7 @@ describe('the app', () => {
       await started(page);
       assert.equal(await page.isVisible('#updated'), shown);
       if (shown) assert.equal(await page.locator('#updated').innerText(), 'Updated');
+      await h.looksRight(page, shown ? 'Updated said' : 'a visit after');
     }
   });
 

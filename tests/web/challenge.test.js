@@ -66,6 +66,7 @@ describe('challenge', () => {
         assert.match(await page.locator('#challenge-text').innerText(), new RegExp(`^Round ${round} of 5`));
         await setGuess(page, 300, 50);
         await check(page);
+        await h.looksRight(page, `round ${round} checked`);
         await page.getByRole('button', { name: 'Next round' }).click();
         await h.frames(page);
       }
@@ -100,6 +101,7 @@ describe('challenge', () => {
     for (const value of [after.combined.shown.u, after.combined.shown.sigma, answer.u.toPrecision(4)])
       assert.doesNotMatch(text + announced, new RegExp(`\\b${value}\\b`), `${value} before Check`);
     assert.equal(await canvasHasWhite(), true);
+    await h.looksRight(page, 'checked in Parameter Recalculation');
     assert.deepEqual(page.errors, []);
   });
 
@@ -146,6 +148,7 @@ describe('challenge', () => {
       const now = await state(page);
       assert.deepEqual({ u: now.challenge.guess.u, sigma: now.challenge.guess.sigma }, want, how);
       assert.deepEqual(now.gaussians, first, `${how}: the curves stay`);
+      await h.looksRight(page, `guess set by ${how}`);
     }
     assert.equal(await page.getByRole('button', { name: 'Gaussian 1' }).isDisabled(), true);
     assert.deepEqual(page.errors, []);
@@ -164,6 +167,7 @@ describe('challenge', () => {
       const now = await state(page);
       scores.push(now.challenge.scores[round - 1]);
       assert.match(await page.locator('#challenge-result').innerText(), /^Score: \d+ of 100\. Your u is/);
+      await h.looksRight(page, `round ${round} scored`);
       if (round === 5) break;
       assert.equal(await page.evaluate(() => document.activeElement.id), 'next-round');
       await page.getByRole('button', { name: 'Next round' }).click();
@@ -172,6 +176,7 @@ describe('challenge', () => {
     }
     assert.deepEqual(scores, [100, 0, 100, 100, 100]);
     assert.match(await page.locator('#challenge-text').innerText(), /^Challenge over: 400 of 500\./);
+    await h.looksRight(page, 'challenge over');
     assert.equal(await page.getByRole('button', { name: 'Next round' }).isHidden(), true);
     assert.equal(await page.evaluate(() => document.activeElement.id), 'challenge', 'a new challenge offered');
     assert.deepEqual(page.errors, []);
@@ -208,6 +213,7 @@ describe('challenge', () => {
     await setGuess(page, 400, -20);
     await check(page);
     assert.match(await result.innerText(), /sigma -20: a bell curve needs a sigma above 0/);
+    await h.looksRight(page, 'a negative sigma refused');
     assert.equal((await state(page)).working, null, 'still hidden');
     await setGuess(page, 400, 60);
     await page.getByRole('button', { name: 'Check', exact: true }).dblclick();
@@ -221,11 +227,13 @@ describe('challenge', () => {
     const resumed = await state(page);
     assert.deepEqual(resumed.challenge, checked.challenge);
     assert.deepEqual(resumed.gaussians, checked.gaussians);
+    await h.looksRight(page, 'resumed after Check');
     // Leaving: the design's frame of the page's view, byte for byte.
     await page.getByRole('button', { name: 'Leave challenge' }).click();
     await h.frames(page);
     assert.ok((await h.canvasPixels(page)).equals(toolFrame([])));
     assert.equal((await state(page)).challenge, null);
+    await h.looksRight(page, 'challenge left');
     assert.deepEqual(page.errors, []);
   });
 });

@@ -94,6 +94,7 @@ describe('the on-screen controls', () => {
     for (const [frame, names] of TAPS) {
       for (const name of names) await tapped(page, name);
       assert.equal(await h.frameDifference(page, frame), null);
+      await h.looksRight(page, `tablet, ${frame}`);
     }
     assert.equal(
       await page.getByRole('button', { name: 'Gaussian 1', exact: true }).getAttribute('aria-pressed'),
@@ -111,14 +112,16 @@ describe('the on-screen controls', () => {
     const x = box.x + box.width - 2;
     const y = box.y + box.height - 40;
     assert.equal(await page.evaluate(([x, y]) => document.elementFromPoint(x, y).closest('button'), [x, y]), null);
+    // Half a second's drag, held still before the finger lifts: stamped with
+    // those times, so that however busy the machine, no fling follows.
     const swipe = async (from, to) => {
-      await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y: from }] });
-      for (let i = 1; i <= 10; ++i)
-        await cdp.send('Input.dispatchTouchEvent', {
-          type: 'touchMove',
-          touchPoints: [{ x, y: from + ((to - from) * i) / 10 }],
-        });
-      await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+      const start = Date.now() / 1000;
+      const touch = (type, tick, touchPoints) =>
+        cdp.send('Input.dispatchTouchEvent', { type, touchPoints, timestamp: start + tick * 0.05 });
+      await touch('touchStart', 0, [{ x, y: from }]);
+      for (let i = 1; i <= 10; ++i) await touch('touchMove', i, [{ x, y: from + ((to - from) * i) / 10 }]);
+      await touch('touchMove', 16, [{ x, y: to }]);
+      await touch('touchEnd', 17, []);
     };
     await swipe(y, y - 500);
     await page.waitForFunction(() => scrollY > 300);
@@ -139,6 +142,7 @@ describe('the on-screen controls', () => {
     await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
     await h.frames(page, 4);
     const turned = await layout(page);
+    await h.looksRight(page, 'turned to 1080x810 while held');
     assert.ok(turned.outside === 0 && Math.abs(turned.canvas.width * 2 - 2 * h.WIDTH) < 0.1, 'laid out afresh');
     const released = await words(page);
     const u = Number(/u = (\d+)/.exec(released[0])[1]);
@@ -164,6 +168,7 @@ describe('the on-screen controls', () => {
     await page.keyboard.press('Enter'); // on, and the mode stays
     await h.frames(page);
     assert.equal(await h.frameDifference(page, 'control-gaussian-3'), null);
+    await h.looksRight(page, 'Gaussian 3 on by the keyboard, its button focused');
     await page.keyboard.press('Space'); // off again
     await page.keyboard.press('ArrowRight'); // every other key reaches the program
     await h.frames(page);
@@ -213,6 +218,7 @@ describe('words for screen readers', () => {
       'Gaussian 3 on. Gaussian 2 selected. Gaussian 2 u 251. Parameter Recalculation. ' + 'Combined u 282, sigma 34.',
     );
     assert.equal(await page.locator('#announce').getAttribute('aria-live'), 'polite');
+    await h.looksRight(page, 'three curves in Parameter Recalculation');
   });
 });
 
@@ -237,8 +243,10 @@ describe('accessibility', () => {
       await page.getByText('Copied.').waitFor();
       const name = `${width}x${height}`;
       assert.deepEqual(await size(), before, `${name}: with the link, a refusal and the address's error`);
+      await h.looksRight(page, `${name} with the link, a refusal and the address's error`);
       await page.getByRole('button', { name: 'Close the link' }).click();
       assert.equal(await page.isHidden('#link-row'), true, name);
+      await h.looksRight(page, `${name}, the link closed`);
       assert.deepEqual(await size(), before, name);
       assert.deepEqual(page.errors, []);
     }
@@ -267,6 +275,7 @@ describe('accessibility', () => {
     assert.equal(await page.evaluate(() => scrollY), scrolled, 'the keys went to the frame, not the host');
     await frame.getByRole('button', { name: 'Copy link' }).click();
     await frame.getByText('The page around BELLSCOPE does not allow copying').waitFor();
+    await h.looksRight(page.frames()[1], 'in a course page, copying refused');
     assert.deepEqual(page.errors, []);
   });
 
@@ -293,11 +302,13 @@ describe('accessibility', () => {
     const picture = frame.getByRole('img', { name: /^The picture to save/ });
     await picture.waitFor();
     assert.equal(await picture.evaluate((img) => img.complete && img.naturalWidth), 800);
+    await h.looksRight(page.frames()[1], 'in a frame, the picture to save shown');
     await frame.getByRole('button', { name: 'Close the picture' }).click();
     assert.equal(await picture.isHidden(), true);
     // Nor may it store the choice of colours: it says so, and the choice holds.
     await frame.getByRole('combobox', { name: 'Colours' }).selectOption({ label: 'Light, for projectors' });
     await frame.getByText('This page may not store anything here').waitFor();
+    await h.looksRight(page.frames()[1], 'in a frame, storing refused');
     // The browser's own word on the dropped download is the only error.
     assert.deepEqual(
       errors.filter((e) => !/Download is disallowed/.test(e)),
@@ -317,6 +328,8 @@ describe('accessibility', () => {
       await sizes(),
       before.map((size) => 2 * size),
     );
+    await h.frames(page);
+    await h.looksRight(page, 'phone, text at 200%');
     // Headless Chromium ignores synthesised pinches: what allows them is checked.
     const actions = await page.evaluate(() =>
       ['#canvas', '#mode', '#app', '#about'].map((s) => getComputedStyle(document.querySelector(s)).touchAction),
@@ -334,6 +347,7 @@ describe('accessibility', () => {
     assert.equal(await focused(), 'canvas');
     await page.keyboard.press('?');
     await help.waitFor();
+    await h.looksRight(page, 'keyboard help open');
     assert.ok(await help.getByRole('cell', { name: 'F1, F2, F3, F4, or the buttons 1 to 4' }).isVisible());
     for (let i = 0; i < 4; ++i) {
       await page.keyboard.press('Tab');
@@ -393,6 +407,7 @@ describe('accessibility', () => {
     await listen.click();
     await page.waitForFunction(() => document.getElementById('announce').textContent.startsWith('Playing'));
     assert.match(await page.locator('#announce').textContent(), /^Playing Gaussian 1, Gaussian 3, then the product/);
+    await h.looksRight(page, 'listening');
     const sounds = await page.evaluate(() => window.heard.sounds);
     assert.equal(sounds.length, 3, 'Gaussian 1, Gaussian 3 and the product');
     // Where each pitch peaks, as a column: u = 100, 300, and the product's.
@@ -457,6 +472,7 @@ describe('accessibility', () => {
     assert.deepEqual(await axe(page), [], 'running');
     await page.keyboard.press('Escape');
     await page.getByText('BELLSCOPE has ended').waitFor();
+    await h.looksRight(page, 'ended');
     assert.deepEqual(await axe(page), [], 'after Esc');
     const phone = await h.openPage(browser, site.url, ...device(390, 844, 3));
     assert.deepEqual(await axe(phone), [], 'phone');
@@ -524,6 +540,7 @@ describe('colour profiles', () => {
       await page.getByRole('button', { name: 'Challenge' }).click();
       await h.frames(page);
       const { guess } = await shownColours(page);
+      await h.looksRight(page, `${name}, a challenge`);
       assert.ok(colour.contrast(guess, shown.background) >= 4.5, `guess ${guess}`);
       for (const vision of colour.VISIONS)
         assert.ok(colour.smallestDistance([...shown.lines, product, guess], vision) >= 25, `guess, ${vision}`);
@@ -596,5 +613,6 @@ describe('random input', () => {
       .catch((error) => assert.fail(`seed ${seed}: ${error.message}`));
     await h.frames(page);
     assert.equal(await h.frameDifference(page, 'startup'), null, `seed ${seed}`);
+    await h.looksRight(page, `after random input, seed ${seed}, started again`);
   });
 });

@@ -11,6 +11,7 @@ const path = require('node:path');
 const zlib = require('node:zlib');
 const { before, after } = require('node:test');
 const { chromium } = require('playwright-core');
+const { looksRight } = require('./looks');
 
 const root = path.resolve(__dirname, '..', '..');
 const frameTool = process.env.BELLSCOPE_FRAME || path.join(root, 'build', 'bellscope-frame');
@@ -110,7 +111,7 @@ function frames(page, n = 3) {
 }
 
 // options: the browser context's, and init, a function run in the page
-// before its own scripts.
+// before its own scripts. Fails unless the page, once started, looks right.
 async function openPage(browser, url, viewport, options = {}) {
   const { init, ...contextOptions } = options;
   const context = await browser.newContext({ viewport, ...contextOptions });
@@ -124,6 +125,7 @@ async function openPage(browser, url, viewport, options = {}) {
   await page.goto(url);
   await page.waitForFunction(() => document.getElementById('status').hidden);
   await frames(page);
+  await looksRight(page, `opened ${url.replace(/^.*\//, '/')} at ${viewport.width}x${viewport.height}`);
   return page;
 }
 
@@ -204,6 +206,7 @@ async function play(page, commands) {
     else if (command === 'frame') {
       const difference = await frameDifference(page, a);
       if (difference) differences.push(difference);
+      await looksRight(page, `at frame ${a}`);
     } else throw new Error(`unknown scenario command ${command}`);
   }
   return differences;
@@ -404,6 +407,7 @@ module.exports = {
   ...require('./looks'),
   decodePng,
   rgba,
+  frameTool,
   frameToolPicture,
   device,
   VIEWPORTS,

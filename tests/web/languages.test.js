@@ -42,6 +42,7 @@ describe('languages', () => {
       assert.deepEqual((await shown(menuPage)).slice(0, 2), [code, dir], `${code} by the menu`);
       assert.equal(await menuPage.getByRole('combobox', { name: menu }).count(), 1, `${code}: ${menu}`);
       assert.equal(await menuPage.getByRole('button', { name: copy }).count(), 1, `${code} by the menu: ${copy}`);
+      await h.looksRight(menuPage, `${code} by the menu`);
     }
     assert.deepEqual(menuPage.errors, []);
   });
@@ -77,6 +78,7 @@ describe('languages', () => {
     assert.match(await page.locator('#words').innerText(), /Gaußkurve 1: ein, u = 121, sigma = 200 \(ausgewählt\)/);
     await page.getByRole('button', { name: 'Link kopieren' }).click();
     assert.match(await page.locator('#link').inputValue(), /\?lang=de&.*u1=121/);
+    await h.looksRight(page, 'German, link copied');
     await page.reload();
     await page.waitForFunction(() => document.getElementById('status').hidden);
     assert.equal((await shown(page))[0], 'de', 'remembered');
@@ -99,6 +101,7 @@ describe('languages', () => {
     const page = await context.newPage();
     await page.goto(`${site.url}?lang=fr`);
     await page.getByText('Français could not be loaded, so the page stays in English.').waitFor();
+    await h.looksRight(page, 'French could not be loaded');
     assert.equal((await shown(page))[0], 'en');
     await page.getByRole('combobox', { name: 'Language' }).selectOption('de');
     await page.waitForFunction(() => document.documentElement.lang === 'de');
@@ -123,6 +126,7 @@ describe('languages', () => {
     await page.fill('#field-sigma', '1,5,2');
     await page.press('#field-sigma', 'Enter');
     assert.equal(await page.getAttribute('#field-sigma', 'aria-invalid'), 'true', 'refused');
+    await h.looksRight(page, 'French, 1,5,2 refused');
     assert.deepEqual(page.errors, []);
   });
 
@@ -144,38 +148,11 @@ describe('languages', () => {
     }
   });
 
-  // Every control and text of the panel and the page within its own box
-  // and the window's width, and no two controls on top of each other.
-  async function clipped(page) {
-    return page.evaluate(() => {
-      const faults = [];
-      const items = [
-        ...document.querySelectorAll('#panel button, #panel select, #panel input, #panel .label, #panel p'),
-      ].filter((e) => e.getClientRects().length);
-      for (const e of items) {
-        const r = e.getBoundingClientRect();
-        const name = e.id || e.dataset.text || e.dataset.control || e.tagName;
-        if (e.scrollWidth > e.clientWidth + 1 && e.tagName !== 'INPUT') faults.push(`${name} clips its text`);
-        if (r.left < -0.5 || r.right > document.documentElement.clientWidth + 0.5) faults.push(`${name} off the side`);
-      }
-      const controls = items.filter((e) => e.matches('button, select, input'));
-      for (let i = 0; i < controls.length; ++i)
-        for (let j = i + 1; j < controls.length; ++j) {
-          const [a, b] = [controls[i], controls[j]].map((e) => e.getBoundingClientRect());
-          if (a.left < b.right - 0.5 && b.left < a.right - 0.5 && a.top < b.bottom - 0.5 && b.top < a.bottom - 0.5)
-            faults.push(
-              `${controls[i].id || controls[i].dataset.control} overlaps ${controls[j].id || controls[j].dataset.control}`,
-            );
-        }
-      if (document.documentElement.scrollWidth > innerWidth) faults.push('the page scrolls sideways');
-      return faults;
-    });
-  }
   it('the pseudo-language clips nothing at 320 CSS pixels and on every classroom screen', async () => {
     for (const [width, height, ratio] of [[320, 568, 2], ...h.VIEWPORTS]) {
+      // openPage fails unless it looks right.
       const page = await h.openPage(browser, `${site.url}?lang=en-XA&challenge=9`, ...h.device(width, height, ratio));
       assert.equal((await shown(page))[0], 'en-XA');
-      assert.deepEqual(await clipped(page), [], `${width}x${height}`);
       assert.deepEqual(page.errors, []);
       await page.context().close();
     }

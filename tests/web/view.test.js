@@ -60,6 +60,7 @@ describe('an address opens a view', () => {
       const message = await page.locator('#view-message').textContent();
       assert.ok(message.includes(said), `${query.slice(0, 40)}: ${message}`);
       assert.equal(await h.frameDifference(page, 'startup'), null, query.slice(0, 40));
+      await h.looksRight(page, `?${query.slice(0, 40)} refused`);
     }
     assert.deepEqual(page.errors, []);
   });
@@ -87,6 +88,7 @@ describe('the page writes a view down', () => {
     const link = await page.evaluate(() => navigator.clipboard.readText());
     assert.equal(link, await page.getByRole('textbox', { name: 'Link to this view' }).inputValue());
     assert.equal(link, `${site.url}?recalc&on=1,2,3&select=2&u2=251.0625&sigma2=107`);
+    await h.looksRight(page, 'link copied');
     const fresh = await open(link);
     assert.ok((await h.canvasPixels(fresh)).equals(await h.canvasPixels(page)));
   });
@@ -103,6 +105,7 @@ describe('the page writes a view down', () => {
       "sigma: '1e999' is too large: at most 1,000,000,000",
     );
     assert.equal(await sigma.getAttribute('aria-invalid'), 'true');
+    await h.looksRight(page, 'sigma 1e999 refused');
     await h.frames(page);
     assert.equal(await h.frameDifference(page, 'startup'), null, 'nothing changed');
     await u.fill('');
@@ -199,6 +202,7 @@ describe('the page writes a view down', () => {
     await names.selectOption({ label: 'Sensors' });
     await h.frames(page);
     assert.match(await words(), /^Sensor A: on/);
+    await h.looksRight(page, 'sensors');
     await page.keyboard.press('ArrowRight'); // the list keeps its arrows: Right goes to the program from the body
     await page.locator('body').click({ position: { x: 5, y: 700 } });
     await page.keyboard.press('ArrowRight');
@@ -230,6 +234,7 @@ describe('the page writes a view down', () => {
       await page.getByText('Copied.').waitFor();
       const link = await page.getByRole('textbox', { name: 'Link to this view' }).inputValue();
       assert.equal(link, `${site.url}?lesson=kalman&u2=451`); // the measurement, selected, moved
+      await h.looksRight(page, 'kalman, moved, link copied');
       const again = await open(link);
       assert.ok((await h.canvasPixels(again)).equals(await h.canvasPixels(page)));
       assert.match(await again.locator('#lesson-question').innerText(), /Kalman update/);
@@ -238,6 +243,7 @@ describe('the page writes a view down', () => {
     const page = await open(site.url);
     await page.getByRole('combobox', { name: 'Lessons' }).selectOption({ label: 'Two equal curves' });
     await h.frames(page);
+    await h.looksRight(page, 'a lesson chosen from the list');
     assert.match(await page.locator('#words').innerText(), /Gaussian 2: on, u = 500, sigma = 80/);
     const wrong = await open(`${site.url}?lesson=nonsense`);
     assert.match(await wrong.locator('#view-message').innerText(), /There is no lesson named "nonsense"/);
@@ -259,6 +265,7 @@ describe('the page writes a view down', () => {
     await sigma.blur();
     await h.frames(page);
     assert.deepEqual(await state(), ['abc', 'true', '50', "u: 'abc' is not a number"]);
+    await h.looksRight(page, 'u abc refused');
     await page.keyboard.press('ArrowDown');
     await h.frames(page);
     assert.deepEqual(await state(), ['250', 'false', '70', '']);

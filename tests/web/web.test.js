@@ -46,14 +46,17 @@ describe('frames match the Linux program pixel for pixel', () => {
     await page.setViewportSize(SCALE_2);
     await h.frames(page);
     await expectScale(page, 2);
+    await h.looksRight(page, 'resized to 1800x1200');
     await page.setViewportSize({ width: 2600, height: 1500 });
     await h.frames(page);
     await expectScale(page, 3);
+    await h.looksRight(page, 'resized to 2600x1500');
     await expectScenario(page, 'release-outside');
     await page.setViewportSize({ width: 500, height: 600 }); // narrower than the image: scaled down to fit
     await h.frames(page);
     const box = await h.canvasBox(page);
     assert.ok(box.width <= 500 && Math.abs(box.width / box.height - h.WIDTH / h.HEIGHT) < 0.01, `${box.width} wide`);
+    await h.looksRight(page, 'resized to 500x600');
     await expectScenario(page, 'release-outside');
   });
 });
@@ -115,6 +118,7 @@ describe('touch', () => {
     ]);
     await touch('touchEnd', []);
     assert.equal(await h.frameDifference(page, 'touch-two-fingers'), null);
+    await h.looksRight(page, 'after two fingers');
     // Fingers far off the canvas do no harm.
     await touch('touchStart', [[-5000, 99999, 1]]);
     await touch('touchEnd', []);
@@ -136,6 +140,7 @@ describe('the end and a new start', () => {
     await page.getByText('BELLSCOPE has ended').waitFor();
     assert.match(await page.locator('#announce').textContent(), /^Ended with Esc\. Resume/);
     assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Resume');
+    await h.looksRight(page, 'ended');
     // The loop has stopped: keys change nothing on the canvas.
     await page.keyboard.press('Enter');
     await h.frames(page);
@@ -144,6 +149,7 @@ describe('the end and a new start', () => {
     await h.frames(page);
     assert.equal(await page.isHidden('#ended'), true);
     assert.ok((await shown()).equals(before), 'the same Gaussians, selection and mode');
+    await h.looksRight(page, 'resumed');
     await page.keyboard.press('Escape');
     await page.getByRole('button', { name: 'Start again' }).click();
     await h.frames(page);
@@ -151,6 +157,7 @@ describe('the end and a new start', () => {
       await page.locator('#words li').first().textContent(),
       'Gaussian 1: on, u = 150, sigma = 200 (selected)',
     );
+    await h.looksRight(page, 'started again');
     assert.equal(await page.locator('#words li').nth(4).textContent(), 'Combining mode: Point by Point Multiplication');
     assert.deepEqual(page.errors, []);
   });
@@ -162,6 +169,7 @@ describe('the end and a new start', () => {
     await page.getByRole('button', { name: 'Reset' }).click();
     await h.frames(page);
     assert.equal(await h.frameDifference(page, 'startup'), null);
+    await h.looksRight(page, 'reset');
     await page.keyboard.press('Enter');
     await h.frames(page);
     assert.equal(await h.frameDifference(page, 'enter'), null, 'still running');
@@ -307,6 +315,7 @@ describe('failures are said in words', () => {
     });
     await page.goto(site.url);
     await page.getByText('BELLSCOPE could not start: this page has no canvas to draw the picture on.').waitFor();
+    await h.looksRight(page, 'no canvas');
   });
 
   it('a page whose WebAssembly is corrupt', async () => {
@@ -319,6 +328,7 @@ describe('failures are said in words', () => {
     await page.goto(site.url);
     await page.getByText(/BELLSCOPE could not start/).waitFor();
     assert.equal(await page.isVisible('#status'), true);
+    await h.looksRight(page, 'corrupt WebAssembly');
   });
 
   it('a browser without WebAssembly', async () => {
@@ -329,5 +339,6 @@ describe('failures are said in words', () => {
     const page = await context.newPage();
     await page.goto(h.singleFileUrl);
     await page.getByText(/it needs WebAssembly/).waitFor();
+    await h.looksRight(page, 'no WebAssembly');
   });
 });
