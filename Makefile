@@ -62,7 +62,8 @@ clean:
 # Debian's Emscripten needs NODE_PATH to find its JavaScript tools.
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 web:
-	@scripts/install-deps.sh web
+	@scripts/install-deps.sh web js
+	@scripts/npm-install.sh
 	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@$(EMSCRIPTEN_ENV) cmake --build build-web -j $(JOBS)
 

@@ -36,22 +36,31 @@ function(read_inline file tag out)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# The page's own style and scripts without the lines that are comments alone
-# (// ... in a script, /* ... */ on one line in either): they are for the
-# reader of the source, and every student's browser would fetch them.
-function(without_comment_lines text out)
-  string(REGEX REPLACE "\n[ \t]*//[^\n]*" "" text "\n${text}")
-  string(REGEX REPLACE "\n[ \t]*/\\*[^\n]*\\*/[ \t]*" "" text "${text}")
+# The page's own style without its comments, and its scripts minified by
+# NODE running MINIFY (terser): comments and spaces are for the reader of
+# the source, and every student's browser would fetch them.
+function(without_comments text out)
+  string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" text "${text}")
+  string(REGEX REPLACE "\n[ \t]*\n" "\n" text "${text}")
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
 read_inline("${STYLE}" style css)
-without_comment_lines("${css}" css)
+without_comments("${css}" css)
 fill("<!-- BELLSCOPE STYLE -->" "<style>\n${css}</style>")
+set(minified "${OUT}.scripts")
+string(REPLACE "," ";" all_scripts "${HEAD_SCRIPTS},${SCRIPTS},${TEXT_FILES}")
+cmake_policy(SET CMP0007 NEW)
+list(REMOVE_ITEM all_scripts "")
+file(REMOVE_RECURSE "${minified}")
+execute_process(COMMAND "${NODE}" "${MINIFY}" "${minified}" ${all_scripts} RESULT_VARIABLE failed ERROR_VARIABLE why)
+if(failed)
+  message(FATAL_ERROR "could not minify the page's scripts: ${why}")
+endif()
 # A page's script, as the page carries it.
 function(page_script file out)
-  read_inline("${file}" script js)
-  without_comment_lines("${js}" js)
+  get_filename_component(name "${file}" NAME)
+  read_inline("${minified}/${name}" script js)
   set(${out} "${js}" PARENT_SCOPE)
 endfunction()
 function(scripts list marker)
@@ -123,3 +132,4 @@ else()
   fill("<!-- BELLSCOPE SERVED -->" "")
 endif()
 file(WRITE "${OUT}" "${page}")
+file(REMOVE_RECURSE "${minified}")
