@@ -20,7 +20,7 @@ function faultsInPage() {
   // Boxes a student reads as one thing: a control, a formula, the picture,
   // an image; and each line of plain text elsewhere.
   const ATOMS = 'button, input, select, textarea, math, canvas, img, svg';
-  const hidden = (e) => e.closest('.visually-hidden, [aria-hidden="true"]:not(:has(math))');
+  const hidden = (e) => e.closest('.visually-hidden'); // what is shown but not read aloud counts
   const dialogOpen = document.querySelector('dialog[open]');
   const within = dialogOpen || document.body;
   const counted = (e) => shown(e) && !hidden(e) && (dialogOpen || !e.closest('dialog'));

@@ -15,7 +15,7 @@ const FAULTS = [
   ['a list too narrow for its choice', '#names { width: 40px; min-width: 0 }', /#names .* cuts its choice/],
   ['a paragraph cut short', '#about p { height: 10px; overflow: hidden }', /^p .* clips its content \(/],
   ['the lines of a paragraph on each other', '#about p { line-height: 0.3 }', /^p "(.*)" overlaps p "\1"/],
-  ['words on a formula', '#working-steps math { margin-inline-start: -3em }', /^math .* overlaps span/],
+  ['words on a formula', '#working-steps .formula { margin-inline-start: -3em }', /^math .* overlaps span/],
   ['a formula in pieces', '#working-steps math { display: inline-block }', /formula's parts are not on one line/],
   ['text out of the window', '#words { margin-inline-start: 2000px }', /^li .* leaves the window/],
   ['text above the page', '#about { position: relative; top: -4000px }', /above the top of the page/],
