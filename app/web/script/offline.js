@@ -25,6 +25,13 @@ function connectOffline(changed) {
   }
   window.addEventListener('appinstalled', () => remember('bellscope.start', location.search));
   return () => {
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('bellscope-sw.js').catch(() => {});
+    // Registered again, a worker is not looked for anew, and the browser's
+    // own look on a visit may be put off: asked for, a new build on the
+    // server is found on every visit with the network.
+    if ('serviceWorker' in navigator)
+      navigator.serviceWorker
+        .register('bellscope-sw.js')
+        .then((registration) => registration.update())
+        .catch(() => {});
   };
 }
