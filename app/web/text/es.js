@@ -1,56 +1,58 @@
 'use strict';
 /* global TEXTS */
 
-// Los textos de la página en español (traducidos con ayuda de una máquina).
+// Los textos de la página en español, revisados por un profesor de
+// matemáticas de secundaria: se trata al alumno de tú, y las teclas llevan
+// un solo nombre en todos los textos (flecha izquierda, Mayús, Intro...).
 TEXTS.es = {
   title: 'BELLSCOPE: productos de curvas gaussianas',
   languageGroup: 'Idioma (Language)',
-  languageUnavailable: 'No se pudo cargar {language}, así que la página sigue en {current}.',
+  languageUnavailable: 'No se pudo cargar el idioma {language}, así que la página sigue en {current}.',
   languageRefused:
     'El idioma de esta dirección no se puede usar ({why}), así que la página elige su idioma como siempre.',
   pictureLabels:
     'La imagen se dibuja tal como se diseñó BELLSCOPE y sus rótulos quedan en inglés: cada número que muestra ' +
-    'está también en las palabras bajo los controles.',
+    'aparece también en los textos que hay bajo los controles.',
 
   loading: 'Cargando BELLSCOPE...',
   updated: 'Actualizado',
   ended: 'BELLSCOPE ha terminado',
-  endedTold: 'Terminado con Esc. Reanudar devuelve la imagen como estaba; Empezar de nuevo empieza desde cero.',
+  endedTold: 'Terminado con Esc. Reanudar recupera la imagen tal como estaba; Empezar de nuevo arranca desde cero.',
   endedRest:
-    'Hasta que reanude o empiece de nuevo, los controles que cambian la imagen quedan desactivados; Copiar enlace, Guardar imagen, Escuchar, Nombres, Colores e Idioma siguen funcionando con la imagen que se ve.',
+    'Hasta que reanudes o empieces de nuevo, los controles que cambian la imagen quedan desactivados; Copiar enlace, Guardar imagen, Escuchar, Nombres, Colores e Idioma siguen funcionando con la imagen que se ve.',
   resume: 'Reanudar',
   startAgain: 'Empezar de nuevo',
   reset: 'Restablecer',
   cannotStart: 'BELLSCOPE no pudo arrancar: {why}',
   stopped: 'BELLSCOPE se detuvo: {what}',
   moduleFailed: 'BELLSCOPE no pudo arrancar: su módulo WebAssembly no se cargó ({what}).',
-  noWebAssembly: 'BELLSCOPE no funciona en este navegador: necesita WebAssembly, que este navegador no ofrece.',
+  noWebAssembly: 'BELLSCOPE no funciona en este navegador: necesita WebAssembly, y este navegador no lo admite.',
   viewRefused: 'La vista de esta dirección no se puede mostrar ({why}), así que BELLSCOPE arranca como siempre.',
   refusal: '{what}: {why}',
   reasonNotANumber: '«{text}» no es un número',
   reasonTooLarge: '«{text}» es demasiado grande: como máximo {most}',
   reasonTooSmall: '«{text}» es demasiado pequeño: como mínimo {least}',
   reasonNotFinite: '«{text}» no es un número finito',
-  reasonNoGaussian: 'no existe la Gaussiana {text}',
-  reasonGaussianMissing: 'falta el número de una Gaussiana (de 1 a 4)',
+  reasonNoGaussian: 'no existe la gaussiana {text}',
+  reasonGaussianMissing: 'falta el número de una gaussiana (de 1 a 4)',
   reasonModeGiven: 'el modo de combinación aparece dos veces',
-  reasonOnGiven: 'la lista de Gaussianas encendidas aparece dos veces',
-  reasonSelectGiven: 'la Gaussiana seleccionada aparece dos veces',
+  reasonOnGiven: 'la lista de gaussianas encendidas aparece dos veces',
+  reasonSelectGiven: 'la gaussiana seleccionada aparece dos veces',
   reasonNamesGiven: 'la elección de nombres aparece dos veces',
-  reasonUGiven: 'la u de la Gaussiana {gaussian} aparece dos veces',
-  reasonSigmaGiven: 'la sigma de la Gaussiana {gaussian} aparece dos veces',
+  reasonUGiven: 'la u de la gaussiana {gaussian} aparece dos veces',
+  reasonSigmaGiven: 'la sigma de la gaussiana {gaussian} aparece dos veces',
   reasonLessonGiven: 'la lección aparece dos veces',
   reasonChallengeGiven: 'el desafío aparece dos veces',
   reasonLanguageGiven: 'el idioma aparece dos veces',
   reasonUnknownNames: 'names solo admite {choices}',
   reasonUnknownParameter: 'parámetro desconocido (BELLSCOPE conoce {known})',
   reasonParameterNameMissing: 'falta el nombre del parámetro',
-  reasonParameterValueMissing: 'falta un valor, como en {text}=...',
+  reasonParameterValueMissing: 'falta el valor, como en {text}=...',
   reasonRecalcValue: 'recalc no lleva valor',
-  reasonBadPercent: 'un código con % está mal escrito',
+  reasonBadPercent: 'hay un código con % mal escrito',
   reasonParameterTooLong: 'el parámetro es demasiado largo',
   reasonAddressTooLong: 'la dirección es demasiado larga: BELLSCOPE lee como máximo {most} caracteres',
-  reasonNotAChallenge: '«{text}» no es un número de desafío: use solo cifras, de 0 a {most}',
+  reasonNotAChallenge: '«{text}» no es un número de desafío: usa solo cifras, de 0 a {most}',
   reasonChallengeTooLarge: '«{text}» es demasiado grande para un número de desafío (como máximo {most})',
 
   pictureName: 'BELLSCOPE: curvas gaussianas y su producto (descritas con palabras bajo los controles)',
@@ -68,10 +70,10 @@ TEXTS.es = {
   sensorName: 'Sensor {letter}',
   sensorShort: '{letter}',
   productGaussians: 'el producto',
-  productBayes: 'la posterior',
+  productBayes: 'la distribución a posteriori',
   productSensors: 'la estimación fusionada',
   productLabelGaussians: 'Combinada',
-  productLabelBayes: 'Posterior',
+  productLabelBayes: 'A posteriori',
   productLabelSensors: 'Estimación fusionada',
   selectGroup: 'Seleccionar',
   selectPrevious: 'Anterior',
@@ -97,36 +99,36 @@ TEXTS.es = {
   savePicture: 'Guardar imagen',
   linkField: 'Enlace a esta vista',
   savedInFrame:
-    'Si no se descargó nada, la página que rodea a BELLSCOPE no permite descargas: guarde la imagen de abajo ' +
-    '(clic derecho o pulsación larga).',
-  savedPictureName: 'La imagen para guardar: el cuadro mostrado al pulsar Guardar imagen',
+    'Si no se ha descargado nada, es que la página que contiene BELLSCOPE no permite descargas: guarda en su ' +
+    'lugar la imagen de abajo (con clic derecho o una pulsación larga).',
+  savedPictureName: 'La imagen que se guarda: la que se veía al pulsar Guardar imagen',
   closePictureName: 'Cerrar la imagen',
   closeLink: 'Cerrar',
   closeLinkName: 'Cerrar el enlace',
   copied: 'Copiado.',
-  copyRefused: 'El navegador no permitió copiar: copie el enlace del campo.',
-  copyUnavailable: 'Este navegador no puede copiar por sí mismo: copie el enlace del campo.',
-  copyForbidden: 'La página que rodea a BELLSCOPE no permite copiar: copie el enlace del campo.',
+  copyRefused: 'El navegador no ha permitido copiar: copia el enlace del campo.',
+  copyUnavailable: 'Este navegador no puede copiar por sí solo: copia el enlace del campo.',
+  copyForbidden: 'La página que contiene BELLSCOPE no permite copiar: copia el enlace del campo.',
   coloursGroup: 'Colores',
-  coloursDesign: 'Diseño',
+  coloursDesign: 'Originales',
   coloursSafe: 'Aptos para daltónicos',
-  coloursLight: 'Claros, para proyectores',
-  notRemembered: 'Esta página no puede guardar nada aquí, así que la elección dura hasta que se cierre.',
+  coloursLight: 'Fondo claro, para proyectores',
+  notRemembered: 'Esta página no puede guardar nada aquí, así que la elección solo dura hasta que la cierres.',
 
   wordsHeading: 'Qué muestra la imagen',
-  starting: 'BELLSCOPE está arrancando.',
-  on: 'encendida',
-  off: 'apagada',
+  starting: 'BELLSCOPE se está iniciando.',
+  on: 'visible',
+  off: 'no visible',
   wordsGaussian: '{name}: {state}, u = {u}, sigma = {sigma}',
-  wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (seleccionada)',
+  wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (curva seleccionada)',
   wordsMode: 'Modo de combinación: {mode}',
   wordsCombined: '{label}: u = {u}, sigma = {sigma}',
   wordsCombinedNone: '{label}: ninguna, porque no hay ninguna gaussiana encendida',
-  toldOn: '{name} encendida',
-  toldOff: '{name} apagada',
+  toldOn: '{name}: visible',
+  toldOff: '{name}: no visible',
   toldU: '{name} u {u}',
   toldSigma: '{name} sigma {sigma}',
-  toldSelected: '{name} seleccionada',
+  toldSelected: 'Curva seleccionada: {name}',
   toldCombined: '{label} u {u}, sigma {sigma}',
   toldCombinedNone: '{label}: ninguna',
   toldBetween: '. ',
@@ -134,48 +136,50 @@ TEXTS.es = {
 
   workingHeading: 'Cómo se forma la curva blanca',
   workingIntro:
-    'Multiplicar campanas da una campana. Su **precisión** 1/σ² (cuanto más estrecha, mayor) es la suma de las ' +
-    'suyas; su media es la media de sus medias ponderada por sus precisiones, así que queda más cerca de las ' +
-    'más estrechas; y el producto punto a punto alcanza su máximo por debajo de 1, a una altura que dice cuánto ' +
-    'coinciden las curvas. BELLSCOPE multiplica en orden, la gaussiana 1 por la 2, luego por la 3, y así ' +
-    'sucesivamente; con los números que se ven ahora:',
+    'El producto de curvas de campana es otra curva de campana. Su **precisión** 1/σ² (mayor cuanto más ' +
+    'estrecha es la curva) es la suma de las precisiones de las curvas; su media es la media de sus medias ' +
+    'ponderada por sus precisiones, así que queda más cerca de las más estrechas; y el producto punto a punto ' +
+    'tiene su máximo por debajo de 1, a una altura que indica cuánto concuerdan las curvas. BELLSCOPE ' +
+    'multiplica en orden: la gaussiana 1 por la 2, el resultado por la 3, y así sucesivamente; con los ' +
+    'números que se ven ahora:',
   workingNone: 'No hay ninguna gaussiana encendida, así que no hay nada que multiplicar.',
   workingFlat:
-    '{name} tiene sigma 0: esta curva vale 0 en todas partes salvo en su media (u = {u}), donde su pico sigue ' +
-    'valiendo 1. Así que {product} vale 0 en todas partes salvo en u = {u}, donde vale el producto de las ' +
-    'demás curvas en ese punto: {height}.',
+    '{name} tiene sigma 0: esta curva vale 0 en todas partes salvo en su media (u = {u}), donde su máximo sigue ' +
+    'valiendo 1. Por tanto, {product} también vale 0 en todas partes salvo en u = {u}, donde es igual al ' +
+    'producto de las demás curvas en ese punto: {height}.',
   workingFlatAlone:
-    '{name} tiene sigma 0: esta curva vale 0 en todas partes salvo en su media (u = {u}), donde su pico sigue ' +
-    'valiendo 1. Es la única curva encendida, así que {product} es igual: 0 en todas partes salvo en u = {u}, ' +
-    'donde vale 1.',
+    '{name} tiene sigma 0: esta curva vale 0 en todas partes salvo en su media (u = {u}), donde su máximo sigue ' +
+    'valiendo 1. Es la única curva encendida, así que {product} coincide con ella: vale 0 en todas partes ' +
+    'salvo en u = {u}, donde vale 1.',
   workingFlatApart:
-    '{name} y {other} tienen sigma 0 en medias distintas (u = {u} y u = {otherU}): cada una vale 0 donde la ' +
-    'otra tiene su pico, así que {product} vale 0 en todas partes.',
+    '{name} y {other} tienen sigma 0 en medias distintas (u = {u} y u = {otherU}): cada curva vale 0 donde la ' +
+    'otra tiene su máximo, así que {product} vale 0 en todas partes.',
   workingFlatDrawn:
-    'Un solo punto no tiene anchura, así que la imagen dibuja la curva blanca plana a lo largo del borde ' +
-    'inferior, también en esa media.',
+    'Un solo punto no tiene anchura, así que la imagen dibuja la curva blanca plana, pegada al borde inferior, ' +
+    'incluso en esa media.',
   workingGaussian: '{name}: u = {u}; σ = {sigma}; precisión',
   workingGaussianRead: '{name}: u = {u}; sigma = {sigma}; precisión, 1 entre sigma al cuadrado, = {precision}.',
-  workingNegative: 'Una sigma negativa cuenta por su tamaño: {name} es tan ancha como si fuera positiva.',
+  workingNegative:
+    'Una sigma negativa cuenta por su valor absoluto: {name} tiene la misma anchura que si su sigma fuera positiva.',
   workingStep: '{product}:',
   workingStepRead:
-    '{product}: las precisiones {before} y {precision} suman {total}; así que sigma = {sigma}; la media ' +
+    '{product}: las precisiones {before} y {precision} suman {total}; por tanto, sigma = {sigma}, y la media ' +
     'ponderada por las precisiones es u = {u}.',
   workingResult: 'La curva blanca es {product}: u = {u}; sigma = {sigma}.',
   workingHeight: 'Su altura, punto a punto:',
-  workingHeightRead: 'Punto a punto, {product} alcanza {height}.',
-  workingHeightUnknown: 'Su altura, punto a punto, va más allá de lo que los números de aquí pueden contener.',
-  agree: 'Las curvas coinciden: {product} conserva el {percent} de su altura.',
-  partlyAgree: 'Las curvas coinciden en parte: {product} conserva el {percent} de su altura.',
-  hardlyAgree: 'Apenas coinciden: {percent}.',
+  workingHeightRead: 'Punto a punto, {product} alcanza una altura de {height}.',
+  workingHeightUnknown: 'Su altura, punto a punto, queda fuera del alcance de los números que se usan aquí.',
+  agree: 'Las curvas concuerdan: {product} conserva el {percent} de su altura.',
+  partlyAgree: 'Las curvas concuerdan en parte: {product} conserva el {percent} de su altura.',
+  hardlyAgree: 'Apenas concuerdan: {percent}.',
   lessThan: 'menos del {value}',
   workingTruncated:
-    'La imagen escribe números enteros, cortando los decimales ({exact} se ve como {shown}), y su recálculo de ' +
-    'parámetros parte de una curva tan ancha que es plana en todo el gráfico, lo que mueve los últimos ' +
-    'decimales: los números de aquí son exactos, con cuatro cifras.',
-  tooLarge: 'demasiado grande para calcularlo',
+    'La imagen escribe números enteros, truncando los decimales ({exact} aparece como {shown}), y su ' +
+    'Recálculo de parámetros parte de una curva tan ancha que es plana en todo el gráfico, lo que altera ' +
+    'los últimos decimales: los números de aquí son exactos, con cuatro cifras significativas.',
+  tooLarge: 'demasiado grande para calcularse',
   wordsHeight: 'Altura que alcanza {product}: {height}. {agreement}',
-  toldHeight: '{product} alcanza {height}',
+  toldHeight: 'Altura que alcanza {product}: {height}',
 
   lessonsGroup: 'Lecciones',
   lessonNone: 'Explorar libremente',
@@ -184,140 +188,144 @@ TEXTS.es = {
   lesson_equal: 'Dos curvas iguales',
   lesson_equal_question:
     'Las dos curvas son igual de anchas. ¿Dónde queda la curva blanca y cuánto más estrecha es que ellas? ' +
-    'Mueva una con «{left}» y «{right}» (o con las flechas izquierda y derecha) y compruébelo con el cálculo ' +
+    'Mueve una con «{left}» y «{right}» (o con las flechas izquierda y derecha) y compruébalo con el cálculo ' +
     'de abajo.',
-  'lesson_wide-narrow': 'Una curva ancha y una estrecha',
+  'lesson_wide-narrow': 'Una curva ancha y otra estrecha',
   'lesson_wide-narrow_question':
-    'Una curva es ancha y la otra estrecha. ¿La curva blanca queda más cerca de la ancha o de la estrecha? ' +
-    'La estrecha está seleccionada: muévala con «{left}» y «{right}» (o con las flechas izquierda y derecha) ' +
-    'y observe.',
+    'Una curva es ancha y la otra, estrecha. ¿La curva blanca queda más cerca de la ancha o de la estrecha? ' +
+    'La estrecha está seleccionada: muévela con «{left}» y «{right}» (o con las flechas izquierda y derecha) ' +
+    'y observa.',
   'lesson_far-apart': 'Dos curvas muy separadas',
   'lesson_far-apart_question':
-    'Las curvas apenas se solapan y su producto punto a punto es casi plano. Acerque la gaussiana 2 con ' +
-    '«{left}» (o con la flecha izquierda) y luego vuelva a alejarla con «{right}». ¿Qué le pasa a la altura ' +
+    'Las curvas apenas se solapan y su producto punto a punto es casi plano. Acerca la gaussiana 2 con ' +
+    '«{left}» (o con la flecha izquierda) y luego vuelve a alejarla con «{right}». ¿Qué le pasa a la altura ' +
     'del producto y qué dice eso de las dos curvas?',
   'lesson_same-mean': 'La misma media',
   'lesson_same-mean_question':
-    'Las dos curvas tienen el máximo en el mismo sitio. ¿Dónde está el máximo del producto, y a qué altura, ' +
-    'en cada modo? Cambie de modo con el botón del modo, «{mode}» (o con Intro), y compare.',
-  lesson_kalman: 'Una a priori y una medición',
+    'Las dos curvas tienen el máximo en el mismo sitio. ¿Dónde tiene el máximo el producto, y a qué altura, ' +
+    'en cada modo? Cambia de modo con el botón del modo, «{mode}» (o con Intro), y compara.',
+  lesson_kalman: 'Una distribución a priori y una medición',
   lesson_kalman_question:
-    'Esto es una actualización de Kalman. ¿La posterior queda más cerca de la a priori o de la medición, y ' +
-    'por qué? La medición está seleccionada: hágala menos precisa con «{wider}» (o arrastrando con el botón ' +
-    'derecho) y observe la posterior.',
-  'lesson_three-measurements': 'Una a priori y tres mediciones',
+    'Esto es una actualización de Kalman. ¿La distribución a posteriori queda más cerca de la a priori o de ' +
+    'la medición, y por qué? La medición está seleccionada: hazla menos precisa con «{wider}» (o arrastrando ' +
+    'con el botón derecho) y observa la distribución a posteriori.',
+  'lesson_three-measurements': 'Una distribución a priori y tres mediciones',
   'lesson_three-measurements_question':
-    'Solo la a priori está encendida. Encienda las mediciones de una en una con los botones 2, 3 y 4 (o con ' +
-    'F2, F3 y F4) y siga el cálculo de abajo: ¿cómo se suman las precisiones, paso a paso?',
-  'lesson_wide-prior': 'Una a priori muy ancha',
+    'Solo la distribución a priori está encendida. Enciende las mediciones de una en una con los botones 2, 3 ' +
+    'y 4 (o con F2, F3 y F4) y sigue el cálculo de abajo: ¿cómo se suman las precisiones, paso a paso?',
+  'lesson_wide-prior': 'Una distribución a priori muy ancha',
   'lesson_wide-prior_question':
-    'La a priori es muy ancha: dice poco sobre dónde está el valor. ¿Cuánto aleja la posterior de la ' +
-    'medición? Compare sus u en el cálculo de abajo; luego estreche la a priori con «{narrower}» y vuelva a ' +
-    'observar.',
+    'La distribución a priori es muy ancha: dice poco sobre dónde está el valor. ¿Cuánto aleja a la ' +
+    'distribución a posteriori de la medición? Compara sus u en el cálculo de abajo; luego estrecha la ' +
+    'distribución a priori con «{narrower}» y vuelve a observar.',
   'lesson_sigma-zero': 'Qué hace BELLSCOPE con sigma 0',
   'lesson_sigma-zero_question':
     'La gaussiana 2 tiene sigma 0. ¿Qué muestra la imagen y qué dice el cálculo? La gaussiana 2 está ' +
-    'seleccionada: ensánchela un poco con «{wider}» (o arrastrando con el botón derecho).',
+    'seleccionada: ensánchala un poco con «{wider}» (o arrastrando con el botón derecho).',
   lesson_sensors: 'Tres sensores',
   lesson_sensors_question:
-    'Tres sensores miden la misma distancia. ¿En cuál confía más la estimación fusionada, y por qué? Elija ' +
-    'un sensor con «{previous}» y «{next}» (o con las flechas arriba y abajo), muévalo con «{left}» y ' +
-    '«{right}» y vea cuál arrastra más la estimación.',
+    'Tres sensores miden la misma distancia. ¿En cuál confía más la estimación fusionada, y por qué? Elige ' +
+    'un sensor con «{previous}» y «{next}» (o con las flechas arriba y abajo), muévelo con «{left}» y ' +
+    '«{right}» y mira cuál desplaza más la estimación.',
 
   challenge: 'Desafío',
-  challengeGroup: 'Desafío: prediga el producto',
+  challengeGroup: 'Desafío: predice el producto',
   check: 'Comprobar',
   nextRound: 'Siguiente ronda',
   leaveChallenge: 'Salir del desafío',
-  guessName: 'Su estimación',
+  guessName: 'Tu predicción',
   challengeRound:
-    'Ronda {round} de {rounds}: el producto está oculto. Mueva su estimación (la línea «Your guess») adonde ' +
-    'crea que está el producto, tan ancha como crea que es, y pulse Comprobar.',
-  challengeShown: 'Ronda {round} de {rounds}: la curva blanca es el producto, junto a su estimación.',
+    'Ronda {round} de {rounds}: el producto está oculto. Mueve tu predicción (la línea «Your guess» de la ' +
+    'imagen) adonde creas que está el producto, con la anchura que creas que tiene, y pulsa Comprobar.',
+  challengeShown: 'Ronda {round} de {rounds}: la curva blanca es el producto, junto a tu predicción.',
   guessKept:
-    'Comprobada: su estimación se queda donde estaba, junto al producto, y sus botones y campos esperan ' +
-    'hasta la ronda siguiente.',
+    'Comprobada: tu predicción se queda donde estaba, junto al producto, y sus botones y campos quedan ' +
+    'inactivos hasta la ronda siguiente.',
   challengeMeasure:
-    'La puntuación es el área que su estimación y el producto tienen en común cuando cada uno es una campana ' +
-    'de área 1, por 100: 100 para la misma curva, 0 para curvas que no se tocan.',
+    'La puntuación es el área común a tu predicción y al producto, tomando cada uno como una campana de área ' +
+    '1, multiplicada por 100: 100 si las curvas son iguales, 0 si no se solapan.',
   challengeScore: 'Puntuación: {score} de 100. {u} {sigma}',
-  challengeURight: 'Su u es correcta: {answer}.',
-  challengeUBelow: 'Su u está {off} demasiado a la izquierda ({guess}; el producto tiene {answer}).',
-  challengeUAbove: 'Su u está {off} demasiado a la derecha ({guess}; el producto tiene {answer}).',
-  challengeSigmaRight: 'Su sigma es correcta: {answer}.',
-  challengeSigmaBelow: 'Su sigma es {off} demasiado estrecha ({guess}; el producto tiene {answer}).',
-  challengeSigmaAbove: 'Su sigma es {off} demasiado ancha ({guess}; el producto tiene {answer}).',
+  challengeURight: 'Tu u es correcta: {answer}.',
+  challengeUBelow: 'Tu u está {off} a la izquierda de la del producto ({guess} frente a {answer}).',
+  challengeUAbove: 'Tu u está {off} a la derecha de la del producto ({guess} frente a {answer}).',
+  challengeSigmaRight: 'Tu sigma es correcta: {answer}.',
+  challengeSigmaBelow: 'Tu sigma es {off} menor que la del producto: demasiado estrecha ({guess} frente a {answer}).',
+  challengeSigmaAbove: 'Tu sigma es {off} mayor que la del producto: demasiado ancha ({guess} frente a {answer}).',
   challengeOver:
-    'Desafío terminado: {total} de {most}. Desafío empieza otro; Copiar enlace da este, para que otros ' +
-    'intenten las mismas rondas.',
+    'Desafío terminado: {total} de {most}. El botón Desafío empieza uno nuevo; Copiar enlace da el de este, ' +
+    'para que otros prueben las mismas rondas.',
   challengeNoGuess:
-    'Primero coloque su estimación: sigue donde empieza cada ronda. Muévala adonde crea que está el producto.',
+    'Primero coloca tu predicción: sigue donde empieza cada ronda. Muévela adonde creas que está el producto.',
   challengeBadSigma:
-    'Su estimación tiene sigma {sigma}: una campana necesita una sigma mayor que 0. Ensánchela y compruebe.',
-  challengeChecked: 'Esta ronda ya está comprobada: Siguiente ronda continúa.',
+    'Tu predicción tiene sigma {sigma}: una campana necesita una sigma mayor que 0. Ensánchala y pulsa Comprobar.',
+  challengeChecked: 'Esta ronda ya está comprobada: pulsa Siguiente ronda para seguir.',
   challengeLeft:
-    'Ha salido del desafío en la ronda {round} de {rounds}, con {total} de {most} puntos. Desafío empieza ' + 'otro.',
+    'Has salido del desafío en la ronda {round} de {rounds}, con {total} de {most} puntos. El botón Desafío ' +
+    'empieza uno nuevo.',
   challengeRefused: 'El desafío de esta dirección no se puede empezar ({why}), así que BELLSCOPE arranca como siempre.',
   challengeAndLesson:
-    'Esta dirección nombra una lección y un desafío: el desafío va primero, así que la lección se omite.',
+    'Esta dirección indica una lección y un desafío: el desafío tiene prioridad, así que la lección se omite.',
   challengeAndView:
-    'Esta dirección nombra un desafío y una vista: un desafío muestra sus propias rondas, así que la vista ' +
+    'Esta dirección indica un desafío y una vista: un desafío muestra sus propias rondas, así que la vista ' +
     '({view}) se omite.',
-  wordsGuess: 'Su estimación: u = {u}, sigma = {sigma} (seleccionada)',
-  toldGuessU: 'estimación u {u}',
-  toldGuessSigma: 'estimación sigma {sigma}',
-  workingHidden: 'Oculto hasta que pulse Comprobar: calcúlelo usted primero.',
+  wordsGuess: 'Tu predicción: u = {u}, sigma = {sigma} (seleccionada)',
+  toldGuessU: 'predicción u {u}',
+  toldGuessSigma: 'predicción sigma {sigma}',
+  workingHidden: 'Oculto hasta que pulses Comprobar: calcúlalo tú primero.',
   listeningCurves:
-    'Sonando {curves}: más agudo donde la curva es más alta, de izquierda a derecha. El producto está oculto.',
+    'Suenan {curves}, de izquierda a derecha: el tono es más agudo donde la curva es más alta. El producto ' +
+    'está oculto.',
 
   aboutHeading: 'Sobre la imagen',
   aboutCurves:
-    'Cada curva de color es una gaussiana, una campana: su media `u` es la columna de su máximo y su `sigma` ' +
-    'indica lo ancha que es. La curva blanca combina las gaussianas encendidas.',
+    'Cada curva de color es una gaussiana, una curva de campana: su media `u` es la columna de su máximo y su ' +
+    '`sigma` indica su anchura. La curva blanca combina las gaussianas encendidas.',
   aboutProduct:
-    'En **Multiplicación punto a punto** la curva blanca son las curvas multiplicadas entre sí, columna a ' +
-    'columna. Vuelve a ser una campana, más estrecha que cada una y situada entre ellas, más cerca de la más ' +
+    'En **Multiplicación punto a punto** la curva blanca es el producto de las curvas, columna a columna. ' +
+    'Vuelve a ser una campana, más estrecha que cada una de ellas y situada entre ellas, más cerca de la más ' +
     'estrecha. Su máximo queda por debajo de 1: cada curva vale como mucho 1, y donde una tiene su máximo la ' +
     'otra ya está bajando, así que su producto no puede llegar a 1 salvo que las medias coincidan.',
   aboutRecalculation:
-    'En **Recálculo de parámetros** BELLSCOPE calcula la media y la sigma de ese producto con una fórmula y ' +
-    'dibuja con ellas una gaussiana nueva, con el máximo en 1. Está en el mismo sitio y con la misma anchura ' +
-    'que el producto; solo cambia su altura. La imagen escribe entonces la `u` y la `sigma` combinadas.',
+    'En **Recálculo de parámetros** BELLSCOPE calcula con una fórmula la media y la sigma de ese producto y ' +
+    'dibuja con ellas una gaussiana nueva, con su máximo en 1. Está en el mismo sitio y tiene la misma anchura ' +
+    'que el producto; solo cambia su altura. Después, la imagen escribe la `u` y la `sigma` combinadas.',
   controlsHeading: 'Controles',
   keyboardHelp: 'Ayuda del teclado',
   listen: 'Escuchar',
-  listening: 'Sonando {curves}, luego {product}: más agudo donde la curva es más alta, de izquierda a derecha.',
-  listeningProduct: 'Sonando {product}: más agudo donde es más alta, de izquierda a derecha.',
+  listening:
+    'Suenan {curves} y luego {product}, de izquierda a derecha: el tono es más agudo donde la curva es más alta.',
+  listeningProduct: 'Suena {product}, de izquierda a derecha: el tono es más agudo donde la curva es más alta.',
   helpIntro:
-    'Todas las teclas que conoce BELLSCOPE, y los botones que hacen lo mismo. **?** abre esto esté donde esté el foco, salvo en un campo de texto; Esc lo cierra.',
+    'Todas las teclas que conoce BELLSCOPE y los botones que hacen lo mismo. **?** abre esta ayuda esté donde esté el foco, salvo en un campo de texto; Esc la cierra.',
   controlsInput: 'Tecla, ratón, toque o botón',
   controlsAction: 'Qué hace',
-  keysOnOff: 'F1, F2, F3, F4, o los botones 1 a 4',
-  doesOnOff: 'enciende o apaga la gaussiana 1, 2, 3, 4',
-  keysSelect: 'Arriba, Abajo, o Anterior y Siguiente',
+  keysOnOff: 'F1, F2, F3, F4, o los botones del 1 al 4',
+  doesOnOff: 'enciende o apaga la gaussiana 1, 2, 3 o 4',
+  keysSelect: 'Flecha arriba, flecha abajo, o los botones Anterior y Siguiente',
   doesSelect: 'selecciona otra gaussiana (el marcador `<--` y el botón subrayado indican cuál)',
-  keysMean: 'Izquierda, Derecha, o los botones Izquierda y Derecha (manténgalos para repetir)',
-  doesMean: 'mueve la media de la gaussiana seleccionada una columna',
-  keysMeanFast: 'Mayús+Izquierda, Mayús+Derecha',
+  keysMean: 'Flecha izquierda, flecha derecha, o los botones Izquierda y Derecha (mantenlos pulsados para repetir)',
+  doesMean: 'mueve una columna la media de la gaussiana seleccionada',
+  keysMeanFast: 'Mayús+flecha izquierda, Mayús+flecha derecha',
   doesMeanFast: 'la mueve diez columnas',
-  keysFollow: 'botón izquierdo del ratón (mantenido), o un dedo',
+  keysFollow: 'botón izquierdo del ratón (mantenido pulsado), o un dedo',
   doesFollow: 'la media de la gaussiana seleccionada sigue al puntero',
   keysWidth:
-    'botón derecho del ratón (arrastrar), dos dedos arrastrados de lado, o Más estrecha y Más ancha ' +
-    '(manténgalos para repetir)',
+    'botón derecho del ratón (arrastrando), dos dedos arrastrados en horizontal, o los botones Más estrecha y ' +
+    'Más ancha (mantenlos pulsados para repetir)',
   doesWidth: 'ensancha o estrecha la gaussiana seleccionada',
   keysMode: 'Intro, o el botón del modo de combinación',
   doesMode: 'cambia entre Multiplicación punto a punto y Recálculo de parámetros',
   keysQuit: 'Esc',
   doesQuit:
-    'termina BELLSCOPE; Reanudar devuelve la imagen como estaba, y Empezar de nuevo empieza desde cero. Mientras suena Escuchar, Esc solo detiene el sonido, y en el campo u o sigma solo repone el valor que se muestra',
+    'termina BELLSCOPE; después, Reanudar recupera la imagen tal como estaba y Empezar de nuevo arranca desde cero. Mientras suena Escuchar, Esc solo detiene el sonido, y en el campo u o sigma solo restaura el valor que se muestra',
   keysReset: 'el botón Restablecer',
   doesReset:
-    'vuelve al inicio de la lección o de la vista que nombra la dirección (o a la vista inicial), sin ' + 'terminar',
+    'vuelve al principio de la lección, o de la vista que indica la dirección (o a la vista inicial), sin ' +
+    'terminar BELLSCOPE',
   controlsNote:
-    'Los botones también funcionan con Tab e Intro o Espacio; mientras un botón tiene el foco, Intro y ' +
-    'Espacio lo pulsan y cualquier otra tecla sigue yendo a BELLSCOPE. En **Colores**, «Aptos para ' +
-    'daltónicos» dibuja las cuatro gaussianas en colores que se distinguen bien con daltonismo, y «Claros, ' +
-    'para proyectores» dibuja curvas y texto oscuros sobre blanco, para un aula luminosa; este navegador ' +
-    'recuerda la elección.',
+    'Los botones también se usan con Tab e Intro o la barra espaciadora; mientras un botón tiene el foco, ' +
+    'Intro y la barra espaciadora lo pulsan y cualquier otra tecla sigue llegando a BELLSCOPE. En **Colores**, ' +
+    '«Aptos para daltónicos» dibuja las cuatro gaussianas en colores que se distinguen bien aunque se tenga ' +
+    'daltonismo, y «Fondo claro, para proyectores» dibuja curvas y texto oscuros sobre fondo blanco, para un ' +
+    'aula con mucha luz; este navegador recuerda la elección.',
 };
