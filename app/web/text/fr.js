@@ -1,79 +1,85 @@
 'use strict';
 /* global TEXTS */
 
-// Les textes de la page en français (traduits avec l’aide d’une machine).
+// Les textes de la page en français (traduits avec l’aide d’une machine, relus par un enseignant).
+// Typographie : espace insécable (U+00A0) avant « : » et à l’intérieur des guillemets « »,
+// espace fine insécable (U+202F) avant ; ? !, pour qu’aucune ligne ne commence par ces signes.
+// Les noms des courbes ({name} : Gaussienne 1, Loi a priori, Mesure 1, Capteur A) n’ont pas tous le
+// même genre : les textes qui les reprennent ne font donc rien s’accorder avec eux.
 TEXTS.fr = {
-  title: 'BELLSCOPE : produits de courbes gaussiennes',
+  title: 'BELLSCOPE : produits de courbes gaussiennes',
   languageGroup: 'Langue (Language)',
-  languageUnavailable: '{language} n’a pas pu être chargé : la page reste en {current}.',
+  languageUnavailable:
+    'Impossible de charger la langue {language} : la page reste dans la langue actuelle ({current}).',
   languageRefused:
-    'La langue de cette adresse ne peut pas être utilisée ({why}), donc la page choisit sa langue comme ' +
+    'La langue indiquée dans cette adresse ne peut pas être utilisée ({why}) : la page choisit sa langue comme ' +
     'd’habitude.',
   pictureLabels:
-    'L’image est dessinée telle que BELLSCOPE a été conçu, et ses libellés restent en anglais : chaque nombre ' +
-    'qu’elle montre figure aussi dans les mots sous les commandes.',
+    'L’image est dessinée telle que BELLSCOPE a été conçu : ses libellés restent en anglais, mais chaque nombre ' +
+    'qu’elle affiche figure aussi dans le texte sous les commandes.',
 
-  loading: 'Chargement de BELLSCOPE...',
-  updated: 'Mis à jour',
-  ended: 'BELLSCOPE est terminé',
-  endedTold: 'Terminé avec Échap. Reprendre rend l’image telle qu’elle était ; Recommencer repart de zéro.',
+  loading: 'Chargement de BELLSCOPE…',
+  updated: 'Page mise à jour',
+  ended: 'BELLSCOPE est arrêté',
+  endedTold: 'Arrêté avec Échap. « Reprendre » rétablit l’image telle qu’elle était ; « Recommencer » repart de zéro.',
   endedRest:
-    'Tant que vous n’avez pas repris ou recommencé, les commandes qui changent l’image sont désactivées ; Copier le lien, Enregistrer l’image, Écouter, Noms, Couleurs et Langue fonctionnent toujours avec l’image affichée.',
+    'Tant que vous n’avez ni repris ni recommencé, les commandes qui modifient l’image sont désactivées ; « Copier le lien », « Enregistrer l’image », « Écouter », « Noms », « Couleurs » et « Langue » fonctionnent toujours, avec l’image affichée.',
   resume: 'Reprendre',
   startAgain: 'Recommencer',
   reset: 'Réinitialiser',
-  cannotStart: 'BELLSCOPE n’a pas pu démarrer : {why}',
-  stopped: 'BELLSCOPE s’est arrêté : {what}',
-  moduleFailed: 'BELLSCOPE n’a pas pu démarrer : son module WebAssembly ne s’est pas chargé ({what}).',
+  cannotStart: 'BELLSCOPE n’a pas pu démarrer : {why}',
+  stopped: 'BELLSCOPE s’est arrêté sur une erreur : {what}',
+  moduleFailed: 'BELLSCOPE n’a pas pu démarrer : son module WebAssembly ne s’est pas chargé ({what}).',
   noWebAssembly:
-    'BELLSCOPE ne peut pas fonctionner dans ce navigateur : il lui faut WebAssembly, que ce navigateur n’offre pas.',
-  viewRefused: 'La vue de cette adresse ne peut pas être affichée ({why}), donc BELLSCOPE démarre normalement.',
-  refusal: '{what} : {why}',
-  reasonNotANumber: '« {text} » n’est pas un nombre',
-  reasonTooLarge: '« {text} » est trop grand : au plus {most}',
-  reasonTooSmall: '« {text} » est trop petit : au moins {least}',
-  reasonNotFinite: '« {text} » n’est pas un nombre fini',
-  reasonNoGaussian: 'il n’y a pas de Gaussienne {text}',
-  reasonGaussianMissing: 'il manque le numéro d’une Gaussienne (de 1 à 4)',
-  reasonModeGiven: 'le mode de combinaison est donné deux fois',
-  reasonOnGiven: 'la liste des Gaussiennes allumées est donnée deux fois',
-  reasonSelectGiven: 'la Gaussienne sélectionnée est donnée deux fois',
-  reasonNamesGiven: 'le choix des noms est donné deux fois',
-  reasonUGiven: 'le u de la Gaussienne {gaussian} est donné deux fois',
-  reasonSigmaGiven: 'le sigma de la Gaussienne {gaussian} est donné deux fois',
-  reasonLessonGiven: 'la leçon est donnée deux fois',
-  reasonChallengeGiven: 'le défi est donné deux fois',
-  reasonLanguageGiven: 'la langue est donnée deux fois',
-  reasonUnknownNames: 'names vaut {choices}',
+    'BELLSCOPE ne peut pas fonctionner dans ce navigateur : il a besoin de WebAssembly, que ce navigateur ne ' +
+    'prend pas en charge.',
+  viewRefused: 'La vue indiquée dans cette adresse ne peut pas être affichée ({why}) : BELLSCOPE démarre normalement.',
+  refusal: '{what} : {why}',
+  reasonNotANumber: '« {text} » n’est pas un nombre',
+  reasonTooLarge: '« {text} » est trop grand : au plus {most}',
+  reasonTooSmall: '« {text} » est trop petit : au moins {least}',
+  reasonNotFinite: '« {text} » n’est pas un nombre fini',
+  reasonNoGaussian: 'il n’y a pas de gaussienne {text}',
+  reasonGaussianMissing: 'il manque le numéro d’une gaussienne (de 1 à 4)',
+  reasonModeGiven: 'le mode de combinaison est indiqué deux fois',
+  reasonOnGiven: 'la liste des gaussiennes affichées est indiquée deux fois',
+  reasonSelectGiven: 'la gaussienne sélectionnée est indiquée deux fois',
+  reasonNamesGiven: 'le choix des noms est indiqué deux fois',
+  reasonUGiven: 'le u de la gaussienne {gaussian} est indiqué deux fois',
+  reasonSigmaGiven: 'le sigma de la gaussienne {gaussian} est indiqué deux fois',
+  reasonLessonGiven: 'la leçon est indiquée deux fois',
+  reasonChallengeGiven: 'le défi est indiqué deux fois',
+  reasonLanguageGiven: 'la langue est indiquée deux fois',
+  reasonUnknownNames: 'names doit valoir {choices}',
   reasonUnknownParameter: 'paramètre inconnu (BELLSCOPE connaît {known})',
   reasonParameterNameMissing: 'il manque le nom du paramètre',
   reasonParameterValueMissing: 'il manque une valeur, comme dans {text}=...',
   reasonRecalcValue: 'recalc ne prend pas de valeur',
-  reasonBadPercent: 'un code « % » est mal écrit',
+  reasonBadPercent: 'un code « % » est mal écrit',
   reasonParameterTooLong: 'le paramètre est trop long',
-  reasonAddressTooLong: 'l’adresse est trop longue : BELLSCOPE en lit au plus {most} caractères',
-  reasonNotAChallenge: '« {text} » n’est pas un numéro de défi : uniquement des chiffres, de 0 à {most}',
-  reasonChallengeTooLarge: '« {text} » est trop grand pour un numéro de défi (au plus {most})',
+  reasonAddressTooLong: 'l’adresse est trop longue : BELLSCOPE en lit au plus {most} caractères',
+  reasonNotAChallenge: '« {text} » n’est pas un numéro de défi : uniquement des chiffres, de 0 à {most}',
+  reasonChallengeTooLarge: '« {text} » est trop grand pour un numéro de défi (au plus {most})',
 
-  pictureName: 'BELLSCOPE : courbes gaussiennes et leur produit (décrites en mots sous les commandes)',
+  pictureName: 'BELLSCOPE : courbes gaussiennes et leur produit (décrites par écrit sous les commandes)',
   controlsName: 'Commandes de BELLSCOPE',
-  onOffGroup: 'Marche/arrêt',
+  onOffGroup: 'Affichage',
   gaussianName: 'Gaussienne {n}',
   namesGroup: 'Noms',
-  namesGaussians: 'Gaussiennes 1-4',
-  namesBayes: 'A priori et mesures',
+  namesGaussians: 'Gaussiennes 1 à 4',
+  namesBayes: 'Loi a priori et mesures',
   namesSensors: 'Capteurs',
-  bayesPrior: 'A priori',
+  bayesPrior: 'Loi a priori',
   bayesMeasurement: 'Mesure {m}',
-  bayesPriorShort: 'A priori',
+  bayesPriorShort: 'A priori',
   bayesMeasurementShort: 'M{m}',
   sensorName: 'Capteur {letter}',
   sensorShort: '{letter}',
   productGaussians: 'le produit',
-  productBayes: 'l’a posteriori',
+  productBayes: 'la loi a posteriori',
   productSensors: 'l’estimation fusionnée',
-  productLabelGaussians: 'Combinée',
-  productLabelBayes: 'A posteriori',
+  productLabelGaussians: 'Courbe combinée',
+  productLabelBayes: 'Loi a posteriori',
   productLabelSensors: 'Estimation fusionnée',
   selectGroup: 'Sélection',
   selectPrevious: 'Précédente',
@@ -91,237 +97,245 @@ TEXTS.fr = {
   modeUnknown: 'Mode de combinaison',
   modePointByPoint: 'Multiplication point par point',
   modeRecalculation: 'Recalcul des paramètres',
-  modeName: 'Mode de combinaison : {mode}',
+  modeName: 'Mode de combinaison : {mode}',
   fieldU: 'u',
   fieldSigma: 'sigma',
-  valueRefused: '{field} : {why}',
+  valueRefused: '{field} : {why}',
   copyLink: 'Copier le lien',
   savePicture: 'Enregistrer l’image',
   linkField: 'Lien vers cette vue',
   savedInFrame:
-    'Si rien n’a été téléchargé, la page autour de BELLSCOPE n’autorise pas les téléchargements : enregistrez ' +
-    'plutôt l’image ci-dessous (clic droit ou appui long).',
-  savedPictureName: 'L’image à enregistrer : la vue affichée quand Enregistrer l’image a été pressé',
+    'Si rien n’a été téléchargé, c’est que la page qui contient BELLSCOPE n’autorise pas les téléchargements : ' +
+    'enregistrez plutôt l’image ci-dessous (clic droit ou appui long).',
+  savedPictureName: 'L’image à enregistrer : la vue affichée au moment du clic sur « Enregistrer l’image »',
   closePictureName: 'Fermer l’image',
   closeLink: 'Fermer',
   closeLinkName: 'Fermer le lien',
   copied: 'Copié.',
-  copyRefused: 'Le navigateur n’a pas permis la copie : copiez le lien depuis le champ.',
-  copyUnavailable: 'Ce navigateur ne sait pas copier seul : copiez le lien depuis le champ.',
-  copyForbidden: 'La page autour de BELLSCOPE n’autorise pas la copie : copiez le lien depuis le champ.',
+  copyRefused: 'Le navigateur n’a pas autorisé la copie : copiez le lien depuis le champ.',
+  copyUnavailable: 'Ce navigateur ne sait pas copier tout seul : copiez le lien depuis le champ.',
+  copyForbidden: 'La page qui contient BELLSCOPE n’autorise pas la copie : copiez le lien depuis le champ.',
   coloursGroup: 'Couleurs',
-  coloursDesign: 'Conception',
+  coloursDesign: 'Couleurs d’origine',
   coloursSafe: 'Adaptées au daltonisme',
-  coloursLight: 'Claires, pour projecteur',
-  notRemembered: 'Cette page ne peut rien enregistrer ici : le choix dure jusqu’à sa fermeture.',
+  coloursLight: 'Fond clair (vidéoprojecteur)',
+  notRemembered: 'Cette page ne peut rien mémoriser ici : le choix ne vaut que jusqu’à sa fermeture.',
 
   wordsHeading: 'Ce que montre l’image',
   starting: 'BELLSCOPE démarre.',
-  on: 'allumée',
-  off: 'éteinte',
-  wordsGaussian: '{name} : {state}, u = {u}, sigma = {sigma}',
-  wordsGaussianSelected: '{name} : {state}, u = {u}, sigma = {sigma} (sélectionnée)',
-  wordsMode: 'Mode de combinaison : {mode}',
-  wordsCombined: '{label} : u = {u}, sigma = {sigma}',
-  wordsCombinedNone: '{label} : aucune, car aucune gaussienne n’est allumée',
-  toldOn: '{name} allumée',
-  toldOff: '{name} éteinte',
+  on: 'affichée',
+  off: 'masquée',
+  wordsGaussian: '{name} : courbe {state}, u = {u}, sigma = {sigma}',
+  wordsGaussianSelected: '{name} : courbe {state} et sélectionnée, u = {u}, sigma = {sigma}',
+  wordsMode: 'Mode de combinaison : {mode}',
+  wordsCombined: '{label} : u = {u}, sigma = {sigma}',
+  wordsCombinedNone: '{label} : rien à combiner, car aucune courbe n’est affichée',
+  toldOn: '{name} : courbe affichée',
+  toldOff: '{name} : courbe masquée',
   toldU: '{name} u {u}',
   toldSigma: '{name} sigma {sigma}',
-  toldSelected: '{name} sélectionnée',
+  toldSelected: 'Sélection : {name}',
   toldCombined: '{label} u {u}, sigma {sigma}',
-  toldCombinedNone: '{label} : aucune',
+  toldCombinedNone: '{label} : rien à combiner',
   toldBetween: '. ',
   toldEnd: '.',
 
   workingHeading: 'Comment la courbe blanche est obtenue',
   workingIntro:
-    'Multiplier des cloches donne une cloche. Sa **précision** 1/σ² (plus elle est étroite, plus elle est ' +
-    'grande) est la somme des leurs ; sa moyenne est la moyenne de leurs moyennes pondérée par leurs ' +
-    'précisions, donc plus proche des plus étroites ; et le produit point par point culmine sous 1, à une ' +
-    'hauteur qui dit à quel point les courbes s’accordent. BELLSCOPE multiplie dans l’ordre, la gaussienne 1 ' +
-    'par la 2, puis par la 3, et ainsi de suite ; avec les nombres affichés maintenant :',
-  workingNone: 'Aucune gaussienne n’est allumée : il n’y a rien à multiplier.',
+    'Multiplier des courbes en cloche donne une courbe en cloche. Sa **précision** 1/σ² (d’autant plus grande ' +
+    'que la courbe est étroite) est la somme de leurs précisions ; sa moyenne est la moyenne de leurs moyennes ' +
+    'pondérée par leurs précisions, donc plus proche des courbes les plus étroites ; et le produit point par ' +
+    'point culmine en dessous de 1, à une hauteur qui indique à quel point les courbes concordent. BELLSCOPE ' +
+    'multiplie dans l’ordre : la gaussienne 1 par la 2, puis par la 3, et ainsi de suite. Avec les nombres ' +
+    'affichés en ce moment :',
+  workingNone: 'Aucune courbe n’est affichée : il n’y a rien à multiplier.',
   workingFlat:
-    '{name} a un sigma de 0 : cette courbe vaut 0 partout sauf en sa moyenne (u = {u}), où son sommet vaut ' +
-    'toujours 1. Donc {product} vaut 0 partout sauf en u = {u}, où sa valeur est le produit des autres courbes ' +
-    'en ce point : {height}.',
+    '{name} a un sigma nul : cette courbe vaut 0 partout sauf en sa moyenne (u = {u}), où son sommet vaut ' +
+    'quand même 1. Donc {product} vaut 0 partout sauf en u = {u}, où sa valeur est le produit des autres ' +
+    'courbes en ce point : {height}.',
   workingFlatAlone:
-    '{name} a un sigma de 0 : cette courbe vaut 0 partout sauf en sa moyenne (u = {u}), où son sommet vaut ' +
-    'toujours 1. C’est la seule courbe allumée, donc {product} est identique : 0 partout sauf en u = {u}, où ' +
-    'la valeur est 1.',
+    '{name} a un sigma nul : cette courbe vaut 0 partout sauf en sa moyenne (u = {u}), où son sommet vaut ' +
+    'quand même 1. C’est la seule courbe affichée, donc {product} est identique : 0 partout sauf en u = {u}, ' +
+    'où la valeur est 1.',
   workingFlatApart:
-    '{name} et {other} ont un sigma de 0 en des moyennes différentes (u = {u} et u = {otherU}) : chacune vaut ' +
-    '0 là où l’autre culmine, donc {product} vaut 0 partout.',
+    '{name} et {other} ont un sigma nul, avec des moyennes différentes (u = {u} et u = {otherU}) : chaque ' +
+    'courbe vaut 0 là où l’autre culmine, donc {product} vaut 0 partout.',
   workingFlatDrawn:
-    'Un point seul n’a pas de largeur : l’image trace la courbe blanche à plat le long du bas, en cette ' +
-    'moyenne aussi.',
-  workingGaussian: '{name} : u = {u} ; σ = {sigma} ; précision',
-  workingGaussianRead: '{name} : u = {u} ; sigma = {sigma} ; précision, 1 sur sigma au carré, = {precision}.',
-  workingNegative: 'Un sigma négatif compte pour sa taille : {name} est aussi large que s’il était positif.',
-  workingStep: '{product} :',
+    'Un point isolé n’a pas de largeur : l’image trace donc la courbe blanche à plat, tout en bas, y compris ' +
+    'en cette moyenne.',
+  workingGaussian: '{name} : u = {u} ; σ = {sigma} ; précision',
+  workingGaussianRead: '{name} : u = {u} ; sigma = {sigma} ; précision (1 sur sigma au carré) = {precision}.',
+  workingNegative:
+    'Un sigma négatif est pris en valeur absolue : {name} est aussi large que si son sigma était positif.',
+  workingStep: '{product} :',
   workingStepRead:
-    '{product} : les précisions {before} et {precision} font {total} ; donc sigma = {sigma} ; la moyenne ' +
-    'pondérée par les précisions est u = {u}.',
-  workingResult: 'La courbe blanche est {product} : u = {u} ; sigma = {sigma}.',
-  workingHeight: 'Sa hauteur, point par point :',
+    '{product} : les précisions {before} et {precision} ont pour somme {total} ; donc sigma = {sigma} ; la ' +
+    'moyenne pondérée par les précisions est u = {u}.',
+  workingResult: 'La courbe blanche est {product} : u = {u} ; sigma = {sigma}.',
+  workingHeight: 'Sa hauteur, point par point :',
   workingHeightRead: 'Point par point, {product} culmine à {height}.',
-  workingHeightUnknown: 'Sa hauteur, point par point, dépasse ce que les nombres ici peuvent contenir.',
-  agree: 'Les courbes s’accordent : {product} garde {percent} de sa hauteur.',
-  partlyAgree: 'Les courbes s’accordent en partie : {product} garde {percent} de sa hauteur.',
-  hardlyAgree: 'Elles s’accordent à peine : {percent}.',
+  workingHeightUnknown: 'Sa hauteur, point par point, sort des limites des nombres utilisés ici.',
+  agree: 'Les courbes concordent : {product} garde {percent} de sa hauteur.',
+  partlyAgree: 'Les courbes concordent en partie : {product} garde {percent} de sa hauteur.',
+  hardlyAgree: 'Elles concordent à peine : {percent}.',
   lessThan: 'moins de {value}',
   workingTruncated:
-    'L’image affiche des nombres entiers, sans les décimales ({exact} s’affiche {shown}), et son recalcul des ' +
-    'paramètres part d’une courbe si large qu’elle est plate sur tout le tracé, ce qui déplace les dernières ' +
-    'décimales : les nombres ici sont exacts, à quatre chiffres.',
+    'L’image affiche des nombres entiers, en tronquant les décimales ({exact} devient {shown}), et son mode ' +
+    '« Recalcul des paramètres » part d’une courbe si large qu’elle est plate sur tout le graphique, ce qui ' +
+    'modifie les dernières décimales : les nombres donnés ici sont exacts, à quatre chiffres significatifs.',
   tooLarge: 'trop grand pour être calculé',
-  wordsHeight: 'Hauteur atteinte par {product} : {height}. {agreement}',
-  toldHeight: '{product} culmine à {height}',
+  wordsHeight: 'Hauteur atteinte par {product} : {height}. {agreement}',
+  toldHeight: 'Hauteur atteinte par {product} : {height}',
 
   lessonsGroup: 'Leçons',
   lessonNone: 'Explorer librement',
-  lessonUnknown: 'Aucune leçon ne s’appelle « {name} », donc BELLSCOPE démarre normalement.',
-  lessonRefused: 'La leçon de cette adresse ne peut pas être ouverte ({why}), donc BELLSCOPE démarre normalement.',
-  lesson_equal: 'Deux courbes égales',
+  lessonUnknown: 'Il n’y a pas de leçon « {name} » : BELLSCOPE démarre normalement.',
+  lessonRefused:
+    'La leçon indiquée dans cette adresse ne peut pas être ouverte ({why}) : BELLSCOPE démarre normalement.',
+  lesson_equal: 'Deux courbes de même largeur',
   lesson_equal_question:
-    'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe blanche, et de combien ' +
-    'est-elle plus étroite ? Déplacez-en une avec « {left} » et « {right} » (ou les flèches gauche et ' +
+    'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe blanche, et combien de fois ' +
+    'est-elle plus étroite qu’elles ? Déplacez-en une avec « {left} » et « {right} » (ou les flèches gauche et ' +
     'droite) et vérifiez avec le calcul plus bas.',
   'lesson_wide-narrow': 'Une courbe large et une étroite',
   'lesson_wide-narrow_question':
-    'Une courbe est large, l’autre étroite. La courbe blanche est-elle plus près de la large ou de l’étroite ' +
-    '? L’étroite est sélectionnée : déplacez-la avec « {left} » et « {right} » (ou les flèches gauche et ' +
-    'droite) et observez.',
+    'Une courbe est large, l’autre étroite. La courbe blanche est-elle plus proche de la large ou de ' +
+    'l’étroite ? L’étroite est sélectionnée : déplacez-la avec « {left} » et « {right} » (ou les flèches ' +
+    'gauche et droite) et observez.',
   'lesson_far-apart': 'Deux courbes éloignées',
   'lesson_far-apart_question':
     'Les courbes se recouvrent à peine, et leur produit point par point est presque plat. Rapprochez la ' +
-    'gaussienne 2 avec « {left} » (ou la flèche gauche), puis éloignez-la de nouveau avec « {right} ». Que ' +
-    'devient la hauteur du produit, et qu’est-ce que cela dit des deux courbes ?',
+    'gaussienne 2 avec « {left} » (ou la flèche gauche), puis éloignez-la de nouveau avec « {right} ». Que ' +
+    'devient la hauteur du produit, et qu’est-ce qu’elle nous apprend sur les deux courbes ?',
   'lesson_same-mean': 'La même moyenne',
   'lesson_same-mean_question':
     'Les deux courbes culminent au même endroit. Où culmine le produit, et à quelle hauteur, dans chaque ' +
-    'mode ? Changez de mode avec le bouton du mode, « {mode} » (ou Entrée), et comparez.',
-  lesson_kalman: 'Un a priori et une mesure',
+    'mode ? Changez de mode avec le bouton du mode, « {mode} » (ou la touche Entrée), et comparez.',
+  lesson_kalman: 'Une loi a priori et une mesure',
   lesson_kalman_question:
-    'Voici une mise à jour de Kalman. L’a posteriori est-il plus près de l’a priori ou de la mesure, et ' +
-    'pourquoi ? La mesure est sélectionnée : rendez-la moins précise avec « {wider} » (ou en glissant avec ' +
-    'le bouton droit) et observez l’a posteriori.',
-  'lesson_three-measurements': 'Un a priori et trois mesures',
+    'Voici une mise à jour du filtre de Kalman. La loi a posteriori est-elle plus proche de la loi a priori ' +
+    'ou de la mesure, et pourquoi ? La mesure est sélectionnée : rendez-la moins précise avec « {wider} » (ou ' +
+    'en faisant glisser avec le bouton droit) et observez la loi a posteriori.',
+  'lesson_three-measurements': 'Une loi a priori et trois mesures',
   'lesson_three-measurements_question':
-    'Seul l’a priori est allumé. Allumez les mesures une à une avec les boutons 2, 3 et 4 (ou F2, F3 et F4) ' +
-    'et suivez le calcul plus bas : comment les précisions s’additionnent-elles, pas à pas ?',
-  'lesson_wide-prior': 'Un a priori très large',
+    'Seule la loi a priori est affichée. Affichez les mesures une à une avec les boutons 2, 3 et 4 (ou F2, ' +
+    'F3 et F4) et suivez le calcul plus bas : comment les précisions s’additionnent-elles, étape par étape ?',
+  'lesson_wide-prior': 'Une loi a priori très large',
   'lesson_wide-prior_question':
-    'L’a priori est très large : il en dit peu sur l’endroit où se trouve la valeur. De combien éloigne-t-il ' +
-    'l’a posteriori de la mesure ? Comparez leurs u dans le calcul plus bas, puis resserrez l’a priori avec ' +
-    '« {narrower} » et observez de nouveau.',
-  'lesson_sigma-zero': 'Ce que fait BELLSCOPE d’un sigma de 0',
+    'La loi a priori est très large : elle dit peu de chose sur l’endroit où se trouve la valeur. De combien ' +
+    'éloigne-t-elle la loi a posteriori de la mesure ? Comparez leurs u dans le calcul plus bas, puis ' +
+    'resserrez la loi a priori avec « {narrower} » et observez de nouveau.',
+  'lesson_sigma-zero': 'Ce que fait BELLSCOPE d’un sigma nul',
   'lesson_sigma-zero_question':
-    'La gaussienne 2 a un sigma de 0. Que montre l’image, et que dit le calcul ? La gaussienne 2 est ' +
-    'sélectionnée : élargissez-la un peu avec « {wider} » (ou en glissant avec le bouton droit).',
+    'La gaussienne 2 a un sigma nul. Que montre l’image, et que dit le calcul ? La gaussienne 2 est ' +
+    'sélectionnée : élargissez-la un peu avec « {wider} » (ou en faisant glisser avec le bouton droit).',
   lesson_sensors: 'Trois capteurs',
   lesson_sensors_question:
-    'Trois capteurs mesurent la même distance. Auquel l’estimation fusionnée fait-elle le plus confiance, et ' +
-    'pourquoi ? Choisissez un capteur avec « {previous} » et « {next} » (ou les flèches haut et bas), ' +
-    'déplacez-le avec « {left} » et « {right} », et voyez lequel attire le plus l’estimation.',
+    'Trois capteurs mesurent la même distance. À quel capteur l’estimation fusionnée fait-elle le plus ' +
+    'confiance, et pourquoi ? Choisissez un capteur avec « {previous} » et « {next} » (ou les flèches haut et ' +
+    'bas), déplacez-le avec « {left} » et « {right} », et voyez lequel attire le plus l’estimation.',
 
   challenge: 'Défi',
-  challengeGroup: 'Défi : prédire le produit',
+  challengeGroup: 'Défi : prédire le produit',
   check: 'Vérifier',
   nextRound: 'Manche suivante',
   leaveChallenge: 'Quitter le défi',
   guessName: 'Votre estimation',
   challengeRound:
-    'Manche {round} sur {rounds} : le produit est caché. Placez votre estimation (la ligne « Your guess ») là ' +
-    'où vous pensez que se trouve le produit, aussi large que vous le pensez, puis appuyez sur Vérifier.',
-  challengeShown: 'Manche {round} sur {rounds} : la courbe blanche est le produit, à côté de votre estimation.',
+    'Manche {round} sur {rounds} : le produit est caché. Placez votre estimation (la ligne « Your guess ») là ' +
+    'où vous pensez que se trouve le produit, avec la largeur que vous prévoyez, puis appuyez sur « Vérifier ».',
+  challengeShown: 'Manche {round} sur {rounds} : la courbe blanche est le produit, à côté de votre estimation.',
   guessKept:
-    'Vérifiée : votre estimation reste où elle était, à côté du produit, et ses boutons et champs attendent ' +
-    'la manche suivante.',
+    'Manche vérifiée : votre estimation reste en place, à côté du produit ; ses boutons et ses champs sont inactifs ' +
+    'jusqu’à la manche suivante.',
   challengeMeasure:
-    'Le score est l’aire commune à votre estimation et au produit quand chacun est une cloche d’aire 1, fois ' +
-    '100 : 100 pour la même courbe, 0 pour des courbes qui ne se touchent pas.',
-  challengeScore: 'Score : {score} sur 100. {u} {sigma}',
-  challengeURight: 'Votre u est juste : {answer}.',
-  challengeUBelow: 'Votre u est trop à gauche de {off} ({guess} ; le produit a {answer}).',
-  challengeUAbove: 'Votre u est trop à droite de {off} ({guess} ; le produit a {answer}).',
-  challengeSigmaRight: 'Votre sigma est juste : {answer}.',
-  challengeSigmaBelow: 'Votre sigma est trop étroit de {off} ({guess} ; le produit a {answer}).',
-  challengeSigmaAbove: 'Votre sigma est trop large de {off} ({guess} ; le produit a {answer}).',
+    'Le score vaut 100 fois l’aire commune sous votre estimation et sous le produit, chacune des deux courbes ' +
+    'étant d’aire 1 : 100 pour deux courbes identiques, 0 pour des courbes qui ne se recouvrent pas.',
+  challengeScore: 'Score : {score} sur 100. {u} {sigma}',
+  challengeURight: 'Votre u est juste : {answer}.',
+  challengeUBelow: 'Votre u est trop à gauche : écart de {off} ({guess} au lieu de {answer}).',
+  challengeUAbove: 'Votre u est trop à droite : écart de {off} ({guess} au lieu de {answer}).',
+  challengeSigmaRight: 'Votre sigma est juste : {answer}.',
+  challengeSigmaBelow: 'Votre sigma est trop petit : écart de {off} ({guess} au lieu de {answer}).',
+  challengeSigmaAbove: 'Votre sigma est trop grand : écart de {off} ({guess} au lieu de {answer}).',
   challengeOver:
-    'Défi terminé : {total} sur {most}. Défi en lance un nouveau ; Copier le lien donne celui-ci, pour que ' +
-    'd’autres essaient les mêmes manches.',
+    'Défi terminé : {total} sur {most}. « Défi » en lance un nouveau ; « Copier le lien » donne le lien de ' +
+    'celui-ci, pour que d’autres puissent essayer les mêmes manches.',
   challengeNoGuess:
-    'Placez d’abord votre estimation : elle est encore là où chaque manche commence. Mettez-la là où vous ' +
-    'pensez que se trouve le produit.',
+    'Déplacez d’abord votre estimation : elle est encore à sa place de départ. Mettez-la là où vous pensez ' +
+    'que se trouve le produit.',
   challengeBadSigma:
-    'Votre estimation a un sigma de {sigma} : une cloche a besoin d’un sigma supérieur à 0. Élargissez-la, ' +
-    'puis vérifiez.',
-  challengeChecked: 'Cette manche est déjà vérifiée : Manche suivante continue.',
+    'Votre estimation a un sigma de {sigma} : une courbe en cloche demande un sigma strictement positif. ' +
+    'Élargissez-la, puis appuyez sur « Vérifier ».',
+  challengeChecked: 'Cette manche est déjà vérifiée : « Manche suivante » permet de continuer.',
   challengeLeft:
-    'Vous avez quitté le défi à la manche {round} sur {rounds}, avec {total} points sur {most}. Défi en ' +
+    'Vous avez quitté le défi à la manche {round} sur {rounds}, avec {total} points sur {most}. « Défi » en ' +
     'lance un nouveau.',
-  challengeRefused: 'Le défi de cette adresse ne peut pas commencer ({why}), donc BELLSCOPE démarre normalement.',
+  challengeRefused: 'Le défi indiqué dans cette adresse ne peut pas commencer ({why}) : BELLSCOPE démarre normalement.',
   challengeAndLesson:
-    'Cette adresse nomme une leçon et un défi : le défi passe d’abord, donc la leçon est laissée de côté.',
+    'Cette adresse indique une leçon et un défi : le défi est prioritaire, la leçon est donc ignorée.',
   challengeAndView:
-    'Cette adresse nomme un défi et une vue : un défi montre ses propres manches, donc la vue ({view}) est ' +
-    'laissée de côté.',
-  wordsGuess: 'Votre estimation : u = {u}, sigma = {sigma} (sélectionnée)',
+    'Cette adresse indique un défi et une vue : un défi affiche ses propres manches, la vue ({view}) est donc ' +
+    'ignorée.',
+  wordsGuess: 'Votre estimation : u = {u}, sigma = {sigma} (sélectionnée)',
   toldGuessU: 'estimation u {u}',
   toldGuessSigma: 'estimation sigma {sigma}',
-  workingHidden: 'Caché jusqu’à ce que vous appuyiez sur Vérifier : calculez-le d’abord vous-même.',
+  workingHidden: 'Calcul caché jusqu’à ce que vous appuyiez sur « Vérifier » : faites-le d’abord vous-même.',
   listeningCurves:
-    'Lecture de {curves} : plus aigu là où une courbe est plus haute, de gauche à droite. Le produit est caché.',
+    'Écoute : {curves}. Le son est plus aigu là où la courbe est plus haute, de gauche à droite. Le produit ' +
+    'est caché.',
 
   aboutHeading: 'À propos de l’image',
   aboutCurves:
-    'Chaque courbe colorée est une gaussienne, une cloche : sa moyenne `u` est la colonne de son sommet et son ' +
-    '`sigma` dit sa largeur. La courbe blanche combine les gaussiennes allumées.',
+    'Chaque courbe colorée est une gaussienne, une courbe en cloche : sa moyenne `u` est la colonne de son ' +
+    'sommet et son écart type `sigma` mesure sa largeur. La courbe blanche combine les gaussiennes affichées.',
   aboutProduct:
-    'En **Multiplication point par point**, la courbe blanche est le produit des courbes, colonne par colonne. ' +
-    'C’est encore une cloche, plus étroite que chacune d’elles et située entre elles, plus près de la plus ' +
-    'étroite. Son sommet est sous 1 : chaque courbe vaut au plus 1, et là où l’une culmine l’autre descend ' +
-    'déjà, donc leur produit ne peut atteindre 1 que si les moyennes sont égales.',
+    'En mode **Multiplication point par point**, la courbe blanche est le produit des courbes, colonne par ' +
+    'colonne. C’est encore une courbe en cloche, plus étroite que chacune d’elles et située entre elles, plus ' +
+    'près de la plus étroite. Son sommet est en dessous de 1 : chaque courbe vaut au plus 1, et là où l’une ' +
+    'culmine, l’autre décroît déjà ; leur produit ne peut donc atteindre 1 que si les moyennes sont égales.',
   aboutRecalculation:
-    'En **Recalcul des paramètres**, BELLSCOPE calcule la moyenne et le sigma de ce produit par une formule et ' +
-    'en dessine une nouvelle gaussienne, de sommet 1. Elle est au même endroit et de même largeur que le ' +
-    'produit ; seule sa hauteur diffère. L’image affiche alors le `u` et le `sigma` combinés.',
+    'En mode **Recalcul des paramètres**, BELLSCOPE calcule par une formule la moyenne et le sigma de ce ' +
+    'produit, puis trace avec ces valeurs une nouvelle gaussienne, de sommet 1. Elle est au même endroit et a ' +
+    'la même largeur que le produit ; seule sa hauteur diffère. L’image affiche alors le `u` et le `sigma` ' +
+    'combinés.',
   controlsHeading: 'Commandes',
   keyboardHelp: 'Aide clavier',
   listen: 'Écouter',
-  listening: 'Lecture de {curves}, puis de {product} : plus aigu là où une courbe est plus haute, de gauche à droite.',
-  listeningProduct: 'Lecture de {product} : plus aigu là où il est plus haut, de gauche à droite.',
+  listening:
+    'Écoute : {curves}, puis {product}. Le son est plus aigu là où la courbe est plus haute, de gauche à droite.',
+  listeningProduct: 'Écoute : {product}. Le son est plus aigu là où la courbe est plus haute, de gauche à droite.',
   helpIntro:
-    'Toutes les touches que connaît BELLSCOPE, et les boutons qui font de même. **?** ouvre ceci où que soit le focus, sauf dans un champ de texte ; Échap le ferme.',
-  controlsInput: 'Touche, souris, toucher ou bouton',
-  controlsAction: 'Ce que cela fait',
-  keysOnOff: 'F1, F2, F3, F4, ou les boutons 1 à 4',
-  doesOnOff: 'allume ou éteint la gaussienne 1, 2, 3, 4',
-  keysSelect: 'Haut, Bas, ou Précédente et Suivante',
-  doesSelect: 'sélectionne une autre gaussienne (le repère `<--` et le bouton souligné montrent laquelle)',
-  keysMean: 'Gauche, Droite, ou les boutons Gauche et Droite (maintenez-les pour répéter)',
+    'Toutes les touches que BELLSCOPE reconnaît, et les boutons qui font la même chose. **?** ouvre cette aide où que soit le focus, sauf dans un champ de texte ; Échap la ferme.',
+  controlsInput: 'Touche, souris, écran tactile ou bouton',
+  controlsAction: 'Effet',
+  keysOnOff: 'F1, F2, F3, F4 ou les boutons 1 à 4',
+  doesOnOff: 'affiche ou masque la gaussienne 1, 2, 3 ou 4',
+  keysSelect: 'Flèches haut et bas, ou « Précédente » et « Suivante »',
+  doesSelect: 'sélectionne une autre gaussienne (le repère `<--` et le bouton souligné indiquent laquelle)',
+  keysMean: 'Flèches gauche et droite, ou les boutons « Gauche » et « Droite » (maintenez-les pour répéter)',
   doesMean: 'déplace la moyenne de la gaussienne sélectionnée d’une colonne',
-  keysMeanFast: 'Maj+Gauche, Maj+Droite',
+  keysMeanFast: 'Maj+flèche gauche, Maj+flèche droite',
   doesMeanFast: 'la déplace de dix colonnes',
   keysFollow: 'bouton gauche de la souris (maintenu), ou un doigt',
   doesFollow: 'la moyenne de la gaussienne sélectionnée suit le pointeur',
   keysWidth:
-    'bouton droit de la souris (glisser), deux doigts glissés de côté, ou Plus étroite et Plus large ' +
-    '(maintenez-les pour répéter)',
+    'bouton droit de la souris (en glissant), deux doigts glissés latéralement, ou « Plus étroite » et ' +
+    '« Plus large » (maintenez-les pour répéter)',
   doesWidth: 'élargit ou rétrécit la gaussienne sélectionnée',
   keysMode: 'Entrée, ou le bouton du mode de combinaison',
-  doesMode: 'passe de la Multiplication point par point au Recalcul des paramètres et inversement',
+  doesMode: 'passe du mode « Multiplication point par point » au mode « Recalcul des paramètres », et inversement',
   keysQuit: 'Échap',
   doesQuit:
-    'termine BELLSCOPE ; Reprendre rend alors l’image telle qu’elle était, et Recommencer repart de zéro. Pendant qu’Écouter joue, Échap ne fait qu’arrêter le son, et dans le champ u ou sigma il ne fait que remettre la valeur affichée',
+    'arrête BELLSCOPE ; « Reprendre » rétablit alors l’image telle qu’elle était, et « Recommencer » repart de zéro. Pendant l’écoute, Échap ne fait qu’arrêter le son, et dans le champ u ou sigma, il ne fait que rétablir la valeur affichée',
   keysReset: 'le bouton Réinitialiser',
-  doesReset: 'revient au début de la leçon ou de la vue que nomme l’adresse (ou à la vue de départ), sans terminer',
+  doesReset:
+    'revient au début de la leçon ou de la vue indiquée par l’adresse (ou à la vue de départ), sans arrêter ' +
+    'BELLSCOPE',
   controlsNote:
-    'Les boutons fonctionnent aussi avec Tab et Entrée ou Espace ; quand un bouton a le focus, Entrée et ' +
-    'Espace l’actionnent et toute autre touche va toujours à BELLSCOPE. Sous **Couleurs**, « Adaptées au ' +
-    'daltonisme » dessine les quatre gaussiennes dans des couleurs qui restent distinctes pour les yeux ' +
-    'daltoniens, et « Claires, pour projecteur » dessine courbes et texte foncés sur blanc, pour une salle ' +
-    'lumineuse ; ce navigateur retient le choix.',
+    'Les boutons fonctionnent aussi au clavier, avec Tab puis Entrée ou Espace ; quand un bouton a le focus, ' +
+    'Entrée et Espace l’activent, et toutes les autres touches vont toujours à BELLSCOPE. Sous **Couleurs**, ' +
+    '« Adaptées au daltonisme » trace les quatre gaussiennes dans des couleurs qui restent distinctes pour les ' +
+    'personnes daltoniennes, et « Fond clair (vidéoprojecteur) » trace courbes et texte en foncé sur fond ' +
+    'blanc, pour une salle éclairée ; ce navigateur retient le choix.',
 };
