@@ -72,18 +72,18 @@ const spelling cases[] = {
     {{"--on", ""}, "on=", "", ""},
     {{"--u", "1=1e999"},
      "u1=1e999",
-     "--u 1=1e999: '1e999' is too large: at most 1000000000",
-     "u1=1e999: '1e999' is too large: at most 1000000000"},
+     "--u 1=1e999: '1e999' is too large: at most 100000",
+     "u1=1e999: '1e999' is too large: at most 100000"},
     // Every value the picture's whole numbers show truly, and no other.
     {{"--u", "1=99999999999"},
      "u1=99999999999",
-     "--u 1=99999999999: '99999999999' is too large: at most 1000000000",
-     "u1=99999999999: '99999999999' is too large: at most 1000000000"},
-    {{"--sigma", "4=-1000000000.5"},
-     "sigma4=-1000000000.5",
-     "--sigma 4=-1000000000.5: '-1000000000.5' is too small: at least -1000000000",
-     "sigma4=-1000000000.5: '-1000000000.5' is too small: at least -1000000000"},
-    {{"--u", "1=-1e999"}, "u1=1e9&sigma1=-1000000000", "--u 1=-1e999: '-1e999' is too small: at least -1000000000", ""},
+     "--u 1=99999999999: '99999999999' is too large: at most 100000",
+     "u1=99999999999: '99999999999' is too large: at most 100000"},
+    {{"--sigma", "4=-100000.5"},
+     "sigma4=-100000.5",
+     "--sigma 4=-100000.5: '-100000.5' is too small: at least -100000",
+     "sigma4=-100000.5: '-100000.5' is too small: at least -100000"},
+    {{"--u", "1=-1e999"}, "u1=1e5&sigma1=-100000", "--u 1=-1e999: '-1e999' is too small: at least -100000", ""},
     {{"--u", "1="}, "u1=", "--u 1=: '' is not a number", "u1=: '' is not a number"},
     {{"--sigma", "2=nan"},
      "sigma2=nan",
@@ -173,12 +173,12 @@ TEST(View, AddressesReadBackExactly) {
   set.recalc = true;
   set.selected = 4;
   for (auto& g : set.g) g.on = false;
-  const double values[8] = {0.1, -0.0, -1e9, 5e-324, 123456789.125, -1.0 / 3, 2.5, 999999999.99999988};
+  const double values[8] = {0.1, -0.0, -1e5, 5e-324, 12345.125, -1.0 / 3, 2.5, 99999.999999999985};
   for (int k = 0; k < 4; ++k) set.g[k].u = values[k], set.g[k].sigma = values[4 + k];
   FORMAT_VIEW_ADDRESS(&set, query, sizeof query);
   EXPECT_STREQ(query,
-               "recalc&on=none&select=4&u1=0.1&u2=-0&u3=-1e+09&u4=5e-324&sigma1=123456789.125&"
-               "sigma2=-0.3333333333333333&sigma3=2.5&sigma4=999999999.9999999");
+               "recalc&on=none&select=4&u1=0.1&u2=-0&u3=-1e+05&u4=5e-324&sigma1=12345.125&"
+               "sigma2=-0.3333333333333333&sigma3=2.5&sigma4=99999.99999999999");
   gaussian_set back;
   char error[VIEW_ERROR_SIZE];
   ASSERT_TRUE(parse_address(query, &back, error)) << error;
@@ -260,7 +260,7 @@ TEST(View, RefusalsReachThePageAsTheirReasons) {
     const char* json;
   } refusals[] = {
       {"u2=12x", R"({"key":"reasonNotANumber","what":"u2=12x","text":"12x"})"},
-      {"sigma1=-2e9", R"({"key":"reasonTooSmall","what":"sigma1=-2e9","text":"-2e9","least":-1000000000})"},
+      {"sigma1=-2e9", R"({"key":"reasonTooSmall","what":"sigma1=-2e9","text":"-2e9","least":-100000})"},
       {"u1=1&u1=2", R"({"key":"reasonUGiven","what":"u1=2","gaussian":1})"},
       {"on=%225%5C%0A", R"({"key":"reasonNoGaussian","what":"on=\"5\\\u000a","text":"\"5\\\u000a"})"},
       {"names=%C3%A9t%C3%A9",

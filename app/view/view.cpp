@@ -14,7 +14,7 @@ const char view_options_help[] =
     "  --select N     select Gaussian N (1-4): the <-- marker stands beside it\n"
     "  --u K=V        set the mean u of Gaussian K (1-4) to V\n"
     "  --sigma K=V    set the sigma of Gaussian K (1-4) to V; a value V is a\n"
-    "                 number from -1000000000 to 1000000000\n"
+    "                 number from -100000 to 100000\n"
     "  --names NAMES  how the web page names the curves: gaussians, bayes\n"
     "                 (prior, measurements, posterior) or sensors\n";
 

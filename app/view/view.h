@@ -26,8 +26,10 @@ extern const char view_options_help[];  // the view options, as --help lists the
 
 enum { VIEW_ERROR_SIZE = 256, VIEW_ADDRESS_SIZE = 512, VIEW_NUMBER_SIZE = 32 };
 
-// The largest size of a u or a sigma a view takes, either way.
-enum { VIEW_VALUE_MOST = 1000000000 };
+// The largest size of a u or a sigma a view takes, either way: the picture
+// prints the whole numbers of two such values, sign and all, on one line
+// within its width ("Gaussian 1     (F1 key) u=-100000  sigma=-100000").
+enum { VIEW_VALUE_MOST = 100000 };
 
 // Why the grammar refuses something: a reason with what it names. The
 // command line says it in English (VIEW_REFUSAL_TEXT); the web page says it
@@ -96,7 +98,7 @@ bool VIEW_REFUSE(view_refusal* refusal, view_reason reason, const char* what, co
 void VIEW_REFUSAL_TEXT(const view_refusal* refusal, char* error);
 
 // The refusal as the page reads it, into `json` (VIEW_JSON_SIZE bytes):
-//   {"key":"reasonTooLarge","what":"u1=1e99","text":"1e99","most":1000000000}
+//   {"key":"reasonTooLarge","what":"u1=1e99","text":"1e99","most":100000}
 // the reason's text in the page's tables, what is refused, and the values
 // its text names: a text, a number, or a list as an array.
 void VIEW_REFUSAL_JSON(const view_refusal* refusal, char* json);
@@ -131,7 +133,7 @@ bool VIEW_ERROR(char* error, const char* what, const char* format, ...)
 // The parameters of an address's query (with or without its leading '?'),
 // percent-encoded or not; empty parameters ("a&&b") and the page's own are
 // skipped. False, with `refusal` written, for example
-//   u1=1e999: '1e999' is too large: at most 1000000000
+//   u1=1e999: '1e999' is too large: at most 100000
 // and the set then holds the start-up state.
 bool PARSE_VIEW_ADDRESS(const char* query, gaussian_set* set, view_refusal* refusal);
 

@@ -114,25 +114,19 @@ describe('refusals in the page’s language', () => {
   it('a value just beyond the range is refused, and its end is shown truly, by the picture and the words', async () => {
     const page = await h.openPage(browser, site.url, VIEWPORT);
     const sigma = page.getByRole('textbox', { name: 'sigma', exact: true });
-    await sigma.fill('-1000000000.5');
+    await sigma.fill('-100000.5');
     await sigma.press('Enter');
     await h.frames(page);
-    assert.match(
-      await page.locator('#field-message').innerText(),
-      /-1000000000\.5' is too small: at least -1,000,000,000/,
-    );
+    assert.match(await page.locator('#field-message').innerText(), /-100000\.5' is too small: at least -100000/);
     await h.looksRight(page, 'sigma just beyond its range');
-    await sigma.fill('-1e9');
+    await sigma.fill('-1e5');
     await sigma.press('Enter');
     await sigma.blur();
     await h.frames(page);
     assert.equal(await page.locator('#field-message').innerText(), '');
-    assert.equal(await sigma.inputValue(), '-1000000000', 'the field shows the value it took');
-    assert.match(
-      await page.locator('#words').innerText(),
-      /^Gaussian 1: on, u = 100, sigma = -1000000000 \(selected\)/,
-    );
-    const expected = h.rgba(h.decodePng(h.frameToolPicture(['--sigma', '1=-1000000000'])));
+    assert.equal(await sigma.inputValue(), '-100000', 'the field shows the value it took');
+    assert.match(await page.locator('#words').innerText(), /^Gaussian 1: on, u = 100, sigma = -100000 \(selected\)/);
+    const expected = h.rgba(h.decodePng(h.frameToolPicture(['--sigma', '1=-100000'])));
     assert.ok((await h.canvasPixels(page)).equals(expected));
     await h.looksRight(page, 'sigma at the end of its range');
   });

@@ -127,12 +127,13 @@ const isolated = (text) => (document.documentElement.dir === 'rtl' ? `\u2068${te
 // A refusal the program hands the page (page.h's WEB_REFUSAL), or the page's
 // own of the same form: {key, what, ...values}, the reason's text named by
 // key, after what is refused. Its numbers are written as the language
-// writes them, its lists as it lists them ("choices", one of them; others,
+// writes them, without separators between thousands, as the page writes
+// every value, its lists as it lists them ("choices", one of them; others,
 // all of them), and its texts as they were typed.
 function refusalWords(refusal) {
   const values = {};
   for (const [name, value] of Object.entries(refusal)) {
-    if (typeof value === 'number') values[name] = numberFormat({}).format(value);
+    if (typeof value === 'number') values[name] = numberFormat({ useGrouping: false }).format(value);
     else if (Array.isArray(value)) values[name] = listWords(value, name === 'choices' ? 'disjunction' : 'conjunction');
     else values[name] = isolated(value);
   }
