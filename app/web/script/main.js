@@ -151,8 +151,9 @@
     return [languageLink(), lessons.link()].filter(Boolean).join('&');
   }
   connectSharing(program, layout, host.framed, linkParameters);
-  // Another language: everything said again in it, the view kept.
-  connectLanguage(() => {
+  // Everything said again, the view kept: in another language, or with
+  // the product's curve in another colour.
+  function sayAgain() {
     showTexts(document);
     lessons.relabel();
     help.relabel();
@@ -163,14 +164,15 @@
       show(state);
     }
     layout();
-  });
+  }
+  connectLanguage(sayAgain);
 
   choice.addEventListener('change', () => {
     const message = document.getElementById('colours-message');
     message.textContent = remember(STORE, chosen()) ? '' : say('notRemembered'); // a host that forbids storage
     program.setColours(chosen());
     showPageColours(chosen());
-    layout();
+    sayAgain();
   });
   if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
   // Resume: the view, or the challenge, the student had (with the names

@@ -74,6 +74,8 @@ TEXTS.de = {
   productLabelGaussians: 'Kombiniert',
   productLabelBayes: 'A-posteriori-Verteilung',
   productLabelSensors: 'Fusionierte Schätzung',
+  productColourWhite: 'weiße',
+  productColourBlack: 'schwarze',
   selectGroup: 'Auswahl',
   selectPrevious: 'Vorige',
   selectPreviousName: 'Vorige Gaußkurve auswählen',
@@ -133,7 +135,7 @@ TEXTS.de = {
   toldBetween: '. ',
   toldEnd: '.',
 
-  workingHeading: 'Wie die weiße Kurve entsteht',
+  workingHeading: 'Wie die {productColour} Kurve entsteht',
   workingIntro:
     'Glockenkurven multipliziert ergeben eine Glockenkurve. Ihre **Präzision** 1/σ² (je schmaler, desto ' +
     'größer) ist die Summe der ihren; ihr Mittelwert ist der mit den Präzisionen gewichtete Mittelwert ihrer ' +
@@ -153,7 +155,7 @@ TEXTS.de = {
     '{name} und {other} haben sigma 0 an verschiedenen Mittelwerten (u = {u} und u = {otherU}): Jede der ' +
     'beiden Kurven ist dort 0, wo die andere ihren Gipfel hat, also ist {product} überall 0.',
   workingFlatDrawn:
-    'Ein einzelner Punkt hat keine Breite: Das Bild zeichnet die weiße Kurve flach am unteren Rand, auch an ' +
+    'Ein einzelner Punkt hat keine Breite: Das Bild zeichnet die {productColour} Kurve flach am unteren Rand, auch an ' +
     'diesem Mittelwert.',
   workingGaussian: '{name}: u = {u}; σ = {sigma}; Präzision',
   workingGaussianRead: '{name}: u = {u}; sigma = {sigma}; Präzision, 1 durch sigma Quadrat, = {precision}.',
@@ -162,7 +164,7 @@ TEXTS.de = {
   workingStepRead:
     '{product}: die Präzisionen {before} und {precision} ergeben zusammen {total}; also ist sigma = {sigma}; ' +
     'der mit den Präzisionen gewichtete Mittelwert ist u = {u}.',
-  workingResult: 'Die weiße Kurve ist {product}: u = {u}; sigma = {sigma}.',
+  workingResult: 'Die {productColour} Kurve ist {product}: u = {u}; sigma = {sigma}.',
   workingHeight: 'Ihre Höhe, punktweise:',
   workingHeightRead: 'Punktweise erreicht {product} höchstens {height}.',
   workingHeightUnknown: 'Ihre Höhe, punktweise, übersteigt, was die Zahlen hier fassen können.',
@@ -185,12 +187,12 @@ TEXTS.de = {
     'Die Lektion in dieser Adresse kann nicht geöffnet werden ({why}), daher startet BELLSCOPE wie üblich.',
   lesson_equal: 'Zwei gleiche Kurven',
   lesson_equal_question:
-    'Beide Kurven sind gleich breit. Wo liegt die weiße Kurve, und wie viel schmaler ist sie? Verschieben ' +
+    'Beide Kurven sind gleich breit. Wo liegt die {productColour} Kurve, und wie viel schmaler ist sie? Verschieben ' +
     'Sie eine mit „{left}“ und „{right}“ (oder den Pfeiltasten nach links und rechts) und prüfen Sie es mit ' +
     'der Rechnung unten.',
   'lesson_wide-narrow': 'Eine breite und eine schmale Kurve',
   'lesson_wide-narrow_question':
-    'Eine Kurve ist breit, die andere schmal. Liegt die weiße Kurve näher an der breiten oder an der ' +
+    'Eine Kurve ist breit, die andere schmal. Liegt die {productColour} Kurve näher an der breiten oder an der ' +
     'schmalen? Die schmale ist ausgewählt: Verschieben Sie sie mit „{left}“ und „{right}“ (oder den ' +
     'Pfeiltasten nach links und rechts) und beobachten Sie.',
   'lesson_far-apart': 'Zwei weit entfernte Kurven',
@@ -238,7 +240,7 @@ TEXTS.de = {
   challengeRound:
     'Runde {round} von {rounds}: das Produkt ist verborgen. Schieben Sie Ihre Schätzung (die Zeile „Your ' +
     'guess“) dorthin, wo Sie das Produkt vermuten, so breit, wie Sie es vermuten, und drücken Sie dann Prüfen.',
-  challengeShown: 'Runde {round} von {rounds}: die weiße Kurve ist das Produkt, neben Ihrer Schätzung.',
+  challengeShown: 'Runde {round} von {rounds}: die {productColour} Kurve ist das Produkt, neben Ihrer Schätzung.',
   guessKept:
     'Geprüft: Ihre Schätzung bleibt, wo sie war, neben dem Produkt; ihre Schaltflächen und Felder ruhen bis ' +
     'zur nächsten Runde.',
@@ -283,10 +285,10 @@ TEXTS.de = {
   aboutHeading: 'Über das Bild',
   aboutCurves:
     'Jede farbige Kurve ist eine Gaußkurve, eine Glockenkurve: ihr Mittelwert `u` ist die Spalte ihres ' +
-    'Gipfels, und ihr `sigma` gibt an, wie breit sie ist. Die weiße Kurve kombiniert die eingeschalteten ' +
+    'Gipfels, und ihr `sigma` gibt an, wie breit sie ist. Die {productColour} Kurve kombiniert die eingeschalteten ' +
     'Gaußkurven.',
   aboutProduct:
-    'Bei **Punktweiser Multiplikation** ist die weiße Kurve das Produkt der Kurven, Spalte für Spalte. Sie ' +
+    'Bei **Punktweiser Multiplikation** ist die {productColour} Kurve das Produkt der Kurven, Spalte für Spalte. Sie ' +
     'ist wieder eine Glockenkurve, schmaler als jede von ihnen und zwischen ihnen gelegen, näher an der ' +
     'schmaleren. Ihr Gipfel liegt unter 1: jede Kurve ist höchstens 1, und wo eine ihren Gipfel hat, fällt ' +
     'die andere schon, also kann ihr Produkt 1 nur erreichen, wenn die Mittelwerte gleich sind.',

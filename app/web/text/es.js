@@ -73,6 +73,8 @@ TEXTS.es = {
   productLabelGaussians: 'Combinada',
   productLabelBayes: 'Posterior',
   productLabelSensors: 'Estimación fusionada',
+  productColourWhite: 'blanca',
+  productColourBlack: 'negra',
   selectGroup: 'Seleccionar',
   selectPrevious: 'Anterior',
   selectPreviousName: 'Seleccionar la gaussiana anterior',
@@ -132,7 +134,7 @@ TEXTS.es = {
   toldBetween: '. ',
   toldEnd: '.',
 
-  workingHeading: 'Cómo se forma la curva blanca',
+  workingHeading: 'Cómo se forma la curva {productColour}',
   workingIntro:
     'Multiplicar campanas da una campana. Su **precisión** 1/σ² (cuanto más estrecha, mayor) es la suma de las ' +
     'suyas; su media es la media de sus medias ponderada por sus precisiones, así que queda más cerca de las ' +
@@ -152,7 +154,7 @@ TEXTS.es = {
     '{name} y {other} tienen sigma 0 en medias distintas (u = {u} y u = {otherU}): cada una vale 0 donde la ' +
     'otra tiene su pico, así que {product} vale 0 en todas partes.',
   workingFlatDrawn:
-    'Un solo punto no tiene anchura, así que la imagen dibuja la curva blanca plana a lo largo del borde ' +
+    'Un solo punto no tiene anchura, así que la imagen dibuja la curva {productColour} plana a lo largo del borde ' +
     'inferior, también en esa media.',
   workingGaussian: '{name}: u = {u}; σ = {sigma}; precisión',
   workingGaussianRead: '{name}: u = {u}; sigma = {sigma}; precisión, 1 entre sigma al cuadrado, = {precision}.',
@@ -161,7 +163,7 @@ TEXTS.es = {
   workingStepRead:
     '{product}: las precisiones {before} y {precision} suman {total}; así que sigma = {sigma}; la media ' +
     'ponderada por las precisiones es u = {u}.',
-  workingResult: 'La curva blanca es {product}: u = {u}; sigma = {sigma}.',
+  workingResult: 'La curva {productColour} es {product}: u = {u}; sigma = {sigma}.',
   workingHeight: 'Su altura, punto a punto:',
   workingHeightRead: 'Punto a punto, {product} alcanza {height}.',
   workingHeightUnknown: 'Su altura, punto a punto, va más allá de lo que los números de aquí pueden contener.',
@@ -183,12 +185,12 @@ TEXTS.es = {
   lessonRefused: 'La lección de esta dirección no se puede abrir ({why}), así que BELLSCOPE arranca como siempre.',
   lesson_equal: 'Dos curvas iguales',
   lesson_equal_question:
-    'Las dos curvas son igual de anchas. ¿Dónde queda la curva blanca y cuánto más estrecha es que ellas? ' +
+    'Las dos curvas son igual de anchas. ¿Dónde queda la curva {productColour} y cuánto más estrecha es que ellas? ' +
     'Mueva una con «{left}» y «{right}» (o con las flechas izquierda y derecha) y compruébelo con el cálculo ' +
     'de abajo.',
   'lesson_wide-narrow': 'Una curva ancha y una estrecha',
   'lesson_wide-narrow_question':
-    'Una curva es ancha y la otra estrecha. ¿La curva blanca queda más cerca de la ancha o de la estrecha? ' +
+    'Una curva es ancha y la otra estrecha. ¿La curva {productColour} queda más cerca de la ancha o de la estrecha? ' +
     'La estrecha está seleccionada: muévala con «{left}» y «{right}» (o con las flechas izquierda y derecha) ' +
     'y observe.',
   'lesson_far-apart': 'Dos curvas muy separadas',
@@ -233,7 +235,7 @@ TEXTS.es = {
   challengeRound:
     'Ronda {round} de {rounds}: el producto está oculto. Mueva su estimación (la línea «Your guess») adonde ' +
     'crea que está el producto, tan ancha como crea que es, y pulse Comprobar.',
-  challengeShown: 'Ronda {round} de {rounds}: la curva blanca es el producto, junto a su estimación.',
+  challengeShown: 'Ronda {round} de {rounds}: la curva {productColour} es el producto, junto a su estimación.',
   guessKept:
     'Comprobada: su estimación se queda donde estaba, junto al producto, y sus botones y campos esperan ' +
     'hasta la ronda siguiente.',
@@ -273,9 +275,9 @@ TEXTS.es = {
   aboutHeading: 'Sobre la imagen',
   aboutCurves:
     'Cada curva de color es una gaussiana, una campana: su media `u` es la columna de su máximo y su `sigma` ' +
-    'indica lo ancha que es. La curva blanca combina las gaussianas encendidas.',
+    'indica lo ancha que es. La curva {productColour} combina las gaussianas encendidas.',
   aboutProduct:
-    'En **Multiplicación punto a punto** la curva blanca son las curvas multiplicadas entre sí, columna a ' +
+    'En **Multiplicación punto a punto** la curva {productColour} son las curvas multiplicadas entre sí, columna a ' +
     'columna. Vuelve a ser una campana, más estrecha que cada una y situada entre ellas, más cerca de la más ' +
     'estrecha. Su máximo queda por debajo de 1: cada curva vale como mucho 1, y donde una tiene su máximo la ' +
     'otra ya está bajando, así que su producto no puede llegar a 1 salvo que las medias coincidan.',

@@ -75,6 +75,8 @@ TEXTS.fr = {
   productLabelGaussians: 'Combinée',
   productLabelBayes: 'A posteriori',
   productLabelSensors: 'Estimation fusionnée',
+  productColourWhite: 'blanche',
+  productColourBlack: 'noire',
   selectGroup: 'Sélection',
   selectPrevious: 'Précédente',
   selectPreviousName: 'Sélectionner la gaussienne précédente',
@@ -134,7 +136,7 @@ TEXTS.fr = {
   toldBetween: '. ',
   toldEnd: '.',
 
-  workingHeading: 'Comment la courbe blanche est obtenue',
+  workingHeading: 'Comment la courbe {productColour} est obtenue',
   workingIntro:
     'Multiplier des cloches donne une cloche. Sa **précision** 1/σ² (plus elle est étroite, plus elle est ' +
     'grande) est la somme des leurs ; sa moyenne est la moyenne de leurs moyennes pondérée par leurs ' +
@@ -154,7 +156,7 @@ TEXTS.fr = {
     '{name} et {other} ont un sigma de 0 en des moyennes différentes (u = {u} et u = {otherU}) : chacune vaut ' +
     '0 là où l’autre culmine, donc {product} vaut 0 partout.',
   workingFlatDrawn:
-    'Un point seul n’a pas de largeur : l’image trace la courbe blanche à plat le long du bas, en cette ' +
+    'Un point seul n’a pas de largeur : l’image trace la courbe {productColour} à plat le long du bas, en cette ' +
     'moyenne aussi.',
   workingGaussian: '{name} : u = {u} ; σ = {sigma} ; précision',
   workingGaussianRead: '{name} : u = {u} ; sigma = {sigma} ; précision, 1 sur sigma au carré, = {precision}.',
@@ -163,7 +165,7 @@ TEXTS.fr = {
   workingStepRead:
     '{product} : les précisions {before} et {precision} font {total} ; donc sigma = {sigma} ; la moyenne ' +
     'pondérée par les précisions est u = {u}.',
-  workingResult: 'La courbe blanche est {product} : u = {u} ; sigma = {sigma}.',
+  workingResult: 'La courbe {productColour} est {product} : u = {u} ; sigma = {sigma}.',
   workingHeight: 'Sa hauteur, point par point :',
   workingHeightRead: 'Point par point, {product} culmine à {height}.',
   workingHeightUnknown: 'Sa hauteur, point par point, dépasse ce que les nombres ici peuvent contenir.',
@@ -185,12 +187,12 @@ TEXTS.fr = {
   lessonRefused: 'La leçon de cette adresse ne peut pas être ouverte ({why}), donc BELLSCOPE démarre normalement.',
   lesson_equal: 'Deux courbes égales',
   lesson_equal_question:
-    'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe blanche, et de combien ' +
+    'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe {productColour}, et de combien ' +
     'est-elle plus étroite ? Déplacez-en une avec « {left} » et « {right} » (ou les flèches gauche et ' +
     'droite) et vérifiez avec le calcul plus bas.',
   'lesson_wide-narrow': 'Une courbe large et une étroite',
   'lesson_wide-narrow_question':
-    'Une courbe est large, l’autre étroite. La courbe blanche est-elle plus près de la large ou de l’étroite ' +
+    'Une courbe est large, l’autre étroite. La courbe {productColour} est-elle plus près de la large ou de l’étroite ' +
     '? L’étroite est sélectionnée : déplacez-la avec « {left} » et « {right} » (ou les flèches gauche et ' +
     'droite) et observez.',
   'lesson_far-apart': 'Deux courbes éloignées',
@@ -235,7 +237,7 @@ TEXTS.fr = {
   challengeRound:
     'Manche {round} sur {rounds} : le produit est caché. Placez votre estimation (la ligne « Your guess ») là ' +
     'où vous pensez que se trouve le produit, aussi large que vous le pensez, puis appuyez sur Vérifier.',
-  challengeShown: 'Manche {round} sur {rounds} : la courbe blanche est le produit, à côté de votre estimation.',
+  challengeShown: 'Manche {round} sur {rounds} : la courbe {productColour} est le produit, à côté de votre estimation.',
   guessKept:
     'Vérifiée : votre estimation reste où elle était, à côté du produit, et ses boutons et champs attendent ' +
     'la manche suivante.',
@@ -278,9 +280,9 @@ TEXTS.fr = {
   aboutHeading: 'À propos de l’image',
   aboutCurves:
     'Chaque courbe colorée est une gaussienne, une cloche : sa moyenne `u` est la colonne de son sommet et son ' +
-    '`sigma` dit sa largeur. La courbe blanche combine les gaussiennes allumées.',
+    '`sigma` dit sa largeur. La courbe {productColour} combine les gaussiennes allumées.',
   aboutProduct:
-    'En **Multiplication point par point**, la courbe blanche est le produit des courbes, colonne par colonne. ' +
+    'En **Multiplication point par point**, la courbe {productColour} est le produit des courbes, colonne par colonne. ' +
     'C’est encore une cloche, plus étroite que chacune d’elles et située entre elles, plus près de la plus ' +
     'étroite. Son sommet est sous 1 : chaque courbe vaut au plus 1, et là où l’une culmine l’autre descend ' +
     'déjà, donc leur produit ne peut atteindre 1 que si les moyennes sont égales.',

@@ -73,6 +73,8 @@ TEXTS['pt-BR'] = {
   productLabelGaussians: 'Combinada',
   productLabelBayes: 'A posteriori',
   productLabelSensors: 'Estimativa fundida',
+  productColourWhite: 'branca',
+  productColourBlack: 'preta',
   selectGroup: 'Selecionar',
   selectPrevious: 'Anterior',
   selectPreviousName: 'Selecionar a gaussiana anterior',
@@ -132,7 +134,7 @@ TEXTS['pt-BR'] = {
   toldBetween: '. ',
   toldEnd: '.',
 
-  workingHeading: 'Como a curva branca é feita',
+  workingHeading: 'Como a curva {productColour} é feita',
   workingIntro:
     'Multiplicar curvas em sino dá uma curva em sino. Sua **precisão** 1/σ² (quanto mais estreita, maior) é a ' +
     'soma das delas; sua média é a média das médias ponderada pelas precisões, então fica mais perto das mais ' +
@@ -152,7 +154,7 @@ TEXTS['pt-BR'] = {
     '{name} e {other} têm sigma 0 em médias diferentes (u = {u} e u = {otherU}): cada uma vale 0 onde a outra ' +
     'tem seu pico, então {product} vale 0 em todo lugar.',
   workingFlatDrawn:
-    'Um único ponto não tem largura, então a imagem desenha a curva branca achatada ao longo da borda de ' +
+    'Um único ponto não tem largura, então a imagem desenha a curva {productColour} achatada ao longo da borda de ' +
     'baixo, também nessa média.',
   workingGaussian: '{name}: u = {u}; σ = {sigma}; precisão',
   workingGaussianRead: '{name}: u = {u}; sigma = {sigma}; precisão, 1 sobre sigma ao quadrado, = {precision}.',
@@ -161,7 +163,7 @@ TEXTS['pt-BR'] = {
   workingStepRead:
     '{product}: as precisões {before} e {precision} somam {total}; então sigma = {sigma}; a média ponderada ' +
     'pelas precisões é u = {u}.',
-  workingResult: 'A curva branca é {product}: u = {u}; sigma = {sigma}.',
+  workingResult: 'A curva {productColour} é {product}: u = {u}; sigma = {sigma}.',
   workingHeight: 'Sua altura, ponto a ponto:',
   workingHeightRead: 'Ponto a ponto, {product} tem pico em {height}.',
   workingHeightUnknown: 'Sua altura, ponto a ponto, vai além do que os números aqui conseguem guardar.',
@@ -183,12 +185,12 @@ TEXTS['pt-BR'] = {
   lessonRefused: 'A lição neste endereço não pode ser aberta ({why}), então o BELLSCOPE inicia como de costume.',
   lesson_equal: 'Duas curvas iguais',
   lesson_equal_question:
-    'As duas curvas são igualmente largas. Onde fica a curva branca, e quanto mais estreita ela é? Mova uma ' +
+    'As duas curvas são igualmente largas. Onde fica a curva {productColour}, e quanto mais estreita ela é? Mova uma ' +
     'delas com “{left}” e “{right}” (ou as setas para a esquerda e para a direita) e confira com o cálculo ' +
     'abaixo.',
   'lesson_wide-narrow': 'Uma curva larga e uma estreita',
   'lesson_wide-narrow_question':
-    'Uma curva é larga, a outra estreita. A curva branca fica mais perto da larga ou da estreita? A estreita ' +
+    'Uma curva é larga, a outra estreita. A curva {productColour} fica mais perto da larga ou da estreita? A estreita ' +
     'está selecionada: mova-a com “{left}” e “{right}” (ou as setas para a esquerda e para a direita) e ' +
     'observe.',
   'lesson_far-apart': 'Duas curvas bem separadas',
@@ -233,7 +235,7 @@ TEXTS['pt-BR'] = {
   challengeRound:
     'Rodada {round} de {rounds}: o produto está escondido. Mova seu palpite (a linha “Your guess”) para onde ' +
     'você acha que o produto está, tão largo quanto acha que ele é, e pressione Conferir.',
-  challengeShown: 'Rodada {round} de {rounds}: a curva branca é o produto, ao lado do seu palpite.',
+  challengeShown: 'Rodada {round} de {rounds}: a curva {productColour} é o produto, ao lado do seu palpite.',
   guessKept:
     'Conferido: seu palpite fica onde estava, ao lado do produto, e os botões e campos dele esperam a ' +
     'próxima rodada.',
@@ -274,9 +276,9 @@ TEXTS['pt-BR'] = {
   aboutHeading: 'Sobre a imagem',
   aboutCurves:
     'Cada curva colorida é uma gaussiana, uma curva em sino: sua média `u` é a coluna do seu pico e seu ' +
-    '`sigma` diz o quanto ela é larga. A curva branca combina as gaussianas ligadas.',
+    '`sigma` diz o quanto ela é larga. A curva {productColour} combina as gaussianas ligadas.',
   aboutProduct:
-    'Na **Multiplicação ponto a ponto**, a curva branca é o produto das curvas, coluna por coluna. É de novo ' +
+    'Na **Multiplicação ponto a ponto**, a curva {productColour} é o produto das curvas, coluna por coluna. É de novo ' +
     'uma curva em sino, mais estreita que cada uma delas e entre elas, mais perto da mais estreita. Seu pico ' +
     'fica abaixo de 1: cada curva vale no máximo 1, e onde uma tem o pico a outra já está caindo, então o ' +
     'produto só chega a 1 se as médias forem iguais.',

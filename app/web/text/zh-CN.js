@@ -70,6 +70,8 @@ TEXTS['zh-CN'] = {
   productLabelGaussians: '组合结果',
   productLabelBayes: '后验',
   productLabelSensors: '融合估计',
+  productColourWhite: '白色',
+  productColourBlack: '黑色',
   selectGroup: '选择',
   selectPrevious: '上一个',
   selectPreviousName: '选择上一个高斯',
@@ -127,7 +129,7 @@ TEXTS['zh-CN'] = {
   toldBetween: '。',
   toldEnd: '。',
 
-  workingHeading: '白色曲线是怎样得到的',
+  workingHeading: '{productColour}曲线是怎样得到的',
   workingIntro:
     '钟形曲线相乘仍是钟形曲线。它的**精度** 1/σ²（越窄越大）是各曲线精度之和；它的均值是各均值按精度加权的平均，' +
     '因此更靠近较窄的曲线；逐点乘积的峰值低于 1，其高度表明各曲线的一致程度。BELLSCOPE 按顺序相乘，先高斯 1 乘高斯 ' +
@@ -140,14 +142,14 @@ TEXTS['zh-CN'] = {
     '{name} 的 sigma 为 0：它除均值 u = {u} 处外处处为 0，而在均值处峰值仍为 1。它是唯一打开的曲线，所以{product}与它相同：除 u = {u} 处外处处为 0，在该点为 1。',
   workingFlatApart:
     '{name} 和 {other} 的 sigma 都为 0，但均值不同（u = {u} 和 u = {otherU}）：每条曲线在另一条的峰值处都为 0，因此{product}处处为 0。',
-  workingFlatDrawn: '单独一个点没有宽度，所以图片把白色曲线画成沿底部的一条平线，在该均值处也是如此。',
+  workingFlatDrawn: '单独一个点没有宽度，所以图片把{productColour}曲线画成沿底部的一条平线，在该均值处也是如此。',
   workingGaussian: '{name}：u = {u}，σ = {sigma}，精度',
   workingGaussianRead: '{name}：u = {u}，sigma = {sigma}，精度，即 1 除以 sigma 的平方，= {precision}。',
   workingNegative: '负的 sigma 按其绝对值计算：{name} 的宽度与取正值时相同。',
   workingStep: '{product}：',
   workingStepRead:
     '{product}：精度 {before} 与 {precision} 相加得 {total}，因此 sigma = {sigma}，按精度加权的均值为 u = {u}。',
-  workingResult: '白色曲线是{product}：u = {u}，sigma = {sigma}。',
+  workingResult: '{productColour}曲线是{product}：u = {u}，sigma = {sigma}。',
   workingHeight: '它的逐点高度：',
   workingHeightRead: '逐点相乘时，{product}的峰值为 {height}。',
   workingHeightUnknown: '它的逐点高度超出了这里的数字所能表示的范围。',
@@ -168,11 +170,11 @@ TEXTS['zh-CN'] = {
   lessonRefused: '无法打开此地址中的课程（{why}），因此 BELLSCOPE 照常启动。',
   lesson_equal: '两条相同的曲线',
   lesson_equal_question:
-    '两条曲线一样宽。白色曲线位于哪里？它比它们窄多少？用“{left}”和“{right}”（或左右方向键）移动其中一条，' +
+    '两条曲线一样宽。{productColour}曲线位于哪里？它比它们窄多少？用“{left}”和“{right}”（或左右方向键）移动其中一条，' +
     '再用下方的计算过程核对。',
   'lesson_wide-narrow': '一宽一窄两条曲线',
   'lesson_wide-narrow_question':
-    '一条曲线宽，另一条窄。白色曲线更靠近宽的还是窄的？窄的那条已选中：用“{left}”和“{right}”（或左右方向键）' +
+    '一条曲线宽，另一条窄。{productColour}曲线更靠近宽的还是窄的？窄的那条已选中：用“{left}”和“{right}”（或左右方向键）' +
     '移动它，并观察。',
   'lesson_far-apart': '相距很远的两条曲线',
   'lesson_far-apart_question':
@@ -212,7 +214,7 @@ TEXTS['zh-CN'] = {
   challengeRound:
     '第 {round} 轮，共 {rounds} 轮：乘积已隐藏。把你的猜测（“Your guess”那一行）移到你认为乘积所在的位置，' +
     '调成你认为的宽度，然后按“检查”。',
-  challengeShown: '第 {round} 轮，共 {rounds} 轮：白色曲线就是乘积，位于你的猜测旁边。',
+  challengeShown: '第 {round} 轮，共 {rounds} 轮：{productColour}曲线就是乘积，位于你的猜测旁边。',
   guessKept: '已检查：你的猜测留在原处，位于乘积旁边；在下一轮之前，它的按钮和输入框不可用。',
   challengeMeasure:
     '得分是把你的猜测和乘积都看作面积为 1 的钟形曲线时，两者共有的面积乘以 100：同一条曲线得 100，互不相交的曲线得 0。',
@@ -239,9 +241,9 @@ TEXTS['zh-CN'] = {
 
   aboutHeading: '关于图片',
   aboutCurves:
-    '每条彩色曲线都是一个高斯，即钟形曲线：它的均值 `u` 是峰值所在的列，`sigma` 表示它有多宽。白色曲线组合了所有打开的高斯。',
+    '每条彩色曲线都是一个高斯，即钟形曲线：它的均值 `u` 是峰值所在的列，`sigma` 表示它有多宽。{productColour}曲线组合了所有打开的高斯。',
   aboutProduct:
-    '在**逐点相乘**方式下，白色曲线是各曲线逐列相乘的结果。它仍是钟形曲线，比每条曲线都窄，位于它们之间，更靠近较窄的那条。' +
+    '在**逐点相乘**方式下，{productColour}曲线是各曲线逐列相乘的结果。它仍是钟形曲线，比每条曲线都窄，位于它们之间，更靠近较窄的那条。' +
     '它的峰值低于 1：每条曲线最大为 1，而一条达到峰值时另一条已在下降，所以除非均值相同，乘积达不到 1。',
   aboutRecalculation:
     '在**参数重算**方式下，BELLSCOPE 用公式算出该乘积的均值和 sigma，并据此画出一条峰值为 1 的新高斯。' +
