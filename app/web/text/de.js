@@ -244,6 +244,8 @@ TEXTS.de = {
   guessKept:
     'Geprüft: Ihre Schätzung bleibt, wo sie war, neben dem Produkt; ihre Schaltflächen und Felder ruhen bis ' +
     'zur nächsten Runde.',
+  curvesFixed:
+    'Die Kurven der Runde bleiben, wie sie sind: ihre Ein/Aus-Schaltflächen sowie „{previous}“ und „{next}“ ruhen, bis Sie die Herausforderung verlassen.',
   challengeMeasure:
     'Die Punktzahl ist die Fläche, die Ihre Schätzung und das Produkt gemeinsam haben, wenn jede eine ' +
     'Glockenkurve der Fläche 1 ist, mal 100: 100 für dieselbe Kurve, 0 für Kurven, die sich nicht berühren.',

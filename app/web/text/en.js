@@ -244,6 +244,9 @@ TEXTS.en = {
   guessKept:
     'Checked: your guess stays where it was, beside the product, and its buttons and fields rest until the ' +
     'next round.',
+  curvesFixed:
+    'The round\'s curves stay as they are: their on/off buttons and "{previous}" and "{next}" rest until you ' +
+    'leave the challenge.',
   challengeMeasure:
     'The score is the area your guess and the product have in common when each is a bell curve of area 1, ' +
     'times 100: 100 for the same curve, 0 for curves that do not meet.',

@@ -239,6 +239,8 @@ TEXTS.es = {
   guessKept:
     'Comprobada: su estimación se queda donde estaba, junto al producto, y sus botones y campos esperan ' +
     'hasta la ronda siguiente.',
+  curvesFixed:
+    'Las curvas de la ronda se quedan como están: sus botones de encender/apagar y «{previous}» y «{next}» esperan hasta que salga del desafío.',
   challengeMeasure:
     'La puntuación es el área que su estimación y el producto tienen en común cuando cada uno es una campana ' +
     'de área 1, por 100: 100 para la misma curva, 0 para curvas que no se tocan.',

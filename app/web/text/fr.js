@@ -241,6 +241,8 @@ TEXTS.fr = {
   guessKept:
     'Vérifiée : votre estimation reste où elle était, à côté du produit, et ses boutons et champs attendent ' +
     'la manche suivante.',
+  curvesFixed:
+    'Les courbes de la manche restent telles quelles : leurs boutons marche/arrêt, « {previous} » et « {next} » attendent que vous quittiez le défi.',
   challengeMeasure:
     'Le score est l’aire commune à votre estimation et au produit quand chacun est une cloche d’aire 1, fois ' +
     '100 : 100 pour la même courbe, 0 pour des courbes qui ne se touchent pas.',

@@ -239,6 +239,8 @@ TEXTS['pt-BR'] = {
   guessKept:
     'Conferido: seu palpite fica onde estava, ao lado do produto, e os botões e campos dele esperam a ' +
     'próxima rodada.',
+  curvesFixed:
+    'As curvas da rodada ficam como estão: os botões de liga/desliga, “{previous}” e “{next}” esperam até você sair do desafio.',
   challengeMeasure:
     'A pontuação é a área que seu palpite e o produto têm em comum quando cada um é uma curva em sino de área ' +
     '1, vezes 100: 100 para a mesma curva, 0 para curvas que não se tocam.',

@@ -216,6 +216,7 @@ TEXTS['zh-CN'] = {
     '调成你认为的宽度，然后按“检查”。',
   challengeShown: '第 {round} 轮，共 {rounds} 轮：{productColour}曲线就是乘积，位于你的猜测旁边。',
   guessKept: '已检查：你的猜测留在原处，位于乘积旁边；在下一轮之前，它的按钮和输入框不可用。',
+  curvesFixed: '本轮的曲线保持不变：在你退出挑战之前，它们的开/关按钮以及“{previous}”和“{next}”不可用。',
   challengeMeasure:
     '得分是把你的猜测和乘积都看作面积为 1 的钟形曲线时，两者共有的面积乘以 100：同一条曲线得 100，互不相交的曲线得 0。',
   challengeScore: '得分：{score}（满分 100）。{u}{sigma}',
