@@ -309,6 +309,8 @@ describe('failures are said in words', () => {
   it('a page without its canvas', async () => {
     const context = await browser.newContext({ viewport: SCALE_1 });
     const page = await context.newPage();
+    const errors = [];
+    page.on('pageerror', (e) => errors.push(e.message));
     await page.route(site.url, async (route) => {
       const body = (await (await route.fetch()).text()).replace(/<canvas[^>]*><\/canvas>/, '');
       await route.fulfill({ status: 200, contentType: 'text/html', body });
@@ -316,6 +318,7 @@ describe('failures are said in words', () => {
     await page.goto(site.url);
     await page.getByText('BELLSCOPE could not start: this page has no canvas to draw the picture on.').waitFor();
     await h.looksRight(page, 'no canvas');
+    assert.deepEqual(errors, []);
   });
 
   it('a page whose WebAssembly is corrupt', async () => {
