@@ -17,7 +17,7 @@ void PAGE_LISTEN_FOR_WAKES();
 
 void PAGE_STARTED();                                        // onBellscopeStarted(): the picture is on its canvas
 void PAGE_ENDED();                                          // onBellscopeEnded(): Esc ended the program
-void PAGE_FAILED(const char* reason);                       // onBellscopeFailed(reason): it cannot start
+void PAGE_FAILED(const char* reason_key);                   // onBellscopeFailed(key): it cannot start, and why
 void PAGE_VIEW_REFUSED(const char* refusal);                // onBellscopeViewRefused(refusal): a wrong view
 void PAGE_SCANLINES(const unsigned char* bytes, int size);  // onBellscopeScanlines(Uint8Array)
 void PAGE_PICTURE(const unsigned char* bytes, int size);    // onBellscopePicture(Uint8Array): a PNG

@@ -18,16 +18,20 @@
 
   showTexts(document);
   const layout = createLayout(app, canvas, panel);
-  let failed = false;
+  let failed = null; // [text key, values] of the failure told
 
   // The first failure is the one to tell: what follows from it says less.
-  function fail(text) {
+  // It is said in the page's language, also after it changes.
+  function fail(key, values = {}) {
     if (failed) return;
-    failed = true;
+    failed = [key, values];
     about.classList.remove('waiting');
-    status.textContent = text;
     status.className = 'error';
     status.hidden = false;
+    showFailure();
+  }
+  function showFailure() {
+    if (failed) status.textContent = say(...failed);
     layout();
   }
 
@@ -105,10 +109,10 @@
       words.announce(say('endedTold'));
       resume.focus();
     },
-    failed: (reason) => fail(say('cannotStart', { why: reason })),
+    failed: (reason) => fail('cannotStart', { why: { key: reason } }), // the reason's text key
     viewRefused: (refusal) => refuse('viewRefused', { why: refusal }),
     aborted(what) {
-      fail(status.hidden ? say('stopped', { what }) : say('moduleFailed', { what }));
+      fail(status.hidden ? 'stopped' : 'moduleFailed', { what });
     },
   };
   const program = connectProgram(canvas, handlers);
@@ -155,6 +159,7 @@
   // the product's curve in another colour.
   function sayAgain() {
     showTexts(document);
+    showFailure();
     lessons.relabel();
     help.relabel();
     showRefusals();
@@ -196,8 +201,8 @@
   // A failure of the module's in a promise no one waits for, before the
   // program has started, is said here.
   window.addEventListener('unhandledrejection', (e) => {
-    if (!status.hidden) fail(say('moduleFailed', { what: (e.reason && e.reason.message) || String(e.reason) }));
+    if (!status.hidden) fail('moduleFailed', { what: (e.reason && e.reason.message) || String(e.reason) });
   });
-  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') fail(say('noWebAssembly'));
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') fail('noWebAssembly');
   layout();
 })();

@@ -23,6 +23,10 @@ TEXTS.fr = {
   startAgain: 'Recommencer',
   reset: 'Réinitialiser',
   cannotStart: 'BELLSCOPE n’a pas pu démarrer : {why}',
+  cannotStartNoCanvas: 'cette page n’a pas de zone de dessin (canvas) où tracer l’image.',
+  cannotStartNoInput: 'le navigateur ne lui transmet ni le clavier, ni la souris, ni le toucher.',
+  cannotStartNoWindow: 'il n’a pas pu ouvrir son image dans cette page.',
+  cannotStartNoMemory: 'il n’y a pas assez de mémoire pour son image.',
   stopped: 'BELLSCOPE s’est arrêté : {what}',
   moduleFailed: 'BELLSCOPE n’a pas pu démarrer : son module WebAssembly ne s’est pas chargé ({what}).',
   noWebAssembly:
