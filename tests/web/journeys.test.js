@@ -147,6 +147,12 @@ const left = async (page, now) => {
     'You have left',
   );
 };
+// What the page says of its address above the controls: `said`, or nothing.
+const message = (said) => async (page) => {
+  const shown = page.locator('#view-message');
+  if (said) assert.match(await shown.innerText(), said);
+  else assert.equal(await shown.isHidden(), true, await shown.innerText());
+};
 const inChallenge = (r) => ({
   frame: (s) => round(s.challenge.seed, r),
   address: (s) => `?challenge=${s.challenge.seed}`,
@@ -242,6 +248,16 @@ const JOURNEYS = [
     ];
   }),
   ['?lesson=kalman&challenge=5', [['both named', null, { frame: round(5, 1), address: '?challenge=5' }]]],
+  // A lesson that cannot be opened is named, and so is the view given with
+  // it, which was to change it, as left out; a lesson's own names can change.
+  ...[
+    ['?lesson=nosuch&u2=480', /^There is no lesson named "nosuch", .* \(u2=480\) .* left out too\.$/],
+    ['?lesson=kalman&lesson=equal&on=1', /already given\), .* \(on=1\) .* left out too\.$/],
+  ].map(([start, said]) => [start, [['refused', null, { frame: '', address: start, also: message(said) }]]]),
+  [
+    '?lesson=sigma-zero&names=bayes',
+    [['other names', null, { frame: `${view('sigma-zero')}&names=bayes`, lesson: 'sigma-zero', also: message(null) }]],
+  ],
 ];
 
 describe('journeys', () => {

@@ -182,6 +182,7 @@ TEXTS.ar = {
   lessonNone: 'استكشاف حر',
   lessonUnknown: 'لا يوجد درس باسم «{name}»، لذا يبدأ BELLSCOPE كالمعتاد.',
   lessonRefused: 'لا يمكن فتح الدرس الموجود في هذا العنوان ({why})، لذا يبدأ BELLSCOPE كالمعتاد.',
+  lessonViewLeftOut: 'العرض المذكور مع الدرس ({view}) كان سيعدّل عرض ذلك الدرس، لذا يُترك هو أيضًا.',
   lesson_equal: 'منحنيان متساويان',
   lesson_equal_question:
     'المنحنيان بالعرض نفسه. أين يقع المنحنى {productColour}، وكم هو أضيق منهما؟ حرّك أحدهما بزرّي «{left}» و«{right}» ' +

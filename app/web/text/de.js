@@ -189,6 +189,8 @@ TEXTS.de = {
   lessonUnknown: 'Es gibt keine Lektion namens „{name}“, daher startet BELLSCOPE wie üblich.',
   lessonRefused:
     'Die Lektion in dieser Adresse kann nicht geöffnet werden ({why}), daher startet BELLSCOPE wie üblich.',
+  lessonViewLeftOut:
+    'Die mit der Lektion angegebene Ansicht ({view}) sollte die Ansicht dieser Lektion ändern, daher entfällt sie ebenfalls.',
   lesson_equal: 'Zwei gleiche Kurven',
   lesson_equal_question:
     'Beide Kurven sind gleich breit. Wo liegt die {productColour} Kurve, und wie viel schmaler ist sie? Verschieben ' +

@@ -193,6 +193,8 @@ TEXTS.en = {
   lessonNone: 'Explore freely',
   lessonUnknown: 'There is no lesson named "{name}", so BELLSCOPE starts as usual.',
   lessonRefused: 'The lesson in this address cannot be opened ({why}), so BELLSCOPE starts as usual.',
+  lessonViewLeftOut:
+    "The view given with the lesson ({view}) was meant to change the lesson's view, so it is left out too.",
   lesson_equal: 'Two equal curves',
   lesson_equal_question:
     'The two curves are just as wide. Where does the {productColour} curve sit, and how much narrower is it than they ' +

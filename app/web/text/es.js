@@ -187,6 +187,8 @@ TEXTS.es = {
   lessonNone: 'Explorar libremente',
   lessonUnknown: 'No hay ninguna lección llamada «{name}», así que BELLSCOPE arranca como siempre.',
   lessonRefused: 'La lección de esta dirección no se puede abrir ({why}), así que BELLSCOPE arranca como siempre.',
+  lessonViewLeftOut:
+    'La vista indicada con la lección ({view}) debía modificar la vista de esa lección, así que también se omite.',
   lesson_equal: 'Dos curvas iguales',
   lesson_equal_question:
     'Las dos curvas son igual de anchas. ¿Dónde queda la curva {productColour} y cuánto más estrecha es que ellas? ' +

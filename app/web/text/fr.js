@@ -189,6 +189,8 @@ TEXTS.fr = {
   lessonNone: 'Explorer librement',
   lessonUnknown: 'Aucune leçon ne s’appelle « {name} », donc BELLSCOPE démarre normalement.',
   lessonRefused: 'La leçon de cette adresse ne peut pas être ouverte ({why}), donc BELLSCOPE démarre normalement.',
+  lessonViewLeftOut:
+    'La vue donnée avec la leçon ({view}) devait modifier la vue de cette leçon, donc elle est laissée de côté aussi.',
   lesson_equal: 'Deux courbes égales',
   lesson_equal_question:
     'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe {productColour}, et de combien ' +

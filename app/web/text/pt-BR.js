@@ -187,6 +187,8 @@ TEXTS['pt-BR'] = {
   lessonNone: 'Explorar livremente',
   lessonUnknown: 'Não há lição chamada “{name}”, então o BELLSCOPE inicia como de costume.',
   lessonRefused: 'A lição neste endereço não pode ser aberta ({why}), então o BELLSCOPE inicia como de costume.',
+  lessonViewLeftOut:
+    'A visão indicada com a lição ({view}) deveria alterar a visão dessa lição, então também fica de fora.',
   lesson_equal: 'Duas curvas iguais',
   lesson_equal_question:
     'As duas curvas são igualmente largas. Onde fica a curva {productColour}, e quanto mais estreita ela é? Mova uma ' +

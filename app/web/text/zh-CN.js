@@ -172,6 +172,7 @@ TEXTS['zh-CN'] = {
   lessonNone: '自由探索',
   lessonUnknown: '没有名为“{name}”的课程，因此 BELLSCOPE 照常启动。',
   lessonRefused: '无法打开此地址中的课程（{why}），因此 BELLSCOPE 照常启动。',
+  lessonViewLeftOut: '随课程给出的视图（{view}）本是用来修改该课程视图的，因此也一并略去。',
   lesson_equal: '两条相同的曲线',
   lesson_equal_question:
     '两条曲线一样宽。{productColour}曲线位于哪里？它比它们窄多少？用“{left}”和“{right}”（或左右方向键）移动其中一条，' +
