@@ -58,7 +58,7 @@
   let challenge = null;
   // What the page says of a state the program tells it.
   let framed = false; // the program has drawn its first frame
-  let held = null; // the first frame's state, until the page shows it
+  let held = null; // the first frame's state, and the latest told since, until the page shows them
   function show(state) {
     // The mode's name and the names are the texts of the state that can
     // change the controls' size: the page is laid out again for them.
@@ -87,19 +87,22 @@
       // The first state comes with the first frame: the time to it is
       // measured, and the frame is painted before the page says what it
       // shows (the words, the working and the fields follow at once); then
-      // the page's files are kept for offline visits.
+      // the page's files are kept for offline visits. States told meanwhile
+      // (a key pressed at once) are shown after it, the latest, so that
+      // what changed since the first is announced as any change is.
       if (!framed) {
         framed = true;
         performance.mark('bellscope-first-frame');
-        held = state;
+        held = [state];
         setTimeout(() => {
-          const first = held;
+          const [first, latest] = held;
           held = null;
           show(first);
+          if (latest) show(latest);
           about.classList.remove('waiting');
           keepOffline();
         });
-      } else if (held) held = state;
+      } else if (held) held[1] = state;
       else show(state);
     },
     ended() {
