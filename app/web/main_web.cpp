@@ -106,18 +106,21 @@ bool start(const char* resume) {
   return true;
 }
 
-// Why no window could be opened, in the words of the stand-in's last error.
+// Why no window could be opened, from the stand-in's last error: the key
+// of the page's text that says it (PAGE_FAILED).
 const char* window_failure() {
   switch (GetLastError()) {
-    case ERROR_NOT_FOUND: return "this page has no canvas to draw the picture on.";
-    case ERROR_NOT_SUPPORTED: return "the browser would not pass the keyboard, mouse and touch input to it.";
-    default: return "it could not open its picture on this page.";
+    case ERROR_NOT_FOUND: return "cannotStartNoCanvas";
+    case ERROR_NOT_SUPPORTED: return "cannotStartNoInput";
+    default: return "cannotStartNoWindow";
   }
 }
 
-int fail(const char* line, const char* reason) {
+// The console hears of a failure in English, as the desktop program says
+// it; the page says the reason in its own language.
+int fail(const char* line, const char* reason_key) {
   std::printf("%s\n", line);
-  PAGE_FAILED(reason);
+  PAGE_FAILED(reason_key);
   return 1;
 }
 
@@ -185,7 +188,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESTART(const char* resume) {
 
 int main() {
   web.screen_image = static_cast<unsigned char*>(std::malloc(SCREEN_WIDTH * SCREEN_HEIGHT));
-  if (!web.screen_image) return fail("ERROR mallocing screen_image", "there is not enough memory for its picture.");
+  if (!web.screen_image) return fail("ERROR mallocing screen_image", "cannotStartNoMemory");
   if (!start(nullptr)) return fail("ERROR opening window", window_failure());
   frames_run(1);
   emscripten_exit_with_live_runtime();  // the loop goes on after main

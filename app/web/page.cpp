@@ -241,7 +241,11 @@ void PAGE_TELL_STATE() {
   }
   add("],\"selected\":%d,\"names\":\"%s\",\"mode\":{\"recalc\":%s,\"name\":\"%s\"},\"combined\":", s.selected,
       view_names[s.names], s.recalc ? "true" : "false", mode_names[s.recalc ? 1 : 0]);
-  if (s.recalc && !hidden) {
+  // With no Gaussian on there is no product, whatever the picture prints
+  // as the start of its fold.
+  product_working working;
+  WORK_OUT_PRODUCT(&s, &working);
+  if (s.recalc && !hidden && working.count > 0) {
     add("{");
     add_values(s.combined_u, s.combined_sigma);
     add("}");
@@ -254,8 +258,6 @@ void PAGE_TELL_STATE() {
     if (state_length < sizeof state_text) page_state(state_text);
     return;
   }
-  product_working working;
-  WORK_OUT_PRODUCT(&s, &working);
   add(",\"working\":{\"flat\":%d,\"steps\":[", working.flat);
   for (int i = 0; i < working.count; ++i) {
     const product_step& step = working.steps[i];

@@ -17,7 +17,7 @@ void PAGE_LISTEN_FOR_WAKES();
 
 void PAGE_STARTED();                                        // onBellscopeStarted(): the picture is on its canvas
 void PAGE_ENDED();                                          // onBellscopeEnded(): Esc ended the program
-void PAGE_FAILED(const char* reason);                       // onBellscopeFailed(reason): it cannot start
+void PAGE_FAILED(const char* reason_key);                   // onBellscopeFailed(key): it cannot start, and why
 void PAGE_VIEW_REFUSED(const char* refusal);                // onBellscopeViewRefused(refusal): a wrong view
 void PAGE_SCANLINES(const unsigned char* bytes, int size);  // onBellscopeScanlines(Uint8Array)
 void PAGE_PICTURE(const unsigned char* bytes, int size);    // onBellscopePicture(Uint8Array): a PNG
@@ -38,9 +38,10 @@ int PAGE_BASE(char* buffer, int size);
 //    working: {flat, steps: [{gaussian, precision, total, u, sigma, height}, ...]}}
 // u and sigma are exact (null where not finite); shown holds the whole
 // numbers the picture prints; colour is a CSS colour; names the view's word
-// for how the page names the curves (view_names). working is the
-// product rule worked out (WORK_OUT_PRODUCT), flat 0 where no Gaussian on
-// has sigma 0, and its numbers null where they are not finite.
+// for how the page names the curves (view_names). combined is null but in
+// Parameter Recalculation with a Gaussian on and the product shown. working
+// is the product rule worked out (WORK_OUT_PRODUCT), flat 0 where no
+// Gaussian on has sigma 0, and its numbers null where they are not finite.
 void PAGE_TELL_STATE();
 
 #endif

@@ -104,10 +104,27 @@ async function shows(page, step, { frame, lesson = null, address, also }) {
   await h.looksRight(page, step);
 }
 
+// In a challenge the round's curves are fixed: what would switch or select
+// them rests, saying why in a note shown beside the challenge; out of it,
+// they act again.
+const curvesRest = async (page, resting) => {
+  for (const name of ['Gaussian 1', 'Gaussian 4', 'Select previous Gaussian', 'Select next Gaussian']) {
+    const control = page.getByRole('button', { name, exact: true });
+    assert.equal(await control.isDisabled(), resting, name);
+    const note = await control.getAttribute('aria-describedby');
+    if (!resting) assert.equal(note, null, name);
+    else {
+      assert.equal(await page.locator(`#${note}`).isVisible(), true, name);
+      const says = /^The round's curves stay as they are: .* "Previous" and "Next" rest until you leave the challenge/;
+      assert.match(await page.locator(`#${note}`).innerText(), says, name);
+    }
+  }
+};
 // Checked: the guess stays, the feedback is the checked guess's, and what
 // would move it rests, saying why.
 const checked = (page, now) =>
   Promise.all([
+    curvesRest(page, true),
     assert.deepEqual([now.challenge.guess.u, now.challenge.guess.sigma], [300, 50]),
     page
       .locator('#challenge-result')
@@ -122,6 +139,7 @@ const checked = (page, now) =>
 // Left: said, shown, and no challenge any more.
 const left = async (page, now) => {
   assert.equal(now.challenge, null);
+  await curvesRest(page, false);
   const words = /^You have left the challenge in round 1 of 5, with 0 of 500 points\./;
   assert.match(await page.locator('#challenge-left').innerText(), words);
   await page.waitForFunction(
@@ -129,9 +147,16 @@ const left = async (page, now) => {
     'You have left',
   );
 };
+// What the page says of its address above the controls: `said`, or nothing.
+const message = (said) => async (page) => {
+  const shown = page.locator('#view-message');
+  if (said) assert.match(await shown.innerText(), said);
+  else assert.equal(await shown.isHidden(), true, await shown.innerText());
+};
 const inChallenge = (r) => ({
   frame: (s) => round(s.challenge.seed, r),
   address: (s) => `?challenge=${s.challenge.seed}`,
+  also: (page) => curvesRest(page, true),
 });
 
 // Journeys: where each starts (and its init script), then its steps.
@@ -223,6 +248,16 @@ const JOURNEYS = [
     ];
   }),
   ['?lesson=kalman&challenge=5', [['both named', null, { frame: round(5, 1), address: '?challenge=5' }]]],
+  // A lesson that cannot be opened is named, and so is the view given with
+  // it, which was to change it, as left out; a lesson's own names can change.
+  ...[
+    ['?lesson=nosuch&u2=480', /^There is no lesson named "nosuch", .* \(u2=480\) .* left out too\.$/],
+    ['?lesson=kalman&lesson=equal&on=1', /already given\), .* \(on=1\) .* left out too\.$/],
+  ].map(([start, said]) => [start, [['refused', null, { frame: '', address: start, also: message(said) }]]]),
+  [
+    '?lesson=sigma-zero&names=bayes',
+    [['other names', null, { frame: `${view('sigma-zero')}&names=bayes`, lesson: 'sigma-zero', also: message(null) }]],
+  ],
 ];
 
 describe('journeys', () => {

@@ -130,6 +130,20 @@ describe('languages', () => {
     assert.deepEqual(page.errors, []);
   });
 
+  it('numbers in the fields and the link read left to right in Arabic, their labels right to left', async () => {
+    const page = await h.openPage(browser, `${site.url}?lang=ar&u1=-999999999.25`, ...h.device(390, 844, 3));
+    await page.getByRole('button', { name: 'نسخ الرابط' }).click();
+    const directions = await page.evaluate(() =>
+      ['#field-u', '#field-sigma', '#link', 'label.field span'].map(
+        (s) => getComputedStyle(document.querySelector(s)).direction,
+      ),
+    );
+    assert.deepEqual(directions, ['ltr', 'ltr', 'ltr', 'rtl']);
+    assert.match(await page.inputValue('#field-u'), /^-999999999.25$/);
+    await h.looksRight(page, 'Arabic, a negative u and the link');
+    assert.deepEqual(page.errors, []);
+  });
+
   it('a text missing from a language is said in English', async () => {
     const page = await h.openPage(browser, `${site.url}?lang=fr`, VIEWPORT);
     await page.evaluate(() => delete TEXTS.fr.copyLink); // eslint-disable-line no-undef

@@ -136,4 +136,35 @@ describe('the light page, for a projector', () => {
     }
     assert.deepEqual(page.errors, []);
   });
+
+  it('the words name the product by the colour it is drawn in, in every language', async () => {
+    // How each language names the product's curve, white and black.
+    const NAMED = [
+      ['en', 'white curve', 'black curve'],
+      ['es', 'curva blanca', 'curva negra'],
+      ['fr', 'courbe blanche', 'courbe noire'],
+      ['de', 'weiße Kurve', 'schwarze Kurve'],
+      ['pt-BR', 'curva branca', 'curva preta'],
+      ['zh-CN', '白色曲线', '黑色曲线'],
+      ['ar', 'المنحنى الأبيض', 'المنحنى الأسود'],
+    ];
+    const page = await h.openPage(browser, `${site.url}?lesson=equal`, ...h.device(390, 844, 3), {
+      init: remembering('light'),
+    });
+    for (const colours of ['light', 'design']) {
+      await page.locator('#colours').selectOption(colours);
+      for (const [lang, white, black] of NAMED) {
+        await page.locator('#language').selectOption(lang);
+        await page.waitForFunction((code) => document.documentElement.lang === code, lang);
+        const [named, unnamed] = colours === 'light' ? [black, white] : [white, black];
+        const heading = await page.locator('#working-heading').innerText();
+        const text = await page.locator('body').innerText();
+        assert.ok(heading.includes(named), `${colours}, ${lang}: ${heading}`);
+        assert.equal(text.split(named).length, 7, `${colours}, ${lang}: the question, the working and the about`);
+        assert.ok(!text.includes(unnamed), `${colours}, ${lang}: ${unnamed}`);
+        await h.looksRight(page, `${colours}, ${lang}`);
+      }
+    }
+    assert.deepEqual(page.errors, []);
+  });
 });

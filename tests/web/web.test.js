@@ -306,16 +306,27 @@ describe('the page and the program', () => {
 });
 
 describe('failures are said in words', () => {
-  it('a page without its canvas', async () => {
+  it("a page without its canvas, in the page's language, also when it changes", async () => {
     const context = await browser.newContext({ viewport: SCALE_1 });
     const page = await context.newPage();
-    await page.route(site.url, async (route) => {
-      const body = (await (await route.fetch()).text()).replace(/<canvas[^>]*><\/canvas>/, '');
-      await route.fulfill({ status: 200, contentType: 'text/html', body });
-    });
-    await page.goto(site.url);
+    const errors = [];
+    page.on('pageerror', (e) => errors.push(e.message));
+    await page.route(
+      (url) => url.pathname === '/',
+      async (route) => {
+        const body = (await (await route.fetch()).text()).replace(/<canvas[^>]*><\/canvas>/, '');
+        await route.fulfill({ status: 200, contentType: 'text/html', body });
+      },
+    );
+    await page.goto(`${site.url}?lang=de`);
+    await page
+      .getByText('BELLSCOPE konnte nicht starten: diese Seite hat keine Zeichenfläche (Canvas) für das Bild.')
+      .waitFor();
+    await h.looksRight(page, 'no canvas, in German');
+    await page.locator('#language').selectOption('en');
     await page.getByText('BELLSCOPE could not start: this page has no canvas to draw the picture on.').waitFor();
     await h.looksRight(page, 'no canvas');
+    assert.deepEqual(errors, []);
   });
 
   it('a page whose WebAssembly is corrupt', async () => {

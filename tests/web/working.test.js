@@ -120,8 +120,14 @@ describe('the working and the words', () => {
 
   it('no Gaussian on in Parameter Recalculation: no combined curve, in the words and as announced', async () => {
     const page = await open('recalc&on=1');
+    await page.evaluate(() => {
+      const told = window.Module.onBellscopeState;
+      window.Module.onBellscopeState = (state) => told((window.lastState = state));
+    });
     await page.locator('#canvas').press('F1');
     await page.waitForFunction(() => document.getElementById('announce').textContent.includes('Combined: none'));
+    const state = await page.evaluate(() => window.lastState);
+    assert.deepEqual([state.mode.recalc, state.combined], [true, null], 'nor in the state a course page hears of');
     assert.match(await text(page, '#words'), /\nCombined: none, as no Gaussian is on$/);
     assert.doesNotMatch(await text(page, '#about'), /1000000000|-100\b/);
     await h.looksRight(page, 'no Gaussian on');

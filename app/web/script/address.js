@@ -1,5 +1,5 @@
 'use strict';
-/* exported pageAddress, changeAddress */
+/* exported pageAddress, changeAddress, quotedPart */
 /* global remembered, typedText */
 
 // The page's address, read once: the view, in the view grammar, which the
@@ -9,8 +9,10 @@
 // A parameter given twice is refused, as the view grammar refuses one of
 // its own: the page goes on as if it were not given, and says so. A view
 // beside a challenge is left out, and said so: a challenge shows its own
-// rounds. What is refused waits in `refusals`, [text key, values] each, for
-// the page to say. A value that cannot be decoded is taken as written.
+// rounds; so is one beside a lesson given twice, which it was to change
+// (lessons.js does the same for a lesson that does not exist). What is
+// refused waits in `refusals`, [text key, values] each, for the page to
+// say. A value that cannot be decoded is taken as written.
 // Installed as an app, the page opens without a query: in the view it
 // showed when it was installed, then.
 const pageAddress = (() => {
@@ -24,30 +26,38 @@ const pageAddress = (() => {
   if (!search && window.matchMedia('(display-mode: standalone)').matches) search = remembered('bellscope.start') || '';
   const parts = search.replace(/^\?/, '').split('&').filter(Boolean);
   const own = (part) => Object.keys(OWN).find((name) => part === name || part.startsWith(name + '='));
-  const decoded = (text) => {
-    try {
-      return decodeURIComponent(text);
-    } catch {
-      return text; // a bad escape: kept as it is, and refused by whoever reads it
-    }
-  };
-  // Quoted as the view grammar quotes: at most 60 characters, then "...".
-  const quoted = (text) => {
-    const chars = [...decoded(text)];
-    return chars.length > 60 ? `${chars.slice(0, 60).join('')}...` : chars.join('');
-  };
   const address = { view: parts.filter((part) => !own(part)).join('&'), refusals: [] };
   for (const [name, [sentence, reason]] of Object.entries(OWN)) {
     const given = parts.filter((part) => own(part) === name);
-    address[name] = given.length === 1 ? decoded(given[0].slice(name.length + 1)) : null;
-    if (given.length > 1) address.refusals.push([sentence, { why: { key: reason, what: quoted(given[1]) } }]);
+    address[name] = given.length === 1 ? decodedPart(given[0].slice(name.length + 1)) : null;
+    if (given.length > 1) address.refusals.push([sentence, { why: { key: reason, what: quotedPart(given[1]) } }]);
   }
-  if (address.challenge !== null && address.view) {
-    address.refusals.push(['challengeAndView', { view: typedText(quoted(address.view)) }]);
+  const lessonTwice = parts.filter((part) => own(part) === 'lesson').length > 1;
+  if (address.view && (address.challenge !== null || lessonTwice)) {
+    const view = typedText(quotedPart(address.view));
+    address.refusals.push(
+      address.challenge !== null ? ['challengeAndView', { view }] : ['lessonViewLeftOut', { view }],
+    );
     address.view = '';
   }
   return address;
 })();
+
+// A part of an address decoded; one that cannot be is taken as written.
+function decodedPart(text) {
+  try {
+    return decodeURIComponent(text);
+  } catch {
+    return text; // a bad escape: kept as it is, and refused by whoever reads it
+  }
+}
+
+// A part of an address quoted as the view grammar quotes: decoded, at most
+// 60 characters, then "...".
+function quotedPart(text) {
+  const chars = [...decodedPart(text)];
+  return chars.length > 60 ? `${chars.slice(0, 60).join('')}...` : chars.join('');
+}
 
 // The address as the page shows it from now on, so that a reload opens what
 // is shown: change(parts) gives the query's parameters ("name=value") from

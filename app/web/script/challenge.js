@@ -26,7 +26,9 @@ function connectChallenge(program, changed, announce, refuse, starting) {
   const check = document.getElementById('check');
   const next = document.getElementById('next-round');
   const leave = document.getElementById('leave-challenge');
+  // The round's curves: what switches or selects them rests, and says why.
   const fixed = document.querySelectorAll('[data-control^="gaussian-"], [data-control^="select-"]');
+  const curvesFixed = document.getElementById('curves-fixed');
   // What moves the guess: at rest once it is checked, and said why.
   const guessControls = document.querySelectorAll(
     '[data-control^="mean-"], [data-control="narrower"], [data-control="wider"], #field-u, #field-sigma',
@@ -152,13 +154,15 @@ function connectChallenge(program, changed, announce, refuse, starting) {
     changeAddress((parts) => parts.filter((part) => !part.startsWith('challenge=')));
   }
 
-  function restGuess(checked) {
-    for (const control of guessControls) {
-      control.disabled = checked;
+  // Controls at rest, or not, described while at rest by the note that
+  // says why, besides whatever else describes them.
+  function rest(controls, note, resting) {
+    for (const control of controls) {
+      control.disabled = resting;
       const described = (control.getAttribute('aria-describedby') || '')
         .split(' ')
-        .filter((id) => id && id !== guessKept.id);
-      if (checked) described.push(guessKept.id);
+        .filter((id) => id && id !== note.id);
+      if (resting) described.push(note.id);
       if (described.length) control.setAttribute('aria-describedby', described.join(' '));
       else control.removeAttribute('aria-describedby');
     }
@@ -185,8 +189,8 @@ function connectChallenge(program, changed, announce, refuse, starting) {
       const before = shown && shown.challenge;
       shown = state;
       panel.hidden = !challenge;
-      for (const button of fixed) button.disabled = !!challenge;
-      restGuess(!!challenge && challenge.revealed);
+      rest(fixed, curvesFixed, !!challenge);
+      rest(guessControls, guessKept, !!challenge && challenge.revealed);
       if (!challenge) {
         if (before) {
           ended(before);
@@ -207,6 +211,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
       const round = { round: challenge.round, rounds: challenge.rounds };
       if (over) text.textContent = say('challengeOver', { total: total(challenge), most: 100 * challenge.rounds });
       else text.textContent = say(challenge.revealed ? 'challengeShown' : 'challengeRound', round);
+      curvesFixed.textContent = say('curvesFixed', { previous: say('selectPrevious'), next: say('selectNext') });
       next.hidden = !challenge.revealed || last;
       check.hidden = challenge.revealed;
       guessKept.hidden = !challenge.revealed;

@@ -72,10 +72,11 @@ function connectControls(panel, program) {
   // button: the program cancels the press, which would otherwise have moved
   // the focus there. Leaving a field applies what was typed in it, before
   // the press reaches the program.
-  const canvas = document.getElementById('canvas');
-  canvas.addEventListener('pointerdown', () => {
-    if (document.activeElement !== canvas) canvas.focus({ preventScroll: true });
-  });
+  const canvas = document.getElementById('canvas'); // none on a page that cannot show the program
+  if (canvas)
+    canvas.addEventListener('pointerdown', () => {
+      if (document.activeElement !== canvas) canvas.focus({ preventScroll: true });
+    });
 
   // The keys the program acts on (F1-F4, the arrows, Enter and Esc) lose
   // their browser action when they go to the running program; every other

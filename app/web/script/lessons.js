@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectLessons */
-/* global say, pageAddress, changeAddress */
+/* global say, pageAddress, changeAddress, quotedPart, typedText */
 
 // Lessons: prepared situations, each a view (in the view grammar, names
 // included) with a title and a question for the student (lessons.json,
@@ -10,7 +10,9 @@
 // the lesson's view: they say what differed from it when the link was
 // copied. The lesson's view is the base of the page's view (links say what
 // differs from it), and its start, with the link's changes, is where Reset
-// goes back to. "Explore freely" goes back to the start-up state.
+// goes back to. "Explore freely" goes back to the start-up state. A lesson
+// that does not exist is named, and the view given with it, which was to
+// change it, is left out and named too.
 //
 // choosing(), called before a choice from the list is shown, lets a
 // challenge be left first. Returns query() and base() (the view to start
@@ -31,6 +33,7 @@ function connectLessons(program, changed, refuse, choosing) {
 
   const name = pageAddress.lesson;
   let current = null;
+  let view = pageAddress.view;
   // A challenge comes first: a lesson would give its answers away.
   if (name !== null && pageAddress.challenge !== null) {
     refuse('challengeAndLesson');
@@ -38,6 +41,10 @@ function connectLessons(program, changed, refuse, choosing) {
   } else if (name !== null) {
     current = lessons.find((lesson) => lesson.name === name) || null;
     if (!current) refuse('lessonUnknown', { name: name.slice(0, 60) });
+    if (!current && view) {
+      refuse('lessonViewLeftOut', { view: typedText(quotedPart(view)) });
+      view = '';
+    }
   }
 
   // The questions name the page's buttons by the words they show.
@@ -69,7 +76,7 @@ function connectLessons(program, changed, refuse, choosing) {
   show();
 
   return {
-    query: () => pageAddress.view,
+    query: () => view,
     base: () => (current ? current.view : ''),
     link: () => (current ? `lesson=${current.name}` : ''),
     leave() {

@@ -18,16 +18,20 @@
 
   showTexts(document);
   const layout = createLayout(app, canvas, panel);
-  let failed = false;
+  let failed = null; // [text key, values] of the failure told
 
   // The first failure is the one to tell: what follows from it says less.
-  function fail(text) {
+  // It is said in the page's language, also after it changes.
+  function fail(key, values = {}) {
     if (failed) return;
-    failed = true;
+    failed = [key, values];
     about.classList.remove('waiting');
-    status.textContent = text;
     status.className = 'error';
     status.hidden = false;
+    showFailure();
+  }
+  function showFailure() {
+    if (failed) status.textContent = say(...failed);
     layout();
   }
 
@@ -54,7 +58,7 @@
   let challenge = null;
   // What the page says of a state the program tells it.
   let framed = false; // the program has drawn its first frame
-  let held = null; // the first frame's state, until the page shows it
+  let held = null; // the first frame's state, and the latest told since, until the page shows them
   function show(state) {
     // The mode's name and the names are the texts of the state that can
     // change the controls' size: the page is laid out again for them.
@@ -83,19 +87,22 @@
       // The first state comes with the first frame: the time to it is
       // measured, and the frame is painted before the page says what it
       // shows (the words, the working and the fields follow at once); then
-      // the page's files are kept for offline visits.
+      // the page's files are kept for offline visits. States told meanwhile
+      // (a key pressed at once) are shown after it, the latest, so that
+      // what changed since the first is announced as any change is.
       if (!framed) {
         framed = true;
         performance.mark('bellscope-first-frame');
-        held = state;
+        held = [state];
         setTimeout(() => {
-          const first = held;
+          const [first, latest] = held;
           held = null;
           show(first);
+          if (latest) show(latest);
           about.classList.remove('waiting');
           keepOffline();
         });
-      } else if (held) held = state;
+      } else if (held) held[1] = state;
       else show(state);
     },
     ended() {
@@ -105,10 +112,10 @@
       words.announce(say('endedTold'));
       resume.focus();
     },
-    failed: (reason) => fail(say('cannotStart', { why: reason })),
+    failed: (reason) => fail('cannotStart', { why: { key: reason } }), // the reason's text key
     viewRefused: (refusal) => refuse('viewRefused', { why: refusal }),
     aborted(what) {
-      fail(status.hidden ? say('stopped', { what }) : say('moduleFailed', { what }));
+      fail(status.hidden ? 'stopped' : 'moduleFailed', { what });
     },
   };
   const program = connectProgram(canvas, handlers);
@@ -151,9 +158,11 @@
     return [languageLink(), lessons.link()].filter(Boolean).join('&');
   }
   connectSharing(program, layout, host.framed, linkParameters);
-  // Another language: everything said again in it, the view kept.
-  connectLanguage(() => {
+  // Everything said again, the view kept: in another language, or with
+  // the product's curve in another colour.
+  function sayAgain() {
     showTexts(document);
+    showFailure();
     lessons.relabel();
     help.relabel();
     showRefusals();
@@ -163,14 +172,15 @@
       show(state);
     }
     layout();
-  });
+  }
+  connectLanguage(sayAgain);
 
   choice.addEventListener('change', () => {
     const message = document.getElementById('colours-message');
     message.textContent = remember(STORE, chosen()) ? '' : say('notRemembered'); // a host that forbids storage
     program.setColours(chosen());
     showPageColours(chosen());
-    layout();
+    sayAgain();
   });
   if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
   // Resume: the view, or the challenge, the student had (with the names
@@ -194,8 +204,8 @@
   // A failure of the module's in a promise no one waits for, before the
   // program has started, is said here.
   window.addEventListener('unhandledrejection', (e) => {
-    if (!status.hidden) fail(say('moduleFailed', { what: (e.reason && e.reason.message) || String(e.reason) }));
+    if (!status.hidden) fail('moduleFailed', { what: (e.reason && e.reason.message) || String(e.reason) });
   });
-  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') fail(say('noWebAssembly'));
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') fail('noWebAssembly');
   layout();
 })();

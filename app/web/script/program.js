@@ -49,7 +49,7 @@ function programRefusal(text) {
 // handlers: query() (the view to start in, as an address's query, read
 // over base()), base() (a lesson's view, or ''), ready() (the module is
 // loaded; the program starts next), started(), state(state), ended(),
-// failed(reason), viewRefused(refusal), and
+// failed(reason) (the key of the text that says why), viewRefused(refusal), and
 // aborted(what) when the module fails, before or after the start.
 function connectProgram(canvas, handlers) {
   let loaded = false; // the module's runtime is up: its exports may be called

@@ -1,5 +1,5 @@
 'use strict';
-/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, loadLanguage, nearestLanguage, numberFormat, typedText, curveName, curveShortName, productName, productLabel, modeName */
+/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, typedText, curveName, curveShortName, productName, productLabel, modeName */
 
 // Every text the page shows or speaks, keyed by name, one table for each
 // language, in a file of its own (text/<code>.js); English is the one the
@@ -91,6 +91,14 @@ function loadLanguage(code) {
   return loading.get(code);
 }
 
+// The colour the picture draws the product in, which the texts name
+// ({productColour}, "the white curve"): black in the light colours (by
+// their name, as the menu Colours gives it), white in the others.
+let productDrawnBlack = false;
+function setProductColour(colours) {
+  productDrawnBlack = colours === 'light';
+}
+
 // The page's language's way of writing numbers with these options
 // (Intl.NumberFormat's), made once: making one takes a while.
 const numberFormats = new Map();
@@ -104,12 +112,17 @@ function numberFormat(options) {
 // `values`; English where the language's table lacks it (the translations'
 // check fails for that). A name the English table lacks is a fault of the
 // page's, said loudly. A value may be a refusal or typed text (below), said
-// in the language of the moment.
+// in the language of the moment. {productColour} is the product's colour
+// in the picture, unless `values` says otherwise.
 function say(key, values = {}) {
   const own = TEXTS[language] && TEXTS[language][key];
   const text = typeof own === 'string' ? own : TEXTS.en[key];
   if (typeof text !== 'string') throw new Error(`BELLSCOPE's page has no text named "${key}"`);
-  return text.replace(/\{(\w+)\}/g, (whole, name) => (name in values ? spoken(values[name]) : whole));
+  return text.replace(/\{(\w+)\}/g, (whole, name) => {
+    if (name in values) return spoken(values[name]);
+    if (name === 'productColour') return say(productDrawnBlack ? 'productColourBlack' : 'productColourWhite');
+    return whole;
+  });
 }
 function spoken(value) {
   if (value && typeof value === 'object' && 'key' in value) return refusalWords(value);

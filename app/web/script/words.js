@@ -38,7 +38,8 @@ function connectWords(panel) {
     );
     if (state.challenge) lines.push(say('wordsGuess', whole(state.challenge.guess.shown)));
     lines.push(say('wordsMode', { mode: modeName(state.mode) }));
-    if (state.combined) lines.push(combinedWords(state, 'wordsCombined', 'wordsCombinedNone'));
+    const combined = combinedWords(state, 'wordsCombined', 'wordsCombinedNone');
+    if (combined) lines.push(combined);
     const height = productHeight(state);
     if (height !== null) {
       const values = { height: formatNumber(height), agreement: heightWords(state), product: productName(state.names) };
@@ -49,10 +50,12 @@ function connectWords(panel) {
 
   // The combined values of Parameter Recalculation, under the product's
   // name; with no Gaussian on, that there are none (the picture prints the
-  // values its fold starts from).
+  // values its fold starts from); '' in the other mode, and while a
+  // challenge hides the product.
   function combinedWords(state, key, none) {
     const label = productLabel(state.names);
-    return noneOn(state) ? say(none, { label }) : say(key, { label, ...whole(state.combined.shown) });
+    if (state.combined) return say(key, { label, ...whole(state.combined.shown) });
+    return state.mode.recalc && noneOn(state) ? say(none, { label }) : '';
   }
 
   // Changes are told briefly, a moment after they settle, so that a drag
@@ -84,8 +87,8 @@ function connectWords(panel) {
     if (before.selected !== now.selected)
       tell('selected', say('toldSelected', { name: curveName(now.names, now.selected) }));
     if (before.mode.recalc !== now.mode.recalc) tell('mode', modeName(now.mode));
-    const combined = (s) => (s.combined ? combinedWords(s, 'toldCombined', 'toldCombinedNone') : '');
-    if (now.combined && combined(before) !== combined(now)) tell('combined', combined(now));
+    const combined = (s) => combinedWords(s, 'toldCombined', 'toldCombinedNone');
+    if (combined(now) && combined(before) !== combined(now)) tell('combined', combined(now));
     const height = productHeight(now);
     if (height === null)
       pending.delete('height'); // no longer shown: not worth saying

@@ -30,6 +30,10 @@ TEXTS.de = {
   noWebAssembly:
     'BELLSCOPE läuft in diesem Browser nicht: Es benötigt WebAssembly, das dieser Browser nicht unterstützt.',
   viewRefused: 'Die Ansicht in dieser Adresse kann nicht angezeigt werden ({why}), daher startet BELLSCOPE wie üblich.',
+  cannotStartNoCanvas: 'diese Seite hat keine Zeichenfläche (Canvas) für das Bild.',
+  cannotStartNoInput: 'der Browser leitet Tastatur, Maus und Berührungen nicht an BELLSCOPE weiter.',
+  cannotStartNoWindow: 'das Bild ließ sich auf dieser Seite nicht öffnen.',
+  cannotStartNoMemory: 'für das Bild ist nicht genug Speicher frei.',
   refusal: '{what}: {why}',
   reasonNotANumber: '„{text}“ ist keine Zahl',
   reasonTooLarge: '„{text}“ ist zu groß: höchstens {most}',
@@ -77,6 +81,8 @@ TEXTS.de = {
   productLabelGaussians: 'Kombinierte Kurve',
   productLabelBayes: 'A-posteriori-Verteilung',
   productLabelSensors: 'Fusionierte Schätzung',
+  productColourWhite: 'weiße',
+  productColourBlack: 'schwarze',
   selectGroup: 'Auswahl',
   selectPrevious: 'Vorige',
   selectPreviousName: 'Vorige Gaußkurve auswählen',
@@ -137,7 +143,7 @@ TEXTS.de = {
   toldBetween: '. ',
   toldEnd: '.',
 
-  workingHeading: 'Wie die weiße Kurve entsteht',
+  workingHeading: 'Wie die {productColour} Kurve entsteht',
   workingIntro:
     'Das Produkt von Glockenkurven ist wieder eine Glockenkurve. Deren **Präzision** 1/σ² (je schmaler, ' +
     'desto größer) ist die Summe der einzelnen Präzisionen; ihr Mittelwert ist das mit den Präzisionen ' +
@@ -158,7 +164,7 @@ TEXTS.de = {
     '{name} und {other} haben sigma 0 bei verschiedenen Mittelwerten, u = {u} und u = {otherU}: Jede der ' +
     'beiden Kurven ist dort 0, wo die andere ihr Maximum hat, also ist {product} überall 0.',
   workingFlatDrawn:
-    'Ein einzelner Punkt hat keine Breite, daher zeichnet das Bild die weiße Kurve flach am unteren Rand, ' +
+    'Ein einzelner Punkt hat keine Breite, daher zeichnet das Bild die {productColour} Kurve flach am unteren Rand, ' +
     'auch an diesem Mittelwert.',
   workingGaussian: '{name}: u = {u}; σ = {sigma}; Präzision',
   workingGaussianRead: '{name}: u = {u}; sigma = {sigma}; Präzision, 1 durch sigma Quadrat, = {precision}.',
@@ -167,7 +173,7 @@ TEXTS.de = {
   workingStepRead:
     '{product}: Die Präzisionen {before} und {precision} addieren sich zu {total}; also ist sigma = ' +
     '{sigma}, und der mit den Präzisionen gewichtete Mittelwert ist u = {u}.',
-  workingResult: 'Die weiße Kurve ist {product}: u = {u}; sigma = {sigma}.',
+  workingResult: 'Die {productColour} Kurve ist {product}: u = {u}; sigma = {sigma}.',
   workingHeight: 'Höhe des punktweisen Produkts:',
   workingHeightRead: 'Punktweise erreicht {product} eine Höhe von {height}.',
   workingHeightUnknown:
@@ -190,14 +196,16 @@ TEXTS.de = {
   lessonUnknown: 'Es gibt keine Lektion namens „{name}“, daher startet BELLSCOPE wie üblich.',
   lessonRefused:
     'Die Lektion in dieser Adresse kann nicht geöffnet werden ({why}), daher startet BELLSCOPE wie üblich.',
+  lessonViewLeftOut:
+    'Die mit der Lektion angegebene Ansicht ({view}) sollte die Ansicht dieser Lektion ändern, daher entfällt sie ebenfalls.',
   lesson_equal: 'Zwei gleiche Kurven',
   lesson_equal_question:
-    'Beide Kurven sind gleich breit. Wo liegt die weiße Kurve, und um wie viel ist sie schmaler als die ' +
+    'Beide Kurven sind gleich breit. Wo liegt die {productColour} Kurve, und um wie viel ist sie schmaler als die ' +
     'beiden? Verschieben Sie eine mit „{left}“ und „{right}“ (oder den Pfeiltasten links und rechts) und ' +
     'überprüfen Sie Ihre Antwort mit der Rechnung unten.',
   'lesson_wide-narrow': 'Eine breite und eine schmale Kurve',
   'lesson_wide-narrow_question':
-    'Eine Kurve ist breit, die andere schmal. Liegt die weiße Kurve näher an der breiten oder an der ' +
+    'Eine Kurve ist breit, die andere schmal. Liegt die {productColour} Kurve näher an der breiten oder an der ' +
     'schmalen? Die schmale ist ausgewählt: Verschieben Sie sie mit „{left}“ und „{right}“ (oder den ' +
     'Pfeiltasten links und rechts) und beobachten Sie.',
   'lesson_far-apart': 'Zwei weit auseinanderliegende Kurven',
@@ -248,10 +256,13 @@ TEXTS.de = {
     'Runde {round} von {rounds}: Das Produkt ist verborgen. Schieben Sie Ihre Schätzung (im Bild die ' +
     'Zeile „Your guess“) dorthin, wo Sie das Produkt vermuten, geben Sie ihr die Breite, die Sie ' +
     'erwarten, und drücken Sie dann „Prüfen“.',
-  challengeShown: 'Runde {round} von {rounds}: Die weiße Kurve ist das Produkt; daneben steht Ihre Schätzung.',
+  challengeShown:
+    'Runde {round} von {rounds}: Die {productColour} Kurve ist das Produkt; daneben steht Ihre Schätzung.',
   guessKept:
     'Geprüft: Ihre Schätzung bleibt, wo sie war, neben dem Produkt; ihre Schaltflächen und Felder sind ' +
     'bis zur nächsten Runde gesperrt.',
+  curvesFixed:
+    'Die Kurven der Runde bleiben, wie sie sind: ihre Ein/Aus-Schaltflächen sowie „{previous}“ und „{next}“ ruhen, bis Sie die Herausforderung verlassen.',
   challengeMeasure:
     'Die Punktzahl ist das Hundertfache der Fläche, die Ihre Schätzung und das Produkt gemeinsam haben, ' +
     'wenn beide auf den Flächeninhalt 1 normiert sind: 100 für gleiche Kurven, 0 für Kurven, die sich ' +
@@ -294,10 +305,10 @@ TEXTS.de = {
   aboutHeading: 'Über das Bild',
   aboutCurves:
     'Jede farbige Kurve ist eine Gaußkurve, also eine Glockenkurve. Der Mittelwert `u` einer Kurve gibt ' +
-    'die Spalte ihres Maximums an, `sigma` ihre Breite. Die weiße Kurve kombiniert die eingeschalteten ' +
+    'die Spalte ihres Maximums an, `sigma` ihre Breite. Die {productColour} Kurve kombiniert die eingeschalteten ' +
     'Gaußkurven.',
   aboutProduct:
-    'Bei der **Punktweisen Multiplikation** ist die weiße Kurve das Produkt der Kurven, Spalte für Spalte ' +
+    'Bei der **Punktweisen Multiplikation** ist die {productColour} Kurve das Produkt der Kurven, Spalte für Spalte ' +
     'berechnet. Sie ist wieder eine Glockenkurve, schmaler als jede einzelne und zwischen ihnen gelegen, ' +
     'näher an der schmaleren. Das Maximum liegt unter 1: Jede Kurve ist höchstens 1, und wo die eine ihr ' +
     'Maximum hat, fällt die andere schon ab; das Produkt kann 1 also nur erreichen, wenn die Mittelwerte ' +

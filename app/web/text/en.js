@@ -24,6 +24,10 @@ TEXTS.en = {
   startAgain: 'Start again',
   reset: 'Reset',
   cannotStart: 'BELLSCOPE could not start: {why}',
+  cannotStartNoCanvas: 'this page has no canvas to draw the picture on.',
+  cannotStartNoInput: 'the browser would not pass the keyboard, mouse and touch input to it.',
+  cannotStartNoWindow: 'it could not open its picture on this page.',
+  cannotStartNoMemory: 'there is not enough memory for its picture.',
   stopped: 'BELLSCOPE stopped: {what}',
   moduleFailed: 'BELLSCOPE could not start: its WebAssembly module failed to load ({what}).',
   noWebAssembly: 'BELLSCOPE cannot run in this browser: it needs WebAssembly, which this browser does not offer.',
@@ -78,6 +82,10 @@ TEXTS.en = {
   productLabelGaussians: 'Combined',
   productLabelBayes: 'Posterior',
   productLabelSensors: 'Fused estimate',
+  // The colour the picture draws the product in, as the texts name it ("the
+  // {productColour} curve"): white, and black in the light colours.
+  productColourWhite: 'white',
+  productColourBlack: 'black',
   selectGroup: 'Select',
   selectPrevious: 'Previous',
   selectPreviousName: 'Select previous Gaussian',
@@ -138,8 +146,8 @@ TEXTS.en = {
   toldBetween: '. ',
   toldEnd: '.',
 
-  // How the white curve is made: the working, with the program's numbers.
-  workingHeading: 'How the white curve is made',
+  // How the product's curve is made: the working, with the program's numbers.
+  workingHeading: 'How the {productColour} curve is made',
   workingIntro:
     'Multiplying bell curves gives a bell curve. Its **precision** 1/σ² (the narrower, the larger) is the sum ' +
     'of theirs; its mean is their means weighted by their precisions, so it lies nearer the narrower ones; and ' +
@@ -156,7 +164,7 @@ TEXTS.en = {
     '{name} and {other} have sigma 0 at different means, u = {u} and u = {otherU}: each is 0 where the other ' +
     'peaks, so {product} is 0 everywhere.',
   workingFlatDrawn:
-    'A single point has no width, so the picture draws the white curve flat along the bottom, at that mean too.',
+    'A single point has no width, so the picture draws the {productColour} curve flat along the bottom, at that mean too.',
   workingGaussian: '{name}: u = {u}, σ = {sigma}, precision',
   workingGaussianRead: '{name}: u = {u}, sigma = {sigma}, precision, 1 over sigma squared, = {precision}.',
   workingNegative: 'A negative sigma counts as its size: {name} is as wide as if it were positive.',
@@ -164,7 +172,7 @@ TEXTS.en = {
   workingStepRead:
     '{product}: the precisions {before} and {precision} add up to {total}, so sigma = {sigma}, and the ' +
     'precision-weighted mean is u = {u}.',
-  workingResult: 'The white curve is {product}: u = {u}, sigma = {sigma}.',
+  workingResult: 'The {productColour} curve is {product}: u = {u}, sigma = {sigma}.',
   workingHeight: 'Its height, point by point:',
   workingHeightRead: 'Point by point, {product} peaks at {height}.',
   workingHeightUnknown: 'Its height, point by point, is beyond what the numbers here can hold.',
@@ -185,13 +193,15 @@ TEXTS.en = {
   lessonNone: 'Explore freely',
   lessonUnknown: 'There is no lesson named "{name}", so BELLSCOPE starts as usual.',
   lessonRefused: 'The lesson in this address cannot be opened ({why}), so BELLSCOPE starts as usual.',
+  lessonViewLeftOut:
+    "The view given with the lesson ({view}) was meant to change the lesson's view, so it is left out too.",
   lesson_equal: 'Two equal curves',
   lesson_equal_question:
-    'The two curves are just as wide. Where does the white curve sit, and how much narrower is it than they ' +
+    'The two curves are just as wide. Where does the {productColour} curve sit, and how much narrower is it than they ' +
     'are? Move one with "{left}" and "{right}" (or the Left and Right keys) and check with the working below.',
   'lesson_wide-narrow': 'A wide curve and a narrow one',
   'lesson_wide-narrow_question':
-    'One curve is wide, the other narrow. Is the white curve nearer the wide one or the narrow one? The ' +
+    'One curve is wide, the other narrow. Is the {productColour} curve nearer the wide one or the narrow one? The ' +
     'narrow one is selected: move it with "{left}" and "{right}" (or the Left and Right keys) and watch.',
   'lesson_far-apart': 'Two curves far apart',
   'lesson_far-apart_question':
@@ -236,10 +246,13 @@ TEXTS.en = {
   challengeRound:
     'Round {round} of {rounds}: the product is hidden. Move your guess (the line "Your guess") to where ' +
     'you think the product lies, as wide as you think it is, then press Check.',
-  challengeShown: 'Round {round} of {rounds}: the white curve is the product, beside your guess.',
+  challengeShown: 'Round {round} of {rounds}: the {productColour} curve is the product, beside your guess.',
   guessKept:
     'Checked: your guess stays where it was, beside the product, and its buttons and fields rest until the ' +
     'next round.',
+  curvesFixed:
+    'The round\'s curves stay as they are: their on/off buttons and "{previous}" and "{next}" rest until you ' +
+    'leave the challenge.',
   challengeMeasure:
     'The score is the area your guess and the product have in common when each is a bell curve of area 1, ' +
     'times 100: 100 for the same curve, 0 for curves that do not meet.',
@@ -275,9 +288,9 @@ TEXTS.en = {
   aboutHeading: 'About the picture',
   aboutCurves:
     'Each coloured curve is a Gaussian, a bell curve: its mean `u` is the column of its peak and its `sigma` is ' +
-    'how wide it is. The white curve combines the Gaussians that are on.',
+    'how wide it is. The {productColour} curve combines the Gaussians that are on.',
   aboutProduct:
-    'In **Point by Point Multiplication** the white curve is the curves multiplied together, column by column. ' +
+    'In **Point by Point Multiplication** the {productColour} curve is the curves multiplied together, column by column. ' +
     'It is again a bell curve, narrower than each of them and lying between them, nearer the narrower one. Its ' +
     'peak is below 1: each curve is at most 1, and where one peaks the other is already falling, so their ' +
     'product cannot reach 1 unless the means are the same.',

@@ -24,6 +24,10 @@ TEXTS.es = {
   startAgain: 'Empezar de nuevo',
   reset: 'Restablecer',
   cannotStart: 'BELLSCOPE no pudo arrancar: {why}',
+  cannotStartNoCanvas: 'esta página no tiene ningún lienzo (canvas) donde dibujar la imagen.',
+  cannotStartNoInput: 'el navegador no le hace llegar el teclado, el ratón ni los toques en la pantalla.',
+  cannotStartNoWindow: 'no pudo abrir su imagen en esta página.',
+  cannotStartNoMemory: 'no hay memoria suficiente para su imagen.',
   stopped: 'BELLSCOPE se detuvo: {what}',
   moduleFailed: 'BELLSCOPE no pudo arrancar: su módulo WebAssembly no se cargó ({what}).',
   noWebAssembly: 'BELLSCOPE no funciona en este navegador: necesita WebAssembly, y este navegador no lo admite.',
@@ -75,6 +79,8 @@ TEXTS.es = {
   productLabelGaussians: 'Combinada',
   productLabelBayes: 'A posteriori',
   productLabelSensors: 'Estimación fusionada',
+  productColourWhite: 'blanca',
+  productColourBlack: 'negra',
   selectGroup: 'Seleccionar',
   selectPrevious: 'Anterior',
   selectPreviousName: 'Seleccionar la gaussiana anterior',
@@ -134,7 +140,7 @@ TEXTS.es = {
   toldBetween: '. ',
   toldEnd: '.',
 
-  workingHeading: 'Cómo se forma la curva blanca',
+  workingHeading: 'Cómo se forma la curva {productColour}',
   workingIntro:
     'El producto de curvas de campana es otra curva de campana. Su **precisión** 1/σ² (mayor cuanto más ' +
     'estrecha es la curva) es la suma de las precisiones de las curvas; su media es la media de sus medias ' +
@@ -155,7 +161,7 @@ TEXTS.es = {
     '{name} y {other} tienen sigma 0 en medias distintas (u = {u} y u = {otherU}): cada curva vale 0 donde la ' +
     'otra tiene su máximo, así que {product} vale 0 en todas partes.',
   workingFlatDrawn:
-    'Un solo punto no tiene anchura, así que la imagen dibuja la curva blanca plana, pegada al borde inferior, ' +
+    'Un solo punto no tiene anchura, así que la imagen dibuja la curva {productColour} plana, pegada al borde inferior, ' +
     'incluso en esa media.',
   workingGaussian: '{name}: u = {u}; σ = {sigma}; precisión',
   workingGaussianRead: '{name}: u = {u}; sigma = {sigma}; precisión, 1 entre sigma al cuadrado, = {precision}.',
@@ -165,7 +171,7 @@ TEXTS.es = {
   workingStepRead:
     '{product}: las precisiones {before} y {precision} suman {total}; por tanto, sigma = {sigma}, y la media ' +
     'ponderada por las precisiones es u = {u}.',
-  workingResult: 'La curva blanca es {product}: u = {u}; sigma = {sigma}.',
+  workingResult: 'La curva {productColour} es {product}: u = {u}; sigma = {sigma}.',
   workingHeight: 'Su altura, punto a punto:',
   workingHeightRead: 'Punto a punto, {product} alcanza una altura de {height}.',
   workingHeightUnknown: 'Su altura, punto a punto, queda fuera del alcance de los números que se usan aquí.',
@@ -185,14 +191,16 @@ TEXTS.es = {
   lessonNone: 'Explorar libremente',
   lessonUnknown: 'No hay ninguna lección llamada «{name}», así que BELLSCOPE arranca como siempre.',
   lessonRefused: 'La lección de esta dirección no se puede abrir ({why}), así que BELLSCOPE arranca como siempre.',
+  lessonViewLeftOut:
+    'La vista indicada con la lección ({view}) debía modificar la vista de esa lección, así que también se omite.',
   lesson_equal: 'Dos curvas iguales',
   lesson_equal_question:
-    'Las dos curvas son igual de anchas. ¿Dónde queda la curva blanca y cuánto más estrecha es que ellas? ' +
+    'Las dos curvas son igual de anchas. ¿Dónde queda la curva {productColour} y cuánto más estrecha es que ellas? ' +
     'Mueve una con «{left}» y «{right}» (o con las flechas izquierda y derecha) y compruébalo con el cálculo ' +
     'de abajo.',
   'lesson_wide-narrow': 'Una curva ancha y otra estrecha',
   'lesson_wide-narrow_question':
-    'Una curva es ancha y la otra, estrecha. ¿La curva blanca queda más cerca de la ancha o de la estrecha? ' +
+    'Una curva es ancha y la otra, estrecha. ¿La curva {productColour} queda más cerca de la ancha o de la estrecha? ' +
     'La estrecha está seleccionada: muévela con «{left}» y «{right}» (o con las flechas izquierda y derecha) ' +
     'y observa.',
   'lesson_far-apart': 'Dos curvas muy separadas',
@@ -237,10 +245,12 @@ TEXTS.es = {
   challengeRound:
     'Ronda {round} de {rounds}: el producto está oculto. Mueve tu predicción (la línea «Your guess» de la ' +
     'imagen) adonde creas que está el producto, con la anchura que creas que tiene, y pulsa Comprobar.',
-  challengeShown: 'Ronda {round} de {rounds}: la curva blanca es el producto, junto a tu predicción.',
+  challengeShown: 'Ronda {round} de {rounds}: la curva {productColour} es el producto, junto a tu predicción.',
   guessKept:
     'Comprobada: tu predicción se queda donde estaba, junto al producto, y sus botones y campos quedan ' +
     'inactivos hasta la ronda siguiente.',
+  curvesFixed:
+    'Las curvas de la ronda se quedan como están: sus botones de encender/apagar y «{previous}» y «{next}» esperan hasta que salga del desafío.',
   challengeMeasure:
     'La puntuación es el área común a tu predicción y al producto, tomando cada uno como una campana de área ' +
     '1, multiplicada por 100: 100 si las curvas son iguales, 0 si no se solapan.',
@@ -279,9 +289,9 @@ TEXTS.es = {
   aboutHeading: 'Sobre la imagen',
   aboutCurves:
     'Cada curva de color es una gaussiana, una curva de campana: su media `u` es la columna de su máximo y su ' +
-    '`sigma` indica su anchura. La curva blanca combina las gaussianas encendidas.',
+    '`sigma` indica su anchura. La curva {productColour} combina las gaussianas encendidas.',
   aboutProduct:
-    'En **Multiplicación punto a punto** la curva blanca es el producto de las curvas, columna a columna. ' +
+    'En **Multiplicación punto a punto** la curva {productColour} es el producto de las curvas, columna a columna. ' +
     'Vuelve a ser una campana, más estrecha que cada una de ellas y situada entre ellas, más cerca de la más ' +
     'estrecha. Su máximo queda por debajo de 1: cada curva vale como mucho 1, y donde una tiene su máximo la ' +
     'otra ya está bajando, así que su producto no puede llegar a 1 salvo que las medias coincidan.',

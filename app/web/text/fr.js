@@ -28,6 +28,10 @@ TEXTS.fr = {
   startAgain: 'Recommencer',
   reset: 'Réinitialiser',
   cannotStart: 'BELLSCOPE n’a pas pu démarrer : {why}',
+  cannotStartNoCanvas: 'cette page n’a pas de zone de dessin (canvas) où tracer l’image.',
+  cannotStartNoInput: 'le navigateur ne lui transmet ni le clavier, ni la souris, ni le toucher.',
+  cannotStartNoWindow: 'il n’a pas pu ouvrir son image dans cette page.',
+  cannotStartNoMemory: 'il n’y a pas assez de mémoire pour son image.',
   stopped: 'BELLSCOPE s’est arrêté sur une erreur : {what}',
   moduleFailed: 'BELLSCOPE n’a pas pu démarrer : son module WebAssembly ne s’est pas chargé ({what}).',
   noWebAssembly:
@@ -81,6 +85,8 @@ TEXTS.fr = {
   productLabelGaussians: 'Courbe combinée',
   productLabelBayes: 'Loi a posteriori',
   productLabelSensors: 'Estimation fusionnée',
+  productColourWhite: 'blanche',
+  productColourBlack: 'noire',
   selectGroup: 'Sélection',
   selectPrevious: 'Précédente',
   selectPreviousName: 'Sélectionner la gaussienne précédente',
@@ -140,7 +146,7 @@ TEXTS.fr = {
   toldBetween: '. ',
   toldEnd: '.',
 
-  workingHeading: 'Comment la courbe blanche est obtenue',
+  workingHeading: 'Comment la courbe {productColour} est obtenue',
   workingIntro:
     'Multiplier des courbes en cloche donne une courbe en cloche. Sa **précision** 1/σ² (d’autant plus grande ' +
     'que la courbe est étroite) est la somme de leurs précisions ; sa moyenne est la moyenne de leurs moyennes ' +
@@ -161,7 +167,7 @@ TEXTS.fr = {
     '{name} et {other} ont un sigma nul, avec des moyennes différentes (u = {u} et u = {otherU}) : chaque ' +
     'courbe vaut 0 là où l’autre culmine, donc {product} vaut 0 partout.',
   workingFlatDrawn:
-    'Un point isolé n’a pas de largeur : l’image trace donc la courbe blanche à plat, tout en bas, y compris ' +
+    'Un point isolé n’a pas de largeur : l’image trace donc la courbe {productColour} à plat, tout en bas, y compris ' +
     'en cette moyenne.',
   workingGaussian: '{name} : u = {u} ; σ = {sigma} ; précision',
   workingGaussianRead: '{name} : u = {u} ; sigma = {sigma} ; précision (1 sur sigma au carré) = {precision}.',
@@ -171,7 +177,7 @@ TEXTS.fr = {
   workingStepRead:
     '{product} : les précisions {before} et {precision} ont pour somme {total} ; donc sigma = {sigma} ; la ' +
     'moyenne pondérée par les précisions est u = {u}.',
-  workingResult: 'La courbe blanche est {product} : u = {u} ; sigma = {sigma}.',
+  workingResult: 'La courbe {productColour} est {product} : u = {u} ; sigma = {sigma}.',
   workingHeight: 'Sa hauteur, point par point :',
   workingHeightRead: 'Point par point, {product} culmine à {height}.',
   workingHeightUnknown: 'Sa hauteur, point par point, sort des limites des nombres utilisés ici.',
@@ -192,14 +198,16 @@ TEXTS.fr = {
   lessonUnknown: 'Il n’y a pas de leçon « {name} » : BELLSCOPE démarre normalement.',
   lessonRefused:
     'La leçon indiquée dans cette adresse ne peut pas être ouverte ({why}) : BELLSCOPE démarre normalement.',
+  lessonViewLeftOut:
+    'La vue donnée avec la leçon ({view}) devait modifier la vue de cette leçon, donc elle est laissée de côté aussi.',
   lesson_equal: 'Deux courbes de même largeur',
   lesson_equal_question:
-    'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe blanche, et combien de fois ' +
+    'Les deux courbes sont aussi larges l’une que l’autre. Où se place la courbe {productColour}, et combien de fois ' +
     'est-elle plus étroite qu’elles ? Déplacez-en une avec « {left} » et « {right} » (ou les flèches gauche et ' +
     'droite) et vérifiez avec le calcul plus bas.',
   'lesson_wide-narrow': 'Une courbe large et une étroite',
   'lesson_wide-narrow_question':
-    'Une courbe est large, l’autre étroite. La courbe blanche est-elle plus proche de la large ou de ' +
+    'Une courbe est large, l’autre étroite. La courbe {productColour} est-elle plus proche de la large ou de ' +
     'l’étroite ? L’étroite est sélectionnée : déplacez-la avec « {left} » et « {right} » (ou les flèches ' +
     'gauche et droite) et observez.',
   'lesson_far-apart': 'Deux courbes éloignées',
@@ -244,10 +252,12 @@ TEXTS.fr = {
   challengeRound:
     'Manche {round} sur {rounds} : le produit est caché. Placez votre estimation (la ligne « Your guess ») là ' +
     'où vous pensez que se trouve le produit, avec la largeur que vous prévoyez, puis appuyez sur « Vérifier ».',
-  challengeShown: 'Manche {round} sur {rounds} : la courbe blanche est le produit, à côté de votre estimation.',
+  challengeShown: 'Manche {round} sur {rounds} : la courbe {productColour} est le produit, à côté de votre estimation.',
   guessKept:
     'Manche vérifiée : votre estimation reste en place, à côté du produit ; ses boutons et ses champs sont inactifs ' +
     'jusqu’à la manche suivante.',
+  curvesFixed:
+    'Les courbes de la manche restent telles quelles : leurs boutons marche/arrêt, « {previous} » et « {next} » attendent que vous quittiez le défi.',
   challengeMeasure:
     'Le score vaut 100 fois l’aire commune sous votre estimation et sous le produit, chacune des deux courbes ' +
     'étant d’aire 1 : 100 pour deux courbes identiques, 0 pour des courbes qui ne se recouvrent pas.',
@@ -288,9 +298,9 @@ TEXTS.fr = {
   aboutHeading: 'À propos de l’image',
   aboutCurves:
     'Chaque courbe colorée est une gaussienne, une courbe en cloche : sa moyenne `u` est la colonne de son ' +
-    'sommet et son écart type `sigma` mesure sa largeur. La courbe blanche combine les gaussiennes affichées.',
+    'sommet et son écart type `sigma` mesure sa largeur. La courbe {productColour} combine les gaussiennes affichées.',
   aboutProduct:
-    'En mode **Multiplication point par point**, la courbe blanche est le produit des courbes, colonne par ' +
+    'En mode **Multiplication point par point**, la courbe {productColour} est le produit des courbes, colonne par ' +
     'colonne. C’est encore une courbe en cloche, plus étroite que chacune d’elles et située entre elles, plus ' +
     'près de la plus étroite. Son sommet est en dessous de 1 : chaque courbe vaut au plus 1, et là où l’une ' +
     'culmine, l’autre décroît déjà ; leur produit ne peut donc atteindre 1 que si les moyennes sont égales.',

@@ -22,6 +22,10 @@ TEXTS['pt-BR'] = {
   startAgain: 'Começar de novo',
   reset: 'Redefinir',
   cannotStart: 'O BELLSCOPE não conseguiu iniciar: {why}',
+  cannotStartNoCanvas: 'esta página não tem uma área de desenho (canvas) para a imagem.',
+  cannotStartNoInput: 'o navegador não repassa a ele o teclado, o mouse e o toque na tela.',
+  cannotStartNoWindow: 'não foi possível abrir a imagem dele nesta página.',
+  cannotStartNoMemory: 'não há memória suficiente para a imagem dele.',
   stopped: 'O BELLSCOPE parou: {what}',
   moduleFailed: 'O BELLSCOPE não conseguiu iniciar: o módulo WebAssembly dele não carregou ({what}).',
   noWebAssembly: 'O BELLSCOPE não roda neste navegador: ele precisa de WebAssembly, que este navegador não oferece.',
@@ -74,6 +78,8 @@ TEXTS['pt-BR'] = {
   productLabelGaussians: 'Curva combinada',
   productLabelBayes: 'A posteriori',
   productLabelSensors: 'Estimativa combinada',
+  productColourWhite: 'branca',
+  productColourBlack: 'preta',
   selectGroup: 'Selecionar',
   selectPrevious: 'Anterior',
   selectPreviousName: 'Selecionar a gaussiana anterior',
@@ -133,7 +139,7 @@ TEXTS['pt-BR'] = {
   toldBetween: '. ',
   toldEnd: '.',
 
-  workingHeading: 'Como a curva branca é obtida',
+  workingHeading: 'Como a curva {productColour} é obtida',
   workingIntro:
     'O produto de curvas em sino é uma curva em sino. Sua **precisão** 1/σ² (quanto mais estreita a curva, ' +
     'maior) é a soma das precisões delas; sua média é a média das médias ponderada pelas precisões, por isso ' +
@@ -153,7 +159,7 @@ TEXTS['pt-BR'] = {
     '{name} e {other} têm sigma 0 em médias diferentes (u = {u} e u = {otherU}): cada curva vale 0 onde a ' +
     'outra tem o pico, então {product} vale 0 em todos os pontos.',
   workingFlatDrawn:
-    'Um único ponto não tem largura, então a imagem desenha a curva branca plana, rente à base do gráfico, ' +
+    'Um único ponto não tem largura, então a imagem desenha a curva {productColour} plana, rente à base do gráfico, ' +
     'inclusive nessa média.',
   workingGaussian: '{name}: u = {u}; σ = {sigma}; precisão',
   workingGaussianRead: '{name}: u = {u}; sigma = {sigma}; precisão, 1 sobre sigma ao quadrado, igual a {precision}.',
@@ -163,7 +169,7 @@ TEXTS['pt-BR'] = {
   workingStepRead:
     '{product}: as precisões {before} e {precision} somam {total}; então sigma = {sigma}, e a média ponderada ' +
     'pelas precisões é u = {u}.',
-  workingResult: 'A curva branca é {product}: u = {u}; sigma = {sigma}.',
+  workingResult: 'A curva {productColour} é {product}: u = {u}; sigma = {sigma}.',
   workingHeight: 'Sua altura, ponto a ponto:',
   workingHeightRead: 'Ponto a ponto, {product} chega a uma altura de {height}.',
   workingHeightUnknown: 'Sua altura, ponto a ponto, está além do que os números usados aqui conseguem representar.',
@@ -184,13 +190,15 @@ TEXTS['pt-BR'] = {
   lessonUnknown: 'Não existe atividade chamada “{name}”, então o BELLSCOPE inicia normalmente.',
   lessonRefused:
     'A atividade indicada neste endereço não pode ser aberta ({why}), então o BELLSCOPE inicia normalmente.',
+  lessonViewLeftOut:
+    'A visão indicada com a lição ({view}) deveria alterar a visão dessa lição, então também fica de fora.',
   lesson_equal: 'Duas curvas iguais',
   lesson_equal_question:
-    'As duas curvas têm a mesma largura. Onde fica a curva branca, e quanto ela é mais estreita que as duas? ' +
+    'As duas curvas têm a mesma largura. Onde fica a curva {productColour}, e quanto ela é mais estreita que as duas? ' +
     'Mova uma delas com “{left}” e “{right}” (ou as teclas ← e →) e confira com os cálculos abaixo.',
   'lesson_wide-narrow': 'Uma curva larga e uma estreita',
   'lesson_wide-narrow_question':
-    'Uma curva é larga, e a outra, estreita. A curva branca fica mais perto da larga ou da estreita? A ' +
+    'Uma curva é larga, e a outra, estreita. A curva {productColour} fica mais perto da larga ou da estreita? A ' +
     'estreita está selecionada: mova-a com “{left}” e “{right}” (ou as teclas ← e →) e observe.',
   'lesson_far-apart': 'Duas curvas bem separadas',
   'lesson_far-apart_question':
@@ -234,10 +242,12 @@ TEXTS['pt-BR'] = {
   challengeRound:
     'Rodada {round} de {rounds}: o produto está oculto. Leve seu palpite (a linha “Your guess” da imagem) até onde ' +
     'você acha que o produto está, com a largura que acha que ele tem, e pressione “Conferir”.',
-  challengeShown: 'Rodada {round} de {rounds}: a curva branca é o produto, ao lado do seu palpite.',
+  challengeShown: 'Rodada {round} de {rounds}: a curva {productColour} é o produto, ao lado do seu palpite.',
   guessKept:
     'Conferido: seu palpite fica onde estava, ao lado do produto, e os botões e campos dele ficam desativados ' +
     'até a próxima rodada.',
+  curvesFixed:
+    'As curvas da rodada ficam como estão: os botões de liga/desliga, “{previous}” e “{next}” esperam até você sair do desafio.',
   challengeMeasure:
     'A pontuação é 100 vezes a área comum ao seu palpite e ao produto, cada um tomado como curva em sino de ' +
     'área 1: 100 para curvas iguais, 0 para curvas que não se sobrepõem.',
@@ -276,9 +286,9 @@ TEXTS['pt-BR'] = {
   aboutHeading: 'Sobre a imagem',
   aboutCurves:
     'Cada curva colorida é uma gaussiana, uma curva em sino: sua média `u` é a coluna onde fica o pico, e seu ' +
-    '`sigma` diz o quanto ela é larga. A curva branca combina as gaussianas ligadas.',
+    '`sigma` diz o quanto ela é larga. A curva {productColour} combina as gaussianas ligadas.',
   aboutProduct:
-    'Na **Multiplicação ponto a ponto**, a curva branca é o produto das curvas, coluna por coluna. É de novo ' +
+    'Na **Multiplicação ponto a ponto**, a curva {productColour} é o produto das curvas, coluna por coluna. É de novo ' +
     'uma curva em sino, mais estreita que cada uma delas e situada entre elas, mais perto da mais estreita. ' +
     'Seu pico fica abaixo de 1: cada curva vale no máximo 1, e onde uma tem o pico a outra já está caindo, ' +
     'então o produto só chega a 1 se as médias forem iguais.',

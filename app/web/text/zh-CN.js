@@ -19,6 +19,10 @@ TEXTS['zh-CN'] = {
   startAgain: '重新开始',
   reset: '重置',
   cannotStart: 'BELLSCOPE 无法启动：{why}',
+  cannotStartNoCanvas: '此页面没有用来绘制图片的画布（canvas）。',
+  cannotStartNoInput: '浏览器没有把键盘、鼠标和触摸输入传给它。',
+  cannotStartNoWindow: '无法在此页面上打开它的图片。',
+  cannotStartNoMemory: '内存不足，放不下它的图片。',
   stopped: 'BELLSCOPE 已停止：{what}',
   moduleFailed: 'BELLSCOPE 无法启动：它的 WebAssembly 模块加载失败（{what}）。',
   noWebAssembly: 'BELLSCOPE 无法在此浏览器中运行：它需要 WebAssembly，而此浏览器不支持。',
@@ -70,6 +74,8 @@ TEXTS['zh-CN'] = {
   productLabelGaussians: '组合结果',
   productLabelBayes: '后验',
   productLabelSensors: '融合估计',
+  productColourWhite: '白色',
+  productColourBlack: '黑色',
   selectGroup: '选择',
   selectPrevious: '上一个',
   selectPreviousName: '选择上一条高斯曲线',
@@ -127,7 +133,7 @@ TEXTS['zh-CN'] = {
   toldBetween: '。',
   toldEnd: '。',
 
-  workingHeading: '白色曲线是怎样得到的',
+  workingHeading: '{productColour}曲线是怎样得到的',
   workingIntro:
     '钟形曲线相乘，结果仍是钟形曲线。它的**精度** 1/σ²（曲线越窄，精度越大）等于各曲线精度之和；它的均值是各曲线均值' +
     '以精度为权的加权平均，因此更靠近较窄的曲线；逐点乘积的峰值低于 1，峰值的高低反映各曲线的吻合程度。BELLSCOPE ' +
@@ -140,14 +146,14 @@ TEXTS['zh-CN'] = {
     '{name}：sigma 为 0，除均值 u = {u} 处外处处为 0，在均值处峰值仍为 1。它是唯一打开的曲线，所以{product}与它相同：除 u = {u} 处外处处为 0，在该点为 1。',
   workingFlatApart:
     '{name}、{other}：sigma 都为 0，但均值不同（u = {u}，u = {otherU}）；每条曲线在另一条的峰值处都为 0，因此{product}处处为 0。',
-  workingFlatDrawn: '单独一个点没有宽度，所以图片把白色曲线画成贴着底部的一条水平线，在该均值处也不例外。',
+  workingFlatDrawn: '单独一个点没有宽度，所以图片把{productColour}曲线画成贴着底部的一条水平线，在该均值处也不例外。',
   workingGaussian: '{name}：u = {u}，σ = {sigma}，精度',
   workingGaussianRead: '{name}：u = {u}，sigma = {sigma}，精度即 sigma 平方的倒数，等于 {precision}。',
   workingNegative: 'sigma 为负数时按其绝对值计算：{name}的宽度与 sigma 取正值时相同。',
   workingStep: '{product}：',
   workingStepRead:
     '{product}：精度 {before} 与 {precision} 相加得 {total}，因此 sigma = {sigma}，按精度加权的均值为 u = {u}。',
-  workingResult: '白色曲线是{product}：u = {u}，sigma = {sigma}。',
+  workingResult: '{productColour}曲线是{product}：u = {u}，sigma = {sigma}。',
   workingHeight: '逐点相乘时，它的峰值：',
   workingHeightRead: '逐点相乘时，{product}的峰值为 {height}。',
   workingHeightUnknown: '逐点相乘时，它的峰值超出了这里的数值所能表示的范围。',
@@ -166,14 +172,15 @@ TEXTS['zh-CN'] = {
   lessonNone: '自由探索',
   lessonUnknown: '没有名为“{name}”的课程，因此 BELLSCOPE 照常启动。',
   lessonRefused: '无法打开此地址中的课程（{why}），因此 BELLSCOPE 照常启动。',
+  lessonViewLeftOut: '随课程给出的视图（{view}）本是用来修改该课程视图的，因此也一并略去。',
   lesson_equal: '两条相同的曲线',
   lesson_equal_question:
-    '两条曲线一样宽。白色曲线在哪里？它比原来的曲线窄多少？用“{left}”和“{right}”（或 ←/→ 方向键）移动其中一条，' +
+    '两条曲线一样宽。{productColour}曲线在哪里？它比原来的曲线窄多少？用“{left}”和“{right}”（或 ←/→ 方向键）移动其中一条，' +
     '再对照下方的计算过程验证。',
   'lesson_wide-narrow': '一宽一窄两条曲线',
   'lesson_wide-narrow_question':
-    '一条曲线宽，另一条窄。白色曲线更靠近宽的还是窄的？窄的那条已选中：用“{left}”和“{right}”（或 ←/→ 方向键）' +
-    '移动它，观察白色曲线的变化。',
+    '一条曲线宽，另一条窄。{productColour}曲线更靠近宽的还是窄的？窄的那条已选中：用“{left}”和“{right}”（或 ←/→ 方向键）' +
+    '移动它，观察乘积的变化。',
   'lesson_far-apart': '相距很远的两条曲线',
   'lesson_far-apart_question':
     '两条曲线几乎不重叠，它们的逐点乘积几乎是一条水平线。用“{left}”（或 ← 方向键）把高斯曲线 2 移近，' +
@@ -212,8 +219,9 @@ TEXTS['zh-CN'] = {
   challengeRound:
     '第 {round} 轮（共 {rounds} 轮）：乘积已隐藏。把你的预测（图中“Your guess”那一行）移到你认为乘积所在的位置，' +
     '调成你认为的宽度，然后按“核对”。',
-  challengeShown: '第 {round} 轮（共 {rounds} 轮）：白色曲线就是乘积，旁边是你的预测。',
+  challengeShown: '第 {round} 轮（共 {rounds} 轮）：{productColour}曲线就是乘积，旁边是你的预测。',
   guessKept: '已核对：你的预测留在原处，与乘积并排显示；在下一轮之前，它的按钮和输入框不可用。',
+  curvesFixed: '本轮的曲线保持不变：在你退出挑战之前，它们的开/关按钮以及“{previous}”和“{next}”不可用。',
   challengeMeasure:
     '得分的算法：把你的预测和乘积都看作面积为 1 的钟形曲线，两者重叠部分的面积乘以 100。两条曲线相同得 100 分，完全不相交得 0 分。',
   challengeScore: '得分：{score}（满分 100）。{u}{sigma}',
@@ -240,9 +248,9 @@ TEXTS['zh-CN'] = {
 
   aboutHeading: '关于图片',
   aboutCurves:
-    '每条彩色曲线都是一条高斯曲线，即钟形曲线：它的均值 `u` 是峰值所在的列，标准差 `sigma` 表示它有多宽。白色曲线由所有打开的高斯曲线组合而成。',
+    '每条彩色曲线都是一条高斯曲线，即钟形曲线：它的均值 `u` 是峰值所在的列，标准差 `sigma` 表示它有多宽。{productColour}曲线由所有打开的高斯曲线组合而成。',
   aboutProduct:
-    '在**逐点相乘**方式下，白色曲线是各曲线逐列相乘的结果。它仍是钟形曲线，比每条曲线都窄，位于它们之间，更靠近较窄的那条。' +
+    '在**逐点相乘**方式下，{productColour}曲线是各曲线逐列相乘的结果。它仍是钟形曲线，比每条曲线都窄，位于它们之间，更靠近较窄的那条。' +
     '它的峰值低于 1：每条曲线的最大值为 1，而一条达到峰值时另一条已在下降，所以除非均值相同，乘积达不到 1。',
   aboutRecalculation:
     '在**参数重算**方式下，BELLSCOPE 用公式算出该乘积的均值和 sigma，并据此重新画一条峰值为 1 的高斯曲线。' +
