@@ -46,7 +46,7 @@ describe('the app', () => {
     await started(page);
     await page.context().setOffline(true);
     await page.goto(`${site.url}?lang=fr&u1=130`);
-    await page.getByText(/Gaussienne 1 : allumée, u = 130/).waitFor();
+    await page.getByText(/Gaussienne 1\s:\scourbe affichée et sélectionnée, u = 130/).waitFor();
     await h.looksRight(page, 'offline, in French');
     assert.deepEqual(page.errors, []);
   });

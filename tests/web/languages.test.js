@@ -111,7 +111,7 @@ describe('languages', () => {
 
   it('numbers as the language writes them, and its decimal separator in the fields', async () => {
     const page = await h.openPage(browser, `${site.url}?lang=fr&on=1,2&u1=300&sigma1=80&u2=500&sigma2=80`, VIEWPORT);
-    assert.match(await page.locator('#working-steps').innerText(), /u = 400 ; sigma = 56,57\./);
+    assert.match(await page.locator('#working-steps').innerText(), /u\s=\s400\s;\ssigma\s=\s56,57\./);
     for (const [typed, value] of [
       ['1,5', 1.5],
       ['2.25', 2.25],
@@ -131,7 +131,7 @@ describe('languages', () => {
   });
 
   it('numbers in the fields and the link read left to right in Arabic, their labels right to left', async () => {
-    const page = await h.openPage(browser, `${site.url}?lang=ar&u1=-999999999.25`, ...h.device(390, 844, 3));
+    const page = await h.openPage(browser, `${site.url}?lang=ar&u1=-99999.25`, ...h.device(390, 844, 3));
     await page.getByRole('button', { name: 'نسخ الرابط' }).click();
     const directions = await page.evaluate(() =>
       ['#field-u', '#field-sigma', '#link', 'label.field span'].map(
@@ -139,7 +139,7 @@ describe('languages', () => {
       ),
     );
     assert.deepEqual(directions, ['ltr', 'ltr', 'ltr', 'rtl']);
-    assert.match(await page.inputValue('#field-u'), /^-999999999.25$/);
+    assert.match(await page.inputValue('#field-u'), /^-99999.25$/);
     await h.looksRight(page, 'Arabic, a negative u and the link');
     assert.deepEqual(page.errors, []);
   });

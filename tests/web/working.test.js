@@ -66,7 +66,7 @@ describe('the working and the words', () => {
     const WIDE = 'on=1,2&sigma1=2000';
     const cases = [
       ['en', TINY, ['Height of the product: 1.085 × 10⁻¹⁷. They hardly agree: less than 0.01%.']],
-      ['de', TINY, ['Produkt erreicht: 1,085 × 10⁻¹⁷. Sie stimmen kaum überein: weniger als 0,01 %.']],
+      ['de', TINY, ['Produkt erreicht: 1,085 × 10⁻¹⁷. Die Kurven stimmen kaum überein: weniger als 0,01 %.']],
       ['ar', TINY, ['ارتفاع حاصل الضرب: 1.085 × 10⁻¹⁷. بالكاد تتفق: أقل من 0.01%.']],
       ['en', WIDE, ['u = 100, σ = 2000, precision', 'squared, = 2.5 × 10⁻⁷.', 'u = 100, sigma = 2000 (selected)']],
       ['de', WIDE, ['u = 100; σ = 2000; Präzision', 'Quadrat, = 2,5 × 10⁻⁷.']],
