@@ -231,10 +231,13 @@ EM_BOOL on_mouse_up(int, const EmscriptenMouseEvent* e, void*) {
 }
 
 // Touch: one finger held on the canvas is the held left button, two fingers
-// dragged sideways are a right-button drag whose pointer is the fingers'
-// midpoint. A gesture ends when the last finger lifts.
+// are a right-button drag whose pointer is the fingers' midpoint, moved on
+// by half of how much further apart they are than when they landed: two
+// fingers dragged sideways, or spread apart, widen the selected Gaussian,
+// and pinched together narrow it. A gesture ends when the last finger lifts.
 enum touch_gesture { TOUCH_NONE, TOUCH_LEFT, TOUCH_RIGHT, TOUCH_DONE };
 touch_gesture gesture = TOUCH_NONE;
+double spread_at_start = 0;  // the two fingers' distance apart, sideways, when the drag began
 
 EM_BOOL on_touch(int type, const EmscriptenTouchEvent* e, void*) {
   HWND w = canvas_window();
@@ -253,8 +256,10 @@ EM_BOOL on_touch(int type, const EmscriptenTouchEvent* e, void*) {
   }
   const int last_column = on_canvas->width - 1, last_row = on_canvas->height - 1;
   int x, y;
+  const double spread = xs[0] > xs[1] ? xs[0] - xs[1] : xs[1] - xs[0];
+  if (fingers >= 2 && gesture != TOUCH_RIGHT) spread_at_start = spread;
   if (fingers >= 2)
-    to_image((xs[0] + xs[1]) / 2, (ys[0] + ys[1]) / 2, &x, &y);
+    to_image((xs[0] + xs[1]) / 2 + (spread - spread_at_start) / 2, (ys[0] + ys[1]) / 2, &x, &y);
   else
     to_image(xs[0], ys[0], &x, &y);
   x = clamp(x, last_column);

@@ -127,6 +127,35 @@ describe('touch', () => {
   });
 });
 
+describe('touch, pinch', () => {
+  it('two fingers spread apart widen the selected Gaussian, pinched together narrow it', async () => {
+    const page = await h.openPage(browser, site.url, SCALE_2, { hasTouch: true });
+    const cdp = await page.context().newCDPSession(page);
+    const sigma = async () =>
+      /Gaussian 1: on, u = 100, sigma = (\d+)/.exec(await page.locator('#words').innerText())[1];
+    // Fingers at columns 350 and 450, their midpoint still: 60 further apart, then 40 closer.
+    for (const [a, b, expected] of [
+      [320, 480, '230'],
+      [370, 430, '210'],
+    ]) {
+      await h.touch(page, cdp, 'touchStart', [
+        [350, 200, 1],
+        [450, 200, 2],
+      ]);
+      await h.frames(page);
+      await h.touch(page, cdp, 'touchMove', [
+        [a, 200, 1],
+        [b, 200, 2],
+      ]);
+      await h.frames(page);
+      await h.touch(page, cdp, 'touchEnd', []);
+      await h.frames(page);
+      assert.equal(await sigma(), expected);
+    }
+    assert.deepEqual(page.errors, []);
+  });
+});
+
 describe('the end and a new start', () => {
   it('Esc ends the program and says so; Resume brings the view back, Start again the start', async () => {
     const page = await h.openPage(browser, site.url + '?u1=150', SCALE_1);

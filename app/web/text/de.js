@@ -342,7 +342,7 @@ TEXTS.de = {
   keysFollow: 'linke Maustaste (gedrückt halten) oder ein Finger',
   doesFollow: 'der Mittelwert der ausgewählten Gaußkurve folgt dem Zeiger',
   keysWidth:
-    'rechte Maustaste (ziehen), zwei Finger seitwärts ziehen oder „Schmaler“ und „Breiter“ (zum ' +
+    'rechte Maustaste (ziehen), zwei Finger spreizen, zusammenziehen oder seitwärts ziehen oder „Schmaler“ und „Breiter“ (zum ' +
     'Wiederholen gedrückt halten)',
   doesWidth: 'die ausgewählte Gaußkurve breiter oder schmaler machen',
   keysMode: 'Eingabetaste oder die Modus-Schaltfläche',

@@ -317,7 +317,8 @@ TEXTS.en = {
   doesMeanFast: 'move it by ten columns',
   keysFollow: 'left mouse button (hold), or one finger',
   doesFollow: "the selected Gaussian's mean follows the pointer",
-  keysWidth: 'right mouse button (drag), two fingers dragged sideways, or Narrower and Wider (hold them to repeat)',
+  keysWidth:
+    'right mouse button (drag), two fingers spread apart, pinched or dragged sideways, or Narrower and Wider (hold them to repeat)',
   doesWidth: 'widen or narrow the selected Gaussian',
   keysMode: 'Enter, or the combining mode button',
   doesMode: 'switch between Point by Point Multiplication and Parameter Recalculation',

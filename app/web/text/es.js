@@ -320,7 +320,7 @@ TEXTS.es = {
   keysFollow: 'botón izquierdo del ratón (mantenido pulsado), o un dedo',
   doesFollow: 'la media de la gaussiana seleccionada sigue al puntero',
   keysWidth:
-    'botón derecho del ratón (arrastrando), dos dedos arrastrados en horizontal, o los botones Más estrecha y ' +
+    'botón derecho del ratón (arrastrando), dos dedos que se separan, se juntan o se arrastran en horizontal, o los botones Más estrecha y ' +
     'Más ancha (mantenlos pulsados para repetir)',
   doesWidth: 'ensancha o estrecha la gaussiana seleccionada',
   keysMode: 'Intro, o el botón del modo de combinación',

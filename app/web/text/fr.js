@@ -330,7 +330,7 @@ TEXTS.fr = {
   keysFollow: 'bouton gauche de la souris (maintenu), ou un doigt',
   doesFollow: 'la moyenne de la gaussienne sélectionnée suit le pointeur',
   keysWidth:
-    'bouton droit de la souris (en glissant), deux doigts glissés latéralement, ou « Plus étroite » et ' +
+    'bouton droit de la souris (en glissant), deux doigts écartés, rapprochés ou glissés latéralement, ou « Plus étroite » et ' +
     '« Plus large » (maintenez-les pour répéter)',
   doesWidth: 'élargit ou rétrécit la gaussienne sélectionnée',
   keysMode: 'Entrée, ou le bouton du mode de combinaison',

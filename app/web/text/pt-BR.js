@@ -316,7 +316,7 @@ TEXTS['pt-BR'] = {
   keysFollow: 'botão esquerdo do mouse (mantido pressionado) ou um dedo',
   doesFollow: 'a média da gaussiana selecionada segue o ponteiro',
   keysWidth:
-    'botão direito do mouse (arrastando), dois dedos arrastados para o lado ou os botões Mais estreita e Mais ' +
+    'botão direito do mouse (arrastando), dois dedos afastados, aproximados ou arrastados para o lado, ou os botões Mais estreita e Mais ' +
     'larga (segure para repetir)',
   doesWidth: 'alarga ou estreita a gaussiana selecionada',
   keysMode: 'Enter ou o botão do modo de combinação',

@@ -274,7 +274,7 @@ TEXTS['zh-CN'] = {
   doesMeanFast: '移动十列',
   keysFollow: '按住鼠标左键，或用一根手指',
   doesFollow: '选中曲线的均值跟随指针移动',
-  keysWidth: '鼠标右键（拖动）、两根手指横向拖动，或“变窄”和“变宽”按钮（按住可连续调整）',
+  keysWidth: '鼠标右键（拖动）、两根手指张开、捏合或横向拖动，或“变窄”和“变宽”按钮（按住可连续调整）',
   doesWidth: '使选中的曲线变宽或变窄',
   keysMode: 'Enter 键，或组合方式按钮',
   doesMode: '在逐点相乘和参数重算之间切换',
