@@ -650,7 +650,8 @@ describe('random input', () => {
       .press('Enter', { timeout: 10000 })
       .catch((error) => assert.fail(`seed ${seed}: ${error.message}`));
     await h.frames(page);
-    assert.equal(await h.frameDifference(page, 'startup'), null, `seed ${seed}`);
+    const difference = await h.frameDifference(page, 'startup');
+    assert.equal(difference, null, `seed ${seed}: ${difference}; the words: ${(await words(page)).join(' | ')}`);
     await h.looksRight(page, `after random input, seed ${seed}, started again`);
   });
 });
