@@ -597,7 +597,12 @@ describe('colour profiles', () => {
       await page.waitForFunction(() => document.getElementById('status').hidden);
       await h.frames(page);
       assert.deepEqual(await shownColours(page), shown, 'remembered');
-      await page.getByRole('combobox', { name: 'Colours' }).selectOption({ label: 'Design' });
+      // Arrows in a list choose in it: random keys may have chosen colours, a
+      // language, or a lesson, whose start Start again would go back to.
+      await page.locator('#colours').selectOption('design');
+      await page.locator('#language').selectOption('en');
+      await page.waitForFunction(() => document.documentElement.lang === 'en');
+      await page.locator('#lesson-list').selectOption('');
       await h.frames(page);
       assert.equal(await h.frameDifference(page, 'startup'), null, "the design's colours again");
     });
@@ -629,7 +634,12 @@ describe('random input', () => {
     await h.randomInput(page, seconds, seed, { controls: true });
     assert.deepEqual(page.errors, [], `seed ${seed}`);
     assert.equal(await memory(), before, 'WebAssembly memory');
-    await page.getByRole('combobox', { name: 'Colours' }).selectOption({ label: 'Design' });
+    // Arrows in a list choose in it: random keys may have chosen colours, a
+    // language, or a lesson, whose start Start again would go back to.
+    await page.locator('#colours').selectOption('design');
+    await page.locator('#language').selectOption('en');
+    await page.waitForFunction(() => document.documentElement.lang === 'en');
+    await page.locator('#lesson-list').selectOption('');
     await h.frames(page);
     const settled = await words(page);
     await page.waitForTimeout(700);
