@@ -1,5 +1,5 @@
 'use strict';
-/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, typedText, curveName, curveShortName, productName, productLabel, modeName */
+/* exported TEXTS, unpackTexts, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, typedText, curveName, curveShortName, productName, productLabel, modeName */
 
 // Every text the page shows or speaks, keyed by name, one table for each
 // language, in a file of its own (text/<code>.js); English is the one the
@@ -7,6 +7,13 @@
 // texts the page lays out as rich text (data-rich), **...** is strong and
 // `...` is code.
 const TEXTS = {};
+
+// A language's table as the page carries it, built from its source
+// (text/<code>.js) by scripts/minify-page.js: its texts alone, in the order
+// of the English table's keys.
+function unpackTexts(texts) {
+  return Object.fromEntries(Object.keys(TEXTS.en).map((key, i) => [key, texts[i]]));
+}
 
 // The languages the page offers, in the order of its menu, each by its own
 // name; and en-XA, a pseudo-language for testing layouts (English accented
