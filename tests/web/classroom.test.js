@@ -377,7 +377,23 @@ describe('accessibility', () => {
     assert.doesNotMatch(viewport, /user-scalable=no|maximum-scale/);
   });
 
-  it('Keyboard help: ? opens it from the picture, it keeps the focus, and Esc closes it without ending', async () => {
+  it('Keyboard help: ? opens it at its top from the picture, it keeps the focus, and Esc closes it without ending', async () => {
+    // Opened at its top, its title in view and the focus on it, also on a
+    // phone (in German, whose long words the table hyphenates).
+    const phone = await h.openPage(browser, `${site.url}?lang=de`, ...device(390, 844, 3));
+    await phone.getByRole('button', { name: 'Tastaturhilfe' }).click();
+    const title = phone.getByRole('dialog', { name: 'Tastaturhilfe' }).getByRole('heading', { name: 'Tastaturhilfe' });
+    await title.waitFor();
+    assert.ok(await title.evaluate((e) => e === document.activeElement), 'the focus at its start');
+    const [top, inView, hyphens] = await title.evaluate((e) => [
+      e.closest('dialog').scrollTop,
+      e.getBoundingClientRect().top >= 0,
+      getComputedStyle(e.closest('dialog').querySelector('td')).hyphens,
+    ]);
+    assert.deepEqual([top, inView, hyphens], [0, true, 'auto'], 'at its top, hyphenated');
+    await h.looksRight(phone, 'keyboard help open on a phone');
+    await phone.context().close();
+
     const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
     const help = page.getByRole('dialog', { name: 'Keyboard help' });
     const focused = () => page.evaluate(() => document.activeElement.id || document.activeElement.tagName);
@@ -386,7 +402,13 @@ describe('accessibility', () => {
     await page.keyboard.press('?');
     await help.waitFor();
     await h.looksRight(page, 'keyboard help open');
+    assert.equal(await focused(), 'help-heading');
+    assert.ok(
+      await help.getByRole('heading', { name: 'Keyboard help' }).evaluate((e) => e.getBoundingClientRect().top >= 0),
+    );
     assert.ok(await help.getByRole('cell', { name: 'F1, F2, F3, F4, or the buttons 1 to 4' }).isVisible());
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'close-help', 'Tab goes on to its controls');
     for (let i = 0; i < 4; ++i) {
       await page.keyboard.press('Tab');
       assert.ok(await page.evaluate(() => document.activeElement.closest('dialog') !== null), 'the focus stays inside');
