@@ -19,8 +19,8 @@ TEXTS.de = {
   endedTold: 'Mit Esc beendet. „Fortsetzen“ holt das Bild zurück, wie es war; „Neu beginnen“ fängt von vorn an.',
   endedRest:
     'Bis Sie fortsetzen oder neu beginnen, sind die Bedienelemente, die das Bild ändern, gesperrt; „Link ' +
-    'kopieren“, „Bild speichern“, „Anhören“, „Namen“, „Farben“ und „Sprache“ funktionieren mit dem ' +
-    'angezeigten Bild weiterhin.',
+    'kopieren“, „Bild speichern“, „Tastaturhilfe“, „Anhören“, „Namen“, „Farben“ und „Sprache“ ' +
+    'funktionieren mit dem angezeigten Bild weiterhin.',
   resume: 'Fortsetzen',
   startAgain: 'Neu beginnen',
   reset: 'Zurücksetzen',

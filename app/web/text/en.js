@@ -19,7 +19,7 @@ TEXTS.en = {
   ended: 'BELLSCOPE has ended',
   endedTold: 'Ended with Esc. Resume brings back the picture as it was; Start again starts afresh.',
   endedRest:
-    'Until you resume or start again, the controls that change the picture are off; Copy link, Save picture, Listen, Names, Colours and Language still work with the picture shown.',
+    'Until you resume or start again, the controls that change the picture are off; Copy link, Save picture, Keyboard help, Listen, Names, Colours and Language still work with the picture shown.',
   resume: 'Resume',
   startAgain: 'Start again',
   reset: 'Reset',

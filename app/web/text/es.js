@@ -19,7 +19,7 @@ TEXTS.es = {
   ended: 'BELLSCOPE ha terminado',
   endedTold: 'Terminado con Esc. Reanudar recupera la imagen tal como estaba; Empezar de nuevo arranca desde cero.',
   endedRest:
-    'Hasta que reanudes o empieces de nuevo, los controles que cambian la imagen quedan desactivados; Copiar enlace, Guardar imagen, Escuchar, Nombres, Colores e Idioma siguen funcionando con la imagen que se ve.',
+    'Hasta que reanudes o empieces de nuevo, los controles que cambian la imagen quedan desactivados; Copiar enlace, Guardar imagen, Ayuda del teclado, Escuchar, Nombres, Colores e Idioma siguen funcionando con la imagen que se ve.',
   resume: 'Reanudar',
   startAgain: 'Empezar de nuevo',
   reset: 'Restablecer',

@@ -23,7 +23,7 @@ TEXTS.fr = {
   ended: 'BELLSCOPE est arrêté',
   endedTold: 'Arrêté avec Échap. « Reprendre » rétablit l’image telle qu’elle était ; « Recommencer » repart de zéro.',
   endedRest:
-    'Tant que vous n’avez ni repris ni recommencé, les commandes qui modifient l’image sont désactivées ; « Copier le lien », « Enregistrer l’image », « Écouter », « Noms », « Couleurs » et « Langue » fonctionnent toujours, avec l’image affichée.',
+    'Tant que vous n’avez ni repris ni recommencé, les commandes qui modifient l’image sont désactivées ; « Copier le lien », « Enregistrer l’image », « Aide clavier », « Écouter », « Noms », « Couleurs » et « Langue » fonctionnent toujours, avec l’image affichée.',
   resume: 'Reprendre',
   startAgain: 'Recommencer',
   reset: 'Réinitialiser',

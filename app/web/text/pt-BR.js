@@ -17,7 +17,7 @@ TEXTS['pt-BR'] = {
   ended: 'O BELLSCOPE foi encerrado',
   endedTold: 'Encerrado com Esc. “Retomar” traz a imagem de volta como estava; “Começar de novo” recomeça do zero.',
   endedRest:
-    'Até você retomar ou começar de novo, os controles que mudam a imagem ficam desativados; “Copiar link”, “Salvar imagem”, “Ouvir” e os menus Nomes, Cores e Idioma continuam funcionando com a imagem exibida.',
+    'Até você retomar ou começar de novo, os controles que mudam a imagem ficam desativados; “Copiar link”, “Salvar imagem”, “Atalhos de teclado”, “Ouvir” e os menus Nomes, Cores e Idioma continuam funcionando com a imagem exibida.',
   resume: 'Retomar',
   startAgain: 'Começar de novo',
   reset: 'Redefinir',
