@@ -510,7 +510,8 @@ describe('accessibility', () => {
       const marks = await page.evaluate(() =>
         [...document.querySelectorAll('.gaussian')].map((b) => {
           const style = getComputedStyle(b);
-          return [style.borderTopStyle, style.textDecorationLine, style.borderTopWidth];
+          const number = getComputedStyle(b.querySelector('.number')); // underlined where selected
+          return [style.borderTopStyle, number.textDecorationLine, style.borderTopWidth];
         }),
       );
       assert.deepEqual(

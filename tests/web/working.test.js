@@ -134,21 +134,29 @@ describe('the working and the words', () => {
     await page.context().close();
   });
 
-  it('names reach the white curve and show beside the buttons, whose names stay "Gaussian 1" to "Gaussian 4"', async () => {
+  it('names reach the white curve and show under the buttons’ numbers, named "Gaussian 1" to "Gaussian 4" and so', async () => {
     const cases = [
-      ['names=bayes', ['Prior', 'M1', 'M2', 'M3'], 'the posterior'],
-      ['names=sensors', ['A', 'B', 'C', 'D'], 'the fused estimate'],
-      ['names=gaussians', ['', '', '', ''], 'the product'],
-      ['names=bayes&lang=de', ['Vorwissen', 'M1', 'M2', 'M3'], 'die A-posteriori-Verteilung', 'Gaußkurve'],
+      ['names=bayes', ['Prior', 'M1', 'M2', 'M3'], 'the posterior', 'Prior by Measurement 1, then by Measurement 2'],
+      ['names=sensors', ['A', 'B', 'C', 'D'], 'the fused estimate', 'Sensor A by Sensor B, then by Sensor C'],
+      ['names=gaussians', ['', '', '', ''], 'the product', 'Gaussian 1 by Gaussian 2, then by Gaussian 3'],
+      [
+        'names=bayes&lang=de',
+        ['Vorwissen', 'M1', 'M2', 'M3'],
+        'die A-posteriori-Verteilung',
+        'Vorwissen mit Messung 1',
+      ],
     ];
-    for (const [query, short, product, gaussian = 'Gaussian'] of cases) {
+    for (const [query, short, product, order] of cases) {
       const page = await open(`${query}&on=1,2`, PHONE);
+      const gaussian = query.includes('lang=de') ? 'Gaußkurve' : 'Gaussian';
       for (const [i, name] of short.entries()) {
-        const button = page.getByRole('button', { name: `${gaussian} ${i + 1}`, exact: true });
-        assert.equal(await button.count(), 1, `${query}: ${gaussian} ${i + 1} by its accessible name`);
-        const beside = button.locator('xpath=following-sibling::*[1]');
-        assert.equal(await beside.innerText(), name, `${query}: the name beside button ${i + 1}`);
-        assert.equal(await beside.isVisible(), Boolean(name));
+        // The words it shows follow in its name.
+        const label = `${gaussian} ${i + 1} ${name}`.trim();
+        const button = page.getByRole('button', { name: label, exact: true });
+        assert.equal(await button.count(), 1, `${query}: ${label} by its accessible name`);
+        const under = button.locator('.curve-name');
+        assert.equal(await under.innerText(), name, `${query}: the name under button ${i + 1}'s number`);
+        assert.equal(await under.isVisible(), Boolean(name));
       }
       const all = `${await text(page, '#words')}\n${await text(page, '#working-steps')}`;
       for (const where of [
@@ -157,9 +165,42 @@ describe('the working and the words', () => {
         /(by point,|Punktweise erreicht) /,
       ])
         assert.match(all, new RegExp(`${where.source}${product}`), `${query}: ${product}`);
+      assert.ok((await text(page, '#working-intro')).includes(order), `${query}: the working multiplies ${order}`);
       await page.locator('#canvas').press('ArrowRight');
       await page.waitForFunction((p) => document.getElementById('announce').textContent.includes(p), product);
       await h.looksRight(page, query);
+      await page.context().close();
+    }
+  });
+
+  it('the short names make the controls no taller, on a desktop and on phones', async () => {
+    // The controls as the layout measures them (without what comes and
+    // goes), and their on/off row, with each choice of names.
+    const heights = (page) =>
+      page.evaluate(() => {
+        const panel = document.getElementById('panel');
+        panel.classList.add('measuring');
+        const row = document.getElementById('on-label').parentElement;
+        const sizes = [panel.offsetHeight, row.offsetHeight];
+        panel.classList.remove('measuring');
+        return sizes;
+      });
+    for (const [device, lang] of [
+      [DESKTOP, 'es'],
+      [DESKTOP, 'de'],
+      [PHONE, 'ar'],
+      [h.device(844, 390, 3), 'en'],
+    ]) {
+      const page = await h.openPage(browser, `${site.url}?lang=${lang}`, ...device);
+      const [panel, row] = await heights(page);
+      for (const names of ['bayes', 'sensors']) {
+        await page.locator('#names').selectOption(names);
+        await h.frames(page);
+        const state = `${lang} at ${device[0].width}x${device[0].height}, ${names}`;
+        const [panelNamed, rowNamed] = await heights(page);
+        assert.ok(panelNamed <= panel && rowNamed <= row, `${state}: ${panelNamed}, ${rowNamed} for ${panel}, ${row}`);
+        await h.looksRight(page, state);
+      }
       await page.context().close();
     }
   });

@@ -165,6 +165,7 @@
     showFailure();
     lessons.relabel();
     help.relabel();
+    working.relabel();
     showRefusals();
     if (lastState) {
       const state = lastState;

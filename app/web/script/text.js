@@ -1,5 +1,5 @@
 'use strict';
-/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, typedText, curveName, curveShortName, productName, productLabel, modeName */
+/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, typedText, listWords, sentence, richNodes, showText, curveName, curveShortName, productName, productLabel, modeName */
 
 // Every text the page shows or speaks, keyed by name, one table for each
 // language, in a file of its own (text/<code>.js); English is the one the

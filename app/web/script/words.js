@@ -116,12 +116,17 @@ function connectWords(panel) {
       for (const button of panel.querySelectorAll('.gaussian')) {
         const k = Number(button.dataset.gaussian);
         const g = state.gaussians[k - 1];
-        // Named "Gaussian k" always; its role in the chosen names described,
-        // and shown beside it, short ("M1"), outside its name.
-        const role = state.names === 'gaussians' ? '' : curveName(state.names, k);
-        if (role) button.setAttribute('aria-description', role);
+        // Named "Gaussian k", as the picture names it; in the chosen names,
+        // its short name ("M1") shows under its number and follows in its
+        // name, as a label's words do, and its role, where that says more,
+        // describes it ("Measurement 1").
+        const short = curveShortName(state.names, k);
+        const role = short ? curveName(state.names, k) : '';
+        button.setAttribute('aria-label', [say('gaussianName', { n: k }), short].filter(Boolean).join(' '));
+        if (role && role !== short) button.setAttribute('aria-description', role);
         else button.removeAttribute('aria-description');
-        button.nextElementSibling.textContent = curveShortName(state.names, k);
+        button.querySelector('.curve-name').textContent = short;
+        button.classList.toggle('named', Boolean(short));
         button.setAttribute('aria-pressed', g.on ? 'true' : 'false');
         button.style.setProperty('--colour', g.colour);
         button.classList.toggle('selected', state.selected === k && !state.challenge);

@@ -1,6 +1,6 @@
 'use strict';
-/* exported connectWorking, heightWords, formatNumber, formatWhole, formatPercent, noneOn */
-/* global say, curveName, productName, numberFormat */
+/* exported connectWorking, heightWords, formatNumber, formatHeight, formatWhole, formatPercent, noneOn */
+/* global say, curveName, productName, numberFormat, richNodes */
 
 // Numbers as the working gives them: four significant figures, in the
 // page's language's own digits and separators, never grouped in thousands
@@ -75,9 +75,18 @@ function heightWords(state) {
 // program's own numbers (the state's working), in MathML, each line with a
 // plain-text equivalent for screen readers. A formula wider than the page
 // scrolls sideways in a box of its own, which the keyboard reaches while it
-// scrolls. Returns show(state), called with each state the program tells.
+// scrolls. Its introduction names the curves in the names of the view.
+// Returns show(state), called with each state the program tells, and
+// relabel(), for another language.
 function connectWorking() {
   const section = document.getElementById('working-steps');
+  const intro = document.getElementById('working-intro');
+  let names = 'gaussians';
+  function introduce() {
+    const [first, second, third] = [1, 2, 3].map((n) => curveName(names, n));
+    intro.replaceChildren(...richNodes(say('workingIntro', { first, second, third })));
+  }
+  introduce();
   const MATHML = 'http://www.w3.org/1998/Math/MathML';
 
   // A MathML element: tag, then children (elements or text).
@@ -259,7 +268,12 @@ function connectWorking() {
   }
 
   return {
+    relabel: introduce,
     show(state) {
+      if (state.names !== names) {
+        names = state.names;
+        introduce();
+      }
       // Each formula's box keeps where it was scrolled to, and the focus.
       const before = [...section.querySelectorAll('.formula')];
       const focused = before.indexOf(document.activeElement);

@@ -149,8 +149,8 @@ TEXTS.de = {
     'desto größer) ist die Summe der einzelnen Präzisionen; ihr Mittelwert ist das mit den Präzisionen ' +
     'gewichtete Mittel der einzelnen Mittelwerte und liegt daher näher an den schmaleren Kurven. Das ' +
     'Maximum des punktweisen Produkts liegt unter 1, und seine Höhe zeigt, wie gut die Kurven ' +
-    'übereinstimmen. BELLSCOPE multipliziert der Reihe nach: Gaußkurve 1 mit Gaußkurve 2, dann mit ' +
-    'Gaußkurve 3 und so weiter. Mit den aktuellen Zahlen:',
+    'übereinstimmen. BELLSCOPE multipliziert der Reihe nach: {first} mit {second}, dann mit {third} und so ' +
+    'weiter. Mit den aktuellen Zahlen:',
   workingNone: 'Es ist keine Gaußkurve eingeschaltet, also gibt es nichts zu multiplizieren.',
   workingFlat:
     '{name} hat sigma 0 und ist damit überall 0 außer am eigenen Mittelwert u = {u}, wo der Wert ' +

@@ -152,7 +152,7 @@ TEXTS.en = {
     'Multiplying bell curves gives a bell curve. Its **precision** 1/σ² (the narrower, the larger) is the sum ' +
     'of theirs; its mean is their means weighted by their precisions, so it lies nearer the narrower ones; and ' +
     'the point-by-point product peaks below 1, at a height that says how well the curves agree. BELLSCOPE ' +
-    'multiplies in order, Gaussian 1 by Gaussian 2, then by Gaussian 3, and so on; with the numbers shown now:',
+    'multiplies in order, {first} by {second}, then by {third}, and so on; with the numbers shown now:',
   workingNone: 'No Gaussian is on, so there is nothing to multiply.',
   workingFlat:
     '{name} has sigma 0: it is 0 everywhere but at its mean, u = {u}, where its peak is still 1. So {product} ' +

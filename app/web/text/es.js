@@ -146,7 +146,7 @@ TEXTS.es = {
     'estrecha es la curva) es la suma de las precisiones de las curvas; su media es la media de sus medias ' +
     'ponderada por sus precisiones, así que queda más cerca de las más estrechas; y el producto punto a punto ' +
     'tiene su máximo por debajo de 1, a una altura que indica cuánto concuerdan las curvas. BELLSCOPE ' +
-    'multiplica en orden: la gaussiana 1 por la 2, el resultado por la 3, y así sucesivamente; con los ' +
+    'multiplica en orden: {first} por {second}, el resultado por {third}, y así sucesivamente; con los ' +
     'números que se ven ahora:',
   workingNone: 'No hay ninguna gaussiana encendida, así que no hay nada que multiplicar.',
   workingFlat:

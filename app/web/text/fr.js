@@ -152,7 +152,7 @@ TEXTS.fr = {
     'que la courbe est étroite) est la somme de leurs précisions ; sa moyenne est la moyenne de leurs moyennes ' +
     'pondérée par leurs précisions, donc plus proche des courbes les plus étroites ; et le produit point par ' +
     'point culmine en dessous de 1, à une hauteur qui indique à quel point les courbes concordent. BELLSCOPE ' +
-    'multiplie dans l’ordre : la gaussienne 1 par la 2, puis par la 3, et ainsi de suite. Avec les nombres ' +
+    'multiplie dans l’ordre : {first} par {second}, puis par {third}, et ainsi de suite. Avec les nombres ' +
     'affichés en ce moment :',
   workingNone: 'Aucune courbe n’est affichée : il n’y a rien à multiplier.',
   workingFlat:

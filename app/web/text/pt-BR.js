@@ -144,8 +144,8 @@ TEXTS['pt-BR'] = {
     'O produto de curvas em sino é uma curva em sino. Sua **precisão** 1/σ² (quanto mais estreita a curva, ' +
     'maior) é a soma das precisões delas; sua média é a média das médias ponderada pelas precisões, por isso ' +
     'fica mais perto das mais estreitas; e o produto ponto a ponto tem o pico abaixo de 1, numa altura que ' +
-    'mostra o quanto as curvas concordam. O BELLSCOPE multiplica em ordem: a gaussiana 1 pela 2, depois pela ' +
-    '3, e assim por diante. Com os números mostrados agora:',
+    'mostra o quanto as curvas concordam. O BELLSCOPE multiplica em ordem: {first} por {second}, depois por ' +
+    '{third}, e assim por diante. Com os números mostrados agora:',
   workingNone: 'Nenhuma gaussiana está ligada, então não há nada para multiplicar.',
   workingFlat:
     '{name} tem sigma 0: essa curva vale 0 em todos os pontos, menos na sua média (u = {u}), onde o pico ' +
