@@ -29,7 +29,7 @@ async function open(query, device = DESKTOP) {
 const text = async (page, selector) => seen(await page.locator(selector).innerText());
 
 describe('the working and the words', () => {
-  it('formulas are laid out as formulas; one wider than a phone scrolls in a box the keyboard reaches', async () => {
+  it('formulas are laid out as formulas, their values spaced; one wider than a phone scrolls in a box the keyboard reaches, and fades where it goes on', async () => {
     const cases = [
       [`${THREE}&lang=en`, DESKTOP, 0],
       [`${THREE}&lang=de&names=bayes`, PHONE, 2],
@@ -40,12 +40,33 @@ describe('the working and the words', () => {
     for (const [query, device, scrolling] of cases) {
       const page = await open(query, device);
       await h.looksRight(page, query);
+      // A box that scrolls fades out where it goes on: at its right, as it
+      // starts.
       const boxes = await page.$$eval('#working-steps .formula', (all) =>
-        all.map((box) => [box.scrollWidth > box.clientWidth + 1, box.tabIndex]),
+        all.map((box) => [
+          box.scrollWidth > box.clientWidth + 1,
+          box.tabIndex,
+          getComputedStyle(box).maskImage.includes('gradient'),
+        ]),
       );
       assert.equal(boxes.filter(([scrolls]) => scrolls).length, scrolling, `${query}: formulas that scroll`);
-      for (const [scrolls, tabIndex] of boxes)
+      for (const [scrolls, tabIndex, fades] of boxes) {
         assert.equal(tabIndex, scrolls ? 0 : -1, `${query}: a stop iff it scrolls`);
+        assert.equal(fades, scrolls, `${query}: faded iff it scrolls`);
+      }
+      // Values in a formula stand apart: after a separator, room as wide as
+      // half a letter at least ("σ = 56.57,  u = 400").
+      const gaps = await page.$$eval('#working-steps math > mo', (all) =>
+        all
+          .filter((mo) => [',', ';'].includes(mo.textContent))
+          .map((mo) => {
+            const range = document.createRange();
+            range.selectNodeContents(mo);
+            const size = parseFloat(getComputedStyle(mo).fontSize);
+            return (mo.nextElementSibling.getBoundingClientRect().left - range.getBoundingClientRect().right) / size;
+          }),
+      );
+      assert.ok(gaps.length && gaps.every((gap) => gap >= 0.5), `${query}: gaps after separators ${gaps}`);
       if (scrolling) {
         // The arrows scroll it, and reach no curve.
         const words = await text(page, '#words');
@@ -56,6 +77,24 @@ describe('the working and the words', () => {
         assert.ok(await box.evaluate((b) => b.scrollLeft > 0 && document.activeElement === b), `${query}: scrolled`);
         assert.equal(await text(page, '#words'), words, `${query}: no curve moved`);
         assert.deepEqual(await h.axe(page), [], query);
+        // Scrolled to its end, it fades at its left only, in every colour
+        // profile and in forced colours, but for the focus ring's sake.
+        await box.evaluate((b) => b.scrollTo({ left: b.scrollWidth, behavior: 'instant' }));
+        await h.frames(page);
+        const edges = () => box.evaluate((b) => [b.className, getComputedStyle(b).maskImage !== 'none']);
+        assert.deepEqual(await edges(), ['formula more-left', false], `${query}: focused, no fade over the ring`);
+        await page.locator('#canvas').focus({ preventScroll: true });
+        for (const [colours, forcedColors] of [
+          ['design', 'none'],
+          ['light', 'none'],
+          ['light', 'active'],
+        ]) {
+          await page.locator('#colours').selectOption(colours);
+          await page.emulateMedia({ forcedColors });
+          await h.frames(page);
+          assert.deepEqual(await edges(), ['formula more-left', true], `${query}: ${colours}, forced ${forcedColors}`);
+          await h.looksRight(page, `${query}, scrolled to its end, ${colours}, forced colours ${forcedColors}`);
+        }
       }
       await page.context().close();
     }

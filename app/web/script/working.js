@@ -108,12 +108,16 @@ function connectWorking() {
   const sub = (base, index) => m('msub', name(base), m('mn', String(index)));
   const precisionOf = (index) => m('mfrac', m('mn', '1'), m('msup', index ? sub('σ', index) : name('σ'), m('mn', '2')));
   // Between two values of a formula: a comma, unless the language's decimal
-  // separator is one ("σ = 77,17; u = 388,2").
+  // separator is one ("σ = 77,17; u = 388,2"), followed by a space as wide
+  // as a typesetter puts between two formulas on a line.
   const between = () => {
     const decimal = numberFormat({})
       .formatToParts(1.5)
       .find((part) => part.type === 'decimal').value;
-    return op(decimal === ',' ? ';' : ',');
+    const separator = op(decimal === ',' ? ';' : ',');
+    separator.setAttribute('lspace', '0');
+    separator.setAttribute('rspace', '0.75em');
+    return separator;
   };
 
   // One line of the working: its words, its mathematics and the same in
@@ -139,11 +143,19 @@ function connectWorking() {
     return item;
   }
 
-  // A formula's box is a stop of the keyboard's only while it scrolls.
+  // A formula's box is a stop of the keyboard's only while it scrolls,
+  // and fades out on each side where there is more of it (page.css).
+  function edges(box) {
+    box.classList.toggle('more-left', box.scrollLeft > 1);
+    box.classList.toggle('more-right', box.scrollLeft + box.clientWidth < box.scrollWidth - 1);
+  }
+  section.addEventListener('scroll', (e) => e.target.classList.contains('formula') && edges(e.target), true);
   const boxes = new ResizeObserver(() => {
-    for (const box of section.querySelectorAll('.formula'))
+    for (const box of section.querySelectorAll('.formula')) {
       if (box.scrollWidth > box.clientWidth + 1) box.tabIndex = 0;
       else box.removeAttribute('tabindex');
+      edges(box);
+    }
   });
 
   // A Gaussian of sigma 0 is 0 everywhere but at its mean, where its peak
@@ -275,14 +287,17 @@ function connectWorking() {
         introduce();
       }
       // Each formula's box keeps where it was scrolled to, and the focus.
+      // (Read before they go: a box taken out of the page has no scroll.)
       const before = [...section.querySelectorAll('.formula')];
+      const scrolled = before.map((box) => box.scrollLeft);
       const focused = before.indexOf(document.activeElement);
       section.replaceChildren(...lines(state));
       boxes.disconnect();
       section.querySelectorAll('.formula').forEach((box, i) => {
         boxes.observe(box);
         boxes.observe(box.firstChild);
-        if (before[i]) box.scrollLeft = before[i].scrollLeft;
+        if (i < scrolled.length) box.scrollLeft = scrolled[i];
+        edges(box);
         if (i !== focused) return;
         box.tabIndex = 0;
         box.focus({ preventScroll: true });
