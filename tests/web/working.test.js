@@ -103,6 +103,7 @@ describe('the working and the words', () => {
   it('numbers as the language writes them: powers of ten, less than 0.01%, no grouping, unambiguous lists', async () => {
     const TINY = 'on=1,2&u1=100&sigma1=10&u2=225&sigma2=10'; // a height of exp(-39.0625)
     const WIDE = 'on=1,2&sigma1=2000';
+    const GONE = 'on=1,2&u1=0&u2=800&sigma1=5&sigma2=5'; // exp(-6400): below what a number here holds
     const cases = [
       ['en', TINY, ['Height of the product: 1.085 × 10⁻¹⁷. They hardly agree: less than 0.01%.']],
       ['de', TINY, ['Produkt erreicht: 1,085 × 10⁻¹⁷. Die Kurven stimmen kaum überein: weniger als 0,01 %.']],
@@ -118,13 +119,21 @@ describe('the working and the words', () => {
       ],
       ['pt-BR', THREE, ['=0,0003125;σ=56,57;u=400']],
       ['ar', THREE, ['(299.97 تظهر 299)']],
+      ['en', GONE, ['Height of the product: less than 10⁻³⁰⁷.', 'the product peaks at less than 10⁻³⁰⁷.', ')<10−307']],
+      ['fr', GONE, ['Hauteur atteinte par le produit : moins de 10⁻³⁰⁷.', 'culmine à moins de 10⁻³⁰⁷.']],
+      ['zh-CN', GONE, ['乘积的峰值为 小于 10⁻³⁰⁷ 的值。']],
+      ['ar', GONE, ['تبلغ ذروة حاصل الضرب أقل من 10⁻³⁰⁷.']],
     ];
     for (const [lang, query, expected] of cases) {
       const page = await open(`${query}&lang=${lang}`);
       const formulas = await page.locator('#working-steps math').allTextContents();
       const shown = [await text(page, '#words'), await text(page, '#working-steps'), ...formulas.map(seen)].join('\n');
       for (const words of expected) assert.ok(shown.includes(words), `${lang} ${query}: "${words}" in\n${shown}`);
-      assert.doesNotMatch(shown, /\dE[-+]?\d|0[.,]000000/, `${lang} ${query}: no E, no run of zeros`);
+      assert.doesNotMatch(
+        shown,
+        /\dE[-+]?\d|0[.,]000000|(at|à|:) 0\.(\s|$)/m,
+        `${lang} ${query}: no E, no run of zeros, no 0`,
+      );
       await h.looksRight(page, `${lang} ${query}`);
       await page.context().close();
     }
@@ -146,15 +155,44 @@ describe('the working and the words', () => {
         'on=1,2&u1=300&sigma1=120&u2=420&sigma2=0&names=bayes&lang=de',
         'Also ist die A-posteriori-Verteilung überall 0 außer bei u = 420',
       ],
+      // The picture's recalculation divides by the sigma of 0: the words say why it prints 0.
+      [
+        'lesson=sigma-zero&recalc',
+        '',
+        'Combined: u = 0, sigma = 0 (dividing by sigma 0 gives no u, so the picture prints 0)',
+      ],
+      ['on=1,2&sigma1=0&sigma2=0&recalc&lang=de', '', '(die Division durch sigma 0 ergibt kein u; das Bild zeigt 0)'],
     ];
-    for (const [query, expected] of cases) {
+    for (const [query, expected, words = ''] of cases) {
       const page = await open(query);
       const shown = await text(page, '#working-steps');
       assert.ok(shown.includes(expected), `${query}: ${shown}`);
+      assert.ok((await text(page, '#words')).includes(words), `${query}: ${words}`);
       assert.doesNotMatch(shown, /the product is 0 everywhere too/);
       await h.looksRight(page, query);
       await page.context().close();
     }
+  });
+
+  it('the combined values never contradict the working: the exact ones too where the picture’s mislead', async () => {
+    const cases = [
+      ['lesson=same-mean&recalc', 'Combined: u = 399, sigma = 47 (exactly 400 and 47.43)'],
+      ['lesson=same-mean&recalc&lang=fr', 'Courbe combinée : u = 399, sigma = 47 (exactement 400 et 47,43)'],
+      ['recalc', 'Combined: u = 233, sigma = 66'], // 233.6 and 66.14, cut
+    ];
+    for (const [query, line] of cases) {
+      const page = await open(query);
+      assert.equal((await text(page, '#words')).split('\n')[5], line, query);
+      await h.looksRight(page, query);
+      await page.context().close();
+    }
+    // And as announced, when the mode changes to Parameter Recalculation.
+    const page = await open('lesson=same-mean');
+    await page.locator('#canvas').press('Enter');
+    await page.waitForFunction(() => document.getElementById('announce').textContent);
+    assert.equal(await page.locator('#announce').textContent(), 'Parameter Recalculation. Combined u 399, sigma 47.');
+    await h.looksRight(page, 'the same mean, recalculated');
+    await page.context().close();
   });
 
   it('no Gaussian on in Parameter Recalculation: no combined curve, in the words and as announced', async () => {

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectWords */
-/* global say, curveName, curveShortName, formatNumber, formatWhole, heightWords, modeName, noneOn, productLabel, productName */
+/* global say, sentence, curveName, curveShortName, formatHeight, formatNumber, formatWhole, heightWords, modeName, noneOn, productLabel, productName */
 
 // What the picture shows, in words, from the program's own state: listed
 // below the controls, announced politely when it changes, and shown on the
@@ -38,24 +38,43 @@ function connectWords(panel) {
     );
     if (state.challenge) lines.push(say('wordsGuess', whole(state.challenge.guess.shown)));
     lines.push(say('wordsMode', { mode: modeName(state.mode) }));
-    const combined = combinedWords(state, 'wordsCombined', 'wordsCombinedNone');
+    const combined = combinedWords(state, 'words');
     if (combined) lines.push(combined);
     const height = productHeight(state);
     if (height !== null) {
-      const values = { height: formatNumber(height), agreement: heightWords(state), product: productName(state.names) };
+      const values = { height: formatHeight(height), agreement: heightWords(state), product: productName(state.names) };
       lines.push(say('wordsHeight', values).trim());
     }
     return lines;
   }
 
-  // The combined values of Parameter Recalculation, under the product's
-  // name; with no Gaussian on, that there are none (the picture prints the
-  // values its fold starts from); '' in the other mode, and while a
-  // challenge hides the product.
-  function combinedWords(state, key, none) {
+  // The combined values of Parameter Recalculation as the picture prints
+  // them, under the product's name ('words' for the list, 'told' for an
+  // announcement, which says no more). In the list, where a whole number
+  // the picture prints is not the working's value with its decimals cut
+  // off (399 for 400: the fold's start moved the decimals), the exact
+  // values follow, so that the words never contradict the working; with a
+  // sigma of 0, why the picture prints 0 (the fold divides by it). With no
+  // Gaussian on, that there are
+  // none (the picture prints the values its fold starts from); '' in the
+  // other mode, and while a challenge hides the product.
+  function combinedWords(state, kind) {
     const label = productLabel(state.names);
-    if (state.combined) return say(key, { label, ...whole(state.combined.shown) });
-    return state.mode.recalc && noneOn(state) ? say(none, { label }) : '';
+    if (!state.combined) return state.mode.recalc && noneOn(state) ? say(`${kind}CombinedNone`, { label }) : '';
+    const values = { label, ...whole(state.combined.shown) };
+    if (kind === 'told') return say('toldCombined', values);
+    if (state.working.flat) return say('wordsCombinedFlat', values);
+    const { u, sigma } = state.working.steps[state.working.steps.length - 1];
+    const { shown } = state.combined;
+    if (!misread(u, shown.u) && !misread(sigma, shown.sigma)) return say('wordsCombined', values);
+    return say('wordsCombinedExact', { ...values, exactU: formatNumber(u), exactSigma: formatNumber(sigma) });
+  }
+  // Whether the whole number shown reads otherwise than the working's four
+  // figures do, when those are written out in full.
+  function misread(exact, shown) {
+    if (exact === null) return false;
+    const figures = Number(exact.toPrecision(4));
+    return Math.abs(figures) < 1e4 && Math.trunc(figures) !== shown;
   }
 
   // Changes are told briefly, a moment after they settle, so that a drag
@@ -87,13 +106,13 @@ function connectWords(panel) {
     if (before.selected !== now.selected)
       tell('selected', say('toldSelected', { name: curveName(now.names, now.selected) }));
     if (before.mode.recalc !== now.mode.recalc) tell('mode', modeName(now.mode));
-    const combined = (s) => combinedWords(s, 'toldCombined', 'toldCombinedNone');
+    const combined = (s) => combinedWords(s, 'told');
     if (combined(now) && combined(before) !== combined(now)) tell('combined', combined(now));
     const height = productHeight(now);
     if (height === null)
       pending.delete('height'); // no longer shown: not worth saying
-    else if (formatNumber(height) !== formatNumber(productHeight(before)))
-      tell('height', say('toldHeight', { height: formatNumber(height), product: productName(now.names) }));
+    else if (formatHeight(height) !== formatHeight(productHeight(before)))
+      tell('height', say('toldHeight', { height: formatHeight(height), product: productName(now.names) }));
   }
 
   return {

@@ -31,15 +31,34 @@ function formatNumber(value) {
   if (value === null || !Number.isFinite(value)) return say('tooLarge');
   const { text, mantissa, ten, exponent } = numberParts(value);
   if (text !== undefined) return text;
-  // Digits of other scripts have no superscripts: a caret raises those.
-  const raised = [...exponent].every((c) => c in SUPERSCRIPTS)
-    ? [...exponent].map((c) => SUPERSCRIPTS[c]).join('')
-    : `^${exponent}`;
-  const written = `${mantissa} × ${ten}${raised}`;
-  // Kept in one piece, left to right, within a sentence written right to
-  // left: marked so at both ends, so that it also joins the u = or σ = of
-  // a formula written left to right.
+  return leftToRight(`${mantissa} × ${raised(ten, exponent)}`);
+}
+// Ten to a power, the power raised; digits of other scripts have no
+// superscripts: a caret raises those.
+function raised(ten, exponent) {
+  const chars = [...exponent];
+  return ten + (chars.every((c) => c in SUPERSCRIPTS) ? chars.map((c) => SUPERSCRIPTS[c]).join('') : `^${exponent}`);
+}
+// Kept in one piece, left to right, within a sentence written right to
+// left: marked so at both ends, so that it also joins the u = or σ = of a
+// formula written left to right.
+function leftToRight(written) {
   return document.documentElement.dir === 'rtl' ? `\u200e${written}\u200e` : written;
+}
+
+// The point-by-point product's height. Below the smallest number held with
+// all its figures (about 2.2 × 10⁻³⁰⁸), an exponential underflows, to 0 at
+// last: such a height is said to be below the power of ten above that, not
+// "0" nor figures that are not there.
+const SMALLEST_FULL = 2.2250738585072014e-308;
+const BELOW_POWER = 307;
+function isTinyHeight(value) {
+  return value !== null && value >= 0 && value < SMALLEST_FULL;
+}
+function formatHeight(value) {
+  if (!isTinyHeight(value)) return formatNumber(value);
+  const format = numberFormat({ useGrouping: false });
+  return say('heightBelow', { value: leftToRight(raised(format.format(10), `−${format.format(BELOW_POWER)}`)) });
 }
 
 // A whole number the picture prints, in the page's language's digits,
@@ -119,6 +138,13 @@ function connectWorking() {
     separator.setAttribute('rspace', '0.75em');
     return separator;
   };
+  // "= height", or, for a height too small for the numbers here, "< 10⁻³⁰⁷".
+  function heightIs(value) {
+    if (!isTinyHeight(value)) return [op('='), number(value)];
+    const format = numberFormat({ useGrouping: false });
+    const power = m('mrow', op('−'), m('mn', format.format(BELOW_POWER)));
+    return [op('<'), m('msup', m('mn', format.format(10)), power)];
+  }
 
   // One line of the working: its words, its mathematics and the same in
   // plain text, which is what a screen reader reads.
@@ -172,7 +198,7 @@ function connectWorking() {
       values.otherU = formatNumber(state.gaussians[other].u);
       words = say('workingFlatApart', values);
     } else {
-      values.height = formatNumber(flatHeight);
+      values.height = formatHeight(flatHeight);
       words = say(steps.length > 1 ? 'workingFlat' : 'workingFlatAlone', values);
     }
     const result = [line(words, null, words)];
@@ -208,7 +234,7 @@ function connectWorking() {
         total: formatNumber(step.total),
         sigma: formatNumber(step.sigma),
         u: formatNumber(step.u),
-        height: formatNumber(step.height),
+        height: formatHeight(step.height),
       };
       const math = [
         precisionOf(0),
@@ -233,7 +259,7 @@ function connectWorking() {
     const values = {
       u: formatNumber(last.u),
       sigma: formatNumber(last.sigma),
-      height: formatNumber(last.height),
+      height: formatHeight(last.height),
       product: productName(state.names),
     };
     result.push(line(say('workingResult', values), null, say('workingResult', values)));
@@ -262,8 +288,7 @@ function connectWorking() {
           ),
           op(')'),
         ),
-        op('='),
-        number(last.height),
+        ...heightIs(last.height),
       ];
       if (last.height === null) result.push(line(say('workingHeightUnknown'), null, say('workingHeightUnknown')));
       else result.push(line(say('workingHeight', values), math, say('workingHeightRead', values)));

@@ -126,6 +126,10 @@ TEXTS.ar = {
   wordsGaussianSelected: '{name}: {state}، u\u00a0=\u00a0{u}، sigma\u00a0=\u00a0{sigma} (محدَّد)',
   wordsMode: 'طريقة الدمج: {mode}',
   wordsCombined: '{label}: u\u00a0=\u00a0{u}، sigma\u00a0=\u00a0{sigma}',
+  wordsCombinedExact: '{label}: u\u00a0=\u00a0{u}، sigma\u00a0=\u00a0{sigma} (بالضبط {exactU} و{exactSigma})',
+  wordsCombinedFlat:
+    '{label}: u\u00a0=\u00a0{u}، sigma\u00a0=\u00a0{sigma} (تقسم إعادة الحساب على سيغما تساوي 0، فلا ينتج ' +
+    'عدد لـ u، فتكتب الصورة 0 مكانه)',
   wordsCombinedNone: '{label}: لا شيء، إذ لا يظهر أي منحنى غاوسي',
   toldOn: '{name} ظاهر',
   toldOff: '{name} مخفي',
@@ -171,6 +175,7 @@ TEXTS.ar = {
   partlyAgree: 'المنحنيات متفقة جزئيًا: يحتفظ {product} بـ {percent} من ارتفاعه.',
   hardlyAgree: 'بالكاد تتفق: {percent}.',
   lessThan: 'أقل من {value}',
+  heightBelow: 'أقل من {value}',
   workingTruncated:
     'تكتب الصورة أعدادًا صحيحة وتحذف الأجزاء العشرية ({exact} تظهر {shown})، وتبدأ «إعادة حساب المعاملات» فيها من ' +
     'منحنى عريض جدًا حتى إنه مستوٍ على الرسم كله، مما يغيّر المنازل العشرية الأخيرة: أما الأعداد هنا فدقيقة، بأربعة ' +

@@ -132,6 +132,8 @@ TEXTS.de = {
   wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (ausgewählt)',
   wordsMode: 'Kombinationsmodus: {mode}',
   wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  wordsCombinedExact: '{label}: u = {u}, sigma = {sigma} (exakt {exactU} und {exactSigma})',
+  wordsCombinedFlat: '{label}: u = {u}, sigma = {sigma} (die Division durch sigma 0 ergibt kein u; das Bild zeigt 0)',
   wordsCombinedNone: '{label}: keine, da keine Gaußkurve eingeschaltet ist',
   toldOn: '{name} eingeschaltet',
   toldOff: '{name} ausgeschaltet',
@@ -182,6 +184,7 @@ TEXTS.de = {
   partlyAgree: 'Die Kurven stimmen teilweise überein; {product} behält {percent} der vollen Höhe.',
   hardlyAgree: 'Die Kurven stimmen kaum überein: {percent}.',
   lessThan: 'weniger als {value}',
+  heightBelow: 'weniger als {value}',
   workingTruncated:
     'Das Bild zeigt nur ganze Zahlen und schneidet die Nachkommastellen ab ({exact} erscheint als ' +
     '{shown}); außerdem beginnt seine Parameter-Neuberechnung mit einer Kurve, die so breit ist, dass sie ' +

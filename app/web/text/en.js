@@ -135,6 +135,10 @@ TEXTS.en = {
   wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (selected)',
   wordsMode: 'Combining mode: {mode}',
   wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  // Where a whole number the picture prints is not the exact value with its
+  // decimals cut off (399 for 400), and where a sigma of 0 leaves it no u.
+  wordsCombinedExact: '{label}: u = {u}, sigma = {sigma} (exactly {exactU} and {exactSigma})',
+  wordsCombinedFlat: '{label}: u = {u}, sigma = {sigma} (dividing by sigma 0 gives no u, so the picture prints 0)',
   wordsCombinedNone: '{label}: none, as no Gaussian is on',
   toldOn: '{name} on',
   toldOff: '{name} off',
@@ -180,6 +184,8 @@ TEXTS.en = {
   partlyAgree: 'The curves partly agree: {product} keeps {percent} of its height.',
   hardlyAgree: 'They hardly agree: {percent}.',
   lessThan: 'less than {value}',
+  // A height below the smallest number the page holds in full ({value}: 10⁻³⁰⁷).
+  heightBelow: 'less than {value}',
   workingTruncated:
     'The picture prints whole numbers, cutting the decimals off ({exact} shows as {shown}), and its Parameter ' +
     'Recalculation starts from a curve so wide that it is flat over the plot, which moves the last decimals: ' +

@@ -129,6 +129,8 @@ TEXTS.es = {
   wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (curva seleccionada)',
   wordsMode: 'Modo de combinación: {mode}',
   wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  wordsCombinedExact: '{label}: u = {u}, sigma = {sigma} (exactamente {exactU} y {exactSigma})',
+  wordsCombinedFlat: '{label}: u = {u}, sigma = {sigma} (dividir entre sigma 0 no da ningún u: la imagen escribe 0)',
   wordsCombinedNone: '{label}: ninguna, porque no hay ninguna gaussiana encendida',
   toldOn: '{name}: visible',
   toldOff: '{name}: no visible',
@@ -179,6 +181,7 @@ TEXTS.es = {
   partlyAgree: 'Las curvas concuerdan en parte: {product} conserva el {percent} de su altura.',
   hardlyAgree: 'Apenas concuerdan: {percent}.',
   lessThan: 'menos del {value}',
+  heightBelow: 'menos de {value}',
   workingTruncated:
     'La imagen escribe números enteros, truncando los decimales ({exact} aparece como {shown}), y su ' +
     'Recálculo de parámetros parte de una curva tan ancha que es plana en todo el gráfico, lo que altera ' +

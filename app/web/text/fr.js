@@ -135,6 +135,10 @@ TEXTS.fr = {
   wordsGaussianSelected: '{name} : courbe {state} et sélectionnée, u = {u}, sigma = {sigma}',
   wordsMode: 'Mode de combinaison : {mode}',
   wordsCombined: '{label} : u = {u}, sigma = {sigma}',
+  wordsCombinedExact: '{label} : u = {u}, sigma = {sigma} (exactement {exactU} et {exactSigma})',
+  wordsCombinedFlat:
+    '{label} : u = {u}, sigma = {sigma} (le recalcul divise par un sigma nul, ce qui ne donne aucun nombre ' +
+    'pour u : l’image affiche 0 à la place)',
   wordsCombinedNone: '{label} : rien à combiner, car aucune courbe n’est affichée',
   toldOn: '{name} : courbe affichée',
   toldOff: '{name} : courbe masquée',
@@ -185,6 +189,7 @@ TEXTS.fr = {
   partlyAgree: 'Les courbes concordent en partie : {product} garde {percent} de sa hauteur.',
   hardlyAgree: 'Elles concordent à peine : {percent}.',
   lessThan: 'moins de {value}',
+  heightBelow: 'moins de {value}',
   workingTruncated:
     'L’image affiche des nombres entiers, en tronquant les décimales ({exact} devient {shown}), et son mode ' +
     '« Recalcul des paramètres » part d’une courbe si large qu’elle est plate sur tout le graphique, ce qui ' +

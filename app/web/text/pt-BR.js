@@ -128,6 +128,8 @@ TEXTS['pt-BR'] = {
   wordsGaussianSelected: '{name}: curva {state}, u = {u}, sigma = {sigma} (selecionada)',
   wordsMode: 'Modo de combinação: {mode}',
   wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  wordsCombinedExact: '{label}: u = {u}, sigma = {sigma} (exatamente {exactU} e {exactSigma})',
+  wordsCombinedFlat: '{label}: u = {u}, sigma = {sigma} (dividir por sigma 0 não dá nenhum u: a imagem mostra 0)',
   wordsCombinedNone: '{label}: nenhuma, pois nenhuma gaussiana está ligada',
   toldOn: '{name}: curva ligada',
   toldOff: '{name}: curva desligada',
@@ -177,6 +179,7 @@ TEXTS['pt-BR'] = {
   partlyAgree: 'As curvas concordam em parte: {product} mantém {percent} da altura.',
   hardlyAgree: 'As curvas quase não concordam: {percent}.',
   lessThan: 'menos de {value}',
+  heightBelow: 'menos de {value}',
   workingTruncated:
     'A imagem mostra só números inteiros, truncando as casas decimais ({exact} aparece como {shown}), e, no ' +
     'Recálculo de parâmetros, parte de uma curva tão larga que é plana em todo o gráfico, o que altera as ' +

@@ -122,6 +122,8 @@ TEXTS['zh-CN'] = {
   wordsGaussianSelected: '{name}：{state}，u = {u}，sigma = {sigma}（已选中）',
   wordsMode: '组合方式：{mode}',
   wordsCombined: '{label}：u = {u}，sigma = {sigma}',
+  wordsCombinedExact: '{label}：u = {u}，sigma = {sigma}（精确值为 {exactU} 和 {exactSigma}）',
+  wordsCombinedFlat: '{label}：u = {u}，sigma = {sigma}（除以为 0 的 sigma 得不到 u，图片显示 0）',
   wordsCombinedNone: '{label}：无，因为没有打开任何高斯曲线',
   toldOn: '已打开{name}',
   toldOff: '已关闭{name}',
@@ -161,6 +163,7 @@ TEXTS['zh-CN'] = {
   partlyAgree: '各曲线部分吻合：{product}保留了 {percent} 的高度。',
   hardlyAgree: '各曲线几乎不吻合：{percent}。',
   lessThan: '不到 {value}',
+  heightBelow: '小于 {value} 的值',
   workingTruncated:
     '图片上的数只显示整数部分，小数部分直接舍去（{exact} 显示为 {shown}）；图片的“参数重算”从一条宽到在整个图中几乎' +
     '是水平线的曲线开始算起，会使最后几位小数略有变化。这里的数值是精确的，保留四位有效数字。',
