@@ -260,6 +260,29 @@ describe('words for screen readers', () => {
   });
 });
 
+describe('announcements in the page’s language', () => {
+  it('begin each sentence with a capital, and list names as the language lists them', async () => {
+    const right = (page) => page.locator('#canvas').press('ArrowRight');
+    const listen = (page) => page.getByRole('button', { name: /^(Listen|播放声音|استماع)$/ }).click();
+    const cases = [
+      ['lang=en&names=bayes', right, 'Prior u 101. The posterior peaks at 0.781.'],
+      ['lang=de&names=bayes', right, 'Vorwissen u 101. Die A-posteriori-Verteilung erreicht 0,781.'],
+      ['lang=pt-BR&names=bayes', right, 'A priori u 101. A curva a posteriori chega a 0,781.'],
+      ['lang=en&on=1,2,3', listen, 'Playing Gaussian 1, Gaussian 2, and Gaussian 3, then the product:'],
+      ['lang=zh-CN&on=1,2,3', listen, '正在播放高斯曲线 1、高斯曲线 2和高斯曲线 3，然后是乘积：'],
+      ['lang=ar&on=1,2,3', listen, 'يُعزف المنحنى الغاوسي 1 والمنحنى الغاوسي 2 والمنحنى الغاوسي 3، ثم حاصل الضرب:'],
+    ];
+    for (const [query, act, said] of cases) {
+      const page = await h.openPage(browser, `${site.url}?${query}`, { width: 1366, height: 768 });
+      await act(page);
+      await page.waitForFunction(() => document.getElementById('announce').textContent);
+      assert.ok((await page.locator('#announce').textContent()).startsWith(said), `${query}: ${said}`);
+      await h.looksRight(page, `${query}, announced`);
+      await page.context().close();
+    }
+  });
+});
+
 describe('accessibility', () => {
   it('messages and the link row never shrink the picture, and the link row closes', async () => {
     for (const [width, height, ratio] of [
@@ -466,7 +489,7 @@ describe('accessibility', () => {
     const listen = page.getByRole('button', { name: 'Listen' });
     await listen.click();
     await page.waitForFunction(() => document.getElementById('announce').textContent.startsWith('Playing'));
-    assert.match(await page.locator('#announce').textContent(), /^Playing Gaussian 1, Gaussian 3, then the product/);
+    assert.match(await page.locator('#announce').textContent(), /^Playing Gaussian 1 and Gaussian 3, then the product/);
     await h.looksRight(page, 'listening');
     const sounds = await page.evaluate(() => window.heard.sounds);
     assert.equal(sounds.length, 3, 'Gaussian 1, Gaussian 3 and the product');

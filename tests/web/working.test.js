@@ -244,7 +244,9 @@ describe('the working and the words', () => {
         assert.match(all, new RegExp(`${where.source}${product}`), `${query}: ${product}`);
       assert.ok((await text(page, '#working-intro')).includes(order), `${query}: the working multiplies ${order}`);
       await page.locator('#canvas').press('ArrowRight');
-      await page.waitForFunction((p) => document.getElementById('announce').textContent.includes(p), product);
+      // As a sentence begins: "The posterior peaks at ...".
+      const begun = product[0].toUpperCase() + product.slice(1);
+      await page.waitForFunction((p) => document.getElementById('announce').textContent.includes(p), begun);
       await h.looksRight(page, query);
       await page.context().close();
     }

@@ -5,15 +5,17 @@
 // What the picture shows, in words, from the program's own state: listed
 // below the controls, announced politely when it changes, and shown on the
 // buttons (on or off, selected, colour, the combining mode). Returns
-// show(state), called with each state the program tells, and
-// announce(text), for what must be said at once.
+// show(state), called with each state the program tells, announce(words),
+// for what must be said at once (a function that gives its text), and
+// sayAgain(), which says the last announcement again in another language.
 function connectWords(panel) {
   const words = document.getElementById('words');
   const announcer = document.getElementById('announce');
   const mode = document.getElementById('mode');
   let last = null;
-  let pending = new Map();
+  let pending = new Map(); // what is still to be told: functions that give its text
   let timer = 0;
+  let said = null; // the announcement made last, as a function that gives its text
 
   // The point-by-point product's height, in that mode, with two curves or
   // more to multiply; null otherwise.
@@ -79,48 +81,62 @@ function connectWords(panel) {
 
   // Changes are told briefly, a moment after they settle, so that a drag
   // is one sentence, not a hundred. A later change of the same thing
-  // replaces the earlier one in its place.
+  // replaces the earlier one in its place. Each is a sentence of its own.
+  // Each is kept as a function that gives its text, so that it is said in
+  // the page's language when it is said, or said again.
   function tell(key, text) {
     pending.set(key, text);
     clearTimeout(timer);
     timer = setTimeout(() => {
-      announcer.textContent = [...pending.values()].join(say('toldBetween')) + say('toldEnd');
+      const told = [...pending.values()];
       pending = new Map();
+      speak(() => told.map((text) => sentence(text())).join(say('toldBetween')) + say('toldEnd'));
     }, 400);
+  }
+  // Said now; kept, to be said again in another language.
+  function speak(text) {
+    said = text;
+    announcer.textContent = text();
   }
 
   function changes(before, now) {
     now.gaussians.forEach((g, i) => {
       const b = before.gaussians[i];
-      const name = curveName(now.names, i + 1);
-      if (b.on !== g.on) tell(`on${i}`, say(g.on ? 'toldOn' : 'toldOff', { name }));
-      if (b.shown.u !== g.shown.u) tell(`u${i}`, say('toldU', { name, u: formatWhole(g.shown.u) }));
+      const name = () => curveName(now.names, i + 1);
+      if (b.on !== g.on) tell(`on${i}`, () => say(g.on ? 'toldOn' : 'toldOff', { name: name() }));
+      if (b.shown.u !== g.shown.u) tell(`u${i}`, () => say('toldU', { name: name(), u: formatWhole(g.shown.u) }));
       if (b.shown.sigma !== g.shown.sigma)
-        tell(`sigma${i}`, say('toldSigma', { name, sigma: formatWhole(g.shown.sigma) }));
+        tell(`sigma${i}`, () => say('toldSigma', { name: name(), sigma: formatWhole(g.shown.sigma) }));
     });
     const guess = (s) => (s.challenge ? s.challenge.guess.shown : {});
     if (now.challenge && before.challenge) {
-      if (guess(before).u !== guess(now).u) tell('guessU', say('toldGuessU', whole(guess(now))));
-      if (guess(before).sigma !== guess(now).sigma) tell('guessSigma', say('toldGuessSigma', whole(guess(now))));
+      if (guess(before).u !== guess(now).u) tell('guessU', () => say('toldGuessU', whole(guess(now))));
+      if (guess(before).sigma !== guess(now).sigma) tell('guessSigma', () => say('toldGuessSigma', whole(guess(now))));
     }
     if (before.selected !== now.selected)
-      tell('selected', say('toldSelected', { name: curveName(now.names, now.selected) }));
-    if (before.mode.recalc !== now.mode.recalc) tell('mode', modeName(now.mode));
+      tell('selected', () => say('toldSelected', { name: curveName(now.names, now.selected) }));
+    if (before.mode.recalc !== now.mode.recalc) tell('mode', () => modeName(now.mode));
     const combined = (s) => combinedWords(s, 'told');
-    if (combined(now) && combined(before) !== combined(now)) tell('combined', combined(now));
+    if (combined(now) && combined(before) !== combined(now)) tell('combined', () => combined(now));
     const height = productHeight(now);
     if (height === null)
       pending.delete('height'); // no longer shown: not worth saying
     else if (formatHeight(height) !== formatHeight(productHeight(before)))
-      tell('height', say('toldHeight', { height: formatHeight(height), product: productName(now.names) }));
+      tell('height', () => say('toldHeight', { height: formatHeight(height), product: productName(now.names) }));
+  }
+
+  // Said at once, before anything still waiting to be told.
+  function announce(text) {
+    clearTimeout(timer);
+    pending = new Map();
+    speak(text);
   }
 
   return {
-    // Said at once, before anything still waiting to be told.
-    announce(text) {
-      clearTimeout(timer);
-      pending = new Map();
-      announcer.textContent = text;
+    announce,
+    // Only where its words have changed: a screen reader says it again.
+    sayAgain() {
+      if (said && announcer.textContent && said() !== announcer.textContent) announcer.textContent = said();
     },
     show(state) {
       if (last) changes(last, state);

@@ -128,8 +128,7 @@ TEXTS.ar = {
   wordsCombined: '{label}: u\u00a0=\u00a0{u}، sigma\u00a0=\u00a0{sigma}',
   wordsCombinedExact: '{label}: u\u00a0=\u00a0{u}، sigma\u00a0=\u00a0{sigma} (بالضبط {exactU} و{exactSigma})',
   wordsCombinedFlat:
-    '{label}: u\u00a0=\u00a0{u}، sigma\u00a0=\u00a0{sigma} (تقسم إعادة الحساب على سيغما تساوي 0، فلا ينتج ' +
-    'عدد لـ u، فتكتب الصورة 0 مكانه)',
+    '{label}: u\u00a0=\u00a0{u}، sigma\u00a0=\u00a0{sigma} (القسمة على سيغما تساوي 0 لا تعطي قيمة لـ u، فتكتب الصورة 0)',
   wordsCombinedNone: '{label}: لا شيء، إذ لا يظهر أي منحنى غاوسي',
   toldOn: '{name} ظاهر',
   toldOff: '{name} مخفي',

@@ -306,7 +306,7 @@ TEXTS.es = {
   keyboardHelp: 'Ayuda del teclado',
   listen: 'Escuchar',
   listening:
-    'Suenan {curves} y luego {product}, de izquierda a derecha: el tono es más agudo donde la curva es más alta.',
+    'Suenan {curves}, y luego {product}, de izquierda a derecha: el tono es más agudo donde la curva es más alta.',
   listeningProduct: 'Suena {product}, de izquierda a derecha: el tono es más agudo donde la curva es más alta.',
   helpIntro:
     'Todas las teclas que conoce BELLSCOPE y los botones que hacen lo mismo. **?** abre esta ayuda esté donde esté el foco, salvo en un campo de texto; Esc la cierra.',

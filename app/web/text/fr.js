@@ -137,8 +137,7 @@ TEXTS.fr = {
   wordsCombined: '{label} : u = {u}, sigma = {sigma}',
   wordsCombinedExact: '{label} : u = {u}, sigma = {sigma} (exactement {exactU} et {exactSigma})',
   wordsCombinedFlat:
-    '{label} : u = {u}, sigma = {sigma} (le recalcul divise par un sigma nul, ce qui ne donne aucun nombre ' +
-    'pour u : l’image affiche 0 à la place)',
+    '{label} : u = {u}, sigma = {sigma} (diviser par un sigma nul ne donne pas de u : l’image affiche 0)',
   wordsCombinedNone: '{label} : rien à combiner, car aucune courbe n’est affichée',
   toldOn: '{name} : courbe affichée',
   toldOff: '{name} : courbe masquée',
