@@ -90,7 +90,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
   function problem(key, values) {
     trouble = [key, values];
     result.textContent = say(key, values);
-    announce(result.textContent);
+    announce(() => result.textContent);
     changed();
   }
   check.addEventListener('click', () => {
@@ -145,7 +145,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
       most: 100 * challenge.rounds,
     };
     showLeft();
-    announce(left.textContent);
+    announce(() => left.textContent);
     forget();
   }
   function forget() {
@@ -223,9 +223,8 @@ function connectChallenge(program, changed, announce, refuse, starting) {
         told = now;
         trouble = null;
         result.textContent = challenge.revealed ? scoreWords(state) : '';
-        announce(
-          challenge.revealed ? `${result.textContent} ${over ? text.textContent : ''}`.trim() : text.textContent,
-        );
+        const revealed = challenge.revealed;
+        announce(() => (revealed ? `${result.textContent} ${over ? text.textContent : ''}`.trim() : text.textContent));
         const focused = document.activeElement;
         const lost = focused === document.body && !first;
         if (challenge.revealed && (focused === check || lost)) (over ? start : next).focus();

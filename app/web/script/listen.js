@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectListen */
-/* global say, curveName, productName */
+/* global say, curveName, listWords, productName */
 
 // "Listen": the curves by ear. Each Gaussian that is on, then the white
 // curve, is played from left to right: the pitch follows the curve's height
@@ -55,11 +55,11 @@ function connectListen(program, announce, currentState) {
     const state = currentState();
     const curves = program.curves();
     if (!state || !curves) return;
-    const names = [];
+    const on = [];
     const sounds = [];
     state.gaussians.forEach((g, i) => {
       if (!g.on) return;
-      names.push(curveName(state.names, i + 1));
+      on.push(i + 1);
       sounds.push(curves.gaussians[i]);
     });
     if (curves.product) sounds.push(curves.product); // not while a challenge hides it
@@ -76,12 +76,12 @@ function connectListen(program, announce, currentState) {
     last.onended = () => {
       if (context === playing) stop();
     };
-    const product = productName(state.names);
-    if (!curves.product) announce(say('listeningCurves', { curves: names.join(', ') }));
-    else
-      announce(
-        names.length ? say('listening', { curves: names.join(', '), product }) : say('listeningProduct', { product }),
-      );
+    announce(() => {
+      const listed = listWords(on.map((n) => curveName(state.names, n)));
+      const product = productName(state.names);
+      if (!curves.product) return say('listeningCurves', { curves: listed });
+      return on.length ? say('listening', { curves: listed, product }) : say('listeningProduct', { product });
+    });
   }
 
   button.addEventListener('click', () => (context ? stop() : start()));

@@ -1,5 +1,5 @@
 'use strict';
-/* exported TEXTS, unpackTexts, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, typedText, curveName, curveShortName, productName, productLabel, modeName */
+/* exported TEXTS, unpackTexts, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, typedText, listWords, sentence, richNodes, showText, curveName, curveShortName, productName, productLabel, modeName */
 
 // Every text the page shows or speaks, keyed by name, one table for each
 // language, in a file of its own (text/<code>.js); English is the one the
@@ -160,9 +160,22 @@ function refusalWords(refusal) {
   const why = say(refusal.key, values);
   return refusal.what ? say('refusal', { what: values.what, why }) : why;
 }
-function listWords(items, type) {
+// Items in a sentence, as the page's language lists them ("A, B and C",
+// "A、B和C", "A وB وC"): all of them (conjunction), or one (disjunction).
+function listWords(items, type = 'conjunction') {
   if (typeof Intl.ListFormat !== 'function') return items.join(', ');
   return new Intl.ListFormat(language, { type }).format(items);
+}
+
+// A text as a sentence begins: its first letter a capital, as the page's
+// language writes one ("the posterior peaks" after a full stop reads "The
+// posterior peaks"); a text that begins with a number, or in a script
+// without capitals, stays as it is.
+function sentence(text) {
+  return text.replace(
+    /^([^\p{L}\p{N}]*)(\p{L})/u,
+    (whole, before, letter) => before + letter.toLocaleUpperCase(language),
+  );
 }
 
 // The name of Gaussian n (1-4) and of their product in a view's names
@@ -215,4 +228,13 @@ function showTexts(root) {
   for (const element of root.querySelectorAll('[data-label]'))
     element.setAttribute('aria-label', say(element.dataset.label, element.dataset));
   for (const element of root.querySelectorAll('[data-alt]')) element.alt = say(element.dataset.alt, element.dataset);
+}
+
+// A message that comes and goes: the text named `key` shown in `element`,
+// and said again with the page's other texts in another language; null
+// takes it away.
+function showText(element, key) {
+  if (key) element.dataset.text = key;
+  else delete element.dataset.text;
+  element.textContent = key ? say(key, element.dataset) : '';
 }
