@@ -2,8 +2,6 @@
 
 #include <emscripten.h>
 
-#include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -11,6 +9,7 @@
 #include "controls.h"
 #include "display.h"
 #include "frame.h"
+#include "state_json.h"
 #include "view.h"
 #include "web_program.h"
 
@@ -125,50 +124,9 @@ void WEB_PAGE_VIEW(gaussian_set* set) {
     *set = web.base_view;
 }
 
-// ---- The state, as the page reads it.
+// ---- The state, as the page reads it, when it has changed.
 
 namespace {
-
-// Room for the state's text: four Gaussians, the combined values and the
-// working's four steps, each number at most VIEW_NUMBER_SIZE characters.
-char state_text[4096];
-std::size_t state_length;
-
-void add(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void add(const char* format, ...) {
-  if (state_length >= sizeof state_text) return;
-  va_list args;
-  va_start(args, format);
-  const int n = std::vsnprintf(state_text + state_length, sizeof state_text - state_length, format, args);
-  va_end(args);
-  if (n > 0) state_length += static_cast<std::size_t>(n);
-}
-
-// A number exactly, in the shortest text that reads back as it; JSON has no
-// infinity or NaN.
-void add_number(double value) {
-  if (!std::isfinite(value)) {
-    add("null");
-    return;
-  }
-  char text[VIEW_NUMBER_SIZE];
-  FORMAT_VIEW_NUMBER(value, text, sizeof text);
-  add("%s", text);
-}
-
-void add_values(double u, double sigma) {
-  add("\"u\":");
-  add_number(u);
-  add(",\"sigma\":");
-  add_number(sigma);
-  add(",\"shown\":{\"u\":%d,\"sigma\":%d}", DISPLAY_VALUE(u), DISPLAY_VALUE(sigma));
-}
-
-const palette_colour* colour_of(int k) {
-  for (const palette_colour* c = web.colours->entries; c < web.colours->entries + web.colours->count; ++c)
-    if (c->index == GAUSSIAN_COLOUR(k)) return c;
-  return web.colours->entries;
-}
 
 bool same_number(double a, double b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
@@ -190,34 +148,6 @@ bool same_challenge(const web_challenge& a, const web_challenge& b) {
   return std::memcmp(a.scores, b.scores, sizeof a.scores) == 0;
 }
 
-// The product is not for the page to know before the guess is checked.
-bool product_hidden() {
-  return web.challenge.on && !web.challenge.frame.revealed;
-}
-
-void add_challenge() {
-  const web_challenge& c = web.challenge;
-  if (!c.on) {
-    add(",\"challenge\":null");
-    return;
-  }
-  const gaussian& guess = c.frame.guess;
-  const bool moved =
-      !same_number(guess.u, challenge_start_guess.u) || !same_number(guess.sigma, challenge_start_guess.sigma);
-  add(",\"challenge\":{\"seed\":%u,\"round\":%d,\"rounds\":%d,\"revealed\":%s,\"moved\":%s,\"guess\":{",
-      static_cast<unsigned>(c.seed), c.round, CHALLENGE_ROUNDS, c.frame.revealed ? "true" : "false",
-      moved ? "true" : "false");
-  add_values(guess.u, guess.sigma);
-  add("},\"scores\":[");
-  for (int r = 0; r < CHALLENGE_ROUNDS; ++r) {
-    if (c.scores[r] < 0)
-      add("%snull", r ? "," : "");
-    else
-      add("%s%d", r ? "," : "", c.scores[r]);
-  }
-  add("]}");
-}
-
 }  // namespace
 
 void PAGE_TELL_STATE() {
@@ -230,56 +160,8 @@ void PAGE_TELL_STATE() {
   run.told = s;
   run.told_colours = web.colours;
   run.told_challenge = web.challenge;
-  const bool hidden = product_hidden();
-  state_length = 0;
-  add("{\"gaussians\":[");
-  for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
-    const palette_colour* c = colour_of(k + 1);
-    add("%s{\"on\":%s,", k ? "," : "", s.g[k].on ? "true" : "false");
-    add_values(s.g[k].u, s.g[k].sigma);
-    add(",\"colour\":\"rgb(%d, %d, %d)\"}", c->red, c->green, c->blue);
-  }
-  add("],\"selected\":%d,\"names\":\"%s\",\"mode\":{\"recalc\":%s,\"name\":\"%s\"},\"combined\":", s.selected,
-      view_names[s.names], s.recalc ? "true" : "false", mode_names[s.recalc ? 1 : 0]);
-  // With no Gaussian on there is no product, whatever the picture prints
-  // as the start of its fold.
-  product_working working;
-  WORK_OUT_PRODUCT(&s, &working);
-  if (s.recalc && !hidden && working.count > 0) {
-    add("{");
-    add_values(s.combined_u, s.combined_sigma);
-    add("}");
-  } else {
-    add("null");
-  }
-  add_challenge();
-  if (hidden) {
-    add(",\"working\":null}");
-    if (state_length < sizeof state_text) page_state(state_text);
-    return;
-  }
-  add(",\"working\":{\"flat\":%d,\"steps\":[", working.flat);
-  for (int i = 0; i < working.count; ++i) {
-    const product_step& step = working.steps[i];
-    add("%s{\"gaussian\":%d,\"precision\":", i ? "," : "", step.gaussian);
-    add_number(step.precision);
-    add(",\"total\":");
-    add_number(step.total);
-    add(",\"u\":");
-    add_number(step.u);
-    add(",\"sigma\":");
-    add_number(step.sigma);
-    add(",\"height\":");
-    add_number(step.height);
-    add("}");
-  }
-  add("],\"flatHeight\":");
-  if (working.flat)
-    add_number(working.flat_height);
-  else
-    add("null");
-  add("}}");
-  if (state_length < sizeof state_text) page_state(state_text);
+  static char json[STATE_JSON_SIZE];
+  if (STATE_JSON(&s, web.colours, &web.challenge, json, sizeof json) < sizeof json) page_state(json);
 }
 
 // ---- The page's calls into the program.
@@ -326,7 +208,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESET() {
 // the white curve's left out while a challenge hides it.
 extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_CURVES() {
   static_assert(sizeof(gaussian_curves) == (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS * sizeof(double), "one array");
-  page_curves(&web.run.program.curves.component[0][0], (GAUSSIAN_COUNT + (product_hidden() ? 0 : 1)) * CURVE_COLUMNS);
+  page_curves(&web.run.program.curves.component[0][0],
+              (GAUSSIAN_COUNT + (PRODUCT_HIDDEN(&web.challenge) ? 0 : 1)) * CURVE_COLUMNS);
 }
 
 // The page's view from now on, which Reset and Start again go back to:

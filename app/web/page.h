@@ -31,17 +31,8 @@ int PAGE_QUERY(char* buffer, int size);
 int PAGE_BASE(char* buffer, int size);
 }
 
-// The state the page shows and says, as one object (onBellscopeState), when
-// it differs from what the page was last told:
-//   {gaussians: [{on, u, sigma, shown: {u, sigma}, colour}, ...],
-//    selected, names, mode: {recalc, name}, combined: null or {u, sigma, shown: {u, sigma}},
-//    working: {flat, steps: [{gaussian, precision, total, u, sigma, height}, ...]}}
-// u and sigma are exact (null where not finite); shown holds the whole
-// numbers the picture prints; colour is a CSS colour; names the view's word
-// for how the page names the curves (view_names). combined is null but in
-// Parameter Recalculation with a Gaussian on and the product shown. working
-// is the product rule worked out (WORK_OUT_PRODUCT), flat 0 where no
-// Gaussian on has sigma 0, and its numbers null where they are not finite.
+// The state the page shows and says, as one object (onBellscopeState, the
+// JSON STATE_JSON writes), when it differs from what the page was last told.
 void PAGE_TELL_STATE();
 
 #endif

@@ -9,17 +9,8 @@
 #include "colours.h"
 #include "explorer.h"
 #include "gaussians.h"
+#include "state_json.h"
 #include "view.h"
-
-// A challenge in progress: which rounds, the one shown, the scores so far
-// and the guess. It outlives a run, so that Resume after Esc brings it back.
-struct web_challenge {
-  bool on;
-  std::uint32_t seed;
-  int round;                     // 1..CHALLENGE_ROUNDS
-  int scores[CHALLENGE_ROUNDS];  // -1 until the round is checked
-  frame_challenge frame;         // the guess, and whether the product is shown
-};
 
 // One run of the program, from a start to Esc: reset as a whole at each
 // start, so that nothing of an earlier run is carried over.
