@@ -46,7 +46,7 @@ struct reason_list {
   const char* last;  // before the last item, in English
 };
 const reason_list reason_lists[] = {
-    {"known", address_parameters, address_parameter_count, " and "},
+    {"known", address_parameters, ADDRESS_PARAMETER_COUNT, " and "},
     {"choices", view_names, NAMES_COUNT, " or "},
 };
 
