@@ -95,3 +95,7 @@ EM_JS(int, PAGE_BASE, (char* buffer, int size), {
   stringToUTF8(base, buffer, size);
   return lengthBytesUTF8(base);
 });
+
+// The runtime's own abort: the console hears of it, then the page, and no
+// more of the program runs.
+EM_JS(void, PAGE_FAULT, (const char* what), { abort(UTF8ToString(what)); });

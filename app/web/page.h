@@ -37,6 +37,8 @@ void PAGE_PICTURE(const unsigned char* bytes, int size);    // onBellscopePictur
 int PAGE_QUERY(char* buffer, int size);
 // The view that query is read over (onBellscopeBase(): a lesson's view, or else empty) into `buffer`; its length.
 int PAGE_BASE(char* buffer, int size);
+// A fault of the program's, `what` in English: said on the console and on the page (onAbort(what)); it stops.
+void PAGE_FAULT(const char* what);
 
 // ---- The page's calls into the program.
 

@@ -145,5 +145,12 @@ void WEB_TELL_STATE() {
   run.told_colours = web.colours;
   run.told_challenge = web.challenge;
   static char json[STATE_JSON_SIZE];
-  if (STATE_JSON(&s, web.colours, &web.challenge, json, sizeof json) < sizeof json) PAGE_STATE(json);
+  const std::size_t length = STATE_JSON(&s, web.colours, &web.challenge, json, sizeof json);
+  if (length < sizeof json) {
+    PAGE_STATE(json);
+    return;
+  }
+  // Not a word said of a state cut short, nor the last one said again as
+  // if it were this one: the program stops, saying why.
+  PAGE_FAULT("its state is longer than STATE_JSON_SIZE");
 }
