@@ -8,7 +8,7 @@
 //
 // The page's calls into the program are the BELLSCOPE_ functions: the build
 // exports exactly those declared here (app/web/CMakeLists.txt reads them
-// from this file), and program.js calls each, but for the two
+// from this file), and program.js names each in one table, but for the two
 // that the program's own calls into the page make (BELLSCOPE_FRAME,
 // BELLSCOPE_WAKE). Texts come and go in UTF-8; a text the program hands
 // back is good until its next call.

@@ -21,11 +21,11 @@ void BELLSCOPE_PICTURE_SCANLINES() {
   PAGE_SCANLINES(scanlines, SCANLINES_SIZE);
 }
 
-// With no data, the scanlines are stored uncompressed. False when the
-// stream does not fit.
+// No zlib stream is empty: with none, the scanlines are stored
+// uncompressed. False when the stream does not fit.
 int BELLSCOPE_PICTURE(const unsigned char* data, int size) {
   std::size_t zlib_size = 0;
-  if (!data) {
+  if (!data || size == 0) {
     PNG_STORED(scanlines, SCANLINES_SIZE, image_data);
     zlib_size = PNG_STORED_SIZE(SCANLINES_SIZE);
   } else {
