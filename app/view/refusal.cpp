@@ -1,9 +1,11 @@
 // Why the view's grammar refuses something, said once: in English for the
 // command line, and as a reason the web page says in its own language.
+#include "refusal.h"
+
 #include <cstdio>
 #include <cstring>
 
-#include "view.h"
+#include "words.h"
 
 const view_reason_words view_reasons[REASON_COUNT] = {
     {REASON_NOT_A_NUMBER, "reasonNotANumber", "'{text}' is not a number"},
@@ -34,13 +36,6 @@ const view_reason_words view_reasons[REASON_COUNT] = {
      "{text} is too large for a challenge number (at most {most})"},
 };
 
-const char* const address_parameters[] = {
-    "lesson", "challenge",                                               // the page's own
-    "recalc", "on",        "select", "u1-u4", "sigma1-sigma4", "names",  // the view's
-    "lang",                                                              // the page's own
-};
-const int address_parameter_count = sizeof address_parameters / sizeof address_parameters[0];
-
 namespace {
 
 // The lists a reason may name: all of them ("and"), or one of them ("or").
@@ -51,7 +46,7 @@ struct reason_list {
   const char* last;  // before the last item, in English
 };
 const reason_list reason_lists[] = {
-    {"known", address_parameters, address_parameter_count, " and "},
+    {"known", address_parameters, ADDRESS_PARAMETER_COUNT, " and "},
     {"choices", view_names, NAMES_COUNT, " or "},
 };
 

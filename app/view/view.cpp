@@ -18,8 +18,6 @@ const char view_options_help[] =
     "  --names NAMES  how the web page names the curves: gaussians, bayes\n"
     "                 (prior, measurements, posterior) or sensors\n";
 
-const char* const view_names[NAMES_COUNT] = {"gaussians", "bayes", "sensors"};
-
 namespace {
 
 // The settings of a view, each of which may be given once.

@@ -1,21 +1,11 @@
-// The challenge, as the page works it: start one from its number, check a
-// round's guess, go on to the next round, leave. The page hears of each
-// change with the state (page.h), which hides the product until the guess
-// is checked.
-#include <emscripten.h>
-
+// The page's calls into the program (page.h) for the challenge: start one
+// from its number, check a round's guess, go on to the next round, leave.
+// The page hears of each change with the state, which hides the product
+// until the guess is checked.
 #include "challenge.h"
+#include "page.h"
 #include "view.h"
-#include "web_program.h"
-
-void WEB_SHOW_CHALLENGE() {
-  explorer& program = web.run.program;
-  if (program.quit) return;
-  if (web.challenge.on) CHALLENGE_ROUND(web.challenge.seed, web.challenge.round, &program.set);
-  program.challenge = web.challenge.on ? &web.challenge.frame : nullptr;
-  web.run.must_draw = true;
-  WEB_WAKE();
-}
+#include "web_state.h"
 
 namespace {
 
@@ -28,11 +18,9 @@ void start_round(int round) {
 
 }  // namespace
 
-// A new challenge, number `seed` (PARSE_CHALLENGE_SEED), from its first
-// round; shown at once, or from the start when the program has not started
-// or has ended. Null, or why the number is refused (WEB_REFUSAL; nothing
-// changes then).
-extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_CHALLENGE(const char* seed) {
+// The number as PARSE_CHALLENGE_SEED reads it; shown at once, or from the
+// start when the program has not started or has ended.
+const char* BELLSCOPE_CHALLENGE(const char* seed) {
   view_refusal refusal;
   std::uint32_t number = 0;
   if (!PARSE_CHALLENGE_SEED(seed, &number, &refusal)) return WEB_REFUSAL(&refusal);
@@ -43,11 +31,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* BELLSCOPE_CHALLENGE(const char* seed
   return nullptr;
 }
 
-// The round's guess checked: the product shown and the guess scored. The
-// score (0-100), also when the round was checked before; -1 when there is
-// no challenge, or a guess that cannot be scored (its sigma not above 0),
-// which leaves the product hidden.
-extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_CHECK() {
+// Also when the round was checked before; -1 also with no challenge. A
+// guess that cannot be scored (its sigma not above 0) leaves it hidden.
+int BELLSCOPE_CHECK() {
   web_challenge& c = web.challenge;
   if (!c.on) return -1;
   int& score = c.scores[c.round - 1];
@@ -62,17 +48,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_CHECK() {
   return score;
 }
 
-// The next round, once this one is checked; false when there is none (no
-// challenge, an unchecked round, or the last round).
-extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_NEXT_ROUND() {
+int BELLSCOPE_NEXT_ROUND() {
   const web_challenge& c = web.challenge;
   if (!c.on || !c.frame.revealed || c.round >= CHALLENGE_ROUNDS) return 0;
   start_round(c.round + 1);
   return 1;
 }
 
-// Out of the challenge, back to the page's view.
-extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_LEAVE_CHALLENGE() {
+void BELLSCOPE_LEAVE_CHALLENGE() {
   if (!web.challenge.on) return;
   web.challenge.on = false;
   WEB_SHOW_CHALLENGE();

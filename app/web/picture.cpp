@@ -2,12 +2,10 @@
 // page compresses the image data where the browser can (CompressionStream);
 // the program assembles the file around it, or around the data stored
 // uncompressed where the browser cannot.
-#include <emscripten.h>
-
 #include "frame.h"
 #include "page.h"
 #include "png.h"
-#include "web_program.h"
+#include "web_state.h"
 
 namespace {
 
@@ -18,19 +16,16 @@ unsigned char png[PNG_OVERHEAD + sizeof image_data];
 
 }  // namespace
 
-// The frame shown now as PNG scanlines, handed to the page
-// (onBellscopeScanlines) to compress. They are kept for BELLSCOPE_PICTURE.
-extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_PICTURE_SCANLINES() {
+void BELLSCOPE_PICTURE_SCANLINES() {
   PNG_SCANLINES(web.screen_image, SCREEN_WIDTH, SCREEN_HEIGHT, scanlines);
   PAGE_SCANLINES(scanlines, SCANLINES_SIZE);
 }
 
-// The PNG of the scanlines kept, around their compressed form (`size` bytes
-// of zlib stream at `data`) or, with no data, stored uncompressed, handed to
-// the page (onBellscopePicture). False when the data does not fit.
-extern "C" EMSCRIPTEN_KEEPALIVE int BELLSCOPE_PICTURE(const unsigned char* data, int size) {
+// No zlib stream is empty: with none, the scanlines are stored
+// uncompressed. False when the stream does not fit.
+int BELLSCOPE_PICTURE(const unsigned char* data, int size) {
   std::size_t zlib_size = 0;
-  if (!data) {
+  if (!data || size == 0) {
     PNG_STORED(scanlines, SCANLINES_SIZE, image_data);
     zlib_size = PNG_STORED_SIZE(SCANLINES_SIZE);
   } else {

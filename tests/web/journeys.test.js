@@ -84,10 +84,7 @@ async function pointer(page) {
   return page;
 }
 const typed = async (page) =>
-  settle(
-    page,
-    await page.evaluate(() => window.Module.ccall('BELLSCOPE_SET_VALUE', 'string', ['string', 'string'], ['u', '1'])),
-  );
+  settle(page, await page.evaluate(() => window.programCalls(window.Module).SET_VALUE('u', '1')));
 
 // What the page then shows: the picture of `frame` (the frame tool's
 // options, or a view's query), the lesson whose question is shown, the

@@ -5,7 +5,10 @@
 'use strict';
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
 const h = require('./harness');
+/* global PROGRAM_EXPORTS, programCalls -- program.js's, used in the page */
 
 const scenarios = h.scenarios();
 const SCALE_1 = { width: 1000, height: 700 };
@@ -286,7 +289,27 @@ describe('keys', () => {
 });
 
 describe('the page and the program', () => {
-  it('agree on every name: the controls, the colours and the fields of the state', async () => {
+  // Each side of the contract as its source writes it: the exports page.h
+  // declares (their C types as cwrap names them), those the program's own
+  // script calls, the handlers it calls, and the options the runtime reads.
+  const source = (file) => fs.readFileSync(path.join(__dirname, '..', '..', 'app', 'web', file), 'utf8');
+  const cwrapType = { void: null, int: 'number', 'const char*': 'string', 'const unsigned char*': 'array' };
+  const declared = Object.fromEntries(
+    [...source('page.h').matchAll(/^([a-z][a-z ]*\*?) BELLSCOPE_(\w+)\(([^)]*)\);/gm)].map(
+      ([, returns, name, takes]) => [
+        name,
+        [cwrapType[returns], takes ? takes.split(', ').map((t) => cwrapType[t.replace(/ \w+$/, '')]) : []],
+      ],
+    ),
+  );
+  const calledByThePage = (name) => !source('page.cpp').includes(`_BELLSCOPE_${name}`);
+  const names = (file, pattern) => [...source(file).matchAll(pattern)].map((m) => m[1]).sort();
+  const handlers = [...new Set(source('page.cpp').match(/onBellscope\w+/g))];
+  const options = source('CMakeLists.txt')
+    .match(/INCOMING_MODULE_JS_API=\[(.*)\]/)[1]
+    .split(',');
+
+  it('agree on every name: the exports, the handlers, the controls, the colours and the fields of the state', async () => {
     const page = await h.openPage(browser, site.url, SCALE_1);
     await page.evaluate(() => {
       const told = window.Module.onBellscopeState;
@@ -297,22 +320,38 @@ describe('the page and the program', () => {
     });
     await page.keyboard.press('Enter');
     await page.waitForFunction(() => window.lastState && window.lastState.mode.recalc);
-    const seen = await page.evaluate(() => {
-      const control = (name) => window.Module.ccall('BELLSCOPE_CONTROL', 'number', ['string', 'number'], [name, 0]);
-      const colours = (name) => window.Module.ccall('BELLSCOPE_COLOURS', 'number', ['string'], [name]);
+    const seen = await page.evaluate((handlers) => {
+      const call = programCalls(window.Module);
+      const control = (name) => call.CONTROL(name, 0);
       const s = window.lastState;
       return {
+        exports: PROGRAM_EXPORTS,
+        unexported: Object.keys(call).filter((name) => typeof window.Module[`_BELLSCOPE_${name}`] !== 'function'),
+        unhandled: handlers.filter((name) => typeof window.Module[name] !== 'function'),
         controls: [...document.querySelectorAll('[data-control]')].map((b) => [
           b.dataset.control,
           control(b.dataset.control),
         ]),
-        unknown: [control('gaussian-5'), control(''), colours('sepia')],
-        colours: [colours('colour-blind-safe'), colours('design')],
+        unknown: [control('gaussian-5'), control(''), call.COLOURS('sepia')],
+        colours: [call.COLOURS('colour-blind-safe'), call.COLOURS('design')],
         keys: [Object.keys(s), Object.keys(s.gaussians[0]), Object.keys(s.mode), Object.keys(s.combined)],
         values: [s.gaussians[1], s.selected, s.mode, s.combined.shown],
         untold: [...document.querySelectorAll('[data-text], [data-rich]')].filter((e) => !e.textContent).length,
       };
-    });
+    }, handlers);
+    const pageCalls = Object.fromEntries(Object.entries(declared).filter(([name]) => calledByThePage(name)));
+    assert.deepEqual(seen.exports, pageCalls, "program.js's table of exports, as page.h declares them");
+    assert.deepEqual(seen.unexported, []);
+    assert.deepEqual(seen.unhandled, []);
+    assert.deepEqual(names('page.cpp', /^EM_JS\(.*?, (\w+),/gm), names('page.h', /^\w+ (PAGE_\w+)\(/gm));
+    const exported = names('page.h', /^[a-z].* (BELLSCOPE_\w+)\(/gm);
+    for (const name of names('page.cpp', /_(BELLSCOPE_\w+)/g)) assert.ok(exported.includes(name), name);
+    const given = source('script/program.js')
+      .match(/const Module = \{\n([^]*?)\n {2}\};/)[1]
+      .match(/^ {4}\w+(?=[,:])/gm)
+      .map((key) => key.trim())
+      .filter((key) => !key.startsWith('onBellscope'));
+    assert.deepEqual(given.sort(), options.sort(), 'the options program.js gives are those the runtime reads');
     assert.equal(seen.controls.length, 11);
     for (const [name, known] of seen.controls) assert.equal(known, 1, name);
     assert.deepEqual(seen.unknown, [0, 0, 0]);
@@ -330,6 +369,7 @@ describe('the page and the program', () => {
       { u: 233, sigma: 66 },
     ]);
     assert.equal(seen.untold, 0, 'every element that names a text shows it');
+    await h.looksRight(page, 'in Parameter Recalculation');
     assert.deepEqual(page.errors, []);
   });
 });

@@ -42,6 +42,36 @@ function programRefusal(text) {
   return JSON.parse(text);
 }
 
+// The program's exports the page calls (page.h declares them, each
+// BELLSCOPE_ and its name here): what each returns and what it takes, in
+// cwrap's words: 'number', 'string' (a text, or null), 'array' (bytes), and
+// null for nothing.
+const PROGRAM_EXPORTS = {
+  CONTROL: ['number', ['string', 'number']],
+  COLOURS: ['number', ['string']],
+  RESET: [null, []],
+  PAGE_VIEW: ['string', ['string', 'string']],
+  NAMES: ['number', ['string']],
+  LINK: ['string', []],
+  SET_VALUE: ['string', ['string', 'string']],
+  CURVES: [null, []],
+  CHALLENGE: ['string', ['string']],
+  CHECK: ['number', []],
+  NEXT_ROUND: ['number', []],
+  LEAVE_CHALLENGE: [null, []],
+  RESTART: [null, ['string']],
+  PICTURE_SCANLINES: [null, []],
+  PICTURE: ['number', ['array', 'number']],
+};
+
+// Each of PROGRAM_EXPORTS as a function of the loaded module's.
+function programCalls(module) {
+  const calls = {};
+  for (const [name, [returns, takes]] of Object.entries(PROGRAM_EXPORTS))
+    calls[name] = module.cwrap(`BELLSCOPE_${name}`, returns, takes);
+  return calls;
+}
+
 // The program, as the page sees it: named operations over the WebAssembly
 // module's exports, and the page's handlers of what the program tells it.
 // This is the page's half of the contract whose other half is
@@ -53,7 +83,7 @@ function programRefusal(text) {
 // failed(reason) (the key of the text that says why), viewRefused(refusal), and
 // aborted(what) when the module fails, before or after the start.
 function connectProgram(canvas, handlers) {
-  let loaded = false; // the module's runtime is up: its exports may be called
+  let call = null; // the module's exports (programCalls), once its runtime is up
   let running = false;
   let ended = false; // by Esc: the picture shown is its last frame
   let scanlines = null;
@@ -84,12 +114,14 @@ function connectProgram(canvas, handlers) {
     return {}; // its exports come later, through receive
   }
 
+  // The module: its options, which are all its runtime reads (the build
+  // lists them: app/web/CMakeLists.txt), and the page's handlers.
   const Module = {
     canvas,
     print: (text) => console.log(text),
     printErr: (text) => console.error(text),
     onRuntimeInitialized: () => {
-      loaded = true;
+      call = programCalls(Module);
       running = true;
       handlers.ready();
     },
@@ -129,8 +161,7 @@ function connectProgram(canvas, handlers) {
   // whatever is held. A name the program does not know is a fault of the page's.
   function control(name, down) {
     if (!running) return;
-    if (!Module.ccall('BELLSCOPE_CONTROL', 'number', ['string', 'number'], [name, down ? 1 : 0]))
-      throw new Error(`BELLSCOPE has no control named "${name}"`);
+    if (!call.CONTROL(name, down ? 1 : 0)) throw new Error(`BELLSCOPE has no control named "${name}"`);
   }
 
   // The picture's image data compressed by the browser, where it can.
@@ -156,19 +187,18 @@ function connectProgram(canvas, handlers) {
     // is taken, or why it is refused.
     setValue(which, text) {
       if (!running) return null;
-      return programRefusal(Module.ccall('BELLSCOPE_SET_VALUE', 'string', ['string', 'string'], [which, text]));
+      return programRefusal(call.SET_VALUE(which, text));
     },
 
     // The address's query for the view shown now, without the '?', saying
     // what differs from the page's base (setPageView); null before the
     // module is loaded.
-    link: () => (loaded ? Module.ccall('BELLSCOPE_LINK', 'string', [], []) : null),
+    link: () => (call ? call.LINK() : null),
 
     // The colours by name: "design" or "colour-blind-safe".
     setColours(name) {
-      if (!loaded) return; // the page sets them again when it is
-      if (!Module.ccall('BELLSCOPE_COLOURS', 'number', ['string'], [name]))
-        throw new Error(`BELLSCOPE has no colours named "${name}"`);
+      if (!call) return; // the page sets them again when it is loaded
+      if (!call.COLOURS(name)) throw new Error(`BELLSCOPE has no colours named "${name}"`);
     },
 
     // The page's view from now on, which Reset and Start again go back to:
@@ -176,33 +206,30 @@ function connectProgram(canvas, handlers) {
     // state), shown at once while running, leaving a challenge: null when it
     // is taken, or why it is refused.
     setPageView(base, query) {
-      if (!loaded) return null;
-      return programRefusal(Module.ccall('BELLSCOPE_PAGE_VIEW', 'string', ['string', 'string'], [base, query]));
+      return call && programRefusal(call.PAGE_VIEW(base, query));
     },
 
     // How the curves are named: "gaussians", "bayes" or "sensors"; also
     // after the end, for the picture shown and a Resume.
     setNames(name) {
-      if ((running || ended) && !Module.ccall('BELLSCOPE_NAMES', 'number', ['string'], [name]))
-        throw new Error(`BELLSCOPE has no names called "${name}"`);
+      if ((running || ended) && !call.NAMES(name)) throw new Error(`BELLSCOPE has no names called "${name}"`);
     },
 
     // A new challenge, by its number (challenge=SEED), from its first round,
     // shown at once or from the start: null when it is started, or why the
     // number is refused.
     startChallenge(seed) {
-      if (!loaded) return null;
-      return programRefusal(Module.ccall('BELLSCOPE_CHALLENGE', 'string', ['string'], [seed]));
+      return call && programRefusal(call.CHALLENGE(seed));
     },
     // The round's guess checked and the product shown: the score (0-100), or
     // -1 for a guess that cannot be scored (sigma not above 0).
-    check: () => (running ? Module.ccall('BELLSCOPE_CHECK', 'number', [], []) : -1),
+    check: () => (running ? call.CHECK() : -1),
     nextRound() {
-      if (running) Module.ccall('BELLSCOPE_NEXT_ROUND', 'number', [], []);
+      if (running) call.NEXT_ROUND();
     },
     // Out of the challenge, back to the page's view; also after the end.
     leaveChallenge() {
-      if (loaded) Module.ccall('BELLSCOPE_LEAVE_CHALLENGE', null, [], []);
+      if (call) call.LEAVE_CHALLENGE();
     },
 
     // After the program has ended: it starts again, in the view a link
@@ -210,12 +237,12 @@ function connectProgram(canvas, handlers) {
     restart(resume = null) {
       running = true;
       ended = false;
-      Module.ccall('BELLSCOPE_RESTART', null, ['string'], [resume]);
+      call.RESTART(resume);
     },
 
     // Back to the page's own view, without ending.
     reset() {
-      if (running) Module.ccall('BELLSCOPE_RESET', null, [], []);
+      if (running) call.RESET();
     },
 
     // The curves drawn now, 800 columns each: {gaussians: [four], product},
@@ -224,7 +251,7 @@ function connectProgram(canvas, handlers) {
     curves() {
       if (!running && !ended) return null;
       curves = null;
-      Module.ccall('BELLSCOPE_CURVES', null, [], []);
+      call.CURVES();
       if (!curves) return null;
       const column = (k) => curves.subarray(800 * k, 800 * (k + 1));
       return { gaussians: [0, 1, 2, 3].map(column), product: curves.length > 4 * 800 ? column(4) : null };
@@ -235,12 +262,12 @@ function connectProgram(canvas, handlers) {
     async picture() {
       if (!running && !ended) return null;
       scanlines = null;
-      Module.ccall('BELLSCOPE_PICTURE_SCANLINES', null, [], []);
+      call.PICTURE_SCANLINES();
       const compressed = scanlines && (await compress(scanlines));
       picture = null;
-      if (compressed) Module.ccall('BELLSCOPE_PICTURE', 'number', ['array', 'number'], [compressed, compressed.length]);
+      if (compressed) call.PICTURE(compressed, compressed.length);
       // Stored uncompressed where the browser could not compress.
-      if (!picture) Module.ccall('BELLSCOPE_PICTURE', 'number', ['number', 'number'], [0, -1]);
+      if (!picture) call.PICTURE(new Uint8Array(), 0);
       return picture;
     },
   };

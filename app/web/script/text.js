@@ -144,7 +144,7 @@ function typedText(text) {
 }
 const isolated = (text) => (document.documentElement.dir === 'rtl' ? `\u2068${text}\u2069` : text);
 
-// A refusal the program hands the page (page.h's WEB_REFUSAL), or the page's
+// A refusal the program hands the page (web_state.h's WEB_REFUSAL), or the page's
 // own of the same form: {key, what, ...values}, the reason's text named by
 // key, after what is refused. Its numbers are written as the language
 // writes them, without separators between thousands, as the page writes
