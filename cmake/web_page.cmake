@@ -50,7 +50,8 @@ read_inline("${STYLE}" style css)
 without_comments("${css}" css)
 fill("<!-- BELLSCOPE STYLE -->" "<style>\n${css}</style>")
 set(minified "${OUT}.scripts")
-string(REPLACE "," ";" all_scripts "${HEAD_SCRIPTS},${SCRIPTS},${TEXT_FILES}")
+# Emscripten's own script for the program too: a kilobyte less to send.
+string(REPLACE "," ";" all_scripts "${HEAD_SCRIPTS},${SCRIPTS},${TEXT_FILES},${PROGRAM}")
 cmake_policy(SET CMP0007 NEW)
 list(REMOVE_ITEM all_scripts "")
 file(REMOVE_RECURSE "${minified}")
@@ -104,7 +105,7 @@ if(failed)
 endif()
 fill("<!-- BELLSCOPE PACKED -->"
      "<script type=\"application/octet-stream\" id=\"bellscope-wasm\"${encoding}>${packed}</script>")
-read_inline("${PROGRAM}" script program)
+page_script("${PROGRAM}" program)
 fill("<!-- BELLSCOPE PROGRAM -->" "<script>\n${program}\n</script>")
 
 if(DEFINED WORKER)
