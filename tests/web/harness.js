@@ -37,11 +37,15 @@ const types = {
 };
 
 // Serves build-web/ on 127.0.0.1 at a free port; resolves to its address.
-// With gzip, compressed where the browser accepts it, as web servers do.
-function serve({ gzip = false } = {}) {
+// With gzip, compressed where the browser accepts it, as web servers do;
+// pages ({ name: text }) are served beside the build's files.
+function serve({ gzip = false, pages = {} } = {}) {
   const server = http.createServer((request, response) => {
     const name = path.basename(decodeURIComponent(new URL(request.url, 'http://x').pathname)) || 'index.html';
-    fs.readFile(path.join(webBuild, name), (error, body) => {
+    const read = Object.hasOwn(pages, name)
+      ? (file, done) => done(null, Buffer.from(pages[name]))
+      : (file, done) => fs.readFile(file, done);
+    read(path.join(webBuild, name), (error, body) => {
       if (error) {
         response.writeHead(404);
         response.end();

@@ -8,12 +8,21 @@
 // below or 60% with the controls beside. Otherwise (a phone held upright, a
 // high browser zoom) size matters more than crispness and than having the
 // controls in view: the picture fills the width, scaled smoothly, and the
-// controls follow below it. Messages and other
-// rows that come and go (.transient) are left out of the measure. Returns
-// the function that lays the page out, which the page calls whenever what
-// it shows changes size (laid out before the next frame is painted, once
-// however often it is asked); it lays itself out again on resize and on a
-// change of devicePixelRatio.
+// controls follow below it.
+//
+// The picture's box is decided from the window alone, never from what the
+// controls happen to say: it is set before the page is first shown, so that
+// the first frame is painted where the picture stays while the controls and
+// texts are still being written, and it does not move when a text changes
+// (another mode, names or language). What the controls need is reckoned,
+// not measured: an area in square rem (the reader's own font size), which
+// the English controls fill in rows of about PANEL_AREA / width, with a
+// little to spare; those of a longer language may reach past the window,
+// and the page scrolls to them. Messages and other rows that come and go
+// are left out. Returns the function that lays the page out again, which
+// the page calls whenever what it shows changes (laid out before the next
+// frame is painted, once however often it is asked); it lays itself out at
+// once, and again on resize and on a change of devicePixelRatio.
 function createLayout(app, canvas, panel) {
   const WIDTH = 800;
   const HEIGHT = 450;
@@ -21,40 +30,48 @@ function createLayout(app, canvas, panel) {
   const PANEL_MIN = 220;
   const PANEL_MAX = 360;
   const LARGE = { below: 0.95, beside: 0.6 }; // shares of the width that are large enough
+  // Square rem the controls take, and the least height of their rows: with
+  // the smaller controls of a short window (page.css), less.
+  const PANEL_AREA = { tall: 700, short: 440 };
+  const PANEL_ROWS = 5.5;
+  const SHORT = window.matchMedia('(max-height: 520px)');
 
-  // Lays the page out so; returns whether it fits the window.
-  function arrange(arrangement, scale, viewWidth, viewHeight) {
+  // The height the controls take at this width, in CSS pixels.
+  function panelHeight(width) {
+    const rem = parseFloat(getComputedStyle(document.documentElement).fontSize) || 16;
+    const area = PANEL_AREA[SHORT.matches ? 'short' : 'tall'] * rem * rem;
+    return Math.max(area / width, PANEL_ROWS * rem);
+  }
+
+  // Lays the page out so where it fits the window; returns whether it does.
+  function arrange(arrangement, scale, viewWidth, viewHeight, always = false) {
     const ratio = window.devicePixelRatio || 1;
     const aligned = (x) => Math.max(0, Math.floor(x * ratio) / ratio);
     const cssWidth = WIDTH * scale;
     const cssHeight = HEIGHT * scale;
+    const room = Math.min(PANEL_MAX, viewWidth - cssWidth - GAP);
+    const fits =
+      arrangement === 'beside'
+        ? room >= PANEL_MIN && panelHeight(room) <= viewHeight && cssHeight <= viewHeight
+        : cssWidth <= viewWidth && cssHeight + GAP + panelHeight(viewWidth) <= viewHeight;
+    if (!fits && !always) return false;
     app.className = arrangement;
     canvas.style.width = cssWidth + 'px';
     canvas.style.height = cssHeight + 'px';
     if (arrangement === 'beside') {
-      const room = Math.min(PANEL_MAX, viewWidth - cssWidth - GAP);
       panel.style.width = Math.max(room, PANEL_MIN) + 'px';
       canvas.style.marginInlineStart = '0';
       app.style.paddingInlineStart = aligned((viewWidth - cssWidth - GAP - room) / 2) + 'px';
-      return room >= PANEL_MIN && panel.offsetHeight <= viewHeight && cssHeight <= viewHeight;
+    } else {
+      panel.style.width = viewWidth + 'px';
+      app.style.paddingInlineStart = '0';
+      canvas.style.marginInlineStart = aligned((viewWidth - cssWidth) / 2) + 'px';
     }
-    panel.style.width = viewWidth + 'px';
-    app.style.paddingInlineStart = '0';
-    canvas.style.marginInlineStart = aligned((viewWidth - cssWidth) / 2) + 'px';
-    return cssWidth <= viewWidth && cssHeight + GAP + panel.offsetHeight <= viewHeight;
+    return true;
   }
 
   function layout() {
     if (!canvas) return; // the program says that it cannot start
-    panel.classList.add('measuring');
-    try {
-      choose();
-    } finally {
-      panel.classList.remove('measuring');
-    }
-  }
-
-  function choose() {
     const ratio = window.devicePixelRatio || 1;
     const viewWidth = document.documentElement.clientWidth;
     const viewHeight = window.innerHeight;
@@ -71,7 +88,7 @@ function createLayout(app, canvas, panel) {
     // No crisp size fits with the controls that is large enough: the
     // picture fills the width, crisp only if that happens to be whole.
     canvas.className = Number.isInteger((fill / WIDTH) * ratio) ? '' : 'smooth';
-    arrange('below', fill / WIDTH, viewWidth, viewHeight);
+    arrange('below', fill / WIDTH, viewWidth, viewHeight, true);
   }
 
   window.addEventListener('resize', layout);
@@ -88,6 +105,7 @@ function createLayout(app, canvas, panel) {
     layout();
   }
   watchRatio();
+  layout();
   // Asked for again and again as the page starts and changes: laid out once,
   // before the next frame is painted.
   let asked = false;

@@ -12,9 +12,13 @@
   const restart = document.getElementById('restart');
   const resume = document.getElementById('resume');
   const viewMessage = document.getElementById('view-message');
-  // The text below the picture waits for the first frame (or a failure).
+  // The controls, the page's heading and the text below the picture wait
+  // for the first frame (or a failure), which is painted first, in the box
+  // the picture keeps: nothing is shown half written.
   const about = document.getElementById('about');
-  about.classList.add('waiting');
+  const waiting = [panel, document.querySelector('h1'), about];
+  for (const part of waiting) part.classList.add('waiting');
+  const shown = () => waiting.forEach((part) => part.classList.remove('waiting'));
 
   showTexts(document);
   const layout = createLayout(app, canvas, panel);
@@ -25,7 +29,7 @@
   function fail(key, values = {}) {
     if (failed) return;
     failed = [key, values];
-    about.classList.remove('waiting');
+    shown();
     status.className = 'error';
     status.hidden = false;
     showFailure();
@@ -60,9 +64,6 @@
   let framed = false; // the program has drawn its first frame
   let held = null; // the first frame's state, and the latest told since, until the page shows them
   function show(state) {
-    // The mode's name and the names are the texts of the state that can
-    // change the controls' size: the page is laid out again for them.
-    const resized = !lastState || lastState.mode.name !== state.mode.name || lastState.names !== state.names;
     lastState = state;
     names.value = state.names;
     words.show(state);
@@ -71,7 +72,6 @@
     challenge.show(state);
     controls.rest(!ended.hidden);
     host.tell(state);
-    if (resized) layout();
   }
   const handlers = {
     query: () => lessons.query(),
@@ -86,8 +86,9 @@
     state(state) {
       // The first state comes with the first frame: the time to it is
       // measured, and the frame is painted before the page says what it
-      // shows (the words, the working and the fields follow at once); then
-      // the page's files are kept for offline visits. States told meanwhile
+      // shows (the controls, the words, the working and the fields follow
+      // at once, laid out around it); then the page's files are kept for
+      // offline visits. States told meanwhile
       // (a key pressed at once) are shown after it, the latest, so that
       // what changed since the first is announced as any change is.
       if (!framed) {
@@ -99,7 +100,7 @@
           held = null;
           show(first);
           if (latest) show(latest);
-          about.classList.remove('waiting');
+          shown();
           keepOffline();
         });
       } else if (held) held[1] = state;
@@ -167,11 +168,7 @@
     help.relabel();
     working.relabel();
     showRefusals();
-    if (lastState) {
-      const state = lastState;
-      lastState = null; // laid out again: the texts have new lengths
-      show(state);
-    }
+    if (lastState) show(lastState);
     words.sayAgain(); // after the parts it reads its words from
     layout();
   }

@@ -1,14 +1,15 @@
 'use strict';
 /* exported connectProgram */
 
-// The program's WebAssembly, which the page carries in base64 after its
+// The program's WebAssembly, which the page carries as text after its
 // scripts (which run meanwhile, where it comes over a slow network). The
-// served page carries it as it is, compiled at once, so that the program
-// starts while the page is read and its first frame is in the page's first
+// served page carries it in hexadecimal (data-hex), which its server's gzip
+// packs tighter than base64, compiled at once, so that the program starts
+// while the page is read and its first frame is in the page's first
 // rendering. The single file, which has a size budget, carries it
-// gzip-compressed (data-gzip), unpacked and compiled in the background. A
-// WebAssembly.Module, or a promise of one; null where the browser cannot
-// unpack it.
+// gzip-compressed (data-gzip), in base64, unpacked and compiled in the
+// background. A WebAssembly.Module, or a promise of one; null where the
+// browser cannot unpack it.
 function compileProgram() {
   const packed = document.getElementById('bellscope-wasm');
   if (!packed) return Promise.reject(new Error('the page carries no program'));
@@ -18,7 +19,14 @@ function compileProgram() {
   try {
     const text = packed.textContent.trim();
     let bytes;
-    if (Uint8Array.fromBase64) bytes = Uint8Array.fromBase64(text);
+    if ('hex' in packed.dataset) {
+      if (Uint8Array.fromHex) bytes = Uint8Array.fromHex(text);
+      else {
+        if (!/^(?:[0-9a-f]{2})*$/i.test(text)) throw new Error('not hexadecimal');
+        bytes = new Uint8Array(text.length / 2);
+        for (let i = 0; i < bytes.length; ++i) bytes[i] = parseInt(text.substr(2 * i, 2), 16);
+      }
+    } else if (Uint8Array.fromBase64) bytes = Uint8Array.fromBase64(text);
     else {
       const binary = atob(text);
       bytes = new Uint8Array(binary.length);
@@ -28,7 +36,7 @@ function compileProgram() {
     const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
     return new Response(stream).arrayBuffer().then((wasm) => WebAssembly.compile(wasm));
   } catch (error) {
-    return Promise.reject(error); // not base64, or not WebAssembly
+    return Promise.reject(error); // not hexadecimal or base64, or not WebAssembly
   }
 }
 
