@@ -16,7 +16,7 @@
 // tells, fromAddress(), which starts the address's challenge, if any, and
 // says whether it did, leave(), and choosing(), for when the page's view is
 // about to be chosen anew (a lesson).
-function connectChallenge(program, changed, announce, refuse, starting) {
+function connectChallenge(program, layOutAgain, announce, refuse, starting) {
   const panel = document.getElementById('challenge-panel');
   const text = document.getElementById('challenge-text');
   const result = document.getElementById('challenge-result');
@@ -91,7 +91,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
     trouble = [key, values];
     result.textContent = say(key, values);
     announce(result.textContent);
-    changed();
+    layOutAgain();
   }
   check.addEventListener('click', () => {
     const challenge = shown && shown.challenge;
@@ -194,7 +194,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
       if (!challenge) {
         if (before) {
           ended(before);
-          changed();
+          layOutAgain();
         } else if (leftWith) showLeft(); // in the page's language, which may have changed
         told = '';
         return;
@@ -233,7 +233,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
       }
       // Again, in the page's language, which may have changed.
       result.textContent = trouble ? say(...trouble) : challenge.revealed ? scoreWords(state) : '';
-      if (looks() !== looked) changed();
+      if (looks() !== looked) layOutAgain();
     },
   };
 }

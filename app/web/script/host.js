@@ -11,15 +11,15 @@
 // state the program's state as the page reads it. Returns tell(state);
 // outside a frame it does nothing.
 function connectHost(program, parameters) {
-  const framed = window.parent !== window;
-  if (framed) {
+  const insideFrame = window.parent !== window;
+  if (insideFrame) {
     const takeKeys = () => window.focus();
     document.getElementById('app').addEventListener('pointerdown', takeKeys, true);
   }
   return {
-    framed,
+    insideFrame,
     tell(state) {
-      if (!framed) return;
+      if (!insideFrame) return;
       const query = [parameters(), program.link()].filter(Boolean).join('&');
       const address = location.href.replace(/[?#].*$/, '') + (query ? '?' + query : '');
       window.parent.postMessage({ type: 'bellscope-view', address, state }, '*');

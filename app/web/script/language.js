@@ -6,11 +6,11 @@
 // do not have), then the one chosen here before, then the browser's
 // preferred languages, then English. Chosen as soon as the page's head is
 // read, so that the page is laid out in it from the start (its table
-// fetched first, where the page does not carry it). connectLanguage(changed)
+// fetched first, where the page does not carry it). connectLanguage(sayAgain)
 // fills the menu "Language", which changes it at once, remembered where the
-// browser allows it, and calls changed() to say everything again.
+// browser allows it, and calls sayAgain() to say everything again.
 const LANGUAGE_STORE = 'bellscope.language';
-const languageShown = { changed: null, unavailable: '', wanted: null };
+const languageShown = { sayAgain: null, unavailable: '', wanted: null };
 
 // Everything said in `code` from now on, once its table is there, unless
 // another language is wanted by then; a table that cannot be fetched leaves
@@ -23,7 +23,7 @@ function useLanguage(code) {
     languageShown.unavailable = loaded
       ? ''
       : say('languageUnavailable', { language: LANGUAGES[code], current: LANGUAGES[language] });
-    if (languageShown.changed) languageShown.changed();
+    if (languageShown.sayAgain) languageShown.sayAgain();
     return loaded;
   });
 }
@@ -39,7 +39,7 @@ function useLanguage(code) {
   if (wanted !== language) useLanguage(wanted);
 })();
 
-function connectLanguage(changed) {
+function connectLanguage(sayAgain) {
   const menu = document.getElementById('language');
   const message = document.getElementById('language-message');
   menu.append(
@@ -49,10 +49,10 @@ function connectLanguage(changed) {
       return option;
     }),
   );
-  languageShown.changed = () => {
+  languageShown.sayAgain = () => {
     menu.value = language; // none for the pseudo-language, which is not offered
     message.textContent = languageShown.unavailable;
-    changed();
+    sayAgain();
   };
   menu.value = language;
   message.textContent = languageShown.unavailable;

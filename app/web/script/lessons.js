@@ -19,7 +19,7 @@
 // in, over the lesson's), link() (what a link carries besides the view),
 // leave(), for a challenge, which is no lesson, and relabel(), for another
 // language.
-function connectLessons(program, changed, refuse, choosing) {
+function connectLessons(program, layOutAgain, refuse, choosing) {
   const lessons = JSON.parse(document.getElementById('lessons').textContent);
   const list = document.getElementById('lesson-list');
   const question = document.getElementById('lesson-question');
@@ -61,7 +61,7 @@ function connectLessons(program, changed, refuse, choosing) {
     list.value = current ? current.name : '';
     question.hidden = !current;
     question.textContent = current ? say(`lesson_${current.name}_question`, buttons()) : '';
-    changed();
+    layOutAgain();
   }
   list.addEventListener('change', () => {
     choosing();

@@ -57,7 +57,7 @@
   let lessons = null;
   let challenge = null;
   // What the page says of a state the program tells it.
-  let framed = false; // the program has drawn its first frame
+  let firstFrameDrawn = false; // the program has drawn its first frame
   let held = null; // the first frame's state, and the latest told since, until the page shows them
   function show(state) {
     // The mode's name and the names are the texts of the state that can
@@ -90,8 +90,8 @@
       // the page's files are kept for offline visits. States told meanwhile
       // (a key pressed at once) are shown after it, the latest, so that
       // what changed since the first is announced as any change is.
-      if (!framed) {
-        framed = true;
+      if (!firstFrameDrawn) {
+        firstFrameDrawn = true;
         performance.mark('bellscope-first-frame');
         held = [state];
         setTimeout(() => {
@@ -157,7 +157,7 @@
   function linkParameters() {
     return [languageLink(), lessons.link()].filter(Boolean).join('&');
   }
-  connectSharing(program, layout, host.framed, linkParameters);
+  connectSharing(program, layout, host.insideFrame, linkParameters);
   // Everything said again, the view kept: in another language, or with
   // the product's curve in another colour.
   function sayAgain() {

@@ -11,7 +11,7 @@
 // in the view the page showed when it was installed. Returns the function
 // that installs the worker, which the page calls once its first frame is
 // shown, so that the worker's fetching never delays it.
-function connectOffline(changed) {
+function connectOffline(layOutAgain) {
   const manifest = document.querySelector('link[rel="manifest"]');
   const build = document.querySelector('meta[name="bellscope-build"]');
   if (!manifest || !build || !/^https?:$/.test(location.protocol)) return () => {};
@@ -21,7 +21,7 @@ function connectOffline(changed) {
     const updated = document.getElementById('updated');
     updated.textContent = say('updated');
     updated.hidden = false;
-    changed();
+    layOutAgain();
   }
   window.addEventListener('appinstalled', () => remember('bellscope.start', location.search));
   return () => {

@@ -9,7 +9,7 @@
 // In a frame, the host may forbid downloads, and the browser then drops the
 // file without a word: the page also shows the picture, to save by hand.
 // lesson() is what a link carries besides the view (the lesson's name).
-function connectSharing(program, changed, framed, lesson) {
+function connectSharing(program, layOutAgain, insideFrame, lesson) {
   const row = document.getElementById('link-row');
   const field = document.getElementById('link');
   const message = document.getElementById('link-message');
@@ -22,10 +22,10 @@ function connectSharing(program, changed, framed, lesson) {
     field.value = address;
     row.hidden = false;
     message.textContent = '';
-    changed();
+    layOutAgain();
     const done = (key) => {
       message.textContent = say(key);
-      changed();
+      layOutAgain();
     };
     // A frame whose host does not allow clipboard writes: asking would only
     // log the browser's complaint before the refusal.
@@ -47,7 +47,7 @@ function connectSharing(program, changed, framed, lesson) {
     const hadFocus = document.activeElement === close;
     row.hidden = true;
     if (hadFocus) document.getElementById('copy-link').focus(); // not lost with the row
-    changed();
+    layOutAgain();
   });
 
   const pictureRow = document.getElementById('picture-row');
@@ -58,13 +58,13 @@ function connectSharing(program, changed, framed, lesson) {
     shown = url;
     picture.src = url || '';
     pictureRow.hidden = !url;
-    changed();
+    layOutAgain();
   }
   document.getElementById('close-picture').addEventListener('click', () => showPicture(null));
 
   function download(bytes) {
     const url = URL.createObjectURL(new Blob([bytes], { type: 'image/png' }));
-    if (framed) showPicture(URL.createObjectURL(new Blob([bytes], { type: 'image/png' })));
+    if (insideFrame) showPicture(URL.createObjectURL(new Blob([bytes], { type: 'image/png' })));
     const a = document.createElement('a');
     a.href = url;
     a.download = 'bellscope.png';

@@ -12,7 +12,7 @@
 // Esc puts back the value shown, keeping the focus in the field. Returns
 // show(state), which shows the program's values in the fields, but for
 // what is typed and not yet applied.
-function connectValues(program, changed) {
+function connectValues(program, layOutAgain) {
   const label = document.getElementById('exact-label');
   const message = document.getElementById('field-message');
   const fields = { u: document.getElementById('field-u'), sigma: document.getElementById('field-sigma') };
@@ -52,7 +52,7 @@ function connectValues(program, changed) {
     if (text === message.textContent) return;
     message.textContent = text;
     message.className = text ? 'message error' : 'message';
-    changed();
+    layOutAgain();
   }
   function mark(which, why) {
     refused[which] = why;
