@@ -8,10 +8,17 @@
 // keyboard focus goes from the picture. Returns rest(ended), which switches
 // off the controls that cannot act while the program has ended, and
 // takeKeys(...takers), for keys the page itself acts on.
+/**
+ * @typedef {(e: KeyboardEvent, inText: boolean) => boolean} KeyTaker
+ * @typedef {ReturnType<typeof connectControls>} Controls
+ * @param {HTMLElement} panel
+ * @param {Program} program
+ */
 function connectControls(panel, program) {
+  /** @type {HTMLElement | null} */
   let heldButton = null;
   function releaseHeld() {
-    if (heldButton) program.release(heldButton.dataset.control);
+    if (heldButton) program.release(/** @type {string} */ (heldButton.dataset.control));
     heldButton = null;
   }
   // Whatever is held, by any control, when the page loses the user.
@@ -20,8 +27,8 @@ function connectControls(panel, program) {
     program.releaseAll();
   }
 
-  for (const button of panel.querySelectorAll('button[data-control]')) {
-    const name = button.dataset.control;
+  for (const button of /** @type {NodeListOf<HTMLButtonElement>} */ (panel.querySelectorAll('button[data-control]'))) {
+    const name = /** @type {string} */ (button.dataset.control);
     const repeating = button.hasAttribute('data-repeat');
     let byPointer = false;
     button.addEventListener('pointerdown', (e) => {
@@ -59,7 +66,9 @@ function connectControls(panel, program) {
   panel.addEventListener('contextmenu', (e) => e.preventDefault());
   // The other buttons, too, leave the focus where it was when pressed with a
   // pointer.
-  for (const button of panel.querySelectorAll('button:not([data-control])'))
+  for (const button of /** @type {NodeListOf<HTMLButtonElement>} */ (
+    panel.querySelectorAll('button:not([data-control])')
+  ))
     button.addEventListener('pointerdown', (e) => {
       if (e.button === 0) e.preventDefault();
     });
@@ -92,6 +101,7 @@ function connectControls(panel, program) {
   // while Listen plays, ? for the help): each taker is given a keydown and
   // whether it is in a text field, and says whether it took it. A key taken
   // is the page's until it is released: its repeats and its release too.
+  /** @type {KeyTaker[]} */
   const takers = [];
   const taken = new Set();
   window.addEventListener('blur', () => taken.clear()); // released unseen
@@ -102,8 +112,9 @@ function connectControls(panel, program) {
   // runs first. Keys typed into a text field are the field's alone. Any key
   // with Ctrl, Alt or Meta is the browser's, which the program does not
   // hear of (platform/windows_web.cpp).
+  /** @param {KeyboardEvent} e */
   function guardKeys(e) {
-    const target = e.target;
+    const target = /** @type {HTMLElement | null} */ (e.target);
     if (!target || !target.closest) return;
     const inText = !!target.closest(TEXT_FIELD);
     const again = taken.has(e.code) && (e.type === 'keyup' || e.repeat);
@@ -154,11 +165,14 @@ function connectControls(panel, program) {
     ...['#field-u', '#field-sigma', '#reset', '#lesson-list'],
     ...['#challenge', '#check', '#next-round', '#leave-challenge'],
   ];
-  const resting = panel.querySelectorAll(RESTING.join(', '));
+  const resting = /** @type {NodeListOf<HTMLButtonElement | HTMLInputElement | HTMLSelectElement>} */ (
+    panel.querySelectorAll(RESTING.join(', '))
+  );
   const switchedOff = new Set(); // those off for the end, not for a challenge
   return {
     // Called with each state while it has ended, as what else switches
     // controls on and off may have undone it.
+    /** @param {boolean} ended */
     rest(ended) {
       if (ended) heldButton = null; // the program has let go of everything
       for (const control of resting) {
@@ -168,6 +182,6 @@ function connectControls(panel, program) {
         } else if (!ended && switchedOff.delete(control)) control.disabled = false;
       }
     },
-    takeKeys: (...more) => takers.push(...more),
+    takeKeys: (/** @type {KeyTaker[]} */ ...more) => takers.push(...more),
   };
 }

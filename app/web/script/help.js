@@ -6,25 +6,31 @@
 // Keys pressed in the dialog are its own; Esc closes it, and the focus goes
 // back where it was. Returns relabel(), for another language, and
 // takeKey(e, inText), which takes the ? that opens it.
+/** @typedef {ReturnType<typeof connectHelp>} Help */
 function connectHelp() {
-  const dialog = document.getElementById('help');
+  const dialog = /** @type {HTMLDialogElement} */ (document.getElementById('help'));
   function copyTable() {
-    const table = document.getElementById('controls-table').cloneNode(true);
+    const table = /** @type {HTMLElement} */ (
+      /** @type {HTMLElement} */ (document.getElementById('controls-table')).cloneNode(true)
+    );
     table.removeAttribute('id');
-    document.getElementById('help-table').replaceChildren(table);
+    /** @type {HTMLElement} */ (document.getElementById('help-table')).replaceChildren(table);
   }
   copyTable();
+  /** @type {HTMLElement | null} */
   let before = null;
   function open() {
     if (dialog.open) return;
-    before = document.activeElement;
+    before = /** @type {HTMLElement | null} */ (document.activeElement);
     dialog.showModal();
   }
   // Tab goes round the dialog's controls, never out to the browser's.
   dialog.bellscopeKey = (e) => {
     if (e.key !== 'Tab') return;
-    const stops = [...dialog.querySelectorAll('button, a[href], input, select')];
-    const at = stops.indexOf(document.activeElement);
+    const stops = [
+      .../** @type {NodeListOf<HTMLElement>} */ (dialog.querySelectorAll('button, a[href], input, select')),
+    ];
+    const at = stops.indexOf(/** @type {HTMLElement} */ (document.activeElement));
     const next = (at + (e.shiftKey ? stops.length - 1 : 1)) % stops.length;
     e.preventDefault();
     stops[at < 0 ? 0 : next].focus();
@@ -32,12 +38,13 @@ function connectHelp() {
   dialog.addEventListener('close', () => {
     if (before && before.isConnected) before.focus();
   });
-  document.getElementById('keyboard-help').addEventListener('click', open);
+  /** @type {HTMLElement} */ (document.getElementById('keyboard-help')).addEventListener('click', open);
   // The question mark of every keyboard the page speaks to: Arabic ones
   // type their own, Chinese ones a full-width one.
   const QUESTION_MARKS = ['?', '\u061f', '\uff1f'];
   return {
     relabel: copyTable,
+    /** @type {KeyTaker} */
     takeKey(e, inText) {
       if (!QUESTION_MARKS.includes(e.key) || e.ctrlKey || e.altKey || e.metaKey || inText || dialog.open) return false;
       open();

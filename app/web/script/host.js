@@ -10,14 +10,20 @@
 // is what it carries besides the view, the language and the lesson) and
 // state the program's state as the page reads it. Returns tell(state);
 // outside a frame it does nothing.
+/**
+ * @typedef {ReturnType<typeof connectHost>} Host
+ * @param {Program} program
+ * @param {() => string} parameters
+ */
 function connectHost(program, parameters) {
   const insideFrame = window.parent !== window;
   if (insideFrame) {
     const takeKeys = () => window.focus();
-    document.getElementById('app').addEventListener('pointerdown', takeKeys, true);
+    /** @type {HTMLElement} */ (document.getElementById('app')).addEventListener('pointerdown', takeKeys, true);
   }
   return {
     insideFrame,
+    /** @param {BellscopeState} state */
     tell(state) {
       if (!insideFrame) return;
       const query = [parameters(), program.link()].filter(Boolean).join('&');

@@ -10,11 +10,13 @@
 // fills the menu "Language", which changes it at once, remembered where the
 // browser allows it, and calls sayAgain() to say everything again.
 const LANGUAGE_STORE = 'bellscope.language';
+/** @type {{sayAgain: (() => void) | null, unavailable: string, wanted: string | null}} */
 const languageShown = { sayAgain: null, unavailable: '', wanted: null };
 
 // Everything said in `code` from now on, once its table is there, unless
 // another language is wanted by then; a table that cannot be fetched leaves
 // the page in its language, saying so.
+/** @param {string} code */
 function useLanguage(code) {
   languageShown.wanted = code;
   return loadLanguage(code).then((loaded) => {
@@ -39,9 +41,10 @@ function useLanguage(code) {
   if (wanted !== language) useLanguage(wanted);
 })();
 
+/** @param {() => void} sayAgain */
 function connectLanguage(sayAgain) {
-  const menu = document.getElementById('language');
-  const message = document.getElementById('language-message');
+  const menu = /** @type {HTMLSelectElement} */ (document.getElementById('language'));
+  const message = /** @type {HTMLElement} */ (document.getElementById('language-message'));
   menu.append(
     ...Object.entries(LANGUAGES).map(([code, name]) => {
       const option = new Option(name, code);

@@ -4,24 +4,26 @@
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
 (() => {
-  const app = document.getElementById('app');
-  const canvas = document.getElementById('canvas');
-  const panel = document.getElementById('panel');
-  const status = document.getElementById('status');
-  const ended = document.getElementById('ended');
-  const restart = document.getElementById('restart');
-  const resume = document.getElementById('resume');
-  const viewMessage = document.getElementById('view-message');
+  const app = /** @type {HTMLElement} */ (document.getElementById('app'));
+  const canvas = document.getElementById('canvas'); // none on a page that cannot show the program
+  const panel = /** @type {HTMLElement} */ (document.getElementById('panel'));
+  const status = /** @type {HTMLElement} */ (document.getElementById('status'));
+  const ended = /** @type {HTMLElement} */ (document.getElementById('ended'));
+  const restart = /** @type {HTMLElement} */ (document.getElementById('restart'));
+  const resume = /** @type {HTMLElement} */ (document.getElementById('resume'));
+  const viewMessage = /** @type {HTMLElement} */ (document.getElementById('view-message'));
   // The text below the picture waits for the first frame (or a failure).
-  const about = document.getElementById('about');
+  const about = /** @type {HTMLElement} */ (document.getElementById('about'));
   about.classList.add('waiting');
 
   showTexts(document);
   const layout = createLayout(app, canvas, panel);
+  /** @type {Saying | null} */
   let failed = null; // [text key, values] of the failure told
 
   // The first failure is the one to tell: what follows from it says less.
   // It is said in the page's language, also after it changes.
+  /** @type {Refuse} */
   function fail(key, values = {}) {
     if (failed) return;
     failed = [key, values];
@@ -39,26 +41,36 @@
   // without one, a system that asks for more contrast, or forces its own
   // colours, starts with the colour-blind-safe ones.
   const STORE = 'bellscope.colours';
-  const choice = document.getElementById('colours');
-  const names = document.getElementById('names');
+  const choice = /** @type {HTMLSelectElement} */ (document.getElementById('colours'));
+  const names = /** @type {HTMLSelectElement} */ (document.getElementById('names'));
   names.addEventListener('change', () => program.setNames(names.value));
   const chosen = () => choice.value;
   const stored = remembered(STORE);
   const wantsContrast = ['(prefers-contrast: more)', '(forced-colors: active)'].some((q) => matchMedia(q).matches);
   const known = [...choice.options].some((o) => o.value === stored);
-  choice.value = known ? stored : wantsContrast ? 'colour-blind-safe' : 'design';
+  choice.value = known ? /** @type {string} */ (stored) : wantsContrast ? 'colour-blind-safe' : 'design';
 
-  let controls = null;
-  let values = null;
-  let words = null;
-  let host = null;
+  // The parts, each connected below, before the program can call on them.
+  /** @type {Controls} */
+  let controls;
+  /** @type {Values} */
+  let values;
+  /** @type {Words} */
+  let words;
+  /** @type {Host} */
+  let host;
+  /** @type {BellscopeState | null} */
   let lastState = null;
   const working = connectWorking();
-  let lessons = null;
-  let challenge = null;
+  /** @type {Lessons} */
+  let lessons;
+  /** @type {Challenge} */
+  let challenge;
   // What the page says of a state the program tells it.
   let firstFrameDrawn = false; // the program has drawn its first frame
+  /** @type {[BellscopeState, BellscopeState?] | null} */
   let held = null; // the first frame's state, and the latest told since, until the page shows them
+  /** @param {BellscopeState} state */
   function show(state) {
     // The mode's name and the names are the texts of the state that can
     // change the controls' size: the page is laid out again for them.
@@ -73,6 +85,7 @@
     host.tell(state);
     if (resized) layout();
   }
+  /** @type {ProgramHandlers} */
   const handlers = {
     query: () => lessons.query(),
     base: () => lessons.base(),
@@ -95,7 +108,7 @@
         performance.mark('bellscope-first-frame');
         held = [state];
         setTimeout(() => {
-          const [first, latest] = held;
+          const [first, latest] = /** @type {[BellscopeState, BellscopeState?]} */ (held);
           held = null;
           show(first);
           if (latest) show(latest);
@@ -113,7 +126,7 @@
       resume.focus();
     },
     failed: (reason) => fail('cannotStart', { why: { key: reason } }), // the reason's text key
-    viewRefused: (refusal) => refuse('viewRefused', { why: refusal }),
+    viewRefused: (refusal) => refuse('viewRefused', { why: /** @type {Refusal} */ (refusal) }), // the program tells one
     aborted(what) {
       fail(status.hidden ? 'stopped' : 'moduleFailed', { what });
     },
@@ -121,12 +134,14 @@
   const program = connectProgram(canvas, handlers);
   // What in the address cannot be shown is said above the controls, in the
   // page's language, also after it changes.
+  /** @type {Saying[]} */
   let refusals = [];
   function showRefusals() {
     viewMessage.textContent = refusals.map(([key, values]) => say(key, values)).join(' ');
     viewMessage.hidden = !refusals.length;
     layout();
   }
+  /** @type {Refuse} */
   function refuse(key, values = {}) {
     refusals.push([key, values]);
     showRefusals();
@@ -176,7 +191,7 @@
   connectLanguage(sayAgain);
 
   choice.addEventListener('change', () => {
-    const message = document.getElementById('colours-message');
+    const message = /** @type {HTMLElement} */ (document.getElementById('colours-message'));
     message.textContent = remember(STORE, chosen()) ? '' : say('notRemembered'); // a host that forbids storage
     program.setColours(chosen());
     showPageColours(chosen());
@@ -185,19 +200,19 @@
   if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
   // Resume: the view, or the challenge, the student had (with the names
   // chosen since); Start again: the page's own view.
-  for (const [button, view] of [
+  for (const [button, view] of /** @type {[HTMLElement, () => string | null][]} */ ([
     [resume, () => program.link()],
     [restart, () => null],
-  ])
+  ]))
     button.addEventListener('click', () => {
       ended.hidden = true;
       controls.rest(false);
       if (button === restart) challenge.leave();
       program.restart(view());
-      canvas.focus(); // the buttons are gone: the focus goes to the picture
+      /** @type {HTMLElement} */ (canvas).focus(); // the buttons are gone: the focus goes to the picture
       layout();
     });
-  document.getElementById('reset').addEventListener('click', () => program.reset());
+  /** @type {HTMLElement} */ (document.getElementById('reset')).addEventListener('click', () => program.reset());
 
   const keepOffline = connectOffline(layout);
 

@@ -1,6 +1,47 @@
 'use strict';
 /* exported connectProgram */
 
+/**
+ * The state the program tells the page (page.h's PAGE_TELL_STATE), which
+ * every part of the page reads. Exact numbers are null where they are not
+ * finite; shown holds the whole numbers the picture prints.
+ * @typedef {object} BellscopeState
+ * @property {StateGaussian[]} gaussians Gaussians 1-4
+ * @property {number} selected the selected Gaussian's number, 1-4
+ * @property {CurveNames} names how the page names the curves
+ * @property {{recalc: boolean, name: string}} mode the combining mode, named as the picture prints it
+ * @property {StateValues | null} combined Parameter Recalculation's values, with a Gaussian on
+ * @property {StateChallenge | null} challenge
+ * @property {StateWorking | null} working the product rule worked out; null while a challenge hides it
+ *
+ * @typedef {'gaussians' | 'bayes' | 'sensors'} CurveNames
+ * @typedef {{u: number | null, sigma: number | null, shown: StateShown}} StateValues
+ * @typedef {{u: number, sigma: number}} StateShown
+ * @typedef {StateValues & {on: boolean, colour: string}} StateGaussian colour: a CSS colour
+ *
+ * @typedef {object} StateChallenge
+ * @property {number} seed
+ * @property {number} round 1 to rounds
+ * @property {number} rounds
+ * @property {boolean} revealed the round's guess checked, and its product shown
+ * @property {boolean} moved the guess moved from where the round started it
+ * @property {StateValues} guess
+ * @property {(number | null)[]} scores each round's, 0-100; null for one not scored
+ *
+ * @typedef {object} StateWorking
+ * @property {number} flat the number of a Gaussian on with sigma 0, or 0
+ * @property {StateStep[]} steps one for each Gaussian on
+ * @property {number | null} flatHeight the product's height where flat is not 0
+ *
+ * @typedef {object} StateStep
+ * @property {number} gaussian its Gaussian's number
+ * @property {number | null} precision
+ * @property {number | null} total
+ * @property {number | null} u
+ * @property {number | null} sigma
+ * @property {number | null} height
+ */
+
 // The program's WebAssembly, which the page carries in base64 after its
 // scripts (which run meanwhile, where it comes over a slow network). The
 // served page carries it as it is, compiled at once, so that the program
@@ -9,13 +50,15 @@
 // gzip-compressed (data-gzip), unpacked and compiled in the background. A
 // WebAssembly.Module, or a promise of one; null where the browser cannot
 // unpack it.
+/** @returns {WebAssembly.Module | Promise<WebAssembly.Module> | null} */
 function compileProgram() {
   const packed = document.getElementById('bellscope-wasm');
   if (!packed || typeof WebAssembly !== 'object') return null;
   const gzip = 'gzip' in packed.dataset;
   if (gzip && typeof DecompressionStream !== 'function') return null;
   try {
-    const text = packed.textContent.trim();
+    const text = /** @type {string} */ (packed.textContent).trim();
+    /** @type {Uint8Array<ArrayBuffer>} */
     let bytes;
     if (Uint8Array.fromBase64) bytes = Uint8Array.fromBase64(text);
     else {
@@ -35,6 +78,10 @@ function compileProgram() {
 // hands it over (WEB_REFUSAL): an object the page says in its language
 // (text.js's refusalWords); null for nothing refused. Anything else is a
 // fault of the page's, said loudly.
+/**
+ * @param {string} text
+ * @returns {Refusal | null}
+ */
 function programRefusal(text) {
   if (!text) return null;
   if (!text.startsWith('{')) throw new Error(text);
@@ -51,14 +98,34 @@ function programRefusal(text) {
 // loaded; the program starts next), started(), state(state), ended(),
 // failed(reason) (the key of the text that says why), viewRefused(refusal), and
 // aborted(what) when the module fails, before or after the start.
+/**
+ * @typedef {object} ProgramHandlers
+ * @property {() => string} query
+ * @property {() => string} base
+ * @property {() => void} ready
+ * @property {() => void} started
+ * @property {(state: BellscopeState) => void} state
+ * @property {() => void} ended
+ * @property {(reason: TextKey) => void} failed
+ * @property {(refusal: Refusal | null) => void} viewRefused
+ * @property {(what: string) => void} aborted
+ *
+ * @typedef {ReturnType<typeof connectProgram>} Program
+ * @param {HTMLElement | null} canvas
+ * @param {ProgramHandlers} handlers
+ */
 function connectProgram(canvas, handlers) {
   let loaded = false; // the module's runtime is up: its exports may be called
   let running = false;
   let ended = false; // by Esc: the picture shown is its last frame
+  /** @type {Uint8Array<ArrayBuffer> | null} */
   let scanlines = null;
+  /** @type {Float64Array | null} */
   let curves = null;
+  /** @type {Uint8Array<ArrayBuffer> | null} */
   let picture = null;
 
+  /** @type {BellscopeModule['instantiateWasm']} */
   function instantiate(imports, receive) {
     const compiled = compileProgram();
     if (!compiled) throw new Error('this browser cannot unpack it');
@@ -68,7 +135,7 @@ function connectProgram(canvas, handlers) {
         receive(instance, compiled);
         return instance.exports;
       } catch (error) {
-        Module.onAbort(error.message);
+        Module.onAbort(/** @type {Error} */ (error).message);
         return {};
       }
     }
@@ -78,7 +145,8 @@ function connectProgram(canvas, handlers) {
     return {}; // its exports come later, through receive
   }
 
-  const Module = {
+  // ccall comes with the runtime.
+  const Module = /** @type {BellscopeModule} */ ({
     canvas,
     print: (text) => console.log(text),
     printErr: (text) => console.error(text),
@@ -116,11 +184,15 @@ function connectProgram(canvas, handlers) {
     onBellscopeCurves: (values) => {
       curves = values;
     },
-  };
+  });
   window.Module = Module;
 
   // A control by its name (the buttons' data-control), or "all" to release
   // whatever is held. A name the program does not know is a fault of the page's.
+  /**
+   * @param {string} name
+   * @param {boolean} down
+   */
   function control(name, down) {
     if (!running) return;
     if (!Module.ccall('BELLSCOPE_CONTROL', 'number', ['string', 'number'], [name, down ? 1 : 0]))
@@ -128,6 +200,7 @@ function connectProgram(canvas, handlers) {
   }
 
   // The picture's image data compressed by the browser, where it can.
+  /** @param {Uint8Array<ArrayBuffer>} bytes */
   async function compress(bytes) {
     if (typeof CompressionStream !== 'function') return null;
     try {
@@ -142,12 +215,16 @@ function connectProgram(canvas, handlers) {
     get running() {
       return running;
     },
-    press: (name) => control(name, true),
-    release: (name) => control(name, false),
+    press: (/** @type {string} */ name) => control(name, true),
+    release: (/** @type {string} */ name) => control(name, false),
     releaseAll: () => control('all', false),
 
     // A typed value for the selected Gaussian's "u" or "sigma": null when it
     // is taken, or why it is refused.
+    /**
+     * @param {'u' | 'sigma'} which
+     * @param {string} text
+     */
     setValue(which, text) {
       if (!running) return null;
       return programRefusal(Module.ccall('BELLSCOPE_SET_VALUE', 'string', ['string', 'string'], [which, text]));
@@ -159,6 +236,7 @@ function connectProgram(canvas, handlers) {
     link: () => (loaded ? Module.ccall('BELLSCOPE_LINK', 'string', [], []) : null),
 
     // The colours by name: "design" or "colour-blind-safe".
+    /** @param {string} name */
     setColours(name) {
       if (!loaded) return; // the page sets them again when it is
       if (!Module.ccall('BELLSCOPE_COLOURS', 'number', ['string'], [name]))
@@ -169,6 +247,10 @@ function connectProgram(canvas, handlers) {
     // `query` read over `base` (a lesson's view; '' for the start-up
     // state), shown at once while running, leaving a challenge: null when it
     // is taken, or why it is refused.
+    /**
+     * @param {string} base
+     * @param {string} query
+     */
     setPageView(base, query) {
       if (!loaded) return null;
       return programRefusal(Module.ccall('BELLSCOPE_PAGE_VIEW', 'string', ['string', 'string'], [base, query]));
@@ -176,6 +258,7 @@ function connectProgram(canvas, handlers) {
 
     // How the curves are named: "gaussians", "bayes" or "sensors"; also
     // after the end, for the picture shown and a Resume.
+    /** @param {string} name */
     setNames(name) {
       if ((running || ended) && !Module.ccall('BELLSCOPE_NAMES', 'number', ['string'], [name]))
         throw new Error(`BELLSCOPE has no names called "${name}"`);
@@ -184,6 +267,7 @@ function connectProgram(canvas, handlers) {
     // A new challenge, by its number (challenge=SEED), from its first round,
     // shown at once or from the start: null when it is started, or why the
     // number is refused.
+    /** @param {string} seed */
     startChallenge(seed) {
       if (!loaded) return null;
       return programRefusal(Module.ccall('BELLSCOPE_CHALLENGE', 'string', ['string'], [seed]));
@@ -201,6 +285,7 @@ function connectProgram(canvas, handlers) {
 
     // After the program has ended: it starts again, in the view a link
     // named (resume), or in the page's own view.
+    /** @param {string | null} [resume] */
     restart(resume = null) {
       running = true;
       ended = false;
@@ -217,10 +302,10 @@ function connectProgram(canvas, handlers) {
     // after the end; null when there are none.
     curves() {
       if (!running && !ended) return null;
-      curves = null;
+      curves = /** @type {Float64Array | null} */ (null); // until the call sets them
       Module.ccall('BELLSCOPE_CURVES', null, [], []);
       if (!curves) return null;
-      const column = (k) => curves.subarray(800 * k, 800 * (k + 1));
+      const column = (/** @type {number} */ k) => /** @type {Float64Array} */ (curves).subarray(800 * k, 800 * (k + 1));
       return { gaussians: [0, 1, 2, 3].map(column), product: curves.length > 4 * 800 ? column(4) : null };
     },
 
@@ -228,10 +313,10 @@ function connectProgram(canvas, handlers) {
     // also the last one after the end; null when there is none.
     async picture() {
       if (!running && !ended) return null;
-      scanlines = null;
+      scanlines = /** @type {Uint8Array<ArrayBuffer> | null} */ (null); // until the call sets them
       Module.ccall('BELLSCOPE_PICTURE_SCANLINES', null, [], []);
       const compressed = scanlines && (await compress(scanlines));
-      picture = null;
+      picture = /** @type {Uint8Array<ArrayBuffer> | null} */ (null); // until a call sets it
       if (compressed) Module.ccall('BELLSCOPE_PICTURE', 'number', ['array', 'number'], [compressed, compressed.length]);
       // Stored uncompressed where the browser could not compress.
       if (!picture) Module.ccall('BELLSCOPE_PICTURE', 'number', ['number', 'number'], [0, -1]);

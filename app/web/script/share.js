@@ -9,12 +9,18 @@
 // In a frame, the host may forbid downloads, and the browser then drops the
 // file without a word: the page also shows the picture, to save by hand.
 // lesson() is what a link carries besides the view (the lesson's name).
+/**
+ * @param {Program} program
+ * @param {() => void} layOutAgain
+ * @param {boolean} insideFrame
+ * @param {() => string} lesson
+ */
 function connectSharing(program, layOutAgain, insideFrame, lesson) {
-  const row = document.getElementById('link-row');
-  const field = document.getElementById('link');
-  const message = document.getElementById('link-message');
+  const row = /** @type {HTMLElement} */ (document.getElementById('link-row'));
+  const field = /** @type {HTMLInputElement} */ (document.getElementById('link'));
+  const message = /** @type {HTMLElement} */ (document.getElementById('link-message'));
 
-  document.getElementById('copy-link').addEventListener('click', () => {
+  /** @type {HTMLElement} */ (document.getElementById('copy-link')).addEventListener('click', () => {
     const query = program.link();
     if (query === null) return; // not loaded yet
     const parameters = [lesson(), query].filter(Boolean).join('&');
@@ -23,7 +29,7 @@ function connectSharing(program, layOutAgain, insideFrame, lesson) {
     row.hidden = false;
     message.textContent = '';
     layOutAgain();
-    const done = (key) => {
+    const done = (/** @type {TextKey} */ key) => {
       message.textContent = say(key);
       layOutAgain();
     };
@@ -42,17 +48,19 @@ function connectSharing(program, layOutAgain, insideFrame, lesson) {
     }
   });
   field.addEventListener('focus', () => field.select());
-  const close = document.getElementById('close-link');
+  const close = /** @type {HTMLElement} */ (document.getElementById('close-link'));
   close.addEventListener('click', () => {
     const hadFocus = document.activeElement === close;
     row.hidden = true;
-    if (hadFocus) document.getElementById('copy-link').focus(); // not lost with the row
+    if (hadFocus) /** @type {HTMLElement} */ (document.getElementById('copy-link')).focus(); // not lost with the row
     layOutAgain();
   });
 
-  const pictureRow = document.getElementById('picture-row');
-  const picture = document.getElementById('saved-picture');
+  const pictureRow = /** @type {HTMLElement} */ (document.getElementById('picture-row'));
+  const picture = /** @type {HTMLImageElement} */ (document.getElementById('saved-picture'));
+  /** @type {string | null} */
   let shown = null; // the address of the picture shown
+  /** @param {string | null} url */
   function showPicture(url) {
     if (shown) URL.revokeObjectURL(shown);
     shown = url;
@@ -60,8 +68,11 @@ function connectSharing(program, layOutAgain, insideFrame, lesson) {
     pictureRow.hidden = !url;
     layOutAgain();
   }
-  document.getElementById('close-picture').addEventListener('click', () => showPicture(null));
+  /** @type {HTMLElement} */ (document.getElementById('close-picture')).addEventListener('click', () =>
+    showPicture(null),
+  );
 
+  /** @param {Uint8Array<ArrayBuffer>} bytes */
   function download(bytes) {
     const url = URL.createObjectURL(new Blob([bytes], { type: 'image/png' }));
     if (insideFrame) showPicture(URL.createObjectURL(new Blob([bytes], { type: 'image/png' })));
@@ -73,7 +84,7 @@ function connectSharing(program, layOutAgain, insideFrame, lesson) {
     a.remove();
     setTimeout(() => URL.revokeObjectURL(url), 1000);
   }
-  document.getElementById('save-picture').addEventListener('click', async () => {
+  /** @type {HTMLElement} */ (document.getElementById('save-picture')).addEventListener('click', async () => {
     const bytes = await program.picture();
     if (bytes) download(bytes);
   });

@@ -5,6 +5,7 @@
 // host page that forbids storage leaves the page working as before, only
 // remembering nothing: remembered(key) is then null, and remember(key,
 // value) says whether the value was kept.
+/** @param {string} key */
 function remembered(key) {
   try {
     return window.localStorage.getItem(key);
@@ -12,6 +13,10 @@ function remembered(key) {
     return null;
   }
 }
+/**
+ * @param {string} key
+ * @param {string} value
+ */
 function remember(key, value) {
   try {
     window.localStorage.setItem(key, value);
@@ -24,6 +29,7 @@ function remember(key, value) {
 // What this tab keeps across a reload (sessionStorage), on the same terms:
 // keptInTab(key) is null where nothing is kept or storage is forbidden, and
 // keepInTab(key, value) keeps a value, or forgets the key for null.
+/** @param {string} key */
 function keptInTab(key) {
   try {
     return window.sessionStorage.getItem(key);
@@ -31,6 +37,10 @@ function keptInTab(key) {
     return null;
   }
 }
+/**
+ * @param {string} key
+ * @param {string | null} value
+ */
 function keepInTab(key, value) {
   try {
     if (value === null) window.sessionStorage.removeItem(key);

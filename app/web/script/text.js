@@ -6,11 +6,24 @@
 // others follow. {name} is a value filled in when the text is said; in the
 // texts the page lays out as rich text (data-rich), **...** is strong and
 // `...` is code.
+/**
+ * The name of a text: a key of the English table, which every other table
+ * has too.
+ * @typedef {keyof typeof ENGLISH} TextKey
+ * @typedef {Record<TextKey, string>} Texts
+ * The values a text's {names} are filled from: each a number or a text, a
+ * refusal, or typed text.
+ * @typedef {{[name: string]: string | number | Refusal | TypedText | undefined}} TextValues
+ * A text to say, by its name, with its values.
+ * @typedef {[key: TextKey, values?: TextValues]} Saying
+ * @type {Record<string, Texts>}
+ */
 const TEXTS = {};
 
 // The languages the page offers, in the order of its menu, each by its own
 // name; and en-XA, a pseudo-language for testing layouts (English accented
 // and 40% longer), reached only by an address's lang=en-XA.
+/** @type {Record<string, string>} */
 const LANGUAGES = {
   en: 'English',
   es: 'Español',
@@ -28,6 +41,7 @@ let language = 'en';
 // The language of ours nearest a language tag (lang=, or one the browser
 // prefers): the same, else one of the same language (pt-PT: pt-BR, zh-TW:
 // zh-CN, ar-EG: ar), else null.
+/** @param {unknown} tag */
 function nearestLanguage(tag) {
   if (typeof tag !== 'string' || !tag) return null;
   const wanted = tag.toLowerCase();
@@ -42,13 +56,17 @@ function nearestLanguage(tag) {
 // {names}, and what `...` holds, untouched: what a translation does to the
 // page's layout, readable still. Letter for letter, so that a button's
 // words are still within its accessible name.
+/** @returns {Texts} */
 function pseudoTexts() {
+  /** @type {Record<string, string>} */
   const ACCENTED = { a: 'áá', e: 'éé', i: 'îî', o: 'öö', u: 'üü', n: 'ññ', r: 'ŕŕ', s: 'šš', c: 'ç', y: 'ý' };
+  /** @param {string} c */
   const one = (c) => ACCENTED[c.toLowerCase()] || c;
+  /** @param {string} part */
   const accent = (part) => part.replace(/[a-zA-Z]/g, (c) => (c === c.toLowerCase() ? one(c) : one(c).toUpperCase()));
-  const table = {};
+  const table = /** @type {Texts} */ ({});
   for (const [key, text] of Object.entries(TEXTS.en))
-    table[key] = text
+    table[/** @type {TextKey} */ (key)] = text
       .split(/(\{\w+\}|`[^`]*`)/)
       .map((part, i) => (i % 2 ? part : accent(part)))
       .join('');
@@ -57,6 +75,7 @@ function pseudoTexts() {
 
 // Says everything in `code` (one of LANGUAGES, or the pseudo-language) from
 // now on, and marks the document as written in it, right to left where it is.
+/** @param {string} code */
 function setLanguage(code) {
   if (code === PSEUDO && !TEXTS[PSEUDO]) TEXTS[PSEUDO] = pseudoTexts();
   language = TEXTS[code] ? code : 'en';
@@ -69,7 +88,12 @@ function setLanguage(code) {
 // file carries them all. Resolves to whether the table is there. Fetched
 // while the page's head is read, it holds the page's first rendering, so
 // that the page never shows itself in English first.
+/** @type {Map<string, Promise<boolean>>} */
 const loading = new Map();
+/**
+ * @param {string} code
+ * @returns {Promise<boolean>}
+ */
 function loadLanguage(code) {
   if (TEXTS[code] || code === PSEUDO) return Promise.resolve(true);
   if (!loading.has(code))
@@ -88,24 +112,27 @@ function loadLanguage(code) {
         document.head.append(script);
       }),
     );
-  return loading.get(code);
+  return /** @type {Promise<boolean>} */ (loading.get(code));
 }
 
 // The colour the picture draws the product in, which the texts name
 // ({productColour}, "the white curve"): black in the light colours (by
 // their name, as the menu Colours gives it), white in the others.
 let productDrawnBlack = false;
+/** @param {string | null} colours */
 function setProductColour(colours) {
   productDrawnBlack = colours === 'light';
 }
 
 // The page's language's way of writing numbers with these options
 // (Intl.NumberFormat's), made once: making one takes a while.
+/** @type {Map<string, Intl.NumberFormat>} */
 const numberFormats = new Map();
+/** @param {Intl.NumberFormatOptions} options */
 function numberFormat(options) {
   const key = `${language} ${JSON.stringify(options)}`;
   if (!numberFormats.has(key)) numberFormats.set(key, new Intl.NumberFormat(language, options));
-  return numberFormats.get(key);
+  return /** @type {Intl.NumberFormat} */ (numberFormats.get(key));
 }
 
 // The text named `key` in the page's language, its {names} filled from
@@ -114,6 +141,11 @@ function numberFormat(options) {
 // page's, said loudly. A value may be a refusal or typed text (below), said
 // in the language of the moment. {productColour} is the product's colour
 // in the picture, unless `values` says otherwise.
+/**
+ * @param {TextKey} key
+ * @param {TextValues} [values]
+ * @returns {string}
+ */
 function say(key, values = {}) {
   const own = TEXTS[language] && TEXTS[language][key];
   const text = typeof own === 'string' ? own : TEXTS.en[key];
@@ -124,6 +156,7 @@ function say(key, values = {}) {
     return whole;
   });
 }
+/** @param {TextValues[string]} value */
 function spoken(value) {
   if (value && typeof value === 'object' && 'key' in value) return refusalWords(value);
   if (value && typeof value === 'object' && 'typed' in value) return isolated(value.typed);
@@ -132,9 +165,15 @@ function spoken(value) {
 
 // Text as someone typed it ({typed: text}), to quote in a sentence. Said
 // right to left, it is kept apart, so that an address keeps its own order.
+/**
+ * @typedef {{typed: string}} TypedText
+ * @param {string} text
+ * @returns {TypedText}
+ */
 function typedText(text) {
   return { typed: text };
 }
+/** @param {string} text */
 const isolated = (text) => (document.documentElement.dir === 'rtl' ? `\u2068${text}\u2069` : text);
 
 // A refusal the program hands the page (page.h's WEB_REFUSAL), or the page's
@@ -143,16 +182,25 @@ const isolated = (text) => (document.documentElement.dir === 'rtl' ? `\u2068${te
 // writes them, without separators between thousands, as the page writes
 // every value, its lists as it lists them ("choices", one of them; others,
 // all of them), and its texts as they were typed.
+/**
+ * @typedef {{key: TextKey, what?: string, [name: string]: string | number | string[] | undefined}} Refusal
+ * @param {Refusal} refusal
+ */
 function refusalWords(refusal) {
+  /** @type {Record<string, string>} */
   const values = {};
   for (const [name, value] of Object.entries(refusal)) {
     if (typeof value === 'number') values[name] = numberFormat({ useGrouping: false }).format(value);
     else if (Array.isArray(value)) values[name] = listWords(value, name === 'choices' ? 'disjunction' : 'conjunction');
-    else values[name] = isolated(value);
+    else values[name] = isolated(/** @type {string} */ (value));
   }
   const why = say(refusal.key, values);
   return refusal.what ? say('refusal', { what: values.what, why }) : why;
 }
+/**
+ * @param {string[]} items
+ * @param {Intl.ListFormatType} type
+ */
 function listWords(items, type) {
   if (typeof Intl.ListFormat !== 'function') return items.join(', ');
   return new Intl.ListFormat(language, { type }).format(items);
@@ -160,6 +208,10 @@ function listWords(items, type) {
 
 // The name of Gaussian n (1-4) and of their product in a view's names
 // ("gaussians", "bayes" or "sensors").
+/**
+ * @param {CurveNames} names
+ * @param {number} n
+ */
 function curveName(names, n) {
   if (names === 'bayes') return n === 1 ? say('bayesPrior') : say('bayesMeasurement', { m: n - 1 });
   if (names === 'sensors') return say('sensorName', { letter: 'ABCD'[n - 1] });
@@ -167,18 +219,31 @@ function curveName(names, n) {
 }
 // The combining mode's name (the state's mode): the program's own in
 // English, as the picture prints it.
+/** @param {BellscopeState['mode']} mode */
 function modeName(mode) {
   return say(mode.recalc ? 'modeRecalculation' : 'modePointByPoint');
 }
+/** @param {CurveNames} names */
 function productName(names) {
-  return say({ bayes: 'productBayes', sensors: 'productSensors' }[names] || 'productGaussians');
+  return say(
+    /** @type {Record<string, TextKey>} */ ({ bayes: 'productBayes', sensors: 'productSensors' })[names] ||
+      'productGaussians',
+  );
 }
 // The product's name at the head of a line ("Combined: u = 233"), and a
 // Gaussian's short name, shown beside its button ("M1"; none for
 // Gaussians 1-4, whose buttons carry their numbers).
+/** @param {CurveNames} names */
 function productLabel(names) {
-  return say({ bayes: 'productLabelBayes', sensors: 'productLabelSensors' }[names] || 'productLabelGaussians');
+  return say(
+    /** @type {Record<string, TextKey>} */ ({ bayes: 'productLabelBayes', sensors: 'productLabelSensors' })[names] ||
+      'productLabelGaussians',
+  );
 }
+/**
+ * @param {CurveNames} names
+ * @param {number} n
+ */
 function curveShortName(names, n) {
   if (names === 'bayes') return n === 1 ? say('bayesPriorShort') : say('bayesMeasurementShort', { m: n - 1 });
   if (names === 'sensors') return say('sensorShort', { letter: 'ABCD'[n - 1] });
@@ -186,6 +251,7 @@ function curveShortName(names, n) {
 }
 
 // A rich text as nodes: **strong** and `code` within plain text.
+/** @param {string} text */
 function richNodes(text) {
   return text.split(/(\*\*[^*]+\*\*|`[^`]+`)/).map((part) => {
     const kind = part.startsWith('**') ? 'strong' : part.startsWith('`') ? 'code' : null;
@@ -200,12 +266,14 @@ function richNodes(text) {
 // data-rich (rich text), data-label (the accessible name) and data-alt (an
 // image's text), each with the
 // element's own data-* values for its {names}.
+/** @param {ParentNode} root */
 function showTexts(root) {
-  for (const element of root.querySelectorAll('[data-text]'))
-    element.textContent = say(element.dataset.text, element.dataset);
-  for (const element of root.querySelectorAll('[data-rich]'))
-    element.replaceChildren(...richNodes(say(element.dataset.rich, element.dataset)));
-  for (const element of root.querySelectorAll('[data-label]'))
-    element.setAttribute('aria-label', say(element.dataset.label, element.dataset));
-  for (const element of root.querySelectorAll('[data-alt]')) element.alt = say(element.dataset.alt, element.dataset);
+  for (const element of /** @type {NodeListOf<HTMLElement>} */ (root.querySelectorAll('[data-text]')))
+    element.textContent = say(/** @type {TextKey} */ (element.dataset.text), element.dataset);
+  for (const element of /** @type {NodeListOf<HTMLElement>} */ (root.querySelectorAll('[data-rich]')))
+    element.replaceChildren(...richNodes(say(/** @type {TextKey} */ (element.dataset.rich), element.dataset)));
+  for (const element of /** @type {NodeListOf<HTMLElement>} */ (root.querySelectorAll('[data-label]')))
+    element.setAttribute('aria-label', say(/** @type {TextKey} */ (element.dataset.label), element.dataset));
+  for (const element of /** @type {NodeListOf<HTMLImageElement>} */ (root.querySelectorAll('[data-alt]')))
+    element.alt = say(/** @type {TextKey} */ (element.dataset.alt), element.dataset);
 }

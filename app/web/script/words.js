@@ -7,16 +7,22 @@
 // buttons (on or off, selected, colour, the combining mode). Returns
 // show(state), called with each state the program tells, and
 // announce(text), for what must be said at once.
+/**
+ * @typedef {ReturnType<typeof connectWords>} Words
+ * @param {HTMLElement} panel
+ */
 function connectWords(panel) {
-  const words = document.getElementById('words');
-  const announcer = document.getElementById('announce');
-  const mode = document.getElementById('mode');
+  const words = /** @type {HTMLElement} */ (document.getElementById('words'));
+  const announcer = /** @type {HTMLElement} */ (document.getElementById('announce'));
+  const mode = /** @type {HTMLElement} */ (document.getElementById('mode'));
+  /** @type {BellscopeState | null} */
   let last = null;
   let pending = new Map();
   let timer = 0;
 
   // The point-by-point product's height, in that mode, with two curves or
   // more to multiply; null otherwise.
+  /** @param {BellscopeState} state */
   function productHeight(state) {
     if (!state.working) return null; // hidden in a challenge
     const { steps, flat } = state.working;
@@ -25,8 +31,9 @@ function connectWords(panel) {
   }
 
   // The whole numbers the picture prints, as the page's language writes them.
-  const whole = (shown) => ({ u: formatWhole(shown.u), sigma: formatWhole(shown.sigma) });
+  const whole = (/** @type {StateShown} */ shown) => ({ u: formatWhole(shown.u), sigma: formatWhole(shown.sigma) });
 
+  /** @param {BellscopeState} state */
   function describe(state) {
     const lines = state.gaussians.map((g, i) =>
       say(state.selected === i + 1 && !state.challenge ? 'wordsGaussianSelected' : 'wordsGaussian', {
@@ -52,6 +59,11 @@ function connectWords(panel) {
   // name; with no Gaussian on, that there are none (the picture prints the
   // values its fold starts from); '' in the other mode, and while a
   // challenge hides the product.
+  /**
+   * @param {BellscopeState} state
+   * @param {TextKey} key
+   * @param {TextKey} none
+   */
   function combinedWords(state, key, none) {
     const label = productLabel(state.names);
     if (state.combined) return say(key, { label, ...whole(state.combined.shown) });
@@ -61,6 +73,10 @@ function connectWords(panel) {
   // Changes are told briefly, a moment after they settle, so that a drag
   // is one sentence, not a hundred. A later change of the same thing
   // replaces the earlier one in its place.
+  /**
+   * @param {string} key
+   * @param {string} text
+   */
   function tell(key, text) {
     pending.set(key, text);
     clearTimeout(timer);
@@ -70,6 +86,10 @@ function connectWords(panel) {
     }, 400);
   }
 
+  /**
+   * @param {BellscopeState} before
+   * @param {BellscopeState} now
+   */
   function changes(before, now) {
     now.gaussians.forEach((g, i) => {
       const b = before.gaussians[i];
@@ -79,7 +99,8 @@ function connectWords(panel) {
       if (b.shown.sigma !== g.shown.sigma)
         tell(`sigma${i}`, say('toldSigma', { name, sigma: formatWhole(g.shown.sigma) }));
     });
-    const guess = (s) => (s.challenge ? s.challenge.guess.shown : {});
+    const guess = (/** @type {BellscopeState} */ s) =>
+      s.challenge ? s.challenge.guess.shown : /** @type {StateShown} */ ({});
     if (now.challenge && before.challenge) {
       if (guess(before).u !== guess(now).u) tell('guessU', say('toldGuessU', whole(guess(now))));
       if (guess(before).sigma !== guess(now).sigma) tell('guessSigma', say('toldGuessSigma', whole(guess(now))));
@@ -87,7 +108,7 @@ function connectWords(panel) {
     if (before.selected !== now.selected)
       tell('selected', say('toldSelected', { name: curveName(now.names, now.selected) }));
     if (before.mode.recalc !== now.mode.recalc) tell('mode', modeName(now.mode));
-    const combined = (s) => combinedWords(s, 'toldCombined', 'toldCombinedNone');
+    const combined = (/** @type {BellscopeState} */ s) => combinedWords(s, 'toldCombined', 'toldCombinedNone');
     if (combined(now) && combined(before) !== combined(now)) tell('combined', combined(now));
     const height = productHeight(now);
     if (height === null)
@@ -98,11 +119,13 @@ function connectWords(panel) {
 
   return {
     // Said at once, before anything still waiting to be told.
+    /** @param {string} text */
     announce(text) {
       clearTimeout(timer);
       pending = new Map();
       announcer.textContent = text;
     },
+    /** @param {BellscopeState} state */
     show(state) {
       if (last) changes(last, state);
       last = state;
@@ -113,7 +136,7 @@ function connectWords(panel) {
           return item;
         }),
       );
-      for (const button of panel.querySelectorAll('.gaussian')) {
+      for (const button of /** @type {NodeListOf<HTMLElement>} */ (panel.querySelectorAll('.gaussian'))) {
         const k = Number(button.dataset.gaussian);
         const g = state.gaussians[k - 1];
         // Named "Gaussian k" always; its role in the chosen names described,
@@ -121,7 +144,7 @@ function connectWords(panel) {
         const role = state.names === 'gaussians' ? '' : curveName(state.names, k);
         if (role) button.setAttribute('aria-description', role);
         else button.removeAttribute('aria-description');
-        button.nextElementSibling.textContent = curveShortName(state.names, k);
+        /** @type {Element} */ (button.nextElementSibling).textContent = curveShortName(state.names, k);
         button.setAttribute('aria-pressed', g.on ? 'true' : 'false');
         button.style.setProperty('--colour', g.colour);
         button.classList.toggle('selected', state.selected === k && !state.challenge);
