@@ -260,6 +260,29 @@ describe('words for screen readers', () => {
   });
 });
 
+describe('announcements in the page’s language', () => {
+  it('begin each sentence with a capital, and list names as the language lists them', async () => {
+    const right = (page) => page.locator('#canvas').press('ArrowRight');
+    const listen = (page) => page.getByRole('button', { name: /^(Listen|播放声音|استماع)$/ }).click();
+    const cases = [
+      ['lang=en&names=bayes', right, 'Prior u 101. The posterior peaks at 0.781.'],
+      ['lang=de&names=bayes', right, 'Vorwissen u 101. Die A-posteriori-Verteilung erreicht 0,781.'],
+      ['lang=pt-BR&names=bayes', right, 'A priori u 101. A curva a posteriori chega a 0,781.'],
+      ['lang=en&on=1,2,3', listen, 'Playing Gaussian 1, Gaussian 2, and Gaussian 3, then the product:'],
+      ['lang=zh-CN&on=1,2,3', listen, '正在播放高斯曲线 1、高斯曲线 2和高斯曲线 3，然后是乘积：'],
+      ['lang=ar&on=1,2,3', listen, 'يُعزف المنحنى الغاوسي 1 والمنحنى الغاوسي 2 والمنحنى الغاوسي 3، ثم حاصل الضرب:'],
+    ];
+    for (const [query, act, said] of cases) {
+      const page = await h.openPage(browser, `${site.url}?${query}`, { width: 1366, height: 768 });
+      await act(page);
+      await page.waitForFunction(() => document.getElementById('announce').textContent);
+      assert.ok((await page.locator('#announce').textContent()).startsWith(said), `${query}: ${said}`);
+      await h.looksRight(page, `${query}, announced`);
+      await page.context().close();
+    }
+  });
+});
+
 describe('accessibility', () => {
   it('messages and the link row never shrink the picture, and the link row closes', async () => {
     for (const [width, height, ratio] of [
@@ -377,7 +400,23 @@ describe('accessibility', () => {
     assert.doesNotMatch(viewport, /user-scalable=no|maximum-scale/);
   });
 
-  it('Keyboard help: ? opens it from the picture, it keeps the focus, and Esc closes it without ending', async () => {
+  it('Keyboard help: ? opens it at its top from the picture, it keeps the focus, and Esc closes it without ending', async () => {
+    // Opened at its top, its title in view and the focus on it, also on a
+    // phone (in German, whose long words the table hyphenates).
+    const phone = await h.openPage(browser, `${site.url}?lang=de`, ...device(390, 844, 3));
+    await phone.getByRole('button', { name: 'Tastaturhilfe' }).click();
+    const title = phone.getByRole('dialog', { name: 'Tastaturhilfe' }).getByRole('heading', { name: 'Tastaturhilfe' });
+    await title.waitFor();
+    assert.ok(await title.evaluate((e) => e === document.activeElement), 'the focus at its start');
+    const [top, inView, hyphens] = await title.evaluate((e) => [
+      e.closest('dialog').scrollTop,
+      e.getBoundingClientRect().top >= 0,
+      getComputedStyle(e.closest('dialog').querySelector('td')).hyphens,
+    ]);
+    assert.deepEqual([top, inView, hyphens], [0, true, 'auto'], 'at its top, hyphenated');
+    await h.looksRight(phone, 'keyboard help open on a phone');
+    await phone.context().close();
+
     const page = await h.openPage(browser, site.url, { width: 1366, height: 768 });
     const help = page.getByRole('dialog', { name: 'Keyboard help' });
     const focused = () => page.evaluate(() => document.activeElement.id || document.activeElement.tagName);
@@ -386,7 +425,13 @@ describe('accessibility', () => {
     await page.keyboard.press('?');
     await help.waitFor();
     await h.looksRight(page, 'keyboard help open');
+    assert.equal(await focused(), 'help-heading');
+    assert.ok(
+      await help.getByRole('heading', { name: 'Keyboard help' }).evaluate((e) => e.getBoundingClientRect().top >= 0),
+    );
     assert.ok(await help.getByRole('cell', { name: 'F1, F2, F3, F4, or the buttons 1 to 4' }).isVisible());
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'close-help', 'Tab goes on to its controls');
     for (let i = 0; i < 4; ++i) {
       await page.keyboard.press('Tab');
       assert.ok(await page.evaluate(() => document.activeElement.closest('dialog') !== null), 'the focus stays inside');
@@ -444,7 +489,7 @@ describe('accessibility', () => {
     const listen = page.getByRole('button', { name: 'Listen' });
     await listen.click();
     await page.waitForFunction(() => document.getElementById('announce').textContent.startsWith('Playing'));
-    assert.match(await page.locator('#announce').textContent(), /^Playing Gaussian 1, Gaussian 3, then the product/);
+    assert.match(await page.locator('#announce').textContent(), /^Playing Gaussian 1 and Gaussian 3, then the product/);
     await h.looksRight(page, 'listening');
     const sounds = await page.evaluate(() => window.heard.sounds);
     assert.equal(sounds.length, 3, 'Gaussian 1, Gaussian 3 and the product');
@@ -488,7 +533,8 @@ describe('accessibility', () => {
       const marks = await page.evaluate(() =>
         [...document.querySelectorAll('.gaussian')].map((b) => {
           const style = getComputedStyle(b);
-          return [style.borderTopStyle, style.textDecorationLine, style.borderTopWidth];
+          const number = getComputedStyle(b.querySelector('.number')); // underlined where selected
+          return [style.borderTopStyle, number.textDecorationLine, style.borderTopWidth];
         }),
       );
       assert.deepEqual(

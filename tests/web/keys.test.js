@@ -102,6 +102,18 @@ describe('after Esc, what cannot act is off, the page says why, and the rest act
         ...['resume', 'restart', 'copy-link', 'save-picture', 'keyboard-help', 'listen'],
         ...['names', 'colours', 'language'],
       ]);
+      // The note names each of them (but Resume and Start again, which it
+      // precedes), by the words it shows, in every language.
+      for (const code of size === 'desktop' ? ['es', 'fr', 'de', 'pt-BR', 'zh-CN', 'ar', 'en'] : ['en']) {
+        await list(page, /Language/, code);
+        await page.waitForFunction((c) => document.documentElement.lang === c, code);
+        const [note, names] = await page.evaluate((ids) => {
+          const words = (e) => (e.matches('select') ? e.closest('label').firstChild : e).textContent;
+          const named = ids.slice(2).map((id) => words(document.getElementById(id)).replace(' (Language)', ''));
+          return [document.querySelector('#ended p + p').textContent, named];
+        }, live);
+        for (const name of names) assert.ok(note.includes(name), `${code}: "${name}" in "${note}"`);
+      }
       await listen(page);
       assert.equal(await page.locator('#listen').getAttribute('aria-pressed'), 'true', 'Listen plays');
       await list(page, 'Names', 'bayes');

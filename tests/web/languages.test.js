@@ -66,16 +66,23 @@ describe('languages', () => {
     }
   });
 
-  it('the menu keeps the view, is remembered, goes into a link, and works when storage is refused', async () => {
+  it('the menu keeps the view, says its messages again, is remembered, goes into a link, and works when storage is refused', async () => {
     const page = await h.openPage(browser, `${site.url}?u1=120&on=1,2,3`, VIEWPORT);
+    await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
     await page.locator('#canvas').press('ArrowRight');
-    await h.frames(page);
+    await page.getByRole('button', { name: 'Copy link' }).click();
+    await page.getByText('Copied.').waitFor();
+    await page.waitForFunction(() => document.getElementById('announce').textContent.startsWith('Gaussian 1 u 121.'));
     const before = await h.canvasPixels(page);
     await page.getByRole('combobox', { name: /Language/ }).selectOption('de');
     await page.waitForFunction(() => document.documentElement.lang === 'de');
     await h.frames(page);
     assert.ok((await h.canvasPixels(page)).equals(before), 'the same picture');
     assert.match(await page.locator('#words').innerText(), /Gaußkurve 1: ein, u = 121, sigma = 200 \(ausgewählt\)/);
+    // What was said is said again, in German.
+    assert.equal(await page.locator('#link-message').textContent(), 'Kopiert.');
+    assert.equal(await page.locator('#announce').textContent(), 'Gaußkurve 1 u 121. Das Produkt erreicht 0,5889.');
+    await h.looksRight(page, 'German, after the link was copied in English');
     await page.getByRole('button', { name: 'Link kopieren' }).click();
     assert.match(await page.locator('#link').inputValue(), /\?lang=de&.*u1=121/);
     await h.looksRight(page, 'German, link copied');
@@ -90,8 +97,13 @@ describe('languages', () => {
         },
       });
     const strict = await h.openPage(browser, site.url, VIEWPORT, { init: refusing });
+    await strict.getByRole('combobox', { name: 'Colours' }).selectOption('light');
+    await strict.getByText('This page may not store anything here').waitFor();
     await strict.getByRole('combobox', { name: /Language/ }).selectOption('fr');
     await strict.waitForFunction(() => document.documentElement.lang === 'fr');
+    const notRemembered = await strict.evaluate(() => TEXTS.fr.notRemembered); // eslint-disable-line no-undef
+    assert.equal(await strict.locator('#colours-message').textContent(), notRemembered, 'said again in French');
+    await h.looksRight(strict, 'French, the choice of colours not remembered');
     assert.deepEqual(strict.errors, []);
   });
 

@@ -63,13 +63,16 @@ describe('refusals in the page’s language', () => {
       }
     });
 
-  it('a view beside a challenge is left out: the challenge shows its own rounds', async () => {
-    const page = await h.openPage(browser, `${site.url}?challenge=2026&on=1&recalc`, VIEWPORT);
+  it('a view beside a challenge is left out, of the address too: the challenge shows its own rounds', async () => {
+    const page = await h.openPage(browser, `${site.url}?challenge=2026&on=1&lang=de&recalc&u1=5`, VIEWPORT);
     const alone = await h.openPage(browser, `${site.url}?challenge=2026`, VIEWPORT);
     assert.ok((await h.canvasPixels(page)).equals(await h.canvasPixels(alone)));
-    await page.getByRole('button', { name: 'Leave challenge' }).click();
+    const query = () => new URL(page.url()).search;
+    assert.equal(await query(), '?challenge=2026&lang=de', 'a reload shows the challenge alone');
+    await page.getByRole('button', { name: 'Herausforderung beenden' }).click();
     await h.frames(page);
     assert.equal(await h.frameDifference(page, 'startup'), null, 'back to the start-up view');
+    assert.equal(await query(), '?lang=de', 'nor does a reload after it show the view');
     await h.looksRight(page, 'a challenge left, its view left out');
   });
 

@@ -194,8 +194,12 @@ describe('the page writes a view down', () => {
     const words = () => page.locator('#words').innerText();
     assert.match(await words(), /^Prior: on, u = 100, sigma = 200 \(selected\)\nMeasurement 1: on, u = 250/);
     assert.match(await page.locator('#working-steps').innerText(), /Prior × Measurement 1 × Measurement 2:/);
-    const first = page.getByRole('button', { name: 'Gaussian 1', exact: true });
-    assert.equal(await first.getAttribute('aria-description'), 'Prior', 'the name stays; the role describes it');
+    const second = page.getByRole('button', { name: 'Gaussian 2 M1', exact: true });
+    assert.equal(
+      await second.getAttribute('aria-description'),
+      'Measurement 1',
+      'named as shown; the role describes it',
+    );
     await names.selectOption({ label: 'Sensors' });
     await h.frames(page);
     assert.match(await words(), /^Sensor A: on/);

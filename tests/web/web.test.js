@@ -371,14 +371,18 @@ describe('failures are said in words', () => {
     await h.looksRight(page, 'corrupt WebAssembly');
   });
 
-  it('a browser without WebAssembly', async () => {
-    const context = await browser.newContext({ viewport: SCALE_1 });
-    await context.addInitScript(() => {
-      delete window.WebAssembly;
-    });
-    const page = await context.newPage();
-    await page.goto(h.singleFileUrl);
-    await page.getByText(/it needs WebAssembly/).waitFor();
-    await h.looksRight(page, 'no WebAssembly');
+  it('a browser without WebAssembly, or that cannot unpack the single file: said, not left loading', async () => {
+    for (const [missing, said] of [
+      ['WebAssembly', /it needs WebAssembly/],
+      ['DecompressionStream', 'its WebAssembly module failed to load (this browser cannot unpack it)'],
+    ]) {
+      const context = await browser.newContext({ viewport: SCALE_1 });
+      await context.addInitScript((name) => delete window[name], missing);
+      const page = await context.newPage();
+      await page.goto(h.singleFileUrl);
+      await page.getByText(said).waitFor();
+      await h.looksRight(page, `no ${missing}`);
+      await context.close();
+    }
   });
 });

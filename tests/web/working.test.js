@@ -29,7 +29,7 @@ async function open(query, device = DESKTOP) {
 const text = async (page, selector) => seen(await page.locator(selector).innerText());
 
 describe('the working and the words', () => {
-  it('formulas are laid out as formulas; one wider than a phone scrolls in a box the keyboard reaches', async () => {
+  it('formulas are laid out as formulas, their values spaced; one wider than a phone scrolls in a box the keyboard reaches, and fades where it goes on', async () => {
     const cases = [
       [`${THREE}&lang=en`, DESKTOP, 0],
       [`${THREE}&lang=de&names=bayes`, PHONE, 2],
@@ -40,12 +40,33 @@ describe('the working and the words', () => {
     for (const [query, device, scrolling] of cases) {
       const page = await open(query, device);
       await h.looksRight(page, query);
+      // A box that scrolls fades out where it goes on: at its right, as it
+      // starts.
       const boxes = await page.$$eval('#working-steps .formula', (all) =>
-        all.map((box) => [box.scrollWidth > box.clientWidth + 1, box.tabIndex]),
+        all.map((box) => [
+          box.scrollWidth > box.clientWidth + 1,
+          box.tabIndex,
+          getComputedStyle(box).maskImage.includes('gradient'),
+        ]),
       );
       assert.equal(boxes.filter(([scrolls]) => scrolls).length, scrolling, `${query}: formulas that scroll`);
-      for (const [scrolls, tabIndex] of boxes)
+      for (const [scrolls, tabIndex, fades] of boxes) {
         assert.equal(tabIndex, scrolls ? 0 : -1, `${query}: a stop iff it scrolls`);
+        assert.equal(fades, scrolls, `${query}: faded iff it scrolls`);
+      }
+      // Values in a formula stand apart: after a separator, room as wide as
+      // half a letter at least ("σ = 56.57,  u = 400").
+      const gaps = await page.$$eval('#working-steps math > mo', (all) =>
+        all
+          .filter((mo) => [',', ';'].includes(mo.textContent))
+          .map((mo) => {
+            const range = document.createRange();
+            range.selectNodeContents(mo);
+            const size = parseFloat(getComputedStyle(mo).fontSize);
+            return (mo.nextElementSibling.getBoundingClientRect().left - range.getBoundingClientRect().right) / size;
+          }),
+      );
+      assert.ok(gaps.length && gaps.every((gap) => gap >= 0.5), `${query}: gaps after separators ${gaps}`);
       if (scrolling) {
         // The arrows scroll it, and reach no curve.
         const words = await text(page, '#words');
@@ -56,6 +77,24 @@ describe('the working and the words', () => {
         assert.ok(await box.evaluate((b) => b.scrollLeft > 0 && document.activeElement === b), `${query}: scrolled`);
         assert.equal(await text(page, '#words'), words, `${query}: no curve moved`);
         assert.deepEqual(await h.axe(page), [], query);
+        // Scrolled to its end, it fades at its left only, in every colour
+        // profile and in forced colours, but for the focus ring's sake.
+        await box.evaluate((b) => b.scrollTo({ left: b.scrollWidth, behavior: 'instant' }));
+        await h.frames(page);
+        const edges = () => box.evaluate((b) => [b.className, getComputedStyle(b).maskImage !== 'none']);
+        assert.deepEqual(await edges(), ['formula more-left', false], `${query}: focused, no fade over the ring`);
+        await page.locator('#canvas').focus({ preventScroll: true });
+        for (const [colours, forcedColors] of [
+          ['design', 'none'],
+          ['light', 'none'],
+          ['light', 'active'],
+        ]) {
+          await page.locator('#colours').selectOption(colours);
+          await page.emulateMedia({ forcedColors });
+          await h.frames(page);
+          assert.deepEqual(await edges(), ['formula more-left', true], `${query}: ${colours}, forced ${forcedColors}`);
+          await h.looksRight(page, `${query}, scrolled to its end, ${colours}, forced colours ${forcedColors}`);
+        }
       }
       await page.context().close();
     }
@@ -64,6 +103,7 @@ describe('the working and the words', () => {
   it('numbers as the language writes them: powers of ten, less than 0.01%, no grouping, unambiguous lists', async () => {
     const TINY = 'on=1,2&u1=100&sigma1=10&u2=225&sigma2=10'; // a height of exp(-39.0625)
     const WIDE = 'on=1,2&sigma1=2000';
+    const GONE = 'on=1,2&u1=0&u2=800&sigma1=5&sigma2=5'; // exp(-6400): below what a number here holds
     const cases = [
       ['en', TINY, ['Height of the product: 1.085 × 10⁻¹⁷. They hardly agree: less than 0.01%.']],
       ['de', TINY, ['Produkt erreicht: 1,085 × 10⁻¹⁷. Die Kurven stimmen kaum überein: weniger als 0,01 %.']],
@@ -79,13 +119,21 @@ describe('the working and the words', () => {
       ],
       ['pt-BR', THREE, ['=0,0003125;σ=56,57;u=400']],
       ['ar', THREE, ['(299.97 تظهر 299)']],
+      ['en', GONE, ['Height of the product: less than 10⁻³⁰⁷.', 'the product peaks at less than 10⁻³⁰⁷.', ')<10−307']],
+      ['fr', GONE, ['Hauteur atteinte par le produit : moins de 10⁻³⁰⁷.', 'culmine à moins de 10⁻³⁰⁷.']],
+      ['zh-CN', GONE, ['乘积的峰值为 小于 10⁻³⁰⁷ 的值。']],
+      ['ar', GONE, ['تبلغ ذروة حاصل الضرب أقل من 10⁻³⁰⁷.']],
     ];
     for (const [lang, query, expected] of cases) {
       const page = await open(`${query}&lang=${lang}`);
       const formulas = await page.locator('#working-steps math').allTextContents();
       const shown = [await text(page, '#words'), await text(page, '#working-steps'), ...formulas.map(seen)].join('\n');
       for (const words of expected) assert.ok(shown.includes(words), `${lang} ${query}: "${words}" in\n${shown}`);
-      assert.doesNotMatch(shown, /\dE[-+]?\d|0[.,]000000/, `${lang} ${query}: no E, no run of zeros`);
+      assert.doesNotMatch(
+        shown,
+        /\dE[-+]?\d|0[.,]000000|(at|à|:) 0\.(\s|$)/m,
+        `${lang} ${query}: no E, no run of zeros, no 0`,
+      );
       await h.looksRight(page, `${lang} ${query}`);
       await page.context().close();
     }
@@ -107,15 +155,44 @@ describe('the working and the words', () => {
         'on=1,2&u1=300&sigma1=120&u2=420&sigma2=0&names=bayes&lang=de',
         'Also ist die A-posteriori-Verteilung überall 0 außer bei u = 420',
       ],
+      // The picture's recalculation divides by the sigma of 0: the words say why it prints 0.
+      [
+        'lesson=sigma-zero&recalc',
+        '',
+        'Combined: u = 0, sigma = 0 (dividing by sigma 0 gives no u, so the picture prints 0)',
+      ],
+      ['on=1,2&sigma1=0&sigma2=0&recalc&lang=de', '', '(die Division durch sigma 0 ergibt kein u; das Bild zeigt 0)'],
     ];
-    for (const [query, expected] of cases) {
+    for (const [query, expected, words = ''] of cases) {
       const page = await open(query);
       const shown = await text(page, '#working-steps');
       assert.ok(shown.includes(expected), `${query}: ${shown}`);
+      assert.ok((await text(page, '#words')).includes(words), `${query}: ${words}`);
       assert.doesNotMatch(shown, /the product is 0 everywhere too/);
       await h.looksRight(page, query);
       await page.context().close();
     }
+  });
+
+  it('the combined values never contradict the working: the exact ones too where the picture’s mislead', async () => {
+    const cases = [
+      ['lesson=same-mean&recalc', 'Combined: u = 399, sigma = 47 (exactly 400 and 47.43)'],
+      ['lesson=same-mean&recalc&lang=fr', 'Courbe combinée : u = 399, sigma = 47 (exactement 400 et 47,43)'],
+      ['recalc', 'Combined: u = 233, sigma = 66'], // 233.6 and 66.14, cut
+    ];
+    for (const [query, line] of cases) {
+      const page = await open(query);
+      assert.equal((await text(page, '#words')).split('\n')[5], line, query);
+      await h.looksRight(page, query);
+      await page.context().close();
+    }
+    // And as announced, when the mode changes to Parameter Recalculation.
+    const page = await open('lesson=same-mean');
+    await page.locator('#canvas').press('Enter');
+    await page.waitForFunction(() => document.getElementById('announce').textContent);
+    assert.equal(await page.locator('#announce').textContent(), 'Parameter Recalculation. Combined u 399, sigma 47.');
+    await h.looksRight(page, 'the same mean, recalculated');
+    await page.context().close();
   });
 
   it('no Gaussian on in Parameter Recalculation: no combined curve, in the words and as announced', async () => {
@@ -134,21 +211,29 @@ describe('the working and the words', () => {
     await page.context().close();
   });
 
-  it('names reach the white curve and show beside the buttons, whose names stay "Gaussian 1" to "Gaussian 4"', async () => {
+  it('names reach the white curve and show under the buttons’ numbers, named "Gaussian 1" to "Gaussian 4" and so', async () => {
     const cases = [
-      ['names=bayes', ['Prior', 'M1', 'M2', 'M3'], 'the posterior'],
-      ['names=sensors', ['A', 'B', 'C', 'D'], 'the fused estimate'],
-      ['names=gaussians', ['', '', '', ''], 'the product'],
-      ['names=bayes&lang=de', ['Vorwissen', 'M1', 'M2', 'M3'], 'die A-posteriori-Verteilung', 'Gaußkurve'],
+      ['names=bayes', ['Prior', 'M1', 'M2', 'M3'], 'the posterior', 'Prior by Measurement 1, then by Measurement 2'],
+      ['names=sensors', ['A', 'B', 'C', 'D'], 'the fused estimate', 'Sensor A by Sensor B, then by Sensor C'],
+      ['names=gaussians', ['', '', '', ''], 'the product', 'Gaussian 1 by Gaussian 2, then by Gaussian 3'],
+      [
+        'names=bayes&lang=de',
+        ['Vorwissen', 'M1', 'M2', 'M3'],
+        'die A-posteriori-Verteilung',
+        'Vorwissen mit Messung 1',
+      ],
     ];
-    for (const [query, short, product, gaussian = 'Gaussian'] of cases) {
+    for (const [query, short, product, order] of cases) {
       const page = await open(`${query}&on=1,2`, PHONE);
+      const gaussian = query.includes('lang=de') ? 'Gaußkurve' : 'Gaussian';
       for (const [i, name] of short.entries()) {
-        const button = page.getByRole('button', { name: `${gaussian} ${i + 1}`, exact: true });
-        assert.equal(await button.count(), 1, `${query}: ${gaussian} ${i + 1} by its accessible name`);
-        const beside = button.locator('xpath=following-sibling::*[1]');
-        assert.equal(await beside.innerText(), name, `${query}: the name beside button ${i + 1}`);
-        assert.equal(await beside.isVisible(), Boolean(name));
+        // The words it shows follow in its name.
+        const label = `${gaussian} ${i + 1} ${name}`.trim();
+        const button = page.getByRole('button', { name: label, exact: true });
+        assert.equal(await button.count(), 1, `${query}: ${label} by its accessible name`);
+        const under = button.locator('.curve-name');
+        assert.equal(await under.innerText(), name, `${query}: the name under button ${i + 1}'s number`);
+        assert.equal(await under.isVisible(), Boolean(name));
       }
       const all = `${await text(page, '#words')}\n${await text(page, '#working-steps')}`;
       for (const where of [
@@ -157,9 +242,44 @@ describe('the working and the words', () => {
         /(by point,|Punktweise erreicht) /,
       ])
         assert.match(all, new RegExp(`${where.source}${product}`), `${query}: ${product}`);
+      assert.ok((await text(page, '#working-intro')).includes(order), `${query}: the working multiplies ${order}`);
       await page.locator('#canvas').press('ArrowRight');
-      await page.waitForFunction((p) => document.getElementById('announce').textContent.includes(p), product);
+      // As a sentence begins: "The posterior peaks at ...".
+      const begun = product[0].toUpperCase() + product.slice(1);
+      await page.waitForFunction((p) => document.getElementById('announce').textContent.includes(p), begun);
       await h.looksRight(page, query);
+      await page.context().close();
+    }
+  });
+
+  it('the short names make the controls no taller, on a desktop and on phones', async () => {
+    // The controls as the layout measures them (without what comes and
+    // goes), and their on/off row, with each choice of names.
+    const heights = (page) =>
+      page.evaluate(() => {
+        const panel = document.getElementById('panel');
+        panel.classList.add('measuring');
+        const row = document.getElementById('on-label').parentElement;
+        const sizes = [panel.offsetHeight, row.offsetHeight];
+        panel.classList.remove('measuring');
+        return sizes;
+      });
+    for (const [device, lang] of [
+      [DESKTOP, 'es'],
+      [DESKTOP, 'de'],
+      [PHONE, 'ar'],
+      [h.device(844, 390, 3), 'en'],
+    ]) {
+      const page = await h.openPage(browser, `${site.url}?lang=${lang}`, ...device);
+      const [panel, row] = await heights(page);
+      for (const names of ['bayes', 'sensors']) {
+        await page.locator('#names').selectOption(names);
+        await h.frames(page);
+        const state = `${lang} at ${device[0].width}x${device[0].height}, ${names}`;
+        const [panelNamed, rowNamed] = await heights(page);
+        assert.ok(panelNamed <= panel && rowNamed <= row, `${state}: ${panelNamed}, ${rowNamed} for ${panel}, ${row}`);
+        await h.looksRight(page, state);
+      }
       await page.context().close();
     }
   });

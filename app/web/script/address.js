@@ -9,10 +9,12 @@
 // A parameter given twice is refused, as the view grammar refuses one of
 // its own: the page goes on as if it were not given, and says so. A view
 // beside a challenge is left out, and said so: a challenge shows its own
-// rounds; so is one beside a lesson given twice, which it was to change
-// (lessons.js does the same for a lesson that does not exist). What is
-// refused waits in `refusals`, [text key, values] each, for the page to
-// say. A value that cannot be decoded is taken as written.
+// rounds; the view goes from the address too, so that neither a reload nor
+// leaving the challenge shows it. So is one beside a lesson given twice,
+// which it was to change (lessons.js does the same for a lesson that does
+// not exist). What is refused waits in `refusals`, [text key, values]
+// each, for the page to say. A value that cannot be decoded is taken as
+// written.
 // Installed as an app, the page opens without a query: in the view it
 // showed when it was installed, then.
 /**
@@ -53,6 +55,7 @@ const pageAddress = (() => {
       address.challenge !== null ? ['challengeAndView', { view }] : ['lessonViewLeftOut', { view }],
     );
     address.view = '';
+    if (address.challenge !== null) changeAddress((now) => now.filter(own));
   }
   return address;
 })();

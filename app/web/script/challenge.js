@@ -22,7 +22,7 @@
  *   a state in a round whose guess is checked: its product shown
  * @param {Program} program
  * @param {() => void} layOutAgain
- * @param {(text: string) => void} announce
+ * @param {(text: Spoken) => void} announce
  * @param {Refuse} refuse
  * @param {() => void} starting
  */
@@ -115,7 +115,7 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
   function problem(key, values) {
     trouble = [key, values];
     result.textContent = say(key, values);
-    announce(result.textContent);
+    announce(() => result.textContent);
     layOutAgain();
   }
   check.addEventListener('click', () => {
@@ -184,7 +184,7 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
       most: 100 * challenge.rounds,
     };
     showLeft();
-    announce(left.textContent);
+    announce(() => left.textContent);
     forget();
   }
   function forget() {
@@ -268,9 +268,8 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
         told = now;
         trouble = null;
         result.textContent = challenge.revealed ? scoreWords(/** @type {RevealedState} */ (state)) : '';
-        announce(
-          challenge.revealed ? `${result.textContent} ${over ? text.textContent : ''}`.trim() : text.textContent,
-        );
+        const revealed = challenge.revealed;
+        announce(() => (revealed ? `${result.textContent} ${over ? text.textContent : ''}`.trim() : text.textContent));
         const focused = document.activeElement;
         const lost = focused === document.body && !first;
         if (challenge.revealed && (focused === check || lost)) (over ? start : next).focus();

@@ -3,10 +3,11 @@
 
 // "Keyboard help": a dialog with the Controls table, opened by its button
 // or by ? wherever the focus is but in a text field, where it is typed.
-// Keys pressed in the dialog are its own; Esc closes it, and the focus goes
-// back where it was. Returns relabel(), for another language, and
-// takeKey(e, inText), which takes the ? that opens it.
-/** @typedef {ReturnType<typeof connectHelp>} Help */
+// It opens at its top, the focus on its heading, so that a screen reader
+// starts with its title and a short screen shows it (rather than the Close
+// button at its foot). Keys pressed in the dialog are its own; Esc closes
+// it, and the focus goes back where it was. Returns relabel(), for another
+// language, and takeKey(e, inText), which takes the ? that opens it.
 function connectHelp() {
   const dialog = /** @type {HTMLDialogElement} */ (document.getElementById('help'));
   function copyTable() {
@@ -17,12 +18,15 @@ function connectHelp() {
     /** @type {HTMLElement} */ (document.getElementById('help-table')).replaceChildren(table);
   }
   copyTable();
+  const heading = /** @type {HTMLElement} */ (document.getElementById('help-heading'));
   /** @type {HTMLElement | null} */
   let before = null;
   function open() {
     if (dialog.open) return;
     before = /** @type {HTMLElement | null} */ (document.activeElement);
     dialog.showModal();
+    heading.focus({ preventScroll: true });
+    dialog.scrollTop = 0;
   }
   // Tab goes round the dialog's controls, never out to the browser's.
   dialog.bellscopeKey = (e) => {

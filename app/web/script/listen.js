@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectListen */
-/* global say, curveName, productName */
+/* global say, curveName, listWords, productName */
 
 // "Listen": the curves by ear. Each Gaussian that is on, then the white
 // curve, is played from left to right: the pitch follows the curve's height
@@ -13,7 +13,7 @@
 /**
  * @typedef {ReturnType<typeof connectListen>} Listen
  * @param {Program} program
- * @param {(text: string) => void} announce
+ * @param {(text: Spoken) => void} announce
  * @param {() => BellscopeState | null} currentState
  */
 function connectListen(program, announce, currentState) {
@@ -69,12 +69,13 @@ function connectListen(program, announce, currentState) {
     const state = currentState();
     const curves = program.curves();
     if (!state || !curves) return;
-    /** @type {string[]} */
-    const names = [];
+    /** @type {number[]} */
+    const on = [];
+    /** @type {Float64Array[]} */
     const sounds = [];
     state.gaussians.forEach((g, i) => {
       if (!g.on) return;
-      names.push(curveName(state.names, i + 1));
+      on.push(i + 1);
       sounds.push(curves.gaussians[i]);
     });
     if (curves.product) sounds.push(curves.product); // not while a challenge hides it
@@ -91,12 +92,12 @@ function connectListen(program, announce, currentState) {
     /** @type {OscillatorNode} */ (last).onended = () => {
       if (context === playing) stop();
     };
-    const product = productName(state.names);
-    if (!curves.product) announce(say('listeningCurves', { curves: names.join(', ') }));
-    else
-      announce(
-        names.length ? say('listening', { curves: names.join(', '), product }) : say('listeningProduct', { product }),
-      );
+    announce(() => {
+      const listed = listWords(on.map((n) => curveName(state.names, n)));
+      const product = productName(state.names);
+      if (!curves.product) return say('listeningCurves', { curves: listed });
+      return on.length ? say('listening', { curves: listed, product }) : say('listeningProduct', { product });
+    });
   }
 
   button.addEventListener('click', () => (context ? stop() : start()));

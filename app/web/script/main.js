@@ -1,5 +1,5 @@
 'use strict';
-/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, pageAddress, remember, remembered, say, showPageColours, showTexts */
+/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, pageAddress, remember, remembered, say, showPageColours, showText, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it.
@@ -122,7 +122,7 @@
       controls.rest(true);
       ended.hidden = false;
       layout();
-      words.announce(say('endedTold'));
+      words.announce(() => say('endedTold'));
       resume.focus();
     },
     failed: (reason) => fail('cannotStart', { why: { key: reason } }), // the reason's text key
@@ -180,19 +180,21 @@
     showFailure();
     lessons.relabel();
     help.relabel();
+    working.relabel();
     showRefusals();
     if (lastState) {
       const state = lastState;
       lastState = null; // laid out again: the texts have new lengths
       show(state);
     }
+    words.sayAgain(); // after the parts it reads its words from
     layout();
   }
   connectLanguage(sayAgain);
 
   choice.addEventListener('change', () => {
     const message = /** @type {HTMLElement} */ (document.getElementById('colours-message'));
-    message.textContent = remember(STORE, chosen()) ? '' : say('notRemembered'); // a host that forbids storage
+    showText(message, remember(STORE, chosen()) ? null : 'notRemembered'); // a host that forbids storage
     program.setColours(chosen());
     showPageColours(chosen());
     sayAgain();

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectOffline */
-/* global remember, remembered, say */
+/* global remember, remembered, showText */
 
 // The served page works offline and installs as an app: its service worker
 // (bellscope-sw.js) keeps its files after the first visit. A browser that
@@ -23,7 +23,7 @@ function connectOffline(layOutAgain) {
   remember('bellscope.build', build.content);
   if (seen && seen !== build.content) {
     const updated = /** @type {HTMLElement} */ (document.getElementById('updated'));
-    updated.textContent = say('updated');
+    showText(updated, 'updated');
     updated.hidden = false;
     layOutAgain();
   }

@@ -53,7 +53,8 @@
 /** @returns {WebAssembly.Module | Promise<WebAssembly.Module> | null} */
 function compileProgram() {
   const packed = document.getElementById('bellscope-wasm');
-  if (!packed || typeof WebAssembly !== 'object') return null;
+  if (!packed) return Promise.reject(new Error('the page carries no program'));
+  if (typeof WebAssembly !== 'object') return null;
   const gzip = 'gzip' in packed.dataset;
   if (gzip && typeof DecompressionStream !== 'function') return null;
   try {
@@ -128,7 +129,12 @@ function connectProgram(canvas, handlers) {
   /** @type {BellscopeModule['instantiateWasm']} */
   function instantiate(imports, receive) {
     const compiled = compileProgram();
-    if (!compiled) throw new Error('this browser cannot unpack it');
+    // Told, not thrown: the runtime would only log what is thrown here, and
+    // the page would say it was loading for ever.
+    if (!compiled) {
+      Module.onAbort('this browser cannot unpack it');
+      return {};
+    }
     if (compiled instanceof WebAssembly.Module) {
       try {
         const instance = new WebAssembly.Instance(compiled, imports);

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectSharing */
-/* global say */
+/* global showText */
 
 // "Copy link": the address of the view as it is now, on the clipboard where
 // the browser allows it, and in a field to copy by hand. "Save picture":
@@ -27,10 +27,10 @@ function connectSharing(program, layOutAgain, insideFrame, lesson) {
     const address = location.href.replace(/[?#].*$/, '') + (parameters ? '?' + parameters : '');
     field.value = address;
     row.hidden = false;
-    message.textContent = '';
+    showText(message, null);
     layOutAgain();
     const done = (/** @type {TextKey} */ key) => {
-      message.textContent = say(key);
+      showText(message, key);
       layOutAgain();
     };
     // A frame whose host does not allow clipboard writes: asking would only

@@ -1,5 +1,5 @@
 'use strict';
-/* exported TEXTS, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, typedText, curveName, curveShortName, productName, productLabel, modeName */
+/* exported TEXTS, unpackTexts, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, typedText, listWords, sentence, richNodes, showText, curveName, curveShortName, productName, productLabel, modeName */
 
 // Every text the page shows or speaks, keyed by name, one table for each
 // language, in a file of its own (text/<code>.js); English is the one the
@@ -19,6 +19,17 @@
  * @type {Record<string, Texts>}
  */
 const TEXTS = {};
+
+// A language's table as the page carries it, built from its source
+// (text/<code>.js) by scripts/minify-page.js: its texts alone, in the order
+// of the English table's keys.
+/**
+ * @param {string[]} texts
+ * @returns {Texts}
+ */
+function unpackTexts(texts) {
+  return /** @type {Texts} */ (Object.fromEntries(Object.keys(TEXTS.en).map((key, i) => [key, texts[i]])));
+}
 
 // The languages the page offers, in the order of its menu, each by its own
 // name; and en-XA, a pseudo-language for testing layouts (English accented
@@ -197,13 +208,28 @@ function refusalWords(refusal) {
   const why = say(refusal.key, values);
   return refusal.what ? say('refusal', { what: values.what, why }) : why;
 }
+// Items in a sentence, as the page's language lists them ("A, B and C",
+// "A、B和C", "A وB وC"): all of them (conjunction), or one (disjunction).
 /**
  * @param {string[]} items
- * @param {Intl.ListFormatType} type
+ * @param {Intl.ListFormatType} [type]
  */
-function listWords(items, type) {
+function listWords(items, type = 'conjunction') {
   if (typeof Intl.ListFormat !== 'function') return items.join(', ');
   return new Intl.ListFormat(language, { type }).format(items);
+}
+
+// A text as a sentence begins: its first letter a capital, as the page's
+// language writes one ("the posterior peaks" after a full stop reads "The
+// posterior peaks"); a text that begins with a number, or in a script
+// without capitals, stays as it is.
+/** @param {string} text */
+function sentence(text) {
+  return text.replace(
+    /^([^\p{L}\p{N}]*)(\p{L})/u,
+    (/** @type {string} */ whole, /** @type {string} */ before, /** @type {string} */ letter) =>
+      before + letter.toLocaleUpperCase(language),
+  );
 }
 
 // The name of Gaussian n (1-4) and of their product in a view's names
@@ -276,4 +302,17 @@ function showTexts(root) {
     element.setAttribute('aria-label', say(/** @type {TextKey} */ (element.dataset.label), element.dataset));
   for (const element of /** @type {NodeListOf<HTMLImageElement>} */ (root.querySelectorAll('[data-alt]')))
     element.alt = say(/** @type {TextKey} */ (element.dataset.alt), element.dataset);
+}
+
+// A message that comes and goes: the text named `key` shown in `element`,
+// and said again with the page's other texts in another language; null
+// takes it away.
+/**
+ * @param {HTMLElement} element
+ * @param {TextKey | null} key
+ */
+function showText(element, key) {
+  if (key) element.dataset.text = key;
+  else delete element.dataset.text;
+  element.textContent = key ? say(key, element.dataset) : '';
 }

@@ -1,6 +1,6 @@
 'use strict';
-/* exported connectWorking, heightWords, formatNumber, formatWhole, formatPercent, noneOn */
-/* global say, curveName, productName, numberFormat */
+/* exported connectWorking, heightWords, formatNumber, formatHeight, formatWhole, formatPercent, noneOn */
+/* global say, curveName, productName, numberFormat, richNodes */
 
 // Numbers as the working gives them: four significant figures, in the
 // page's language's own digits and separators, never grouped in thousands
@@ -40,15 +40,41 @@ function formatNumber(value) {
   if (value === null || !Number.isFinite(value)) return say('tooLarge');
   const { text, mantissa, ten, exponent } = numberParts(value);
   if (text !== undefined) return text;
-  // Digits of other scripts have no superscripts: a caret raises those.
-  const raised = [...exponent].every((c) => c in SUPERSCRIPTS)
-    ? [...exponent].map((c) => SUPERSCRIPTS[c]).join('')
-    : `^${exponent}`;
-  const written = `${mantissa} × ${ten}${raised}`;
-  // Kept in one piece, left to right, within a sentence written right to
-  // left: marked so at both ends, so that it also joins the u = or σ = of
-  // a formula written left to right.
+  return leftToRight(`${mantissa} × ${raised(ten, exponent)}`);
+}
+// Ten to a power, the power raised; digits of other scripts have no
+// superscripts: a caret raises those.
+/**
+ * @param {string} ten
+ * @param {string} exponent
+ */
+function raised(ten, exponent) {
+  const chars = [...exponent];
+  return ten + (chars.every((c) => c in SUPERSCRIPTS) ? chars.map((c) => SUPERSCRIPTS[c]).join('') : `^${exponent}`);
+}
+// Kept in one piece, left to right, within a sentence written right to
+// left: marked so at both ends, so that it also joins the u = or σ = of a
+// formula written left to right.
+/** @param {string} written */
+function leftToRight(written) {
   return document.documentElement.dir === 'rtl' ? `\u200e${written}\u200e` : written;
+}
+
+// The point-by-point product's height. Below the smallest number held with
+// all its figures (about 2.2 × 10⁻³⁰⁸), an exponential underflows, to 0 at
+// last: such a height is said to be below the power of ten above that, not
+// "0" nor figures that are not there.
+const SMALLEST_FULL = 2.2250738585072014e-308;
+const BELOW_POWER = 307;
+/** @param {number | null} value */
+function isTinyHeight(value) {
+  return value !== null && value >= 0 && value < SMALLEST_FULL;
+}
+/** @param {number | null} value */
+function formatHeight(value) {
+  if (!isTinyHeight(value)) return formatNumber(value);
+  const format = numberFormat({ useGrouping: false });
+  return say('heightBelow', { value: leftToRight(raised(format.format(10), `−${format.format(BELOW_POWER)}`)) });
 }
 
 // A whole number the picture prints, in the page's language's digits,
@@ -89,10 +115,19 @@ function heightWords(state) {
 // program's own numbers (the state's working), in MathML, each line with a
 // plain-text equivalent for screen readers. A formula wider than the page
 // scrolls sideways in a box of its own, which the keyboard reaches while it
-// scrolls. Returns show(state), called with each state the program tells.
-/** @typedef {ReturnType<typeof connectWorking>} Working */
+// scrolls. Its introduction names the curves in the names of the view.
+// Returns show(state), called with each state the program tells, and
+// relabel(), for another language.
 function connectWorking() {
   const section = /** @type {HTMLElement} */ (document.getElementById('working-steps'));
+  const intro = /** @type {HTMLElement} */ (document.getElementById('working-intro'));
+  /** @type {CurveNames} */
+  let names = 'gaussians';
+  function introduce() {
+    const [first, second, third] = [1, 2, 3].map((n) => curveName(names, n));
+    intro.replaceChildren(...richNodes(say('workingIntro', { first, second, third })));
+  }
+  introduce();
   const MATHML = 'http://www.w3.org/1998/Math/MathML';
 
   // A MathML element: tag, then children (elements or text).
@@ -124,15 +159,27 @@ function connectWorking() {
   /** @param {number} index */
   const precisionOf = (index) => m('mfrac', m('mn', '1'), m('msup', index ? sub('σ', index) : name('σ'), m('mn', '2')));
   // Between two values of a formula: a comma, unless the language's decimal
-  // separator is one ("σ = 77,17; u = 388,2").
+  // separator is one ("σ = 77,17; u = 388,2"), followed by a space as wide
+  // as a typesetter puts between two formulas on a line.
   const between = () => {
     const decimal = /** @type {Intl.NumberFormatPart} */ (
       numberFormat({})
         .formatToParts(1.5)
         .find((part) => part.type === 'decimal')
     ).value;
-    return op(decimal === ',' ? ';' : ',');
+    const separator = op(decimal === ',' ? ';' : ',');
+    separator.setAttribute('lspace', '0');
+    separator.setAttribute('rspace', '0.75em');
+    return separator;
   };
+  // "= height", or, for a height too small for the numbers here, "< 10⁻³⁰⁷".
+  /** @param {number | null} value */
+  function heightIs(value) {
+    if (!isTinyHeight(value)) return [op('='), number(value)];
+    const format = numberFormat({ useGrouping: false });
+    const power = m('mrow', op('−'), m('mn', format.format(BELOW_POWER)));
+    return [op('<'), m('msup', m('mn', format.format(10)), power)];
+  }
 
   // One line of the working: its words, its mathematics and the same in
   // plain text, which is what a screen reader reads.
@@ -162,11 +209,28 @@ function connectWorking() {
     return item;
   }
 
-  // A formula's box is a stop of the keyboard's only while it scrolls.
+  // A formula's box is a stop of the keyboard's only while it scrolls,
+  // and fades out on each side where there is more of it (page.css).
+  /** @param {HTMLElement} box */
+  function edges(box) {
+    box.classList.toggle('more-left', box.scrollLeft > 1);
+    box.classList.toggle('more-right', box.scrollLeft + box.clientWidth < box.scrollWidth - 1);
+  }
+  section.addEventListener(
+    'scroll',
+    (e) => {
+      const target = /** @type {HTMLElement} */ (e.target);
+      if (target.classList.contains('formula')) edges(target);
+    },
+    true,
+  );
+  const formulas = () => [.../** @type {NodeListOf<HTMLElement>} */ (section.querySelectorAll('.formula'))];
   const boxes = new ResizeObserver(() => {
-    for (const box of /** @type {NodeListOf<HTMLElement>} */ (section.querySelectorAll('.formula')))
+    for (const box of formulas()) {
       if (box.scrollWidth > box.clientWidth + 1) box.tabIndex = 0;
       else box.removeAttribute('tabindex');
+      edges(box);
+    }
   });
 
   // A Gaussian of sigma 0 is 0 everywhere but at its mean, where its peak
@@ -185,7 +249,7 @@ function connectWorking() {
       values.otherU = formatNumber(state.gaussians[other].u);
       words = say('workingFlatApart', values);
     } else {
-      values.height = formatNumber(flatHeight);
+      values.height = formatHeight(flatHeight);
       words = say(steps.length > 1 ? 'workingFlat' : 'workingFlatAlone', values);
     }
     const result = [line(words, null, words)];
@@ -225,7 +289,7 @@ function connectWorking() {
         total: formatNumber(step.total),
         sigma: formatNumber(step.sigma),
         u: formatNumber(step.u),
-        height: formatNumber(step.height),
+        height: formatHeight(step.height),
       };
       const math = [
         precisionOf(0),
@@ -250,7 +314,7 @@ function connectWorking() {
     const values = {
       u: formatNumber(last.u),
       sigma: formatNumber(last.sigma),
-      height: formatNumber(last.height),
+      height: formatHeight(last.height),
       product: productName(state.names),
     };
     result.push(line(say('workingResult', values), null, say('workingResult', values)));
@@ -279,8 +343,7 @@ function connectWorking() {
           ),
           op(')'),
         ),
-        op('='),
-        number(last.height),
+        ...heightIs(last.height),
       ];
       if (last.height === null) result.push(line(say('workingHeightUnknown'), null, say('workingHeightUnknown')));
       else result.push(line(say('workingHeight', values), math, say('workingHeightRead', values)));
@@ -297,17 +360,25 @@ function connectWorking() {
   }
 
   return {
+    relabel: introduce,
     /** @param {BellscopeState} state */
     show(state) {
+      if (state.names !== names) {
+        names = state.names;
+        introduce();
+      }
       // Each formula's box keeps where it was scrolled to, and the focus.
-      const before = [.../** @type {NodeListOf<HTMLElement>} */ (section.querySelectorAll('.formula'))];
+      // (Read before they go: a box taken out of the page has no scroll.)
+      const before = formulas();
+      const scrolled = before.map((box) => box.scrollLeft);
       const focused = before.indexOf(/** @type {HTMLElement} */ (document.activeElement));
       section.replaceChildren(...lines(state));
       boxes.disconnect();
-      /** @type {NodeListOf<HTMLElement>} */ (section.querySelectorAll('.formula')).forEach((box, i) => {
+      formulas().forEach((box, i) => {
         boxes.observe(box);
         boxes.observe(/** @type {Element} */ (box.firstChild));
-        if (before[i]) box.scrollLeft = before[i].scrollLeft;
+        if (i < scrolled.length) box.scrollLeft = scrolled[i];
+        edges(box);
         if (i !== focused) return;
         box.tabIndex = 0;
         box.focus({ preventScroll: true });

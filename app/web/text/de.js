@@ -19,8 +19,8 @@ TEXTS.de = {
   endedTold: 'Mit Esc beendet. „Fortsetzen“ holt das Bild zurück, wie es war; „Neu beginnen“ fängt von vorn an.',
   endedRest:
     'Bis Sie fortsetzen oder neu beginnen, sind die Bedienelemente, die das Bild ändern, gesperrt; „Link ' +
-    'kopieren“, „Bild speichern“, „Anhören“, „Namen“, „Farben“ und „Sprache“ funktionieren mit dem ' +
-    'angezeigten Bild weiterhin.',
+    'kopieren“, „Bild speichern“, „Tastaturhilfe“, „Anhören“, „Namen“, „Farben“ und „Sprache“ ' +
+    'funktionieren mit dem angezeigten Bild weiterhin.',
   resume: 'Fortsetzen',
   startAgain: 'Neu beginnen',
   reset: 'Zurücksetzen',
@@ -132,6 +132,8 @@ TEXTS.de = {
   wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (ausgewählt)',
   wordsMode: 'Kombinationsmodus: {mode}',
   wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  wordsCombinedExact: '{label}: u = {u}, sigma = {sigma} (exakt {exactU} und {exactSigma})',
+  wordsCombinedFlat: '{label}: u = {u}, sigma = {sigma} (die Division durch sigma 0 ergibt kein u; das Bild zeigt 0)',
   wordsCombinedNone: '{label}: keine, da keine Gaußkurve eingeschaltet ist',
   toldOn: '{name} eingeschaltet',
   toldOff: '{name} ausgeschaltet',
@@ -149,8 +151,8 @@ TEXTS.de = {
     'desto größer) ist die Summe der einzelnen Präzisionen; ihr Mittelwert ist das mit den Präzisionen ' +
     'gewichtete Mittel der einzelnen Mittelwerte und liegt daher näher an den schmaleren Kurven. Das ' +
     'Maximum des punktweisen Produkts liegt unter 1, und seine Höhe zeigt, wie gut die Kurven ' +
-    'übereinstimmen. BELLSCOPE multipliziert der Reihe nach: Gaußkurve 1 mit Gaußkurve 2, dann mit ' +
-    'Gaußkurve 3 und so weiter. Mit den aktuellen Zahlen:',
+    'übereinstimmen. BELLSCOPE multipliziert der Reihe nach: {first} mit {second}, dann mit {third} und so ' +
+    'weiter. Mit den aktuellen Zahlen:',
   workingNone: 'Es ist keine Gaußkurve eingeschaltet, also gibt es nichts zu multiplizieren.',
   workingFlat:
     '{name} hat sigma 0 und ist damit überall 0 außer am eigenen Mittelwert u = {u}, wo der Wert ' +
@@ -182,6 +184,7 @@ TEXTS.de = {
   partlyAgree: 'Die Kurven stimmen teilweise überein; {product} behält {percent} der vollen Höhe.',
   hardlyAgree: 'Die Kurven stimmen kaum überein: {percent}.',
   lessThan: 'weniger als {value}',
+  heightBelow: 'weniger als {value}',
   workingTruncated:
     'Das Bild zeigt nur ganze Zahlen und schneidet die Nachkommastellen ab ({exact} erscheint als ' +
     '{shown}); außerdem beginnt seine Parameter-Neuberechnung mit einer Kurve, die so breit ist, dass sie ' +

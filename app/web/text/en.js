@@ -19,7 +19,7 @@ const ENGLISH = {
   ended: 'BELLSCOPE has ended',
   endedTold: 'Ended with Esc. Resume brings back the picture as it was; Start again starts afresh.',
   endedRest:
-    'Until you resume or start again, the controls that change the picture are off; Copy link, Save picture, Listen, Names, Colours and Language still work with the picture shown.',
+    'Until you resume or start again, the controls that change the picture are off; Copy link, Save picture, Keyboard help, Listen, Names, Colours and Language still work with the picture shown.',
   resume: 'Resume',
   startAgain: 'Start again',
   reset: 'Reset',
@@ -135,6 +135,10 @@ const ENGLISH = {
   wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (selected)',
   wordsMode: 'Combining mode: {mode}',
   wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  // Where a whole number the picture prints is not the exact value with its
+  // decimals cut off (399 for 400), and where a sigma of 0 leaves it no u.
+  wordsCombinedExact: '{label}: u = {u}, sigma = {sigma} (exactly {exactU} and {exactSigma})',
+  wordsCombinedFlat: '{label}: u = {u}, sigma = {sigma} (dividing by sigma 0 gives no u, so the picture prints 0)',
   wordsCombinedNone: '{label}: none, as no Gaussian is on',
   toldOn: '{name} on',
   toldOff: '{name} off',
@@ -152,7 +156,7 @@ const ENGLISH = {
     'Multiplying bell curves gives a bell curve. Its **precision** 1/σ² (the narrower, the larger) is the sum ' +
     'of theirs; its mean is their means weighted by their precisions, so it lies nearer the narrower ones; and ' +
     'the point-by-point product peaks below 1, at a height that says how well the curves agree. BELLSCOPE ' +
-    'multiplies in order, Gaussian 1 by Gaussian 2, then by Gaussian 3, and so on; with the numbers shown now:',
+    'multiplies in order, {first} by {second}, then by {third}, and so on; with the numbers shown now:',
   workingNone: 'No Gaussian is on, so there is nothing to multiply.',
   workingFlat:
     '{name} has sigma 0: it is 0 everywhere but at its mean, u = {u}, where its peak is still 1. So {product} ' +
@@ -180,6 +184,8 @@ const ENGLISH = {
   partlyAgree: 'The curves partly agree: {product} keeps {percent} of its height.',
   hardlyAgree: 'They hardly agree: {percent}.',
   lessThan: 'less than {value}',
+  // A height below the smallest number the page holds in full ({value}: 10⁻³⁰⁷).
+  heightBelow: 'less than {value}',
   workingTruncated:
     'The picture prints whole numbers, cutting the decimals off ({exact} shows as {shown}), and its Parameter ' +
     'Recalculation starts from a curve so wide that it is flat over the plot, which moves the last decimals: ' +

@@ -19,7 +19,7 @@ TEXTS.es = {
   ended: 'BELLSCOPE ha terminado',
   endedTold: 'Terminado con Esc. Reanudar recupera la imagen tal como estaba; Empezar de nuevo arranca desde cero.',
   endedRest:
-    'Hasta que reanudes o empieces de nuevo, los controles que cambian la imagen quedan desactivados; Copiar enlace, Guardar imagen, Escuchar, Nombres, Colores e Idioma siguen funcionando con la imagen que se ve.',
+    'Hasta que reanudes o empieces de nuevo, los controles que cambian la imagen quedan desactivados; Copiar enlace, Guardar imagen, Ayuda del teclado, Escuchar, Nombres, Colores e Idioma siguen funcionando con la imagen que se ve.',
   resume: 'Reanudar',
   startAgain: 'Empezar de nuevo',
   reset: 'Restablecer',
@@ -129,6 +129,8 @@ TEXTS.es = {
   wordsGaussianSelected: '{name}: {state}, u = {u}, sigma = {sigma} (curva seleccionada)',
   wordsMode: 'Modo de combinación: {mode}',
   wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  wordsCombinedExact: '{label}: u = {u}, sigma = {sigma} (exactamente {exactU} y {exactSigma})',
+  wordsCombinedFlat: '{label}: u = {u}, sigma = {sigma} (dividir entre sigma 0 no da ningún u: la imagen escribe 0)',
   wordsCombinedNone: '{label}: ninguna, porque no hay ninguna gaussiana encendida',
   toldOn: '{name}: visible',
   toldOff: '{name}: no visible',
@@ -146,7 +148,7 @@ TEXTS.es = {
     'estrecha es la curva) es la suma de las precisiones de las curvas; su media es la media de sus medias ' +
     'ponderada por sus precisiones, así que queda más cerca de las más estrechas; y el producto punto a punto ' +
     'tiene su máximo por debajo de 1, a una altura que indica cuánto concuerdan las curvas. BELLSCOPE ' +
-    'multiplica en orden: la gaussiana 1 por la 2, el resultado por la 3, y así sucesivamente; con los ' +
+    'multiplica en orden: {first} por {second}, el resultado por {third}, y así sucesivamente; con los ' +
     'números que se ven ahora:',
   workingNone: 'No hay ninguna gaussiana encendida, así que no hay nada que multiplicar.',
   workingFlat:
@@ -179,6 +181,7 @@ TEXTS.es = {
   partlyAgree: 'Las curvas concuerdan en parte: {product} conserva el {percent} de su altura.',
   hardlyAgree: 'Apenas concuerdan: {percent}.',
   lessThan: 'menos del {value}',
+  heightBelow: 'menos de {value}',
   workingTruncated:
     'La imagen escribe números enteros, truncando los decimales ({exact} aparece como {shown}), y su ' +
     'Recálculo de parámetros parte de una curva tan ancha que es plana en todo el gráfico, lo que altera ' +
@@ -303,7 +306,7 @@ TEXTS.es = {
   keyboardHelp: 'Ayuda del teclado',
   listen: 'Escuchar',
   listening:
-    'Suenan {curves} y luego {product}, de izquierda a derecha: el tono es más agudo donde la curva es más alta.',
+    'Suenan {curves}, y luego {product}, de izquierda a derecha: el tono es más agudo donde la curva es más alta.',
   listeningProduct: 'Suena {product}, de izquierda a derecha: el tono es más agudo donde la curva es más alta.',
   helpIntro:
     'Todas las teclas que conoce BELLSCOPE y los botones que hacen lo mismo. **?** abre esta ayuda esté donde esté el foco, salvo en un campo de texto; Esc la cierra.',

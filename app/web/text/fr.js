@@ -23,7 +23,7 @@ TEXTS.fr = {
   ended: 'BELLSCOPE est arrêté',
   endedTold: 'Arrêté avec Échap. « Reprendre » rétablit l’image telle qu’elle était ; « Recommencer » repart de zéro.',
   endedRest:
-    'Tant que vous n’avez ni repris ni recommencé, les commandes qui modifient l’image sont désactivées ; « Copier le lien », « Enregistrer l’image », « Écouter », « Noms », « Couleurs » et « Langue » fonctionnent toujours, avec l’image affichée.',
+    'Tant que vous n’avez ni repris ni recommencé, les commandes qui modifient l’image sont désactivées ; « Copier le lien », « Enregistrer l’image », « Aide clavier », « Écouter », « Noms », « Couleurs » et « Langue » fonctionnent toujours, avec l’image affichée.',
   resume: 'Reprendre',
   startAgain: 'Recommencer',
   reset: 'Réinitialiser',
@@ -135,6 +135,9 @@ TEXTS.fr = {
   wordsGaussianSelected: '{name} : courbe {state} et sélectionnée, u = {u}, sigma = {sigma}',
   wordsMode: 'Mode de combinaison : {mode}',
   wordsCombined: '{label} : u = {u}, sigma = {sigma}',
+  wordsCombinedExact: '{label} : u = {u}, sigma = {sigma} (exactement {exactU} et {exactSigma})',
+  wordsCombinedFlat:
+    '{label} : u = {u}, sigma = {sigma} (diviser par un sigma nul ne donne pas de u : l’image affiche 0)',
   wordsCombinedNone: '{label} : rien à combiner, car aucune courbe n’est affichée',
   toldOn: '{name} : courbe affichée',
   toldOff: '{name} : courbe masquée',
@@ -152,7 +155,7 @@ TEXTS.fr = {
     'que la courbe est étroite) est la somme de leurs précisions ; sa moyenne est la moyenne de leurs moyennes ' +
     'pondérée par leurs précisions, donc plus proche des courbes les plus étroites ; et le produit point par ' +
     'point culmine en dessous de 1, à une hauteur qui indique à quel point les courbes concordent. BELLSCOPE ' +
-    'multiplie dans l’ordre : la gaussienne 1 par la 2, puis par la 3, et ainsi de suite. Avec les nombres ' +
+    'multiplie dans l’ordre : {first} par {second}, puis par {third}, et ainsi de suite. Avec les nombres ' +
     'affichés en ce moment :',
   workingNone: 'Aucune courbe n’est affichée : il n’y a rien à multiplier.',
   workingFlat:
@@ -185,6 +188,7 @@ TEXTS.fr = {
   partlyAgree: 'Les courbes concordent en partie : {product} garde {percent} de sa hauteur.',
   hardlyAgree: 'Elles concordent à peine : {percent}.',
   lessThan: 'moins de {value}',
+  heightBelow: 'moins de {value}',
   workingTruncated:
     'L’image affiche des nombres entiers, en tronquant les décimales ({exact} devient {shown}), et son mode ' +
     '« Recalcul des paramètres » part d’une courbe si large qu’elle est plate sur tout le graphique, ce qui ' +

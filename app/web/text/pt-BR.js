@@ -17,7 +17,7 @@ TEXTS['pt-BR'] = {
   ended: 'O BELLSCOPE foi encerrado',
   endedTold: 'Encerrado com Esc. “Retomar” traz a imagem de volta como estava; “Começar de novo” recomeça do zero.',
   endedRest:
-    'Até você retomar ou começar de novo, os controles que mudam a imagem ficam desativados; “Copiar link”, “Salvar imagem”, “Ouvir” e os menus Nomes, Cores e Idioma continuam funcionando com a imagem exibida.',
+    'Até você retomar ou começar de novo, os controles que mudam a imagem ficam desativados; “Copiar link”, “Salvar imagem”, “Atalhos de teclado”, “Ouvir” e os menus Nomes, Cores e Idioma continuam funcionando com a imagem exibida.',
   resume: 'Retomar',
   startAgain: 'Começar de novo',
   reset: 'Redefinir',
@@ -128,6 +128,8 @@ TEXTS['pt-BR'] = {
   wordsGaussianSelected: '{name}: curva {state}, u = {u}, sigma = {sigma} (selecionada)',
   wordsMode: 'Modo de combinação: {mode}',
   wordsCombined: '{label}: u = {u}, sigma = {sigma}',
+  wordsCombinedExact: '{label}: u = {u}, sigma = {sigma} (exatamente {exactU} e {exactSigma})',
+  wordsCombinedFlat: '{label}: u = {u}, sigma = {sigma} (dividir por sigma 0 não dá nenhum u: a imagem mostra 0)',
   wordsCombinedNone: '{label}: nenhuma, pois nenhuma gaussiana está ligada',
   toldOn: '{name}: curva ligada',
   toldOff: '{name}: curva desligada',
@@ -144,8 +146,8 @@ TEXTS['pt-BR'] = {
     'O produto de curvas em sino é uma curva em sino. Sua **precisão** 1/σ² (quanto mais estreita a curva, ' +
     'maior) é a soma das precisões delas; sua média é a média das médias ponderada pelas precisões, por isso ' +
     'fica mais perto das mais estreitas; e o produto ponto a ponto tem o pico abaixo de 1, numa altura que ' +
-    'mostra o quanto as curvas concordam. O BELLSCOPE multiplica em ordem: a gaussiana 1 pela 2, depois pela ' +
-    '3, e assim por diante. Com os números mostrados agora:',
+    'mostra o quanto as curvas concordam. O BELLSCOPE multiplica em ordem: {first} por {second}, depois por ' +
+    '{third}, e assim por diante. Com os números mostrados agora:',
   workingNone: 'Nenhuma gaussiana está ligada, então não há nada para multiplicar.',
   workingFlat:
     '{name} tem sigma 0: essa curva vale 0 em todos os pontos, menos na sua média (u = {u}), onde o pico ' +
@@ -177,6 +179,7 @@ TEXTS['pt-BR'] = {
   partlyAgree: 'As curvas concordam em parte: {product} mantém {percent} da altura.',
   hardlyAgree: 'As curvas quase não concordam: {percent}.',
   lessThan: 'menos de {value}',
+  heightBelow: 'menos de {value}',
   workingTruncated:
     'A imagem mostra só números inteiros, truncando as casas decimais ({exact} aparece como {shown}), e, no ' +
     'Recálculo de parâmetros, parte de uma curva tão larga que é plana em todo o gráfico, o que altera as ' +

@@ -14,7 +14,7 @@ TEXTS['zh-CN'] = {
   ended: 'BELLSCOPE 已结束',
   endedTold: '已按 Esc 键结束。按“继续”恢复原来的图片；按“重新开始”从头开始。',
   endedRest:
-    '在你按“继续”或“重新开始”之前，会改变图片的控件都已停用；“复制链接”“保存图片”“播放声音”以及名称、颜色和语言列表仍可用于当前显示的图片。',
+    '在你按“继续”或“重新开始”之前，会改变图片的控件都已停用；“复制链接”“保存图片”“键盘帮助”“播放声音”以及名称、颜色和语言列表仍可用于当前显示的图片。',
   resume: '继续',
   startAgain: '重新开始',
   reset: '重置',
@@ -122,6 +122,8 @@ TEXTS['zh-CN'] = {
   wordsGaussianSelected: '{name}：{state}，u = {u}，sigma = {sigma}（已选中）',
   wordsMode: '组合方式：{mode}',
   wordsCombined: '{label}：u = {u}，sigma = {sigma}',
+  wordsCombinedExact: '{label}：u = {u}，sigma = {sigma}（精确值为 {exactU} 和 {exactSigma}）',
+  wordsCombinedFlat: '{label}：u = {u}，sigma = {sigma}（除以为 0 的 sigma 得不到 u，图片显示 0）',
   wordsCombinedNone: '{label}：无，因为没有打开任何高斯曲线',
   toldOn: '已打开{name}',
   toldOff: '已关闭{name}',
@@ -137,7 +139,7 @@ TEXTS['zh-CN'] = {
   workingIntro:
     '钟形曲线相乘，结果仍是钟形曲线。它的**精度** 1/σ²（曲线越窄，精度越大）等于各曲线精度之和；它的均值是各曲线均值' +
     '以精度为权的加权平均，因此更靠近较窄的曲线；逐点乘积的峰值低于 1，峰值的高低反映各曲线的吻合程度。BELLSCOPE ' +
-    '按顺序相乘：先用高斯曲线 1 乘高斯曲线 2，再乘高斯曲线 3，依此类推。代入现在显示的数值：',
+    '按顺序相乘：先用{first}乘{second}，再乘{third}，依此类推。代入现在显示的数值：',
   workingNone: '没有打开任何高斯曲线，因此没有可以相乘的曲线。',
   workingFlat:
     '{name}：sigma 为 0，除均值 u = {u} 处外处处为 0，在均值处峰值仍为 1。因此{product}也是除 u = {u} 处外处处为 ' +
@@ -161,6 +163,7 @@ TEXTS['zh-CN'] = {
   partlyAgree: '各曲线部分吻合：{product}保留了 {percent} 的高度。',
   hardlyAgree: '各曲线几乎不吻合：{percent}。',
   lessThan: '不到 {value}',
+  heightBelow: '小于 {value} 的值',
   workingTruncated:
     '图片上的数只显示整数部分，小数部分直接舍去（{exact} 显示为 {shown}）；图片的“参数重算”从一条宽到在整个图中几乎' +
     '是水平线的曲线开始算起，会使最后几位小数略有变化。这里的数值是精确的，保留四位有效数字。',
