@@ -6,10 +6,12 @@
 // name (data-control). A repeating control (data-repeat) is held while the
 // pointer is down on it. Also which keys reach the program, and where the
 // keyboard focus goes from the picture. Returns rest(ended), which switches
-// off the controls that cannot act while the program has ended, and
-// takeKeys(...takers), for keys the page itself acts on.
+// off the controls that cannot act while the program has ended,
+// takeKeys(...takers), for keys the page itself acts on, and
+// hearKeys(...owners), for the dialogs and text fields whose keys are their own.
 /**
  * @typedef {(e: KeyboardEvent, inText: boolean) => boolean} KeyTaker
+ * @typedef {[HTMLElement, (e: KeyboardEvent) => void]} KeyOwner an element, and what hears of its keydowns
  * @typedef {ReturnType<typeof connectControls>} Controls
  * @param {HTMLElement} panel
  * @param {Program} program
@@ -64,6 +66,7 @@ function connectControls(panel, program) {
     });
   }
   panel.addEventListener('contextmenu', (e) => e.preventDefault());
+  /** @type {HTMLElement} */ (document.getElementById('reset')).addEventListener('click', () => program.reset());
   // The other buttons, too, leave the focus where it was when pressed with a
   // pointer.
   for (const button of /** @type {NodeListOf<HTMLButtonElement>} */ (
@@ -82,10 +85,12 @@ function connectControls(panel, program) {
   // the focus there. Leaving a field applies what was typed in it, before
   // the press reaches the program.
   const canvas = document.getElementById('canvas'); // none on a page that cannot show the program
-  if (canvas)
+  if (canvas) {
     canvas.addEventListener('pointerdown', () => {
       if (document.activeElement !== canvas) canvas.focus({ preventScroll: true });
     });
+    canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+  }
 
   // The keys the program acts on (F1-F4, the arrows, Enter and Esc) lose
   // their browser action when they go to the running program; every other
@@ -105,6 +110,8 @@ function connectControls(panel, program) {
   const takers = [];
   const taken = new Set();
   window.addEventListener('blur', () => taken.clear()); // released unseen
+  /** @type {Map<HTMLElement, KeyOwner[1]>} */
+  const owners = new Map();
 
   // Enter and Space on a focused page control press that control and do
   // not also reach the program; every other key does. Registered before
@@ -125,19 +132,15 @@ function connectControls(panel, program) {
       e.stopImmediatePropagation();
       return;
     }
-    // Keys in a dialog are the dialog's (Esc closes it), which hears of
-    // them from here as a text field does.
-    const dialog = target.closest('dialog');
-    if (dialog) {
+    // Keys in a dialog are the dialog's (Esc closes it), and keys typed in a
+    // text field the field's. Stopped here, on the window's capturing
+    // phase, they would not reach their own listeners: each hears of its
+    // keys from here (hearKeys).
+    const owner = target.closest('dialog') || (inText ? target : null);
+    if (owner) {
       e.stopImmediatePropagation();
-      if (e.type === 'keydown' && dialog.bellscopeKey) dialog.bellscopeKey(e);
-      return;
-    }
-    if (inText) {
-      // Stopped here, on the window's capturing phase, the key would not
-      // reach the field's own listeners: the field hears of it from here.
-      e.stopImmediatePropagation();
-      if (e.type === 'keydown' && target.bellscopeKey) target.bellscopeKey(e);
+      const hear = owners.get(owner);
+      if (e.type === 'keydown' && hear) hear(e);
       return;
     }
     // The arrows choose in a list, and scroll a formula too wide for the page.
@@ -183,5 +186,6 @@ function connectControls(panel, program) {
       }
     },
     takeKeys: (/** @type {KeyTaker[]} */ ...more) => takers.push(...more),
+    hearKeys: (/** @type {KeyOwner[]} */ ...more) => more.forEach(([element, hear]) => owners.set(element, hear)),
   };
 }

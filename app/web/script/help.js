@@ -7,7 +7,8 @@
 // starts with its title and a short screen shows it (rather than the Close
 // button at its foot). Keys pressed in the dialog are its own; Esc closes
 // it, and the focus goes back where it was. Returns relabel(), for another
-// language, and takeKey(e, inText), which takes the ? that opens it.
+// language, takeKey(e, inText), which takes the ? that opens it, and keys,
+// the dialog's own keys (for Controls' hearKeys).
 function connectHelp() {
   const dialog = /** @type {HTMLDialogElement} */ (document.getElementById('help'));
   function copyTable() {
@@ -29,7 +30,8 @@ function connectHelp() {
     dialog.scrollTop = 0;
   }
   // Tab goes round the dialog's controls, never out to the browser's.
-  dialog.bellscopeKey = (e) => {
+  /** @param {KeyboardEvent} e */
+  function tabAround(e) {
     if (e.key !== 'Tab') return;
     const stops = [
       .../** @type {NodeListOf<HTMLElement>} */ (dialog.querySelectorAll('button, a[href], input, select')),
@@ -38,7 +40,7 @@ function connectHelp() {
     const next = (at + (e.shiftKey ? stops.length - 1 : 1)) % stops.length;
     e.preventDefault();
     stops[at < 0 ? 0 : next].focus();
-  };
+  }
   dialog.addEventListener('close', () => {
     if (before && before.isConnected) before.focus();
   });
@@ -48,6 +50,7 @@ function connectHelp() {
   const QUESTION_MARKS = ['?', '\u061f', '\uff1f'];
   return {
     relabel: copyTable,
+    keys: /** @type {KeyOwner[]} */ ([[dialog, tabAround]]),
     /** @type {KeyTaker} */
     takeKey(e, inText) {
       if (!QUESTION_MARKS.includes(e.key) || e.ctrlKey || e.altKey || e.metaKey || inText || dialog.open) return false;

@@ -22,7 +22,6 @@
 /**
  * @typedef {ReturnType<typeof connectLessons>} Lessons
  * @typedef {{name: string, view: string}} Lesson
- * @typedef {(key: TextKey, values?: TextValues) => void} Refuse
  * @param {Program} program
  * @param {() => void} layOutAgain
  * @param {Refuse} refuse

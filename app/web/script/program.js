@@ -126,31 +126,6 @@ function connectProgram(canvas, handlers) {
   /** @type {Uint8Array<ArrayBuffer> | null} */
   let picture = null;
 
-  /** @type {BellscopeModule['instantiateWasm']} */
-  function instantiate(imports, receive) {
-    const compiled = compileProgram();
-    // Told, not thrown: the runtime would only log what is thrown here, and
-    // the page would say it was loading for ever.
-    if (!compiled) {
-      Module.onAbort('this browser cannot unpack it');
-      return {};
-    }
-    if (compiled instanceof WebAssembly.Module) {
-      try {
-        const instance = new WebAssembly.Instance(compiled, imports);
-        receive(instance, compiled);
-        return instance.exports;
-      } catch (error) {
-        Module.onAbort(/** @type {Error} */ (error).message);
-        return {};
-      }
-    }
-    compiled
-      .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
-      .catch((error) => Module.onAbort(error.message));
-    return {}; // its exports come later, through receive
-  }
-
   // ccall comes with the runtime.
   const Module = /** @type {BellscopeModule} */ ({
     canvas,
@@ -192,6 +167,31 @@ function connectProgram(canvas, handlers) {
     },
   });
   window.Module = Module;
+
+  /** @type {BellscopeModule['instantiateWasm']} */
+  function instantiate(imports, receive) {
+    const compiled = compileProgram();
+    // Told, not thrown: the runtime would only log what is thrown here, and
+    // the page would say it was loading for ever.
+    if (!compiled) {
+      Module.onAbort('this browser cannot unpack it');
+      return {};
+    }
+    if (compiled instanceof WebAssembly.Module) {
+      try {
+        const instance = new WebAssembly.Instance(compiled, imports);
+        receive(instance, compiled);
+        return instance.exports;
+      } catch (error) {
+        Module.onAbort(/** @type {Error} */ (error).message);
+        return {};
+      }
+    }
+    compiled
+      .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+      .catch((error) => Module.onAbort(error.message));
+    return {}; // its exports come later, through receive
+  }
 
   // A control by its name (the buttons' data-control), or "all" to release
   // whatever is held. A name the program does not know is a fault of the page's.

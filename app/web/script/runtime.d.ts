@@ -41,12 +41,6 @@ interface Window {
   Module: BellscopeModule;
 }
 
-interface HTMLElement {
-  // A dialog's or a text field's own keys, which controls.js hands it from
-  // the window's capturing phase.
-  bellscopeKey?: (e: KeyboardEvent) => void;
-}
-
 interface Document {
   // Whether the host lets the page use a feature, where the browser says.
   permissionsPolicy?: { allowsFeature(feature: string): boolean };

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectSharing */
-/* global showText */
+/* global insideFrame, language, showText */
 
 // "Copy link": the address of the view as it is now, on the clipboard where
 // the browser allows it, and in a field to copy by hand. "Save picture":
@@ -8,23 +8,30 @@
 //
 // In a frame, the host may forbid downloads, and the browser then drops the
 // file without a word: the page also shows the picture, to save by hand.
-// lesson() is what a link carries besides the view (the lesson's name).
+// Returns link(), the address Copy link gives, which a course page hears of
+// too: the page's language, unless it is English, which every page falls
+// back to, the lesson (lesson(): lesson=NAME, or ''), whose view the
+// link's view changes, and the view, or the challenge, from the program;
+// null before the program is loaded.
 /**
  * @param {Program} program
  * @param {() => void} layOutAgain
- * @param {boolean} insideFrame
  * @param {() => string} lesson
  */
-function connectSharing(program, layOutAgain, insideFrame, lesson) {
+function connectSharing(program, layOutAgain, lesson) {
   const row = /** @type {HTMLElement} */ (document.getElementById('link-row'));
   const field = /** @type {HTMLInputElement} */ (document.getElementById('link'));
   const message = /** @type {HTMLElement} */ (document.getElementById('link-message'));
 
+  function link() {
+    const view = program.link();
+    if (view === null) return null;
+    const parameters = [language === 'en' ? '' : `lang=${language}`, lesson(), view].filter(Boolean).join('&');
+    return location.href.replace(/[?#].*$/, '') + (parameters ? '?' + parameters : '');
+  }
   /** @type {HTMLElement} */ (document.getElementById('copy-link')).addEventListener('click', () => {
-    const query = program.link();
-    if (query === null) return; // not loaded yet
-    const parameters = [lesson(), query].filter(Boolean).join('&');
-    const address = location.href.replace(/[?#].*$/, '') + (parameters ? '?' + parameters : '');
+    const address = link();
+    if (address === null) return; // not loaded yet
     field.value = address;
     row.hidden = false;
     showText(message, null);
@@ -88,4 +95,5 @@ function connectSharing(program, layOutAgain, insideFrame, lesson) {
     const bytes = await program.picture();
     if (bytes) download(bytes);
   });
+  return { link };
 }

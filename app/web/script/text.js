@@ -185,7 +185,9 @@ function typedText(text) {
   return { typed: text };
 }
 /** @param {string} text */
-const isolated = (text) => (document.documentElement.dir === 'rtl' ? `\u2068${text}\u2069` : text);
+function isolated(text) {
+  return document.documentElement.dir === 'rtl' ? `\u2068${text}\u2069` : text;
+}
 
 // A refusal the program hands the page (page.h's WEB_REFUSAL), or the page's
 // own of the same form: {key, what, ...values}, the reason's text named by

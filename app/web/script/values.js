@@ -11,7 +11,8 @@
 // elsewhere (a button keeps the focus where it was) applies it first, and
 // Esc puts back the value shown, keeping the focus in the field. Returns
 // show(state), which shows the program's values in the fields, but for
-// what is typed and not yet applied.
+// what is typed and not yet applied, and keys, the fields' own keys (for
+// Controls' hearKeys).
 /**
  * @typedef {ReturnType<typeof connectValues>} Values
  * @typedef {'u' | 'sigma'} ValueName
@@ -94,15 +95,20 @@ function connectValues(program, layOutAgain) {
     mark(which, why && { ...why, text: chars.length > 40 ? `${chars.slice(0, 40).join('')}...` : text });
   }
 
+  /** @type {KeyOwner[]} */
+  const keys = [];
   for (const [which, field] of /** @type {[ValueName, HTMLInputElement][]} */ (Object.entries(fields))) {
-    field.bellscopeKey = (e) => {
-      if (e.key === 'Enter') apply(which);
-      if (e.key === 'Escape') {
-        typing[which] = false;
-        mark(which, null);
-        showField(which);
-      }
-    };
+    keys.push([
+      field,
+      (e) => {
+        if (e.key === 'Enter') apply(which);
+        if (e.key === 'Escape') {
+          typing[which] = false;
+          mark(which, null);
+          showField(which);
+        }
+      },
+    ]);
     field.addEventListener('input', () => {
       typing[which] = true;
     });
@@ -121,6 +127,7 @@ function connectValues(program, layOutAgain) {
   }
 
   return {
+    keys,
     /** @param {BellscopeState} state */
     show(state) {
       selected = state.challenge ? state.challenge.guess : state.gaussians[state.selected - 1];

@@ -7,7 +7,7 @@
 // buttons (on or off, selected, colour, the combining mode). Returns
 // show(state), called with each state the program tells, announce(words),
 // for what must be said at once (a function that gives its text), and
-// sayAgain(), which says the last announcement again in another language.
+// relabel(), which says the last announcement again in another language.
 /**
  * @typedef {ReturnType<typeof connectWords>} Words
  * A text to say, given in the page's language when it is said.
@@ -166,7 +166,7 @@ function connectWords(panel) {
   return {
     announce,
     // Only where its words have changed: a screen reader says it again.
-    sayAgain() {
+    relabel() {
       if (said && announcer.textContent && said() !== announcer.textContent) announcer.textContent = said();
     },
     /** @param {BellscopeState} state */
