@@ -322,8 +322,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_RESET() {
 }
 
 // The curves drawn now, for the page to play them (onBellscopeCurves): the
-// four Gaussians' and the white curve's, 800 columns each, one after another;
-// the white curve's left out while a challenge hides it.
+// four Gaussians' and the white curve's, CURVE_COLUMNS each (a value for
+// each column of the picture), one after another; the white curve's left
+// out while a challenge hides it.
 extern "C" EMSCRIPTEN_KEEPALIVE void BELLSCOPE_CURVES() {
   static_assert(sizeof(gaussian_curves) == (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS * sizeof(double), "one array");
   page_curves(&web.run.program.curves.component[0][0], (GAUSSIAN_COUNT + (product_hidden() ? 0 : 1)) * CURVE_COLUMNS);

@@ -3,7 +3,8 @@
 
 // The picture at the largest whole number of device pixels per image pixel
 // with which it and the controls fit the window together, beside or below
-// each other, as long as it is large: its own 800 CSS pixels, or, in a
+// each other, as long as it is large: its own size in CSS pixels (the
+// canvas's, which the program draws into), or, in a
 // window too small for that, 95% of the window's width with the controls
 // below or 60% with the controls beside. Otherwise (a phone held upright, a
 // high browser zoom) size matters more than crispness and than having the
@@ -13,61 +14,62 @@
 // the function that lays the page out, which the page calls whenever what
 // it shows changes size (laid out before the next frame is painted, once
 // however often it is asked); it lays itself out again on resize and on a
-// change of devicePixelRatio.
+// change of devicePixelRatio. The gap between the picture and the controls
+// is page.css's --gap.
 /**
  * @param {HTMLElement} app
- * @param {HTMLElement | null} canvas
+ * @param {HTMLCanvasElement | null} canvas
  * @param {HTMLElement} panel
  * @returns {() => void}
  */
 function createLayout(app, canvas, panel) {
-  const WIDTH = 800;
-  const HEIGHT = 450;
-  const GAP = 8;
   const PANEL_MIN = 220;
   const PANEL_MAX = 360;
   const LARGE = { below: 0.95, beside: 0.6 }; // shares of the width that are large enough
 
-  // Lays the page out so; returns whether it fits the window. Called only
-  // with a canvas, as is choose().
+  // Lays the page out so; returns whether it fits the window.
   /**
+   * @param {HTMLCanvasElement} picture
    * @param {'beside' | 'below'} arrangement
    * @param {number} scale
    * @param {number} viewWidth
    * @param {number} viewHeight
    */
-  function arrange(arrangement, scale, viewWidth, viewHeight) {
+  function arrange(picture, arrangement, scale, viewWidth, viewHeight) {
     const ratio = window.devicePixelRatio || 1;
     const aligned = (/** @type {number} */ x) => Math.max(0, Math.floor(x * ratio) / ratio);
-    const cssWidth = WIDTH * scale;
-    const cssHeight = HEIGHT * scale;
+    const gap = parseFloat(getComputedStyle(app).getPropertyValue('--gap'));
+    const cssWidth = picture.width * scale;
+    const cssHeight = picture.height * scale;
     app.className = arrangement;
-    /** @type {HTMLElement} */ (canvas).style.width = cssWidth + 'px';
-    /** @type {HTMLElement} */ (canvas).style.height = cssHeight + 'px';
+    picture.style.width = cssWidth + 'px';
+    picture.style.height = cssHeight + 'px';
     if (arrangement === 'beside') {
-      const room = Math.min(PANEL_MAX, viewWidth - cssWidth - GAP);
+      const room = Math.min(PANEL_MAX, viewWidth - cssWidth - gap);
       panel.style.width = Math.max(room, PANEL_MIN) + 'px';
-      /** @type {HTMLElement} */ (canvas).style.marginInlineStart = '0';
-      app.style.paddingInlineStart = aligned((viewWidth - cssWidth - GAP - room) / 2) + 'px';
+      picture.style.marginInlineStart = '0';
+      app.style.paddingInlineStart = aligned((viewWidth - cssWidth - gap - room) / 2) + 'px';
       return room >= PANEL_MIN && panel.offsetHeight <= viewHeight && cssHeight <= viewHeight;
     }
     panel.style.width = viewWidth + 'px';
     app.style.paddingInlineStart = '0';
-    /** @type {HTMLElement} */ (canvas).style.marginInlineStart = aligned((viewWidth - cssWidth) / 2) + 'px';
-    return cssWidth <= viewWidth && cssHeight + GAP + panel.offsetHeight <= viewHeight;
+    picture.style.marginInlineStart = aligned((viewWidth - cssWidth) / 2) + 'px';
+    return cssWidth <= viewWidth && cssHeight + gap + panel.offsetHeight <= viewHeight;
   }
 
   function layout() {
     if (!canvas) return; // the program says that it cannot start
     panel.classList.add('measuring');
     try {
-      choose();
+      choose(canvas);
     } finally {
       panel.classList.remove('measuring');
     }
   }
 
-  function choose() {
+  /** @param {HTMLCanvasElement} picture */
+  function choose(picture) {
+    const { width: WIDTH, height: HEIGHT } = picture;
     const ratio = window.devicePixelRatio || 1;
     const viewWidth = document.documentElement.clientWidth;
     const viewHeight = window.innerHeight;
@@ -76,15 +78,15 @@ function createLayout(app, canvas, panel) {
       for (const arrangement of /** @type {const} */ (['beside', 'below'])) {
         const width = (WIDTH * k) / ratio;
         const large = width >= WIDTH || width >= LARGE[arrangement] * viewWidth;
-        if (large && arrange(arrangement, k / ratio, viewWidth, viewHeight)) {
-          /** @type {HTMLElement} */ (canvas).className = '';
+        if (large && arrange(picture, arrangement, k / ratio, viewWidth, viewHeight)) {
+          picture.className = '';
           return;
         }
       }
     // No crisp size fits with the controls that is large enough: the
     // picture fills the width, crisp only if that happens to be whole.
-    /** @type {HTMLElement} */ (canvas).className = Number.isInteger((fill / WIDTH) * ratio) ? '' : 'smooth';
-    arrange('below', fill / WIDTH, viewWidth, viewHeight);
+    picture.className = Number.isInteger((fill / WIDTH) * ratio) ? '' : 'smooth';
+    arrange(picture, 'below', fill / WIDTH, viewWidth, viewHeight);
   }
 
   window.addEventListener('resize', layout);

@@ -9,7 +9,8 @@
  * @typedef {{show?: (state: BellscopeState) => void, relabel?: () => void}} Part
  */
 (() => {
-  const canvas = document.getElementById('canvas'); // none on a page that cannot show the program
+  // None on a page that cannot show the program.
+  const canvas = /** @type {HTMLCanvasElement | null} */ (document.getElementById('canvas'));
   const panel = /** @type {HTMLElement} */ (document.getElementById('panel'));
   showTexts(document);
   const layout = createLayout(/** @type {HTMLElement} */ (document.getElementById('app')), canvas, panel);

@@ -303,7 +303,8 @@ function connectProgram(canvas, handlers) {
       if (running) Module.ccall('BELLSCOPE_RESET', null, [], []);
     },
 
-    // The curves drawn now, 800 columns each: {gaussians: [four], product},
+    // The curves drawn now, a value for each of the picture's columns:
+    // {gaussians: [four], product},
     // product null while a challenge hides it; those of the picture shown
     // after the end; null when there are none.
     curves() {
@@ -311,8 +312,9 @@ function connectProgram(canvas, handlers) {
       curves = /** @type {Float64Array | null} */ (null); // until the call sets them
       Module.ccall('BELLSCOPE_CURVES', null, [], []);
       if (!curves) return null;
-      const column = (/** @type {number} */ k) => /** @type {Float64Array} */ (curves).subarray(800 * k, 800 * (k + 1));
-      return { gaussians: [0, 1, 2, 3].map(column), product: curves.length > 4 * 800 ? column(4) : null };
+      const n = /** @type {HTMLCanvasElement} */ (canvas).width;
+      const column = (/** @type {number} */ k) => /** @type {Float64Array} */ (curves).subarray(n * k, n * (k + 1));
+      return { gaussians: [0, 1, 2, 3].map(column), product: curves.length > 4 * n ? column(4) : null };
     },
 
     // The frame shown now as the bytes of a PNG file, in the colours shown,
