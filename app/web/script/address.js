@@ -34,7 +34,7 @@ const pageAddress = (() => {
     lang: ['languageRefused', 'reasonLanguageGiven'],
   };
   let search = location.search;
-  if (!search && window.matchMedia('(display-mode: standalone)').matches) search = remembered('bellscope.start') || '';
+  if (!search && window.matchMedia('(display-mode: standalone)').matches) search = remembered('start') || '';
   const parts = search.replace(/^\?/, '').split('&').filter(Boolean);
   /** @param {string} part */
   const own = (part) => Object.keys(OWN).find((name) => part === name || part.startsWith(name + '='));

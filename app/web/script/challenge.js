@@ -53,7 +53,6 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
 
   // The progress this tab keeps: {seed, round, revealed, guesses}, guesses
   // [u, sigma] for each round so far, the earlier ones as they were checked.
-  const KEPT = 'bellscope.challenge';
   /** @type {{seed: number, round?: number, revealed?: boolean, guesses: unknown[]} | null} */
   let progress = null;
   /** @param {StateChallenge} challenge */
@@ -63,7 +62,7 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
     progress.revealed = challenge.revealed;
     progress.guesses[challenge.round - 1] = [challenge.guess.u, challenge.guess.sigma];
     progress.guesses.length = challenge.round;
-    keepInTab(KEPT, JSON.stringify(progress));
+    keepInTab('challenge', JSON.stringify(progress));
   }
   // The kept progress of challenge `seed` played again through the
   // program, so that every score is the program's own; it stops at the
@@ -73,7 +72,7 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
     /** @type {{seed?: unknown, round?: unknown, revealed?: unknown, guesses?: unknown} | null} */
     let kept = null;
     try {
-      kept = JSON.parse(keptInTab(KEPT) || 'null');
+      kept = JSON.parse(keptInTab('challenge') || 'null');
     } catch {
       // nothing usable kept
     }
@@ -189,7 +188,7 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
   }
   function forget() {
     progress = null;
-    keepInTab(KEPT, null);
+    keepInTab('challenge', null);
     changeAddress((parts) => parts.filter((part) => !part.startsWith('challenge=')));
   }
 
@@ -215,7 +214,7 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
   return {
     fromAddress() {
       if (pageAddress.challenge === null) {
-        keepInTab(KEPT, null); // a challenge left, or another page in this tab
+        keepInTab('challenge', null); // a challenge left, or another page in this tab
         return false;
       }
       if (!begin(pageAddress.challenge)) return false;

@@ -17,4 +17,4 @@ function showPageColours(name) {
   const bar = /** @type {HTMLMetaElement | null} */ (document.querySelector('meta[name="theme-color"]'));
   if (bar) bar.content = light ? '#ffffff' : '#000000';
 }
-showPageColours(remembered('bellscope.colours'));
+showPageColours(remembered('colours'));

@@ -9,7 +9,6 @@
 // fetched first, where the page does not carry it). connectLanguage(sayAgain)
 // fills the menu "Language", which changes it at once, remembered where the
 // browser allows it, and calls sayAgain() to say everything again.
-const LANGUAGE_STORE = 'bellscope.language';
 /** @type {{sayAgain: (() => void) | null, unavailable: string, wanted: string | null}} */
 const languageShown = { sayAgain: null, unavailable: '', wanted: null };
 
@@ -31,7 +30,7 @@ function useLanguage(code) {
 }
 
 (() => {
-  const stored = remembered(LANGUAGE_STORE);
+  const stored = remembered('language');
   const preferred = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language];
   const wanted =
     pageAddress.lang !== null
@@ -62,6 +61,6 @@ function connectLanguage(sayAgain) {
   menu.addEventListener('change', () => {
     const code = menu.value;
     // Where storage is forbidden, the language changes all the same.
-    useLanguage(code).then((loaded) => loaded && remember(LANGUAGE_STORE, code));
+    useLanguage(code).then((loaded) => loaded && remember('language', code));
   });
 }

@@ -14,17 +14,16 @@
  * @param {() => void} sayAgain
  */
 function connectMenus(program, sayAgain) {
-  const STORE = 'bellscope.colours';
   const names = /** @type {HTMLSelectElement} */ (document.getElementById('names'));
   const colours = /** @type {HTMLSelectElement} */ (document.getElementById('colours'));
   names.addEventListener('change', () => program.setNames(names.value));
-  const stored = remembered(STORE);
+  const stored = remembered('colours');
   const wantsContrast = ['(prefers-contrast: more)', '(forced-colors: active)'].some((q) => matchMedia(q).matches);
   const known = [...colours.options].some((o) => o.value === stored);
   colours.value = known ? /** @type {string} */ (stored) : wantsContrast ? 'colour-blind-safe' : 'design';
   colours.addEventListener('change', () => {
     const message = /** @type {HTMLElement} */ (document.getElementById('colours-message'));
-    showText(message, remember(STORE, colours.value) ? null : 'notRemembered'); // a host that forbids storage
+    showText(message, remember('colours', colours.value) ? null : 'notRemembered'); // a host that forbids storage
     program.setColours(colours.value);
     showPageColours(colours.value);
     sayAgain();

@@ -19,15 +19,15 @@ function connectOffline(layOutAgain) {
   const manifest = document.querySelector('link[rel="manifest"]');
   const build = /** @type {HTMLMetaElement | null} */ (document.querySelector('meta[name="bellscope-build"]'));
   if (!manifest || !build || !/^https?:$/.test(location.protocol)) return () => {};
-  const seen = remembered('bellscope.build'); // null without storage: nothing said
-  remember('bellscope.build', build.content);
+  const seen = remembered('build'); // null without storage: nothing said
+  remember('build', build.content);
   if (seen && seen !== build.content) {
     const updated = /** @type {HTMLElement} */ (document.getElementById('updated'));
     showText(updated, 'updated');
     updated.hidden = false;
     layOutAgain();
   }
-  window.addEventListener('appinstalled', () => remember('bellscope.start', location.search));
+  window.addEventListener('appinstalled', () => remember('start', location.search));
   return () => {
     // Registered again, a worker is not looked for anew, and the browser's
     // own look on a visit may be put off: asked for, a new build on the

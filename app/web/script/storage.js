@@ -1,25 +1,40 @@
 'use strict';
 /* exported remembered, remember, keptInTab, keepInTab */
 
+// What the page keeps, each by its name here: in this browser, the colours
+// and the language chosen, the build it showed last (to say "Updated"
+// once) and, installed as an app, the view to open in; in this tab, a
+// challenge's progress.
+const STORED = {
+  colours: 'bellscope.colours',
+  language: 'bellscope.language',
+  build: 'bellscope.build',
+  start: 'bellscope.start',
+  challenge: 'bellscope.challenge',
+};
+
 // What this browser remembers for the page (localStorage). A browser or a
 // host page that forbids storage leaves the page working as before, only
-// remembering nothing: remembered(key) is then null, and remember(key,
+// remembering nothing: remembered(name) is then null, and remember(name,
 // value) says whether the value was kept.
-/** @param {string} key */
-function remembered(key) {
+/**
+ * @typedef {keyof typeof STORED} StoredName
+ * @param {StoredName} name
+ */
+function remembered(name) {
   try {
-    return window.localStorage.getItem(key);
+    return window.localStorage.getItem(STORED[name]);
   } catch {
     return null;
   }
 }
 /**
- * @param {string} key
+ * @param {StoredName} name
  * @param {string} value
  */
-function remember(key, value) {
+function remember(name, value) {
   try {
-    window.localStorage.setItem(key, value);
+    window.localStorage.setItem(STORED[name], value);
     return true;
   } catch {
     return false;
@@ -27,24 +42,24 @@ function remember(key, value) {
 }
 
 // What this tab keeps across a reload (sessionStorage), on the same terms:
-// keptInTab(key) is null where nothing is kept or storage is forbidden, and
-// keepInTab(key, value) keeps a value, or forgets the key for null.
-/** @param {string} key */
-function keptInTab(key) {
+// keptInTab(name) is null where nothing is kept or storage is forbidden,
+// and keepInTab(name, value) keeps a value, or forgets it for null.
+/** @param {StoredName} name */
+function keptInTab(name) {
   try {
-    return window.sessionStorage.getItem(key);
+    return window.sessionStorage.getItem(STORED[name]);
   } catch {
     return null;
   }
 }
 /**
- * @param {string} key
+ * @param {StoredName} name
  * @param {string | null} value
  */
-function keepInTab(key, value) {
+function keepInTab(name, value) {
   try {
-    if (value === null) window.sessionStorage.removeItem(key);
-    else window.sessionStorage.setItem(key, value);
+    if (value === null) window.sessionStorage.removeItem(STORED[name]);
+    else window.sessionStorage.setItem(STORED[name], value);
     return true;
   } catch {
     return false;
