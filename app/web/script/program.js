@@ -225,8 +225,8 @@ function connectProgram(canvas, handlers) {
     release: (/** @type {string} */ name) => control(name, false),
     releaseAll: () => control('all', false),
 
-    // A typed value for the selected Gaussian's "u" or "sigma": null when it
-    // is taken, or why it is refused.
+    // A typed value for the selected Gaussian's "u" or "sigma", or the
+    // guess's in a challenge: null when it is taken, or why it is refused.
     /**
      * @param {'u' | 'sigma'} which
      * @param {string} text
@@ -237,11 +237,11 @@ function connectProgram(canvas, handlers) {
     },
 
     // The address's query for the view shown now, without the '?', saying
-    // what differs from the page's base (setPageView); null before the
-    // module is loaded.
+    // what differs from the page's base (setPageView), or, in a challenge,
+    // challenge=SEED; null before the module is loaded.
     link: () => (loaded ? Module.ccall('BELLSCOPE_LINK', 'string', [], []) : null),
 
-    // The colours by name: "design" or "colour-blind-safe".
+    // The colours by name: "design", "colour-blind-safe" or "light".
     /** @param {string} name */
     setColours(name) {
       if (!loaded) return; // the page sets them again when it is
@@ -289,8 +289,8 @@ function connectProgram(canvas, handlers) {
       if (loaded) Module.ccall('BELLSCOPE_LEAVE_CHALLENGE', null, [], []);
     },
 
-    // After the program has ended: it starts again, in the view a link
-    // named (resume), or in the page's own view.
+    // After the program has ended: it starts again, in the view or the
+    // challenge a link named (resume), or in the page's own view.
     /** @param {string | null} [resume] */
     restart(resume = null) {
       running = true;
@@ -298,15 +298,15 @@ function connectProgram(canvas, handlers) {
       Module.ccall('BELLSCOPE_RESTART', null, ['string'], [resume]);
     },
 
-    // Back to the page's own view, without ending.
+    // Back to the page's own view, without ending; in a challenge, the
+    // guess back to where the round started it.
     reset() {
       if (running) Module.ccall('BELLSCOPE_RESET', null, [], []);
     },
 
     // The curves drawn now, a value for each of the picture's columns:
-    // {gaussians: [four], product},
-    // product null while a challenge hides it; those of the picture shown
-    // after the end; null when there are none.
+    // {gaussians: [four], product}, product null while a challenge hides
+    // it; those of the picture shown after the end; null when there are none.
     curves() {
       if (!running && !ended) return null;
       curves = /** @type {Float64Array | null} */ (null); // until the call sets them
