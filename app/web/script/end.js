@@ -17,20 +17,20 @@
  */
 function connectEnd(program, controls, layOutAgain, announce, leaveChallenge) {
   const note = /** @type {HTMLElement} */ (document.getElementById('ended'));
-  const restart = /** @type {HTMLElement} */ (document.getElementById('restart'));
   const resume = /** @type {HTMLElement} */ (document.getElementById('resume'));
-  for (const [button, view] of /** @type {[HTMLElement, () => string | null][]} */ ([
-    [resume, () => program.link()],
-    [restart, () => null],
-  ]))
-    button.addEventListener('click', () => {
-      note.hidden = true;
-      controls.rest(false);
-      if (button === restart) leaveChallenge();
-      program.restart(view());
-      /** @type {HTMLElement} */ (document.getElementById('canvas')).focus(); // the buttons are gone
-      layOutAgain();
-    });
+  /** @param {string | null} view a link's, or null for the page's own */
+  function start(view) {
+    note.hidden = true;
+    controls.rest(false);
+    program.restart(view);
+    /** @type {HTMLElement} */ (document.getElementById('canvas')).focus(); // the buttons are gone
+    layOutAgain();
+  }
+  resume.addEventListener('click', () => start(program.link()));
+  /** @type {HTMLElement} */ (document.getElementById('restart')).addEventListener('click', () => {
+    leaveChallenge();
+    start(null);
+  });
   return {
     ended() {
       controls.rest(true);

@@ -3,11 +3,6 @@
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it, each given what it needs of the others.
-/**
- * What the page asks of its parts: to show each state the program tells,
- * and to say everything again in another language.
- * @typedef {{show?: (state: BellscopeState) => void, relabel?: () => void}} Part
- */
 (() => {
   // None on a page that cannot show the program.
   const canvas = /** @type {HTMLCanvasElement | null} */ (document.getElementById('canvas'));
@@ -15,8 +10,8 @@
   showTexts(document);
   const layout = createLayout(/** @type {HTMLElement} */ (document.getElementById('app')), canvas, panel);
   const failures = connectFailures(layout);
-  // What the program tells the page, answered at the end, once every part
-  // is connected: the program's module, whose script follows, calls on none before.
+  // What the program tells the page, answered at the end, once every part is
+  // connected: the program's module, whose script follows, calls on none before.
   const handlers = /** @type {ProgramHandlers} */ ({});
   const program = connectProgram(canvas, handlers);
   /** @type {BellscopeState | null} */
@@ -36,20 +31,13 @@
   const menus = connectMenus(program, sayAgain);
   const end = connectEnd(program, controls, layout, words.announce, challenge.leave);
   const keepOffline = connectOffline(layout);
-  // In the order they show a state: the end's controls rest after the challenge's.
-  /** @type {Part[]} */
-  const parts = [
-    menus,
-    words,
-    connectWorking(),
-    values,
-    challenge,
-    end,
-    connectHost(sharing.link),
-    lessons,
-    help,
-    failures,
-  ];
+  const working = connectWorking();
+  const host = connectHost(sharing.link);
+  // What the page asks of each part: to show each state the program tells,
+  // in this order (the end's controls rest after the challenge's), and to
+  // say everything again in another language.
+  /** @type {{show?: (state: BellscopeState) => void, relabel?: () => void}[]} */
+  const parts = [menus, words, working, values, challenge, end, host, lessons, help, failures];
 
   /** @param {BellscopeState} state */
   function show(state) {

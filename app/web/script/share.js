@@ -8,11 +8,9 @@
 //
 // In a frame, the host may forbid downloads, and the browser then drops the
 // file without a word: the page also shows the picture, to save by hand.
-// Returns link(), the address Copy link gives, which a course page hears of
-// too: the page's language, unless it is English, which every page falls
-// back to, the lesson (lesson(): lesson=NAME, or ''), whose view the
-// link's view changes, and the view, or the challenge, from the program;
-// null before the program is loaded.
+// Returns link(), the address Copy link gives and a course page hears of:
+// the page's language (but English, which every page falls back to), the
+// lesson (lesson()) and the program's view or challenge; null until loaded.
 /**
  * @param {Program} program
  * @param {() => void} layOutAgain

@@ -13,55 +13,40 @@ const STORED = {
   challenge: 'bellscope.challenge',
 };
 
-// What this browser remembers for the page (localStorage). A browser or a
-// host page that forbids storage leaves the page working as before, only
-// remembering nothing: remembered(name) is then null, and remember(name,
-// value) says whether the value was kept.
+// What this browser remembers for the page (localStorage), and what this
+// tab keeps across a reload (sessionStorage). A browser or a host page that
+// forbids storage leaves the page working as before, only keeping nothing:
+// remembered(name) and keptInTab(name) are then null, and remember(name,
+// value) and keepInTab(name, value) (null forgets it) say whether the value
+// was kept.
 /**
  * @typedef {keyof typeof STORED} StoredName
+ * @param {'localStorage' | 'sessionStorage'} area
  * @param {StoredName} name
  */
-function remembered(name) {
+function storedIn(area, name) {
   try {
-    return window.localStorage.getItem(STORED[name]);
+    return window[area].getItem(STORED[name]);
   } catch {
     return null;
   }
 }
 /**
- * @param {StoredName} name
- * @param {string} value
- */
-function remember(name, value) {
-  try {
-    window.localStorage.setItem(STORED[name], value);
-    return true;
-  } catch {
-    return false;
-  }
-}
-
-// What this tab keeps across a reload (sessionStorage), on the same terms:
-// keptInTab(name) is null where nothing is kept or storage is forbidden,
-// and keepInTab(name, value) keeps a value, or forgets it for null.
-/** @param {StoredName} name */
-function keptInTab(name) {
-  try {
-    return window.sessionStorage.getItem(STORED[name]);
-  } catch {
-    return null;
-  }
-}
-/**
+ * @param {'localStorage' | 'sessionStorage'} area
  * @param {StoredName} name
  * @param {string | null} value
  */
-function keepInTab(name, value) {
+function store(area, name, value) {
   try {
-    if (value === null) window.sessionStorage.removeItem(STORED[name]);
-    else window.sessionStorage.setItem(STORED[name], value);
+    if (value === null) window[area].removeItem(STORED[name]);
+    else window[area].setItem(STORED[name], value);
     return true;
   } catch {
     return false;
   }
 }
+const remembered = (/** @type {StoredName} */ name) => storedIn('localStorage', name);
+const remember = (/** @type {StoredName} */ name, /** @type {string} */ value) => store('localStorage', name, value);
+const keptInTab = (/** @type {StoredName} */ name) => storedIn('sessionStorage', name);
+const keepInTab = (/** @type {StoredName} */ name, /** @type {string | null} */ value) =>
+  store('sessionStorage', name, value);

@@ -1,5 +1,5 @@
 'use strict';
-/* exported TEXTS, unpackTexts, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, typedText, listWords, sentence, richNodes, showText, curveName, curveShortName, productName, productLabel, modeName */
+/* exported TEXTS, unpackTexts, LANGUAGES, say, showTexts, language, setLanguage, setProductColour, loadLanguage, nearestLanguage, numberFormat, decimalSeparator, typedText, listWords, sentence, richNodes, showText, curveName, curveShortName, productName, productLabel, modeName */
 
 // Every text the page shows or speaks, keyed by name, one table for each
 // language, in a file of its own (text/<code>.js); English is the one the
@@ -145,6 +145,11 @@ function numberFormat(options) {
   if (!numberFormats.has(key)) numberFormats.set(key, new Intl.NumberFormat(language, options));
   return /** @type {Intl.NumberFormat} */ (numberFormats.get(key));
 }
+// The page's language's decimal separator.
+function decimalSeparator() {
+  const parts = numberFormat({}).formatToParts(1.5);
+  return /** @type {Intl.NumberFormatPart} */ (parts.find((part) => part.type === 'decimal')).value;
+}
 
 // The text named `key` in the page's language, its {names} filled from
 // `values`; English where the language's table lacks it (the translations'
@@ -253,10 +258,7 @@ function modeName(mode) {
 }
 /** @param {CurveNames} names */
 function productName(names) {
-  return say(
-    /** @type {Record<string, TextKey>} */ ({ bayes: 'productBayes', sensors: 'productSensors' })[names] ||
-      'productGaussians',
-  );
+  return say(names === 'bayes' ? 'productBayes' : names === 'sensors' ? 'productSensors' : 'productGaussians');
 }
 // The product's name at the head of a line ("Combined: u = 233"), and a
 // Gaussian's short name, shown beside its button ("M1"; none for
@@ -264,8 +266,7 @@ function productName(names) {
 /** @param {CurveNames} names */
 function productLabel(names) {
   return say(
-    /** @type {Record<string, TextKey>} */ ({ bayes: 'productLabelBayes', sensors: 'productLabelSensors' })[names] ||
-      'productLabelGaussians',
+    names === 'bayes' ? 'productLabelBayes' : names === 'sensors' ? 'productLabelSensors' : 'productLabelGaussians',
   );
 }
 /**

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectValues */
-/* global say, curveName, numberFormat */
+/* global say, curveName, decimalSeparator */
 
 // Exact values for the selected Gaussian, or a challenge's guess, typed: Enter or leaving the field
 // applies one; a wrong one is refused in words (the page's language's,
@@ -14,7 +14,6 @@
 // what is typed and not yet applied, and keys, the fields' own keys (for
 // Controls' hearKeys).
 /**
- * @typedef {ReturnType<typeof connectValues>} Values
  * @typedef {'u' | 'sigma'} ValueName
  * @param {Program} program
  * @param {() => void} layOutAgain
@@ -37,24 +36,18 @@ function connectValues(program, layOutAgain) {
 
   // The page's language's decimal separator: a field shows it and takes it,
   // as well as a point (1,5 or 1.5 in French), and digits of its own script.
-  const decimal = () =>
-    /** @type {Intl.NumberFormatPart} */ (
-      numberFormat({})
-        .formatToParts(1.5)
-        .find((part) => part.type === 'decimal')
-    ).value;
   const LOCAL_DIGITS = /[\u0660-\u0669\u06f0-\u06f9]/g; // Arabic-Indic and Persian
   /** @param {string} text */
   function typed(text) {
     const western = text.replace(LOCAL_DIGITS, (d) => String(d.charCodeAt(0) & 0xf));
-    const separator = decimal();
+    const separator = decimalSeparator();
     return separator !== '.' && !western.includes('.') ? western.replace(separator, '.') : western;
   }
   // The value shown now, as the shortest text that reads back exactly.
   /** @param {ValueName} which */
   function current(which) {
     if (!selected || selected[which] === null) return '';
-    return String(selected[which]).replace('.', decimal());
+    return String(selected[which]).replace('.', decimalSeparator());
   }
   /** @param {ValueName} which */
   function showField(which) {
@@ -95,20 +88,22 @@ function connectValues(program, layOutAgain) {
     mark(which, why && { ...why, text: chars.length > 40 ? `${chars.slice(0, 40).join('')}...` : text });
   }
 
+  /**
+   * @param {ValueName} which
+   * @param {KeyboardEvent} e
+   */
+  function hear(which, e) {
+    if (e.key === 'Enter') apply(which);
+    if (e.key === 'Escape') {
+      typing[which] = false;
+      mark(which, null);
+      showField(which);
+    }
+  }
   /** @type {KeyOwner[]} */
   const keys = [];
   for (const [which, field] of /** @type {[ValueName, HTMLInputElement][]} */ (Object.entries(fields))) {
-    keys.push([
-      field,
-      (e) => {
-        if (e.key === 'Enter') apply(which);
-        if (e.key === 'Escape') {
-          typing[which] = false;
-          mark(which, null);
-          showField(which);
-        }
-      },
-    ]);
+    keys.push([field, (e) => hear(which, e)]);
     field.addEventListener('input', () => {
       typing[which] = true;
     });

@@ -9,7 +9,6 @@
 // for what must be said at once (a function that gives its text), and
 // relabel(), which says the last announcement again in another language.
 /**
- * @typedef {ReturnType<typeof connectWords>} Words
  * A text to say, given in the page's language when it is said.
  * @typedef {() => string} Spoken
  * @param {HTMLElement} panel

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectWorking, heightWords, formatNumber, formatHeight, formatWhole, formatPercent, noneOn */
-/* global say, curveName, productName, numberFormat, richNodes */
+/* global say, curveName, productName, numberFormat, decimalSeparator, richNodes */
 
 // Numbers as the working gives them: four significant figures, in the
 // page's language's own digits and separators, never grouped in thousands
@@ -162,12 +162,7 @@ function connectWorking() {
   // separator is one ("σ = 77,17; u = 388,2"), followed by a space as wide
   // as a typesetter puts between two formulas on a line.
   const between = () => {
-    const decimal = /** @type {Intl.NumberFormatPart} */ (
-      numberFormat({})
-        .formatToParts(1.5)
-        .find((part) => part.type === 'decimal')
-    ).value;
-    const separator = op(decimal === ',' ? ';' : ',');
+    const separator = op(decimalSeparator() === ',' ? ';' : ',');
     separator.setAttribute('lspace', '0');
     separator.setAttribute('rspace', '0.75em');
     return separator;
