@@ -37,7 +37,7 @@ test-clang:
 	@cmake --build build-clang -j $(JOBS)
 	@cd build-clang && ctest --output-on-failure --timeout 300 -j $(JOBS)
 
-# clang-format for the C++, ESLint and Prettier for the JavaScript.
+# clang-format for the C++; ESLint, Prettier and TypeScript for the JavaScript.
 check-format:
 	@scripts/install-deps.sh clang js
 	@scripts/check-format.sh

@@ -11,6 +11,9 @@ export default [
     // each names what it offers (exported) and what it uses of the others (global).
     files: ['app/web/script/**/*.js', 'app/web/text/**/*.js'],
     languageOptions: { sourceType: 'script', ecmaVersion: 2022, globals: globals.browser },
+    // Nothing is used above the line that declares it, but a function,
+    // which a script may call before it defines it.
+    rules: { 'no-use-before-define': ['error', { functions: false }] },
   },
   {
     // The served page's service worker.

@@ -2,8 +2,10 @@
 # Checks that every C++ file in the tree is formatted as .clang-format says,
 # and that the JavaScript (the page's scripts, the browser tests and the
 # benchmark scripts) passes ESLint and is formatted as Prettier says
-# (.prettierrc.json), and that every translation of the page has every text
-# with its placeholders (check-texts.js). With --fix, formats them all instead.
+# (.prettierrc.json), that the page's scripts pass TypeScript's strict check
+# of their JSDoc types (jsconfig.json), and that every translation of the
+# page has every text with its placeholders (check-texts.js). With --fix,
+# formats them all instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
@@ -28,6 +30,11 @@ else
 fi
 if npx --no-install eslint .; then
   echo "lint: ESLint finds nothing"
+else
+  status=1
+fi
+if npx --no-install tsc -p jsconfig.json; then
+  echo "types: TypeScript finds nothing in the page's scripts"
 else
   status=1
 fi

@@ -8,7 +8,7 @@
 #   install-deps.sh clang    - Clang with libc++ and clang-format
 #   install-deps.sh web      - Emscripten for the browser build
 #   install-deps.sh browser  - Chromium and Node.js for the browser tests
-#   install-deps.sh js       - Node.js and npm for ESLint and Prettier
+#   install-deps.sh js       - Node.js and npm for ESLint, Prettier and TypeScript
 # As root it runs apt-get; otherwise it prints the command to run.
 set -euo pipefail
 

@@ -340,6 +340,30 @@ describe('accessibility', () => {
     assert.deepEqual(page.errors, []);
   });
 
+  it('inside a course page: the host hears of the address Copy link gives, lesson, language and challenge', async () => {
+    const page = await (await browser.newContext({ viewport: { width: 1366, height: 900 } })).newPage();
+    // Each with the words for Copy link and for its field.
+    const cases = [
+      ['lesson=equal&u2=480', 'Copy link', 'Link to this view'],
+      ['lang=fr&select=2', 'Copier le lien', 'Lien vers cette vue'],
+      ['lang=de&challenge=42', 'Link kopieren', 'Link zu dieser Ansicht'],
+    ];
+    for (const [query, copy, field] of cases) {
+      await page.setContent(
+        `<iframe src="${site.url}?${query}" width="1200" height="700"></iframe>
+         <script>window.heard = []; addEventListener('message', (e) => heard.push(e.data));</script>`,
+      );
+      const frame = page.frameLocator('iframe');
+      await frame.locator('#status').waitFor({ state: 'hidden' });
+      await frame.getByRole('button', { name: copy }).click();
+      const link = await frame.getByRole('textbox', { name: field }).inputValue();
+      assert.equal(link, `${site.url}?${query}`);
+      await page.waitForFunction(() => window.heard.length);
+      assert.equal(await page.evaluate(() => window.heard.at(-1).address), link, query);
+      await h.looksRight(page.frames()[1], `in a course page, ${query} copied`);
+    }
+  });
+
   it('a frame that forbids downloads and storage: the page shows the picture to save, and says why', async () => {
     const context = await browser.newContext({ viewport: { width: 1366, height: 900 } });
     // As a host that forbids storage: every frame's localStorage refuses.

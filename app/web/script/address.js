@@ -17,21 +17,35 @@
 // written.
 // Installed as an app, the page opens without a query: in the view it
 // showed when it was installed, then.
+/**
+ * @typedef {object} PageAddress
+ * @property {string} view
+ * @property {string | null} lesson
+ * @property {string | null} challenge
+ * @property {string | null} lang
+ * @property {Saying[]} refusals
+ */
 const pageAddress = (() => {
   // Each with what the page says when it is given twice.
+  /** @type {Record<string, [TextKey, TextKey]>} */
   const OWN = {
     lesson: ['lessonRefused', 'reasonLessonGiven'],
     challenge: ['challengeRefused', 'reasonChallengeGiven'],
     lang: ['languageRefused', 'reasonLanguageGiven'],
   };
   let search = location.search;
-  if (!search && window.matchMedia('(display-mode: standalone)').matches) search = remembered('bellscope.start') || '';
+  if (!search && window.matchMedia('(display-mode: standalone)').matches) search = remembered('start') || '';
   const parts = search.replace(/^\?/, '').split('&').filter(Boolean);
+  /** @param {string} part */
   const own = (part) => Object.keys(OWN).find((name) => part === name || part.startsWith(name + '='));
-  const address = { view: parts.filter((part) => !own(part)).join('&'), refusals: [] };
+  const address = /** @type {PageAddress} */ ({
+    view: parts.filter((part) => !own(part)).join('&'),
+    refusals: /** @type {Saying[]} */ ([]),
+  });
   for (const [name, [sentence, reason]] of Object.entries(OWN)) {
     const given = parts.filter((part) => own(part) === name);
-    address[name] = given.length === 1 ? decodedPart(given[0].slice(name.length + 1)) : null;
+    address[/** @type {'lesson' | 'challenge' | 'lang'} */ (name)] =
+      given.length === 1 ? decodedPart(given[0].slice(name.length + 1)) : null;
     if (given.length > 1) address.refusals.push([sentence, { why: { key: reason, what: quotedPart(given[1]) } }]);
   }
   const lessonTwice = parts.filter((part) => own(part) === 'lesson').length > 1;
@@ -47,6 +61,7 @@ const pageAddress = (() => {
 })();
 
 // A part of an address decoded; one that cannot be is taken as written.
+/** @param {string} text */
 function decodedPart(text) {
   try {
     return decodeURIComponent(text);
@@ -57,6 +72,7 @@ function decodedPart(text) {
 
 // A part of an address quoted as the view grammar quotes: decoded, at most
 // 60 characters, then "...".
+/** @param {string} text */
 function quotedPart(text) {
   const chars = [...decodedPart(text)];
   return chars.length > 60 ? `${chars.slice(0, 60).join('')}...` : chars.join('');
@@ -66,6 +82,7 @@ function quotedPart(text) {
 // is shown: change(parts) gives the query's parameters ("name=value") from
 // those it has now. The page's history gets no new entry, and a browser or
 // a host that refuses the change leaves the address as it was.
+/** @param {(parts: string[]) => string[]} change */
 function changeAddress(change) {
   const parts = location.search.replace(/^\?/, '').split('&').filter(Boolean);
   const query = change(parts).join('&');

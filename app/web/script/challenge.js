@@ -16,45 +16,63 @@
 // tells, fromAddress(), which starts the address's challenge, if any, and
 // says whether it did, leave(), and choosing(), for when the page's view is
 // about to be chosen anew (a lesson).
-function connectChallenge(program, changed, announce, refuse, starting) {
-  const panel = document.getElementById('challenge-panel');
-  const text = document.getElementById('challenge-text');
-  const result = document.getElementById('challenge-result');
-  const guessKept = document.getElementById('guess-kept');
-  const left = document.getElementById('challenge-left');
-  const start = document.getElementById('challenge');
-  const check = document.getElementById('check');
-  const next = document.getElementById('next-round');
-  const leave = document.getElementById('leave-challenge');
+/**
+ * @typedef {ReturnType<typeof connectChallenge>} Challenge
+ * @typedef {BellscopeState & {challenge: StateChallenge, working: StateWorking}} RevealedState
+ *   a state in a round whose guess is checked: its product shown
+ * @param {Program} program
+ * @param {() => void} layOutAgain
+ * @param {(text: Spoken) => void} announce
+ * @param {Refuse} refuse
+ * @param {() => void} starting
+ */
+function connectChallenge(program, layOutAgain, announce, refuse, starting) {
+  const panel = /** @type {HTMLElement} */ (document.getElementById('challenge-panel'));
+  const text = /** @type {HTMLElement} */ (document.getElementById('challenge-text'));
+  const result = /** @type {HTMLElement} */ (document.getElementById('challenge-result'));
+  const guessKept = /** @type {HTMLElement} */ (document.getElementById('guess-kept'));
+  const left = /** @type {HTMLElement} */ (document.getElementById('challenge-left'));
+  const start = /** @type {HTMLElement} */ (document.getElementById('challenge'));
+  const check = /** @type {HTMLElement} */ (document.getElementById('check'));
+  const next = /** @type {HTMLElement} */ (document.getElementById('next-round'));
+  const leave = /** @type {HTMLElement} */ (document.getElementById('leave-challenge'));
   // The round's curves: what switches or selects them rests, and says why.
-  const fixed = document.querySelectorAll('[data-control^="gaussian-"], [data-control^="select-"]');
-  const curvesFixed = document.getElementById('curves-fixed');
-  // What moves the guess: at rest once it is checked, and said why.
-  const guessControls = document.querySelectorAll(
-    '[data-control^="mean-"], [data-control="narrower"], [data-control="wider"], #field-u, #field-sigma',
+  const fixed = /** @type {NodeListOf<HTMLButtonElement>} */ (
+    document.querySelectorAll('[data-control^="gaussian-"], [data-control^="select-"]')
   );
+  const curvesFixed = /** @type {HTMLElement} */ (document.getElementById('curves-fixed'));
+  // What moves the guess: at rest once it is checked, and said why.
+  const guessControls = /** @type {NodeListOf<HTMLButtonElement | HTMLInputElement>} */ (
+    document.querySelectorAll(
+      '[data-control^="mean-"], [data-control="narrower"], [data-control="wider"], #field-u, #field-sigma',
+    )
+  );
+  /** @type {BellscopeState | null} */
   let shown = null; // the state last shown, with its challenge
   let told = ''; // the round last announced
 
   // The progress this tab keeps: {seed, round, revealed, guesses}, guesses
   // [u, sigma] for each round so far, the earlier ones as they were checked.
-  const KEPT = 'bellscope.challenge';
+  /** @type {{seed: number, round?: number, revealed?: boolean, guesses: unknown[]} | null} */
   let progress = null;
+  /** @param {StateChallenge} challenge */
   function keep(challenge) {
     if (!progress || progress.seed !== challenge.seed) progress = { seed: challenge.seed, guesses: [] };
     progress.round = challenge.round;
     progress.revealed = challenge.revealed;
     progress.guesses[challenge.round - 1] = [challenge.guess.u, challenge.guess.sigma];
     progress.guesses.length = challenge.round;
-    keepInTab(KEPT, JSON.stringify(progress));
+    keepInTab('challenge', JSON.stringify(progress));
   }
   // The kept progress of challenge `seed` played again through the
   // program, so that every score is the program's own; it stops at the
   // first round it cannot bring back.
+  /** @param {number} seed */
   function restore(seed) {
+    /** @type {{seed?: unknown, round?: unknown, revealed?: unknown, guesses?: unknown} | null} */
     let kept = null;
     try {
-      kept = JSON.parse(keptInTab(KEPT) || 'null');
+      kept = JSON.parse(keptInTab('challenge') || 'null');
     } catch {
       // nothing usable kept
     }
@@ -71,6 +89,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
     }
   }
 
+  /** @param {string} seed */
   function begin(seed) {
     const why = program.startChallenge(seed);
     if (why) refuse('challengeRefused', { why });
@@ -86,12 +105,17 @@ function connectChallenge(program, changed, announce, refuse, starting) {
   });
   // Said, not only shown, when Check cannot score the guess yet; shown
   // until the round changes.
+  /** @type {Saying | null} */
   let trouble = null;
+  /**
+   * @param {TextKey} key
+   * @param {TextValues} [values]
+   */
   function problem(key, values) {
     trouble = [key, values];
     result.textContent = say(key, values);
     announce(() => result.textContent);
-    changed();
+    layOutAgain();
   }
   check.addEventListener('click', () => {
     const challenge = shown && shown.challenge;
@@ -113,30 +137,44 @@ function connectChallenge(program, changed, announce, refuse, starting) {
   });
 
   // How far the guess is from the product, in words, for u and for sigma.
+  /**
+   * @param {'challengeU' | 'challengeSigma'} key
+   * @param {number} guess
+   * @param {number} answer
+   */
   function distance(key, guess, answer) {
     const off = guess - answer;
     const values = { off: formatNumber(Math.abs(off)), guess: formatNumber(guess), answer: formatNumber(answer) };
     if (Math.abs(off) < 0.5) return say(`${key}Right`, values);
     return say(off < 0 ? `${key}Below` : `${key}Above`, values);
   }
+  /** @param {RevealedState} state */
   function scoreWords(state) {
     const { challenge } = state;
     const product = state.working.steps[state.working.steps.length - 1];
     return say('challengeScore', {
-      score: challenge.scores[challenge.round - 1],
-      u: distance('challengeU', challenge.guess.u, product.u),
-      sigma: distance('challengeSigma', challenge.guess.sigma, product.sigma),
+      score: /** @type {number} */ (challenge.scores[challenge.round - 1]),
+      // The guess and the product: finite, as the round was scored.
+      u: distance('challengeU', /** @type {number} */ (challenge.guess.u), /** @type {number} */ (product.u)),
+      sigma: distance(
+        'challengeSigma',
+        /** @type {number} */ (challenge.guess.sigma),
+        /** @type {number} */ (product.sigma),
+      ),
     });
   }
-  const total = (challenge) => challenge.scores.reduce((sum, score) => sum + (score || 0), 0);
+  const total = (/** @type {StateChallenge} */ challenge) =>
+    challenge.scores.reduce((/** @type {number} */ sum, score) => sum + (score || 0), 0);
 
   // A challenge left, however it was left (Leave challenge, Start again
   // after Esc, a lesson chosen): said and shown, until the next choice.
+  /** @type {{round: number, rounds: number, total: number, most: number} | null} */
   let leftWith = null;
   function showLeft() {
     left.hidden = !leftWith;
     left.textContent = leftWith ? say('challengeLeft', leftWith) : '';
   }
+  /** @param {StateChallenge} challenge */
   function ended(challenge) {
     leftWith = {
       round: challenge.round,
@@ -150,12 +188,17 @@ function connectChallenge(program, changed, announce, refuse, starting) {
   }
   function forget() {
     progress = null;
-    keepInTab(KEPT, null);
+    keepInTab('challenge', null);
     changeAddress((parts) => parts.filter((part) => !part.startsWith('challenge=')));
   }
 
   // Controls at rest, or not, described while at rest by the note that
   // says why, besides whatever else describes them.
+  /**
+   * @param {NodeListOf<HTMLButtonElement | HTMLInputElement>} controls
+   * @param {HTMLElement} note
+   * @param {boolean} resting
+   */
   function rest(controls, note, resting) {
     for (const control of controls) {
       control.disabled = resting;
@@ -171,7 +214,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
   return {
     fromAddress() {
       if (pageAddress.challenge === null) {
-        keepInTab(KEPT, null); // a challenge left, or another page in this tab
+        keepInTab('challenge', null); // a challenge left, or another page in this tab
         return false;
       }
       if (!begin(pageAddress.challenge)) return false;
@@ -184,6 +227,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
       leftWith = null;
       showLeft();
     },
+    /** @param {BellscopeState} state */
     show(state) {
       const challenge = state.challenge;
       const before = shown && shown.challenge;
@@ -194,7 +238,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
       if (!challenge) {
         if (before) {
           ended(before);
-          changed();
+          layOutAgain();
         } else if (leftWith) showLeft(); // in the page's language, which may have changed
         told = '';
         return;
@@ -222,7 +266,7 @@ function connectChallenge(program, changed, announce, refuse, starting) {
         const first = !told;
         told = now;
         trouble = null;
-        result.textContent = challenge.revealed ? scoreWords(state) : '';
+        result.textContent = challenge.revealed ? scoreWords(/** @type {RevealedState} */ (state)) : '';
         const revealed = challenge.revealed;
         announce(() => (revealed ? `${result.textContent} ${over ? text.textContent : ''}`.trim() : text.textContent));
         const focused = document.activeElement;
@@ -231,8 +275,12 @@ function connectChallenge(program, changed, announce, refuse, starting) {
         if (!challenge.revealed && (focused === next || focused === start || lost)) check.focus();
       }
       // Again, in the page's language, which may have changed.
-      result.textContent = trouble ? say(...trouble) : challenge.revealed ? scoreWords(state) : '';
-      if (looks() !== looked) changed();
+      result.textContent = trouble
+        ? say(...trouble)
+        : challenge.revealed
+          ? scoreWords(/** @type {RevealedState} */ (state))
+          : '';
+      if (looks() !== looked) layOutAgain();
     },
   };
 }

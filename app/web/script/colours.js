@@ -9,11 +9,12 @@
 // this browser remembers, so that its first rendering is already in the
 // page's colours; the menu Colours calls it again. The texts name the
 // product's curve by the colour it is drawn in from then on.
+/** @param {string | null} name */
 function showPageColours(name) {
   const light = name === 'light';
   setProductColour(name);
   document.documentElement.classList.toggle('light-page', light);
-  const bar = document.querySelector('meta[name="theme-color"]');
+  const bar = /** @type {HTMLMetaElement | null} */ (document.querySelector('meta[name="theme-color"]'));
   if (bar) bar.content = light ? '#ffffff' : '#000000';
 }
-showPageColours(remembered('bellscope.colours'));
+showPageColours(remembered('colours'));

@@ -6,12 +6,21 @@
 // name (data-control). A repeating control (data-repeat) is held while the
 // pointer is down on it. Also which keys reach the program, and where the
 // keyboard focus goes from the picture. Returns rest(ended), which switches
-// off the controls that cannot act while the program has ended, and
-// takeKeys(...takers), for keys the page itself acts on.
+// off the controls that cannot act while the program has ended,
+// takeKeys(...takers), for keys the page itself acts on, and
+// hearKeys(...owners), for the dialogs and text fields whose keys are their own.
+/**
+ * @typedef {(e: KeyboardEvent, inText: boolean) => boolean} KeyTaker
+ * @typedef {[HTMLElement, (e: KeyboardEvent) => void]} KeyOwner an element, and what hears of its keydowns
+ * @typedef {ReturnType<typeof connectControls>} Controls
+ * @param {HTMLElement} panel
+ * @param {Program} program
+ */
 function connectControls(panel, program) {
+  /** @type {HTMLElement | null} */
   let heldButton = null;
   function releaseHeld() {
-    if (heldButton) program.release(heldButton.dataset.control);
+    if (heldButton) program.release(/** @type {string} */ (heldButton.dataset.control));
     heldButton = null;
   }
   // Whatever is held, by any control, when the page loses the user.
@@ -20,8 +29,8 @@ function connectControls(panel, program) {
     program.releaseAll();
   }
 
-  for (const button of panel.querySelectorAll('button[data-control]')) {
-    const name = button.dataset.control;
+  for (const button of /** @type {NodeListOf<HTMLButtonElement>} */ (panel.querySelectorAll('button[data-control]'))) {
+    const name = /** @type {string} */ (button.dataset.control);
     const repeating = button.hasAttribute('data-repeat');
     let byPointer = false;
     button.addEventListener('pointerdown', (e) => {
@@ -57,9 +66,12 @@ function connectControls(panel, program) {
     });
   }
   panel.addEventListener('contextmenu', (e) => e.preventDefault());
+  /** @type {HTMLElement} */ (document.getElementById('reset')).addEventListener('click', () => program.reset());
   // The other buttons, too, leave the focus where it was when pressed with a
   // pointer.
-  for (const button of panel.querySelectorAll('button:not([data-control])'))
+  for (const button of /** @type {NodeListOf<HTMLButtonElement>} */ (
+    panel.querySelectorAll('button:not([data-control])')
+  ))
     button.addEventListener('pointerdown', (e) => {
       if (e.button === 0) e.preventDefault();
     });
@@ -73,10 +85,12 @@ function connectControls(panel, program) {
   // the focus there. Leaving a field applies what was typed in it, before
   // the press reaches the program.
   const canvas = document.getElementById('canvas'); // none on a page that cannot show the program
-  if (canvas)
+  if (canvas) {
     canvas.addEventListener('pointerdown', () => {
       if (document.activeElement !== canvas) canvas.focus({ preventScroll: true });
     });
+    canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+  }
 
   // The keys the program acts on (F1-F4, the arrows, Enter and Esc) lose
   // their browser action when they go to the running program; every other
@@ -92,9 +106,12 @@ function connectControls(panel, program) {
   // while Listen plays, ? for the help): each taker is given a keydown and
   // whether it is in a text field, and says whether it took it. A key taken
   // is the page's until it is released: its repeats and its release too.
+  /** @type {KeyTaker[]} */
   const takers = [];
   const taken = new Set();
   window.addEventListener('blur', () => taken.clear()); // released unseen
+  /** @type {Map<HTMLElement, KeyOwner[1]>} */
+  const owners = new Map();
 
   // Enter and Space on a focused page control press that control and do
   // not also reach the program; every other key does. Registered before
@@ -102,8 +119,9 @@ function connectControls(panel, program) {
   // runs first. Keys typed into a text field are the field's alone. Any key
   // with Ctrl, Alt or Meta is the browser's, which the program does not
   // hear of (platform/windows_web.cpp).
+  /** @param {KeyboardEvent} e */
   function guardKeys(e) {
-    const target = e.target;
+    const target = /** @type {HTMLElement | null} */ (e.target);
     if (!target || !target.closest) return;
     const inText = !!target.closest(TEXT_FIELD);
     const again = taken.has(e.code) && (e.type === 'keyup' || e.repeat);
@@ -114,19 +132,15 @@ function connectControls(panel, program) {
       e.stopImmediatePropagation();
       return;
     }
-    // Keys in a dialog are the dialog's (Esc closes it), which hears of
-    // them from here as a text field does.
-    const dialog = target.closest('dialog');
-    if (dialog) {
+    // Keys in a dialog are the dialog's (Esc closes it), and keys typed in a
+    // text field the field's. Stopped here, on the window's capturing
+    // phase, they would not reach their own listeners: each hears of its
+    // keys from here (hearKeys).
+    const owner = target.closest('dialog') || (inText ? target : null);
+    if (owner) {
       e.stopImmediatePropagation();
-      if (e.type === 'keydown' && dialog.bellscopeKey) dialog.bellscopeKey(e);
-      return;
-    }
-    if (inText) {
-      // Stopped here, on the window's capturing phase, the key would not
-      // reach the field's own listeners: the field hears of it from here.
-      e.stopImmediatePropagation();
-      if (e.type === 'keydown' && target.bellscopeKey) target.bellscopeKey(e);
+      const hear = owners.get(owner);
+      if (e.type === 'keydown' && hear) hear(e);
       return;
     }
     // The arrows choose in a list, and scroll a formula too wide for the page.
@@ -154,11 +168,14 @@ function connectControls(panel, program) {
     ...['#field-u', '#field-sigma', '#reset', '#lesson-list'],
     ...['#challenge', '#check', '#next-round', '#leave-challenge'],
   ];
-  const resting = panel.querySelectorAll(RESTING.join(', '));
+  const resting = /** @type {NodeListOf<HTMLButtonElement | HTMLInputElement | HTMLSelectElement>} */ (
+    panel.querySelectorAll(RESTING.join(', '))
+  );
   const switchedOff = new Set(); // those off for the end, not for a challenge
   return {
     // Called with each state while it has ended, as what else switches
     // controls on and off may have undone it.
+    /** @param {boolean} ended */
     rest(ended) {
       if (ended) heldButton = null; // the program has let go of everything
       for (const control of resting) {
@@ -168,6 +185,7 @@ function connectControls(panel, program) {
         } else if (!ended && switchedOff.delete(control)) control.disabled = false;
       }
     },
-    takeKeys: (...more) => takers.push(...more),
+    takeKeys: (/** @type {KeyTaker[]} */ ...more) => takers.push(...more),
+    hearKeys: (/** @type {KeyOwner[]} */ ...more) => more.forEach(([element, hear]) => owners.set(element, hear)),
   };
 }

@@ -1,28 +1,25 @@
 'use strict';
-/* exported connectHost */
+/* exported insideFrame, connectHost */
 
 // Inside a course page (an iframe): a click or tap on the picture or a
 // control gives the frame the keyboard, which the cancelled pointer press
 // would otherwise leave with the host; and the host hears of every change
 // of the view with one message, posted to the parent window:
 //   {type: 'bellscope-view', address, state}
-// address is the link to the view (as Copy link gives it: parameters()
-// is what it carries besides the view, the language and the lesson) and
-// state the program's state as the page reads it. Returns tell(state);
+// address is the link to the view, as Copy link gives it (link()), and
+// state the program's state as the page reads it. Returns show(state);
 // outside a frame it does nothing.
-function connectHost(program, parameters) {
-  const framed = window.parent !== window;
-  if (framed) {
+const insideFrame = window.parent !== window;
+/** @param {() => string | null} link */
+function connectHost(link) {
+  if (insideFrame) {
     const takeKeys = () => window.focus();
-    document.getElementById('app').addEventListener('pointerdown', takeKeys, true);
+    /** @type {HTMLElement} */ (document.getElementById('app')).addEventListener('pointerdown', takeKeys, true);
   }
   return {
-    framed,
-    tell(state) {
-      if (!framed) return;
-      const query = [parameters(), program.link()].filter(Boolean).join('&');
-      const address = location.href.replace(/[?#].*$/, '') + (query ? '?' + query : '');
-      window.parent.postMessage({ type: 'bellscope-view', address, state }, '*');
+    /** @param {BellscopeState} state */
+    show(state) {
+      if (insideFrame) window.parent.postMessage({ type: 'bellscope-view', address: link(), state }, '*');
     },
   };
 }

@@ -6,15 +6,16 @@
 // do not have), then the one chosen here before, then the browser's
 // preferred languages, then English. Chosen as soon as the page's head is
 // read, so that the page is laid out in it from the start (its table
-// fetched first, where the page does not carry it). connectLanguage(changed)
+// fetched first, where the page does not carry it). connectLanguage(sayAgain)
 // fills the menu "Language", which changes it at once, remembered where the
-// browser allows it, and calls changed() to say everything again.
-const LANGUAGE_STORE = 'bellscope.language';
-const languageShown = { changed: null, unavailable: '', wanted: null };
+// browser allows it, and calls sayAgain() to say everything again.
+/** @type {{sayAgain: (() => void) | null, unavailable: string, wanted: string | null}} */
+const languageShown = { sayAgain: null, unavailable: '', wanted: null };
 
 // Everything said in `code` from now on, once its table is there, unless
 // another language is wanted by then; a table that cannot be fetched leaves
 // the page in its language, saying so.
+/** @param {string} code */
 function useLanguage(code) {
   languageShown.wanted = code;
   return loadLanguage(code).then((loaded) => {
@@ -23,13 +24,13 @@ function useLanguage(code) {
     languageShown.unavailable = loaded
       ? ''
       : say('languageUnavailable', { language: LANGUAGES[code], current: LANGUAGES[language] });
-    if (languageShown.changed) languageShown.changed();
+    if (languageShown.sayAgain) languageShown.sayAgain();
     return loaded;
   });
 }
 
 (() => {
-  const stored = remembered(LANGUAGE_STORE);
+  const stored = remembered('language');
   const preferred = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language];
   const wanted =
     pageAddress.lang !== null
@@ -39,9 +40,10 @@ function useLanguage(code) {
   if (wanted !== language) useLanguage(wanted);
 })();
 
-function connectLanguage(changed) {
-  const menu = document.getElementById('language');
-  const message = document.getElementById('language-message');
+/** @param {() => void} sayAgain */
+function connectLanguage(sayAgain) {
+  const menu = /** @type {HTMLSelectElement} */ (document.getElementById('language'));
+  const message = /** @type {HTMLElement} */ (document.getElementById('language-message'));
   menu.append(
     ...Object.entries(LANGUAGES).map(([code, name]) => {
       const option = new Option(name, code);
@@ -49,16 +51,16 @@ function connectLanguage(changed) {
       return option;
     }),
   );
-  languageShown.changed = () => {
+  languageShown.sayAgain = () => {
     menu.value = language; // none for the pseudo-language, which is not offered
     message.textContent = languageShown.unavailable;
-    changed();
+    sayAgain();
   };
   menu.value = language;
   message.textContent = languageShown.unavailable;
   menu.addEventListener('change', () => {
     const code = menu.value;
     // Where storage is forbidden, the language changes all the same.
-    useLanguage(code).then((loaded) => loaded && remember(LANGUAGE_STORE, code));
+    useLanguage(code).then((loaded) => loaded && remember('language', code));
   });
 }

@@ -19,19 +19,31 @@
 // in, over the lesson's), link() (what a link carries besides the view),
 // leave(), for a challenge, which is no lesson, and relabel(), for another
 // language.
-function connectLessons(program, changed, refuse, choosing) {
-  const lessons = JSON.parse(document.getElementById('lessons').textContent);
-  const list = document.getElementById('lesson-list');
-  const question = document.getElementById('lesson-question');
+/**
+ * @typedef {ReturnType<typeof connectLessons>} Lessons
+ * @typedef {{name: string, view: string}} Lesson
+ * @param {Program} program
+ * @param {() => void} layOutAgain
+ * @param {Refuse} refuse
+ * @param {() => void} choosing
+ */
+function connectLessons(program, layOutAgain, refuse, choosing) {
+  /** @type {Lesson[]} */
+  const lessons = JSON.parse(
+    /** @type {string} */ (/** @type {HTMLElement} */ (document.getElementById('lessons')).textContent),
+  );
+  const list = /** @type {HTMLSelectElement} */ (document.getElementById('lesson-list'));
+  const question = /** @type {HTMLElement} */ (document.getElementById('lesson-question'));
   function label() {
     list.replaceChildren(
       new Option(say('lessonNone'), ''),
-      ...lessons.map((lesson) => new Option(say(`lesson_${lesson.name}`), lesson.name)),
+      ...lessons.map((lesson) => new Option(say(/** @type {TextKey} */ (`lesson_${lesson.name}`)), lesson.name)),
     );
   }
   label();
 
   const name = pageAddress.lesson;
+  /** @type {Lesson | null} */
   let current = null;
   let view = pageAddress.view;
   // A challenge comes first: a lesson would give its answers away.
@@ -60,8 +72,8 @@ function connectLessons(program, changed, refuse, choosing) {
   function show() {
     list.value = current ? current.name : '';
     question.hidden = !current;
-    question.textContent = current ? say(`lesson_${current.name}_question`, buttons()) : '';
-    changed();
+    question.textContent = current ? say(/** @type {TextKey} */ (`lesson_${current.name}_question`), buttons()) : '';
+    layOutAgain();
   }
   list.addEventListener('change', () => {
     choosing();

@@ -10,13 +10,20 @@
 // button is pressed again, at Esc, or when the page is left, so that an
 // idle page costs nothing. Returns takeKey(e), which takes Esc while it
 // plays: that Esc stops the sound and does nothing else.
+/**
+ * @typedef {ReturnType<typeof connectListen>} Listen
+ * @param {Program} program
+ * @param {(text: Spoken) => void} announce
+ * @param {() => BellscopeState | null} currentState
+ */
 function connectListen(program, announce, currentState) {
-  const button = document.getElementById('listen');
+  const button = /** @type {HTMLElement} */ (document.getElementById('listen'));
   const SECONDS = 1.5; // each curve
   const PAUSE = 0.35; // between two curves
   const SAMPLES = 200; // points of each curve played
   const LOW = 220; // Hz at height 0; two octaves higher at height 1
   const LOUDNESS = 0.2;
+  /** @type {AudioContext | null} */
   let context = null;
 
   function stop() {
@@ -27,6 +34,10 @@ function connectListen(program, announce, currentState) {
   }
 
   // One curve, played from time `at`; returns its oscillator.
+  /**
+   * @param {Float64Array} values
+   * @param {number} at
+   */
   function play(values, at) {
     const pitch = new Float32Array(SAMPLES);
     const place = new Float32Array(SAMPLES);
@@ -35,9 +46,9 @@ function connectListen(program, announce, currentState) {
       pitch[i] = LOW * 4 ** (Number.isFinite(v) ? Math.min(1, Math.max(0, v)) : 0);
       place[i] = -1 + (2 * i) / (SAMPLES - 1);
     }
-    const oscillator = context.createOscillator();
-    const panner = context.createStereoPanner();
-    const gain = context.createGain();
+    const oscillator = /** @type {AudioContext} */ (context).createOscillator();
+    const panner = /** @type {AudioContext} */ (context).createStereoPanner();
+    const gain = /** @type {AudioContext} */ (context).createGain();
     oscillator.frequency.setValueCurveAtTime(pitch, at, SECONDS);
     panner.pan.setValueCurveAtTime(place, at, SECONDS);
     // A short fade in and out, so that no curve starts or ends with a click.
@@ -45,7 +56,10 @@ function connectListen(program, announce, currentState) {
     gain.gain.linearRampToValueAtTime(LOUDNESS, at + 0.02);
     gain.gain.setValueAtTime(LOUDNESS, at + SECONDS - 0.02);
     gain.gain.linearRampToValueAtTime(0, at + SECONDS);
-    oscillator.connect(gain).connect(panner).connect(context.destination);
+    oscillator
+      .connect(gain)
+      .connect(panner)
+      .connect(/** @type {AudioContext} */ (context).destination);
     oscillator.start(at);
     oscillator.stop(at + SECONDS);
     return oscillator;
@@ -55,7 +69,9 @@ function connectListen(program, announce, currentState) {
     const state = currentState();
     const curves = program.curves();
     if (!state || !curves) return;
+    /** @type {number[]} */
     const on = [];
+    /** @type {Float64Array[]} */
     const sounds = [];
     state.gaussians.forEach((g, i) => {
       if (!g.on) return;
@@ -73,7 +89,7 @@ function connectListen(program, announce, currentState) {
       at += SECONDS + PAUSE;
     }
     const playing = context;
-    last.onended = () => {
+    /** @type {OscillatorNode} */ (last).onended = () => {
       if (context === playing) stop();
     };
     announce(() => {
@@ -88,6 +104,7 @@ function connectListen(program, announce, currentState) {
   document.addEventListener('visibilitychange', () => document.hidden && stop());
   window.addEventListener('pagehide', stop);
   return {
+    /** @param {KeyboardEvent} e */
     takeKey(e) {
       if (e.key !== 'Escape' || !context) return false;
       stop();

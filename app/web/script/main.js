@@ -1,210 +1,104 @@
 'use strict';
-/* global connectChallenge, connectControls, connectHelp, connectHost, connectLanguage, connectOffline, connectLessons, connectListen, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, language, pageAddress, remember, remembered, say, showPageColours, showText, showTexts */
+/* global connectChallenge, connectControls, connectEnd, connectFailures, connectHelp, connectHost, connectLanguage, connectLessons, connectListen, connectMenus, connectOffline, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
-// that show it and work it.
+// that show it and work it, each given what it needs of the others.
 (() => {
-  const app = document.getElementById('app');
-  const canvas = document.getElementById('canvas');
-  const panel = document.getElementById('panel');
-  const status = document.getElementById('status');
-  const ended = document.getElementById('ended');
-  const restart = document.getElementById('restart');
-  const resume = document.getElementById('resume');
-  const viewMessage = document.getElementById('view-message');
-  // The controls, the page's heading and the text below the picture wait
-  // for the first frame (or a failure), which is painted first, in the box
-  // the picture keeps: nothing is shown half written.
-  const about = document.getElementById('about');
-  const waiting = [panel, document.querySelector('h1'), about];
-  for (const part of waiting) part.classList.add('waiting');
-  const shown = () => waiting.forEach((part) => part.classList.remove('waiting'));
-
+  // None on a page that cannot show the program.
+  const canvas = /** @type {HTMLCanvasElement | null} */ (document.getElementById('canvas'));
+  const panel = /** @type {HTMLElement} */ (document.getElementById('panel'));
   showTexts(document);
-  const layout = createLayout(app, canvas, panel);
-  let failed = null; // [text key, values] of the failure told
-
-  // The first failure is the one to tell: what follows from it says less.
-  // It is said in the page's language, also after it changes.
-  function fail(key, values = {}) {
-    if (failed) return;
-    failed = [key, values];
-    shown();
-    status.className = 'error';
-    status.hidden = false;
-    showFailure();
-  }
-  function showFailure() {
-    if (failed) status.textContent = say(...failed);
-    layout();
-  }
-
-  // ---- The colours, by name: the choice is remembered in this browser;
-  // without one, a system that asks for more contrast, or forces its own
-  // colours, starts with the colour-blind-safe ones.
-  const STORE = 'bellscope.colours';
-  const choice = document.getElementById('colours');
-  const names = document.getElementById('names');
-  names.addEventListener('change', () => program.setNames(names.value));
-  const chosen = () => choice.value;
-  const stored = remembered(STORE);
-  const wantsContrast = ['(prefers-contrast: more)', '(forced-colors: active)'].some((q) => matchMedia(q).matches);
-  const known = [...choice.options].some((o) => o.value === stored);
-  choice.value = known ? stored : wantsContrast ? 'colour-blind-safe' : 'design';
-
-  let controls = null;
-  let values = null;
-  let words = null;
-  let host = null;
+  const layout = createLayout(/** @type {HTMLElement} */ (document.getElementById('app')), canvas, panel);
+  const failures = connectFailures(layout);
+  // What the program tells the page, answered at the end, once every part is
+  // connected: the program's module, whose script follows, calls on none before.
+  const handlers = /** @type {ProgramHandlers} */ ({});
+  const program = connectProgram(canvas, handlers);
+  /** @type {BellscopeState | null} */
   let lastState = null;
+  const words = connectWords(panel);
+  const controls = connectControls(panel, program);
+  /** @type {Challenge} */
+  let challenge; // choosing a lesson leaves the challenge, and starting one leaves the lesson
+  const lessons = connectLessons(program, layout, failures.refuse, () => challenge.choosing());
+  challenge = connectChallenge(program, layout, words.announce, failures.refuse, lessons.leave);
+  const values = connectValues(program, layout);
+  const help = connectHelp();
+  const listen = connectListen(program, words.announce, () => lastState);
+  controls.takeKeys(listen.takeKey, help.takeKey);
+  controls.hearKeys(...help.keys, ...values.keys);
+  const sharing = connectSharing(program, layout, lessons.link);
+  const menus = connectMenus(program, sayAgain);
+  const end = connectEnd(program, controls, layout, words.announce, challenge.leave);
+  const keepOffline = connectOffline(layout);
   const working = connectWorking();
-  let lessons = null;
-  let challenge = null;
-  // What the page says of a state the program tells it.
-  let framed = false; // the program has drawn its first frame
-  let held = null; // the first frame's state, and the latest told since, until the page shows them
+  const host = connectHost(sharing.link);
+  // What the page asks of each part: to show each state the program tells,
+  // in this order (the end's controls rest after the challenge's), and to
+  // say everything again in another language.
+  /** @type {{show?: (state: BellscopeState) => void, relabel?: () => void}[]} */
+  const parts = [menus, words, working, values, challenge, end, host, lessons, help, failures];
+
+  /** @param {BellscopeState} state */
   function show(state) {
     lastState = state;
-    names.value = state.names;
-    words.show(state);
-    working.show(state);
-    values.show(state);
-    challenge.show(state);
-    controls.rest(!ended.hidden);
-    host.tell(state);
+    for (const part of parts) if (part.show) part.show(state);
   }
-  const handlers = {
-    query: () => lessons.query(),
-    base: () => lessons.base(),
-    ready() {
-      if (!failed) status.hidden = true;
-      if (chosen() !== 'design') program.setColours(chosen());
-      challenge.fromAddress();
-      layout();
-    },
-    started: layout,
-    state(state) {
-      // The first state comes with the first frame: the time to it is
-      // measured, and the frame is painted before the page says what it
-      // shows (the controls, the words, the working and the fields follow
-      // at once, laid out around it); then the page's files are kept for
-      // offline visits. States told meanwhile
-      // (a key pressed at once) are shown after it, the latest, so that
-      // what changed since the first is announced as any change is.
-      if (!framed) {
-        framed = true;
-        performance.mark('bellscope-first-frame');
-        held = [state];
-        setTimeout(() => {
-          const [first, latest] = held;
-          held = null;
-          show(first);
-          if (latest) show(latest);
-          shown();
-          keepOffline();
-        });
-      } else if (held) held[1] = state;
-      else show(state);
-    },
-    ended() {
-      controls.rest(true);
-      ended.hidden = false;
-      layout();
-      words.announce(() => say('endedTold'));
-      resume.focus();
-    },
-    failed: (reason) => fail('cannotStart', { why: { key: reason } }), // the reason's text key
-    viewRefused: (refusal) => refuse('viewRefused', { why: refusal }),
-    aborted(what) {
-      fail(status.hidden ? 'stopped' : 'moduleFailed', { what });
-    },
-  };
-  const program = connectProgram(canvas, handlers);
-  // What in the address cannot be shown is said above the controls, in the
-  // page's language, also after it changes.
-  let refusals = [];
-  function showRefusals() {
-    viewMessage.textContent = refusals.map(([key, values]) => say(key, values)).join(' ');
-    viewMessage.hidden = !refusals.length;
-    layout();
-  }
-  function refuse(key, values = {}) {
-    refusals.push([key, values]);
-    showRefusals();
-  }
-  for (const [key, values] of pageAddress.refusals) refuse(key, values);
-  lessons = connectLessons(program, layout, refuse, () => challenge.choosing());
-  challenge = connectChallenge(
-    program,
-    layout,
-    (text) => words.announce(text),
-    refuse,
-    () => lessons.leave(),
-  );
-  controls = connectControls(panel, program);
-  values = connectValues(program, layout);
-  words = connectWords(panel);
-  host = connectHost(program, () => linkParameters());
-  const listen = connectListen(
-    program,
-    (text) => words.announce(text),
-    () => lastState,
-  );
-  const help = connectHelp();
-  controls.takeKeys(listen.takeKey, help.takeKey);
-  // A link carries the page's language, unless it is English, which every
-  // page falls back to, and the lesson, whose view the link's view changes.
-  const languageLink = () => (language === 'en' ? '' : `lang=${language}`);
-  function linkParameters() {
-    return [languageLink(), lessons.link()].filter(Boolean).join('&');
-  }
-  connectSharing(program, layout, host.framed, linkParameters);
   // Everything said again, the view kept: in another language, or with
-  // the product's curve in another colour.
+  // the product's curve in another colour. The words say their last
+  // announcement again after the parts they read it from.
   function sayAgain() {
     showTexts(document);
-    showFailure();
-    lessons.relabel();
-    help.relabel();
-    working.relabel();
-    showRefusals();
     if (lastState) show(lastState);
-    words.sayAgain(); // after the parts it reads its words from
+    for (const part of parts) if (part.relabel) part.relabel();
     layout();
   }
   connectLanguage(sayAgain);
 
-  choice.addEventListener('change', () => {
-    const message = document.getElementById('colours-message');
-    showText(message, remember(STORE, chosen()) ? null : 'notRemembered'); // a host that forbids storage
-    program.setColours(chosen());
-    showPageColours(chosen());
-    sayAgain();
-  });
-  if (canvas) canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-  // Resume: the view, or the challenge, the student had (with the names
-  // chosen since); Start again: the page's own view.
-  for (const [button, view] of [
-    [resume, () => program.link()],
-    [restart, () => null],
-  ])
-    button.addEventListener('click', () => {
-      ended.hidden = true;
-      controls.rest(false);
-      if (button === restart) challenge.leave();
-      program.restart(view());
-      canvas.focus(); // the buttons are gone: the focus goes to the picture
-      layout();
-    });
-  document.getElementById('reset').addEventListener('click', () => program.reset());
-
-  const keepOffline = connectOffline(layout);
-
-  // A failure of the module's in a promise no one waits for, before the
-  // program has started, is said here.
-  window.addEventListener('unhandledrejection', (e) => {
-    if (!status.hidden) fail('moduleFailed', { what: (e.reason && e.reason.message) || String(e.reason) });
-  });
-  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') fail('noWebAssembly');
+  let firstFrameDrawn = false; // the program has drawn its first frame
+  /** @type {[BellscopeState, BellscopeState?] | null} */
+  let held = null; // the first frame's state, and the latest told since, until the page shows them
+  Object.assign(
+    handlers,
+    /** @satisfies {ProgramHandlers} */ ({
+      query: lessons.query,
+      base: lessons.base,
+      ready() {
+        failures.loaded();
+        menus.loaded();
+        challenge.fromAddress();
+        layout();
+      },
+      started: layout,
+      /** @param {BellscopeState} state */
+      state(state) {
+        // The first state comes with the first frame: the time to it is
+        // measured, and the frame is painted before the page says what it
+        // shows (the controls, the words, the working and the fields follow
+        // at once, laid out around it); then the page's files are kept for
+        // offline visits. States told meanwhile
+        // (a key pressed at once) are shown after it, the latest, so that
+        // what changed since the first is announced as any change is.
+        if (!firstFrameDrawn) {
+          firstFrameDrawn = true;
+          performance.mark('bellscope-first-frame');
+          held = [state];
+          setTimeout(() => {
+            const [first, latest] = /** @type {[BellscopeState, BellscopeState?]} */ (held);
+            held = null;
+            show(first);
+            if (latest) show(latest);
+            failures.shown();
+            keepOffline();
+          });
+        } else if (held) held[1] = state;
+        else show(state);
+      },
+      ended: end.ended,
+      failed: failures.failed,
+      viewRefused: failures.viewRefused,
+      aborted: failures.aborted,
+    }),
+  );
   layout();
 })();

@@ -11,19 +11,23 @@
 // in the view the page showed when it was installed. Returns the function
 // that installs the worker, which the page calls once its first frame is
 // shown, so that the worker's fetching never delays it.
-function connectOffline(changed) {
+/**
+ * @param {() => void} layOutAgain
+ * @returns {() => void}
+ */
+function connectOffline(layOutAgain) {
   const manifest = document.querySelector('link[rel="manifest"]');
-  const build = document.querySelector('meta[name="bellscope-build"]');
+  const build = /** @type {HTMLMetaElement | null} */ (document.querySelector('meta[name="bellscope-build"]'));
   if (!manifest || !build || !/^https?:$/.test(location.protocol)) return () => {};
-  const seen = remembered('bellscope.build'); // null without storage: nothing said
-  remember('bellscope.build', build.content);
+  const seen = remembered('build'); // null without storage: nothing said
+  remember('build', build.content);
   if (seen && seen !== build.content) {
-    const updated = document.getElementById('updated');
+    const updated = /** @type {HTMLElement} */ (document.getElementById('updated'));
     showText(updated, 'updated');
     updated.hidden = false;
-    changed();
+    layOutAgain();
   }
-  window.addEventListener('appinstalled', () => remember('bellscope.start', location.search));
+  window.addEventListener('appinstalled', () => remember('start', location.search));
   return () => {
     // Registered again, a worker is not looked for anew, and the browser's
     // own look on a visit may be put off: asked for, a new build on the

@@ -1,6 +1,47 @@
 'use strict';
 /* exported connectProgram */
 
+/**
+ * The state the program tells the page (page.h's PAGE_TELL_STATE), which
+ * every part of the page reads. Exact numbers are null where they are not
+ * finite; shown holds the whole numbers the picture prints.
+ * @typedef {object} BellscopeState
+ * @property {StateGaussian[]} gaussians Gaussians 1-4
+ * @property {number} selected the selected Gaussian's number, 1-4
+ * @property {CurveNames} names how the page names the curves
+ * @property {{recalc: boolean, name: string}} mode the combining mode, named as the picture prints it
+ * @property {StateValues | null} combined Parameter Recalculation's values, with a Gaussian on
+ * @property {StateChallenge | null} challenge
+ * @property {StateWorking | null} working the product rule worked out; null while a challenge hides it
+ *
+ * @typedef {'gaussians' | 'bayes' | 'sensors'} CurveNames
+ * @typedef {{u: number | null, sigma: number | null, shown: StateShown}} StateValues
+ * @typedef {{u: number, sigma: number}} StateShown
+ * @typedef {StateValues & {on: boolean, colour: string}} StateGaussian colour: a CSS colour
+ *
+ * @typedef {object} StateChallenge
+ * @property {number} seed
+ * @property {number} round 1 to rounds
+ * @property {number} rounds
+ * @property {boolean} revealed the round's guess checked, and its product shown
+ * @property {boolean} moved the guess moved from where the round started it
+ * @property {StateValues} guess
+ * @property {(number | null)[]} scores each round's, 0-100; null for one not scored
+ *
+ * @typedef {object} StateWorking
+ * @property {number} flat the number of a Gaussian on with sigma 0, or 0
+ * @property {StateStep[]} steps one for each Gaussian on
+ * @property {number | null} flatHeight the product's height where flat is not 0
+ *
+ * @typedef {object} StateStep
+ * @property {number} gaussian its Gaussian's number
+ * @property {number | null} precision
+ * @property {number | null} total
+ * @property {number | null} u
+ * @property {number | null} sigma
+ * @property {number | null} height
+ */
+
 // The program's WebAssembly, which the page carries as text after its
 // scripts (which run meanwhile, where it comes over a slow network). The
 // served page carries it in hexadecimal (data-hex), which its server's gzip
@@ -10,6 +51,7 @@
 // gzip-compressed (data-gzip), in base64, unpacked and compiled in the
 // background. A WebAssembly.Module, or a promise of one; null where the
 // browser cannot unpack it.
+/** @returns {WebAssembly.Module | Promise<WebAssembly.Module> | null} */
 function compileProgram() {
   const packed = document.getElementById('bellscope-wasm');
   if (!packed) return Promise.reject(new Error('the page carries no program'));
@@ -17,7 +59,8 @@ function compileProgram() {
   const gzip = 'gzip' in packed.dataset;
   if (gzip && typeof DecompressionStream !== 'function') return null;
   try {
-    const text = packed.textContent.trim();
+    const text = /** @type {string} */ (packed.textContent).trim();
+    /** @type {Uint8Array<ArrayBuffer>} */
     let bytes;
     if ('hex' in packed.dataset) {
       if (Uint8Array.fromHex) bytes = Uint8Array.fromHex(text);
@@ -44,6 +87,10 @@ function compileProgram() {
 // hands it over (WEB_REFUSAL): an object the page says in its language
 // (text.js's refusalWords); null for nothing refused. Anything else is a
 // fault of the page's, said loudly.
+/**
+ * @param {string | null} text
+ * @returns {Refusal | null}
+ */
 function programRefusal(text) {
   if (!text) return null;
   if (!text.startsWith('{')) throw new Error(text);
@@ -54,6 +101,7 @@ function programRefusal(text) {
 // BELLSCOPE_ and its name here): what each returns and what it takes, in
 // cwrap's words: 'number', 'string' (a text, or null), 'array' (bytes), and
 // null for nothing.
+/** @type {Record<keyof ProgramCalls, [string | null, CwrapType[]]>} */
 const PROGRAM_EXPORTS = {
   CONTROL: ['number', ['string', 'number']],
   COLOURS: ['number', ['string']],
@@ -73,11 +121,16 @@ const PROGRAM_EXPORTS = {
 };
 
 // Each of PROGRAM_EXPORTS as a function of the loaded module's.
+/**
+ * @param {BellscopeModule} module
+ * @returns {ProgramCalls}
+ */
 function programCalls(module) {
+  /** @type {Record<string, Function>} */
   const calls = {};
   for (const [name, [returns, takes]] of Object.entries(PROGRAM_EXPORTS))
-    calls[name] = module.cwrap(`BELLSCOPE_${name}`, returns, takes);
-  return calls;
+    calls[name] = module.cwrap(`BELLSCOPE_${name}`, /** @type {'number' | 'string' | null} */ (returns), takes);
+  return /** @type {ProgramCalls} */ (/** @type {unknown} */ (calls));
 }
 
 // The program, as the page sees it: named operations over the WebAssembly
@@ -90,41 +143,37 @@ function programCalls(module) {
 // loaded; the program starts next), started(), state(state), ended(),
 // failed(reason) (the key of the text that says why), viewRefused(refusal), and
 // aborted(what) when the module fails, before or after the start.
+/**
+ * @typedef {object} ProgramHandlers
+ * @property {() => string} query
+ * @property {() => string} base
+ * @property {() => void} ready
+ * @property {() => void} started
+ * @property {(state: BellscopeState) => void} state
+ * @property {() => void} ended
+ * @property {(reason: TextKey) => void} failed
+ * @property {(refusal: Refusal | null) => void} viewRefused
+ * @property {(what: string) => void} aborted
+ *
+ * @typedef {ReturnType<typeof connectProgram>} Program
+ * @param {HTMLElement | null} canvas
+ * @param {ProgramHandlers} handlers
+ */
 function connectProgram(canvas, handlers) {
-  let call = null; // the module's exports (programCalls), once its runtime is up
+  /** @type {ProgramCalls} */
+  let call; // the module's exports (programCalls), once its runtime is up
   let running = false;
   let ended = false; // by Esc: the picture shown is its last frame
+  /** @type {Uint8Array<ArrayBuffer> | null} */
   let scanlines = null;
+  /** @type {Float64Array | null} */
   let curves = null;
+  /** @type {Uint8Array<ArrayBuffer> | null} */
   let picture = null;
-
-  function instantiate(imports, receive) {
-    const compiled = compileProgram();
-    // Told, not thrown: the runtime would only log what is thrown here, and
-    // the page would say it was loading for ever.
-    if (!compiled) {
-      Module.onAbort('this browser cannot unpack it');
-      return {};
-    }
-    if (compiled instanceof WebAssembly.Module) {
-      try {
-        const instance = new WebAssembly.Instance(compiled, imports);
-        receive(instance, compiled);
-        return instance.exports;
-      } catch (error) {
-        Module.onAbort(error.message);
-        return {};
-      }
-    }
-    compiled
-      .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
-      .catch((error) => Module.onAbort(error.message));
-    return {}; // its exports come later, through receive
-  }
 
   // The module: its options, which are all its runtime reads (the build
   // lists them: app/web/CMakeLists.txt), and the page's handlers.
-  const Module = {
+  const Module = /** @type {BellscopeModule} */ ({
     canvas,
     print: (text) => console.log(text),
     printErr: (text) => console.error(text),
@@ -162,17 +211,47 @@ function connectProgram(canvas, handlers) {
     onBellscopeCurves: (values) => {
       curves = values;
     },
-  };
+  });
   window.Module = Module;
+
+  /** @type {BellscopeModule['instantiateWasm']} */
+  function instantiate(imports, receive) {
+    const compiled = compileProgram();
+    // Told, not thrown: the runtime would only log what is thrown here, and
+    // the page would say it was loading for ever.
+    if (!compiled) {
+      Module.onAbort('this browser cannot unpack it');
+      return {};
+    }
+    if (compiled instanceof WebAssembly.Module) {
+      try {
+        const instance = new WebAssembly.Instance(compiled, imports);
+        receive(instance, compiled);
+        return instance.exports;
+      } catch (error) {
+        Module.onAbort(/** @type {Error} */ (error).message);
+        return {};
+      }
+    }
+    compiled
+      .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+      .catch((error) => Module.onAbort(error.message));
+    return {}; // its exports come later, through receive
+  }
 
   // A control by its name (the buttons' data-control), or "all" to release
   // whatever is held. A name the program does not know is a fault of the page's.
+  /**
+   * @param {string} name
+   * @param {boolean} down
+   */
   function control(name, down) {
     if (!running) return;
     if (!call.CONTROL(name, down ? 1 : 0)) throw new Error(`BELLSCOPE has no control named "${name}"`);
   }
 
   // The picture's image data compressed by the browser, where it can.
+  /** @param {Uint8Array<ArrayBuffer>} bytes */
   async function compress(bytes) {
     if (typeof CompressionStream !== 'function') return null;
     try {
@@ -187,23 +266,28 @@ function connectProgram(canvas, handlers) {
     get running() {
       return running;
     },
-    press: (name) => control(name, true),
-    release: (name) => control(name, false),
+    press: (/** @type {string} */ name) => control(name, true),
+    release: (/** @type {string} */ name) => control(name, false),
     releaseAll: () => control('all', false),
 
-    // A typed value for the selected Gaussian's "u" or "sigma": null when it
-    // is taken, or why it is refused.
+    // A typed value for the selected Gaussian's "u" or "sigma", or the
+    // guess's in a challenge: null when it is taken, or why it is refused.
+    /**
+     * @param {'u' | 'sigma'} which
+     * @param {string} text
+     */
     setValue(which, text) {
       if (!running) return null;
       return programRefusal(call.SET_VALUE(which, text));
     },
 
     // The address's query for the view shown now, without the '?', saying
-    // what differs from the page's base (setPageView); null before the
-    // module is loaded.
+    // what differs from the page's base (setPageView), or, in a challenge,
+    // challenge=SEED; null before the module is loaded.
     link: () => (call ? call.LINK() : null),
 
-    // The colours by name: "design" or "colour-blind-safe".
+    // The colours by name: "design", "colour-blind-safe" or "light".
+    /** @param {string} name */
     setColours(name) {
       if (!call) return; // the page sets them again when it is loaded
       if (!call.COLOURS(name)) throw new Error(`BELLSCOPE has no colours named "${name}"`);
@@ -213,12 +297,17 @@ function connectProgram(canvas, handlers) {
     // `query` read over `base` (a lesson's view; '' for the start-up
     // state), shown at once while running, leaving a challenge: null when it
     // is taken, or why it is refused.
+    /**
+     * @param {string} base
+     * @param {string} query
+     */
     setPageView(base, query) {
       return call && programRefusal(call.PAGE_VIEW(base, query));
     },
 
     // How the curves are named: "gaussians", "bayes" or "sensors"; also
     // after the end, for the picture shown and a Resume.
+    /** @param {string} name */
     setNames(name) {
       if ((running || ended) && !call.NAMES(name)) throw new Error(`BELLSCOPE has no names called "${name}"`);
     },
@@ -226,6 +315,7 @@ function connectProgram(canvas, handlers) {
     // A new challenge, by its number (challenge=SEED), from its first round,
     // shown at once or from the start: null when it is started, or why the
     // number is refused.
+    /** @param {string} seed */
     startChallenge(seed) {
       return call && programRefusal(call.CHALLENGE(seed));
     },
@@ -240,39 +330,42 @@ function connectProgram(canvas, handlers) {
       if (call) call.LEAVE_CHALLENGE();
     },
 
-    // After the program has ended: it starts again, in the view a link
-    // named (resume), or in the page's own view.
+    // After the program has ended: it starts again, in the view or the
+    // challenge a link named (resume), or in the page's own view.
+    /** @param {string | null} [resume] */
     restart(resume = null) {
       running = true;
       ended = false;
       call.RESTART(resume);
     },
 
-    // Back to the page's own view, without ending.
+    // Back to the page's own view, without ending; in a challenge, the
+    // guess back to where the round started it.
     reset() {
       if (running) call.RESET();
     },
 
-    // The curves drawn now, 800 columns each: {gaussians: [four], product},
-    // product null while a challenge hides it; those of the picture shown
-    // after the end; null when there are none.
+    // The curves drawn now, a value for each of the picture's columns:
+    // {gaussians: [four], product}, product null while a challenge hides
+    // it; those of the picture shown after the end; null when there are none.
     curves() {
       if (!running && !ended) return null;
-      curves = null;
+      curves = /** @type {Float64Array | null} */ (null); // until the call sets them
       call.CURVES();
       if (!curves) return null;
-      const column = (k) => curves.subarray(800 * k, 800 * (k + 1));
-      return { gaussians: [0, 1, 2, 3].map(column), product: curves.length > 4 * 800 ? column(4) : null };
+      const n = /** @type {HTMLCanvasElement} */ (canvas).width;
+      const column = (/** @type {number} */ k) => /** @type {Float64Array} */ (curves).subarray(n * k, n * (k + 1));
+      return { gaussians: [0, 1, 2, 3].map(column), product: curves.length > 4 * n ? column(4) : null };
     },
 
     // The frame shown now as the bytes of a PNG file, in the colours shown,
     // also the last one after the end; null when there is none.
     async picture() {
       if (!running && !ended) return null;
-      scanlines = null;
+      scanlines = /** @type {Uint8Array<ArrayBuffer> | null} */ (null); // until the call sets them
       call.PICTURE_SCANLINES();
       const compressed = scanlines && (await compress(scanlines));
-      picture = null;
+      picture = /** @type {Uint8Array<ArrayBuffer> | null} */ (null); // until a call sets it
       if (compressed) call.PICTURE(compressed, compressed.length);
       // Stored uncompressed where the browser could not compress.
       if (!picture) call.PICTURE(new Uint8Array(), 0);

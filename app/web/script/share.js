@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectSharing */
-/* global showText */
+/* global insideFrame, language, showText */
 
 // "Copy link": the address of the view as it is now, on the clipboard where
 // the browser allows it, and in a field to copy by hand. "Save picture":
@@ -8,24 +8,35 @@
 //
 // In a frame, the host may forbid downloads, and the browser then drops the
 // file without a word: the page also shows the picture, to save by hand.
-// lesson() is what a link carries besides the view (the lesson's name).
-function connectSharing(program, changed, framed, lesson) {
-  const row = document.getElementById('link-row');
-  const field = document.getElementById('link');
-  const message = document.getElementById('link-message');
+// Returns link(), the address Copy link gives and a course page hears of:
+// the page's language (but English, which every page falls back to), the
+// lesson (lesson()) and the program's view or challenge; null until loaded.
+/**
+ * @param {Program} program
+ * @param {() => void} layOutAgain
+ * @param {() => string} lesson
+ */
+function connectSharing(program, layOutAgain, lesson) {
+  const row = /** @type {HTMLElement} */ (document.getElementById('link-row'));
+  const field = /** @type {HTMLInputElement} */ (document.getElementById('link'));
+  const message = /** @type {HTMLElement} */ (document.getElementById('link-message'));
 
-  document.getElementById('copy-link').addEventListener('click', () => {
-    const query = program.link();
-    if (query === null) return; // not loaded yet
-    const parameters = [lesson(), query].filter(Boolean).join('&');
-    const address = location.href.replace(/[?#].*$/, '') + (parameters ? '?' + parameters : '');
+  function link() {
+    const view = program.link();
+    if (view === null) return null;
+    const parameters = [language === 'en' ? '' : `lang=${language}`, lesson(), view].filter(Boolean).join('&');
+    return location.href.replace(/[?#].*$/, '') + (parameters ? '?' + parameters : '');
+  }
+  /** @type {HTMLElement} */ (document.getElementById('copy-link')).addEventListener('click', () => {
+    const address = link();
+    if (address === null) return; // not loaded yet
     field.value = address;
     row.hidden = false;
     showText(message, null);
-    changed();
-    const done = (key) => {
+    layOutAgain();
+    const done = (/** @type {TextKey} */ key) => {
       showText(message, key);
-      changed();
+      layOutAgain();
     };
     // A frame whose host does not allow clipboard writes: asking would only
     // log the browser's complaint before the refusal.
@@ -42,29 +53,34 @@ function connectSharing(program, changed, framed, lesson) {
     }
   });
   field.addEventListener('focus', () => field.select());
-  const close = document.getElementById('close-link');
+  const close = /** @type {HTMLElement} */ (document.getElementById('close-link'));
   close.addEventListener('click', () => {
     const hadFocus = document.activeElement === close;
     row.hidden = true;
-    if (hadFocus) document.getElementById('copy-link').focus(); // not lost with the row
-    changed();
+    if (hadFocus) /** @type {HTMLElement} */ (document.getElementById('copy-link')).focus(); // not lost with the row
+    layOutAgain();
   });
 
-  const pictureRow = document.getElementById('picture-row');
-  const picture = document.getElementById('saved-picture');
+  const pictureRow = /** @type {HTMLElement} */ (document.getElementById('picture-row'));
+  const picture = /** @type {HTMLImageElement} */ (document.getElementById('saved-picture'));
+  /** @type {string | null} */
   let shown = null; // the address of the picture shown
+  /** @param {string | null} url */
   function showPicture(url) {
     if (shown) URL.revokeObjectURL(shown);
     shown = url;
     picture.src = url || '';
     pictureRow.hidden = !url;
-    changed();
+    layOutAgain();
   }
-  document.getElementById('close-picture').addEventListener('click', () => showPicture(null));
+  /** @type {HTMLElement} */ (document.getElementById('close-picture')).addEventListener('click', () =>
+    showPicture(null),
+  );
 
+  /** @param {Uint8Array<ArrayBuffer>} bytes */
   function download(bytes) {
     const url = URL.createObjectURL(new Blob([bytes], { type: 'image/png' }));
-    if (framed) showPicture(URL.createObjectURL(new Blob([bytes], { type: 'image/png' })));
+    if (insideFrame) showPicture(URL.createObjectURL(new Blob([bytes], { type: 'image/png' })));
     const a = document.createElement('a');
     a.href = url;
     a.download = 'bellscope.png';
@@ -73,8 +89,9 @@ function connectSharing(program, changed, framed, lesson) {
     a.remove();
     setTimeout(() => URL.revokeObjectURL(url), 1000);
   }
-  document.getElementById('save-picture').addEventListener('click', async () => {
+  /** @type {HTMLElement} */ (document.getElementById('save-picture')).addEventListener('click', async () => {
     const bytes = await program.picture();
     if (bytes) download(bytes);
   });
+  return { link };
 }

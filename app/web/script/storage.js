@@ -1,42 +1,52 @@
 'use strict';
 /* exported remembered, remember, keptInTab, keepInTab */
 
-// What this browser remembers for the page (localStorage). A browser or a
-// host page that forbids storage leaves the page working as before, only
-// remembering nothing: remembered(key) is then null, and remember(key,
-// value) says whether the value was kept.
-function remembered(key) {
-  try {
-    return window.localStorage.getItem(key);
-  } catch {
-    return null;
-  }
-}
-function remember(key, value) {
-  try {
-    window.localStorage.setItem(key, value);
-    return true;
-  } catch {
-    return false;
-  }
-}
+// What the page keeps, each by its name here: in this browser, the colours
+// and the language chosen, the build it showed last (to say "Updated"
+// once) and, installed as an app, the view to open in; in this tab, a
+// challenge's progress.
+const STORED = {
+  colours: 'bellscope.colours',
+  language: 'bellscope.language',
+  build: 'bellscope.build',
+  start: 'bellscope.start',
+  challenge: 'bellscope.challenge',
+};
 
-// What this tab keeps across a reload (sessionStorage), on the same terms:
-// keptInTab(key) is null where nothing is kept or storage is forbidden, and
-// keepInTab(key, value) keeps a value, or forgets the key for null.
-function keptInTab(key) {
+// What this browser remembers for the page (localStorage), and what this
+// tab keeps across a reload (sessionStorage). A browser or a host page that
+// forbids storage leaves the page working as before, only keeping nothing:
+// remembered(name) and keptInTab(name) are then null, and remember(name,
+// value) and keepInTab(name, value) (null forgets it) say whether the value
+// was kept.
+/**
+ * @typedef {keyof typeof STORED} StoredName
+ * @param {'localStorage' | 'sessionStorage'} area
+ * @param {StoredName} name
+ */
+function storedIn(area, name) {
   try {
-    return window.sessionStorage.getItem(key);
+    return window[area].getItem(STORED[name]);
   } catch {
     return null;
   }
 }
-function keepInTab(key, value) {
+/**
+ * @param {'localStorage' | 'sessionStorage'} area
+ * @param {StoredName} name
+ * @param {string | null} value
+ */
+function store(area, name, value) {
   try {
-    if (value === null) window.sessionStorage.removeItem(key);
-    else window.sessionStorage.setItem(key, value);
+    if (value === null) window[area].removeItem(STORED[name]);
+    else window[area].setItem(STORED[name], value);
     return true;
   } catch {
     return false;
   }
 }
+const remembered = (/** @type {StoredName} */ name) => storedIn('localStorage', name);
+const remember = (/** @type {StoredName} */ name, /** @type {string} */ value) => store('localStorage', name, value);
+const keptInTab = (/** @type {StoredName} */ name) => storedIn('sessionStorage', name);
+const keepInTab = (/** @type {StoredName} */ name, /** @type {string | null} */ value) =>
+  store('sessionStorage', name, value);

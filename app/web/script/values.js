@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectValues */
-/* global say, curveName, numberFormat */
+/* global say, curveName, decimalSeparator */
 
 // Exact values for the selected Gaussian, or a challenge's guess, typed: Enter or leaving the field
 // applies one; a wrong one is refused in words (the page's language's,
@@ -11,54 +11,70 @@
 // elsewhere (a button keeps the focus where it was) applies it first, and
 // Esc puts back the value shown, keeping the focus in the field. Returns
 // show(state), which shows the program's values in the fields, but for
-// what is typed and not yet applied.
-function connectValues(program, changed) {
-  const label = document.getElementById('exact-label');
-  const message = document.getElementById('field-message');
-  const fields = { u: document.getElementById('field-u'), sigma: document.getElementById('field-sigma') };
+// what is typed and not yet applied, and keys, the fields' own keys (for
+// Controls' hearKeys).
+/**
+ * @typedef {'u' | 'sigma'} ValueName
+ * @param {Program} program
+ * @param {() => void} layOutAgain
+ */
+function connectValues(program, layOutAgain) {
+  const label = /** @type {HTMLElement} */ (document.getElementById('exact-label'));
+  const message = /** @type {HTMLElement} */ (document.getElementById('field-message'));
+  const fields = {
+    u: /** @type {HTMLInputElement} */ (document.getElementById('field-u')),
+    sigma: /** @type {HTMLInputElement} */ (document.getElementById('field-sigma')),
+  };
+  /** @type {Record<ValueName, TextKey>} */
   const names = { u: 'fieldU', sigma: 'fieldSigma' };
+  /** @type {Record<ValueName, Refusal | null>} */
   const refused = { u: null, sigma: null }; // why each field's value is refused
   const typing = { u: false, sigma: false }; // typed, and not yet applied
+  /** @type {StateValues | null} */
   let selected = null;
   let selectedNumber = 0;
 
   // The page's language's decimal separator: a field shows it and takes it,
   // as well as a point (1,5 or 1.5 in French), and digits of its own script.
-  const decimal = () =>
-    numberFormat({})
-      .formatToParts(1.5)
-      .find((part) => part.type === 'decimal').value;
   const LOCAL_DIGITS = /[\u0660-\u0669\u06f0-\u06f9]/g; // Arabic-Indic and Persian
+  /** @param {string} text */
   function typed(text) {
     const western = text.replace(LOCAL_DIGITS, (d) => String(d.charCodeAt(0) & 0xf));
-    const separator = decimal();
+    const separator = decimalSeparator();
     return separator !== '.' && !western.includes('.') ? western.replace(separator, '.') : western;
   }
   // The value shown now, as the shortest text that reads back exactly.
+  /** @param {ValueName} which */
   function current(which) {
     if (!selected || selected[which] === null) return '';
-    return String(selected[which]).replace('.', decimal());
+    return String(selected[which]).replace('.', decimalSeparator());
   }
+  /** @param {ValueName} which */
   function showField(which) {
     if (!selected || typing[which] || refused[which]) return;
     if (fields[which].value !== current(which)) fields[which].value = current(which);
   }
   // What the fields' refusals say, in the page's language of the moment.
   function sayRefused() {
-    const text = Object.entries(refused)
+    const text = /** @type {[ValueName, Refusal][]} */ (Object.entries(refused))
       .filter(([, why]) => why)
       .map(([which, why]) => say('valueRefused', { field: say(names[which]), why }))
       .join(' ');
     if (text === message.textContent) return;
     message.textContent = text;
     message.className = text ? 'message error' : 'message';
-    changed();
+    layOutAgain();
   }
+  /**
+   * @param {ValueName} which
+   * @param {Refusal | null} why
+   */
   function mark(which, why) {
     refused[which] = why;
     fields[which].setAttribute('aria-invalid', why ? 'true' : 'false');
     sayRefused();
   }
+  /** @param {ValueName} which */
   function apply(which) {
     const field = fields[which];
     if (!typing[which]) return;
@@ -72,15 +88,22 @@ function connectValues(program, changed) {
     mark(which, why && { ...why, text: chars.length > 40 ? `${chars.slice(0, 40).join('')}...` : text });
   }
 
-  for (const [which, field] of Object.entries(fields)) {
-    field.bellscopeKey = (e) => {
-      if (e.key === 'Enter') apply(which);
-      if (e.key === 'Escape') {
-        typing[which] = false;
-        mark(which, null);
-        showField(which);
-      }
-    };
+  /**
+   * @param {ValueName} which
+   * @param {KeyboardEvent} e
+   */
+  function hear(which, e) {
+    if (e.key === 'Enter') apply(which);
+    if (e.key === 'Escape') {
+      typing[which] = false;
+      mark(which, null);
+      showField(which);
+    }
+  }
+  /** @type {KeyOwner[]} */
+  const keys = [];
+  for (const [which, field] of /** @type {[ValueName, HTMLInputElement][]} */ (Object.entries(fields))) {
+    keys.push([field, (e) => hear(which, e)]);
     field.addEventListener('input', () => {
       typing[which] = true;
     });
@@ -92,20 +115,22 @@ function connectValues(program, changed) {
     document.addEventListener(
       'pointerdown',
       (e) => {
-        if (!field.parentElement.contains(e.target)) apply(which);
+        if (!(/** @type {HTMLElement} */ (field.parentElement).contains(/** @type {Node} */ (e.target)))) apply(which);
       },
       true,
     );
   }
 
   return {
+    keys,
+    /** @param {BellscopeState} state */
     show(state) {
       selected = state.challenge ? state.challenge.guess : state.gaussians[state.selected - 1];
       label.textContent = state.challenge ? say('guessName') : curveName(state.names, state.selected);
       const number = state.challenge ? 0 : state.selected; // 0: the guess
       if (number !== selectedNumber) {
         selectedNumber = number;
-        for (const which of Object.keys(fields)) {
+        for (const which of /** @type {ValueName[]} */ (Object.keys(fields))) {
           typing[which] = false; // typed for another
           if (refused[which]) mark(which, null);
         }

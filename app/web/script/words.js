@@ -7,18 +7,27 @@
 // buttons (on or off, selected, colour, the combining mode). Returns
 // show(state), called with each state the program tells, announce(words),
 // for what must be said at once (a function that gives its text), and
-// sayAgain(), which says the last announcement again in another language.
+// relabel(), which says the last announcement again in another language.
+/**
+ * A text to say, given in the page's language when it is said.
+ * @typedef {() => string} Spoken
+ * @param {HTMLElement} panel
+ */
 function connectWords(panel) {
-  const words = document.getElementById('words');
-  const announcer = document.getElementById('announce');
-  const mode = document.getElementById('mode');
+  const words = /** @type {HTMLElement} */ (document.getElementById('words'));
+  const announcer = /** @type {HTMLElement} */ (document.getElementById('announce'));
+  const mode = /** @type {HTMLElement} */ (document.getElementById('mode'));
+  /** @type {BellscopeState | null} */
   let last = null;
+  /** @type {Map<string, Spoken>} */
   let pending = new Map(); // what is still to be told: functions that give its text
   let timer = 0;
+  /** @type {Spoken | null} */
   let said = null; // the announcement made last, as a function that gives its text
 
   // The point-by-point product's height, in that mode, with two curves or
   // more to multiply; null otherwise.
+  /** @param {BellscopeState} state */
   function productHeight(state) {
     if (!state.working) return null; // hidden in a challenge
     const { steps, flat } = state.working;
@@ -27,8 +36,9 @@ function connectWords(panel) {
   }
 
   // The whole numbers the picture prints, as the page's language writes them.
-  const whole = (shown) => ({ u: formatWhole(shown.u), sigma: formatWhole(shown.sigma) });
+  const whole = (/** @type {StateShown} */ shown) => ({ u: formatWhole(shown.u), sigma: formatWhole(shown.sigma) });
 
+  /** @param {BellscopeState} state */
   function describe(state) {
     const lines = state.gaussians.map((g, i) =>
       say(state.selected === i + 1 && !state.challenge ? 'wordsGaussianSelected' : 'wordsGaussian', {
@@ -60,19 +70,28 @@ function connectWords(panel) {
   // Gaussian on, that there are
   // none (the picture prints the values its fold starts from); '' in the
   // other mode, and while a challenge hides the product.
+  /**
+   * @param {BellscopeState} state
+   * @param {'words' | 'told'} kind
+   */
   function combinedWords(state, kind) {
     const label = productLabel(state.names);
     if (!state.combined) return state.mode.recalc && noneOn(state) ? say(`${kind}CombinedNone`, { label }) : '';
     const values = { label, ...whole(state.combined.shown) };
     if (kind === 'told') return say('toldCombined', values);
-    if (state.working.flat) return say('wordsCombinedFlat', values);
-    const { u, sigma } = state.working.steps[state.working.steps.length - 1];
+    const working = /** @type {StateWorking} */ (state.working); // shown with the combined values
+    if (working.flat) return say('wordsCombinedFlat', values);
+    const { u, sigma } = working.steps[working.steps.length - 1];
     const { shown } = state.combined;
     if (!misread(u, shown.u) && !misread(sigma, shown.sigma)) return say('wordsCombined', values);
     return say('wordsCombinedExact', { ...values, exactU: formatNumber(u), exactSigma: formatNumber(sigma) });
   }
   // Whether the whole number shown reads otherwise than the working's four
   // figures do, when those are written out in full.
+  /**
+   * @param {number | null} exact
+   * @param {number} shown
+   */
   function misread(exact, shown) {
     if (exact === null) return false;
     const figures = Number(exact.toPrecision(4));
@@ -84,6 +103,10 @@ function connectWords(panel) {
   // replaces the earlier one in its place. Each is a sentence of its own.
   // Each is kept as a function that gives its text, so that it is said in
   // the page's language when it is said, or said again.
+  /**
+   * @param {string} key
+   * @param {Spoken} text
+   */
   function tell(key, text) {
     pending.set(key, text);
     clearTimeout(timer);
@@ -94,11 +117,16 @@ function connectWords(panel) {
     }, 400);
   }
   // Said now; kept, to be said again in another language.
+  /** @param {Spoken} text */
   function speak(text) {
     said = text;
     announcer.textContent = text();
   }
 
+  /**
+   * @param {BellscopeState} before
+   * @param {BellscopeState} now
+   */
   function changes(before, now) {
     now.gaussians.forEach((g, i) => {
       const b = before.gaussians[i];
@@ -108,7 +136,8 @@ function connectWords(panel) {
       if (b.shown.sigma !== g.shown.sigma)
         tell(`sigma${i}`, () => say('toldSigma', { name: name(), sigma: formatWhole(g.shown.sigma) }));
     });
-    const guess = (s) => (s.challenge ? s.challenge.guess.shown : {});
+    const guess = (/** @type {BellscopeState} */ s) =>
+      s.challenge ? s.challenge.guess.shown : /** @type {StateShown} */ ({});
     if (now.challenge && before.challenge) {
       if (guess(before).u !== guess(now).u) tell('guessU', () => say('toldGuessU', whole(guess(now))));
       if (guess(before).sigma !== guess(now).sigma) tell('guessSigma', () => say('toldGuessSigma', whole(guess(now))));
@@ -116,7 +145,7 @@ function connectWords(panel) {
     if (before.selected !== now.selected)
       tell('selected', () => say('toldSelected', { name: curveName(now.names, now.selected) }));
     if (before.mode.recalc !== now.mode.recalc) tell('mode', () => modeName(now.mode));
-    const combined = (s) => combinedWords(s, 'told');
+    const combined = (/** @type {BellscopeState} */ s) => combinedWords(s, 'told');
     if (combined(now) && combined(before) !== combined(now)) tell('combined', () => combined(now));
     const height = productHeight(now);
     if (height === null)
@@ -126,6 +155,7 @@ function connectWords(panel) {
   }
 
   // Said at once, before anything still waiting to be told.
+  /** @param {Spoken} text */
   function announce(text) {
     clearTimeout(timer);
     pending = new Map();
@@ -135,9 +165,10 @@ function connectWords(panel) {
   return {
     announce,
     // Only where its words have changed: a screen reader says it again.
-    sayAgain() {
+    relabel() {
       if (said && announcer.textContent && said() !== announcer.textContent) announcer.textContent = said();
     },
+    /** @param {BellscopeState} state */
     show(state) {
       if (last) changes(last, state);
       last = state;
@@ -148,7 +179,7 @@ function connectWords(panel) {
           return item;
         }),
       );
-      for (const button of panel.querySelectorAll('.gaussian')) {
+      for (const button of /** @type {NodeListOf<HTMLElement>} */ (panel.querySelectorAll('.gaussian'))) {
         const k = Number(button.dataset.gaussian);
         const g = state.gaussians[k - 1];
         // Named "Gaussian k", as the picture names it; in the chosen names,
@@ -160,7 +191,7 @@ function connectWords(panel) {
         button.setAttribute('aria-label', [say('gaussianName', { n: k }), short].filter(Boolean).join(' '));
         if (role && role !== short) button.setAttribute('aria-description', role);
         else button.removeAttribute('aria-description');
-        button.querySelector('.curve-name').textContent = short;
+        /** @type {HTMLElement} */ (button.querySelector('.curve-name')).textContent = short;
         button.classList.toggle('named', Boolean(short));
         button.setAttribute('aria-pressed', g.on ? 'true' : 'false');
         button.style.setProperty('--colour', g.colour);

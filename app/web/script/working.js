@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectWorking, heightWords, formatNumber, formatHeight, formatWhole, formatPercent, noneOn */
-/* global say, curveName, productName, numberFormat, richNodes */
+/* global say, curveName, productName, numberFormat, decimalSeparator, richNodes */
 
 // Numbers as the working gives them: four significant figures, in the
 // page's language's own digits and separators, never grouped in thousands
@@ -8,7 +8,14 @@
 // very small and very large ones as a power of ten, 1.085 × 10⁻¹⁷, rather
 // than a run of zeros or the E of a calculator. As parts: { text }, or
 // { mantissa, ten, exponent } for a power of ten.
+/** @type {Record<string, string>} */
 const SUPERSCRIPTS = { '−': '⁻', 0: '⁰', 1: '¹', 2: '²', 3: '³', 4: '⁴', 5: '⁵', 6: '⁶', 7: '⁷', 8: '⁸', 9: '⁹' };
+/**
+ * @typedef {{text: string, mantissa?: undefined, ten?: undefined, exponent?: undefined}} WrittenOut
+ * @typedef {{text?: undefined, mantissa: string, ten: string, exponent: string}} PowerOfTen
+ * @param {number} value
+ * @returns {WrittenOut | PowerOfTen}
+ */
 function numberParts(value) {
   // Rounded to four figures, 0.00001 to 9999 are written out in full.
   const power = Number(value.toExponential(3).split('e')[1]);
@@ -24,9 +31,11 @@ function numberParts(value) {
       .map((part) => part.value)
       .join(''),
     ten: numberFormat({ useGrouping: false }).format(10),
-    exponent: sign + exponent.find((part) => part.type === 'exponentInteger').value,
+    exponent:
+      sign + /** @type {Intl.NumberFormatPart} */ (exponent.find((part) => part.type === 'exponentInteger')).value,
   };
 }
+/** @param {number | null} value */
 function formatNumber(value) {
   if (value === null || !Number.isFinite(value)) return say('tooLarge');
   const { text, mantissa, ten, exponent } = numberParts(value);
@@ -35,6 +44,10 @@ function formatNumber(value) {
 }
 // Ten to a power, the power raised; digits of other scripts have no
 // superscripts: a caret raises those.
+/**
+ * @param {string} ten
+ * @param {string} exponent
+ */
 function raised(ten, exponent) {
   const chars = [...exponent];
   return ten + (chars.every((c) => c in SUPERSCRIPTS) ? chars.map((c) => SUPERSCRIPTS[c]).join('') : `^${exponent}`);
@@ -42,6 +55,7 @@ function raised(ten, exponent) {
 // Kept in one piece, left to right, within a sentence written right to
 // left: marked so at both ends, so that it also joins the u = or σ = of a
 // formula written left to right.
+/** @param {string} written */
 function leftToRight(written) {
   return document.documentElement.dir === 'rtl' ? `\u200e${written}\u200e` : written;
 }
@@ -52,9 +66,11 @@ function leftToRight(written) {
 // "0" nor figures that are not there.
 const SMALLEST_FULL = 2.2250738585072014e-308;
 const BELOW_POWER = 307;
+/** @param {number | null} value */
 function isTinyHeight(value) {
   return value !== null && value >= 0 && value < SMALLEST_FULL;
 }
+/** @param {number | null} value */
 function formatHeight(value) {
   if (!isTinyHeight(value)) return formatNumber(value);
   const format = numberFormat({ useGrouping: false });
@@ -63,29 +79,34 @@ function formatHeight(value) {
 
 // A whole number the picture prints, in the page's language's digits,
 // without separators between thousands, as the picture writes it.
+/** @param {number} value */
 function formatWhole(value) {
   return numberFormat({ useGrouping: false, maximumFractionDigits: 0 }).format(value);
 }
 
 // A share as a percentage, to two figures: "less than 0.01%" below that.
 const LEAST_PERCENT = 0.0001;
+/** @param {number} share */
 function formatPercent(share) {
+  /** @param {number} value */
   const percent = (value) => numberFormat({ style: 'percent', maximumSignificantDigits: 2 }).format(value);
   return share < LEAST_PERCENT ? say('lessThan', { value: percent(LEAST_PERCENT) }) : percent(share);
 }
 
 // Whether no Gaussian is on: then there is no product, whatever the
 // picture's Parameter Recalculation prints as its start.
+/** @param {BellscopeState} state */
 function noneOn(state) {
   return !state.gaussians.some((g) => g.on);
 }
 
 // What the height of the point-by-point product says: how well the curves
 // agree. The product's own height, in words, for one or more curves.
+/** @param {BellscopeState} state one whose product is shown (its working) */
 function heightWords(state) {
-  const steps = state.working.steps;
+  const steps = /** @type {StateWorking} */ (state.working).steps;
   const height = steps.length ? steps[steps.length - 1].height : null;
-  if (steps.length < 2 || state.working.flat || height === null) return '';
+  if (steps.length < 2 || /** @type {StateWorking} */ (state.working).flat || height === null) return '';
   const key = height >= 0.5 ? 'agree' : height >= 0.05 ? 'partlyAgree' : 'hardlyAgree';
   return say(key, { percent: formatPercent(height), product: productName(state.names) });
 }
@@ -98,8 +119,9 @@ function heightWords(state) {
 // Returns show(state), called with each state the program tells, and
 // relabel(), for another language.
 function connectWorking() {
-  const section = document.getElementById('working-steps');
-  const intro = document.getElementById('working-intro');
+  const section = /** @type {HTMLElement} */ (document.getElementById('working-steps'));
+  const intro = /** @type {HTMLElement} */ (document.getElementById('working-intro'));
+  /** @type {CurveNames} */
   let names = 'gaussians';
   function introduce() {
     const [first, second, third] = [1, 2, 3].map((n) => curveName(names, n));
@@ -109,14 +131,19 @@ function connectWorking() {
   const MATHML = 'http://www.w3.org/1998/Math/MathML';
 
   // A MathML element: tag, then children (elements or text).
+  /**
+   * @param {string} tag
+   * @param {...(Element | string)} children
+   */
   function m(tag, ...children) {
     const element = document.createElementNS(MATHML, tag);
     for (const child of children) element.append(child);
     return element;
   }
-  const name = (text) => m('mi', text);
-  const op = (text) => m('mo', text);
+  const name = (/** @type {string} */ text) => m('mi', text);
+  const op = (/** @type {string} */ text) => m('mo', text);
   // A number as formatNumber writes it, a power of ten raised.
+  /** @param {number | null} value */
   function number(value) {
     if (value === null || !Number.isFinite(value)) return m('mtext', say('tooLarge'));
     const { text, mantissa, ten, exponent } = numberParts(value);
@@ -124,21 +151,24 @@ function connectWorking() {
     const power = exponent.startsWith('−') ? m('mrow', op('−'), m('mn', exponent.slice(1))) : m('mn', exponent);
     return m('mrow', m('mn', mantissa), op('×'), m('msup', m('mn', ten), power));
   }
+  /**
+   * @param {string} base
+   * @param {number} index
+   */
   const sub = (base, index) => m('msub', name(base), m('mn', String(index)));
+  /** @param {number} index */
   const precisionOf = (index) => m('mfrac', m('mn', '1'), m('msup', index ? sub('σ', index) : name('σ'), m('mn', '2')));
   // Between two values of a formula: a comma, unless the language's decimal
   // separator is one ("σ = 77,17; u = 388,2"), followed by a space as wide
   // as a typesetter puts between two formulas on a line.
   const between = () => {
-    const decimal = numberFormat({})
-      .formatToParts(1.5)
-      .find((part) => part.type === 'decimal').value;
-    const separator = op(decimal === ',' ? ';' : ',');
+    const separator = op(decimalSeparator() === ',' ? ';' : ',');
     separator.setAttribute('lspace', '0');
     separator.setAttribute('rspace', '0.75em');
     return separator;
   };
   // "= height", or, for a height too small for the numbers here, "< 10⁻³⁰⁷".
+  /** @param {number | null} value */
   function heightIs(value) {
     if (!isTinyHeight(value)) return [op('='), number(value)];
     const format = numberFormat({ useGrouping: false });
@@ -148,6 +178,11 @@ function connectWorking() {
 
   // One line of the working: its words, its mathematics and the same in
   // plain text, which is what a screen reader reads.
+  /**
+   * @param {string} words
+   * @param {Element[] | null} math
+   * @param {string} plain
+   */
   function line(words, math, plain) {
     const item = document.createElement('li');
     const read = document.createElement('span');
@@ -171,13 +206,22 @@ function connectWorking() {
 
   // A formula's box is a stop of the keyboard's only while it scrolls,
   // and fades out on each side where there is more of it (page.css).
+  /** @param {HTMLElement} box */
   function edges(box) {
     box.classList.toggle('more-left', box.scrollLeft > 1);
     box.classList.toggle('more-right', box.scrollLeft + box.clientWidth < box.scrollWidth - 1);
   }
-  section.addEventListener('scroll', (e) => e.target.classList.contains('formula') && edges(e.target), true);
+  section.addEventListener(
+    'scroll',
+    (e) => {
+      const target = /** @type {HTMLElement} */ (e.target);
+      if (target.classList.contains('formula')) edges(target);
+    },
+    true,
+  );
+  const formulas = () => [.../** @type {NodeListOf<HTMLElement>} */ (section.querySelectorAll('.formula'))];
   const boxes = new ResizeObserver(() => {
-    for (const box of section.querySelectorAll('.formula')) {
+    for (const box of formulas()) {
       if (box.scrollWidth > box.clientWidth + 1) box.tabIndex = 0;
       else box.removeAttribute('tabindex');
       edges(box);
@@ -186,10 +230,12 @@ function connectWorking() {
 
   // A Gaussian of sigma 0 is 0 everywhere but at its mean, where its peak
   // is 1: the product is 0 but there, if there at all.
+  /** @param {BellscopeState} state */
   function flatLines(state) {
-    const { steps, flat, flatHeight } = state.working;
+    const { steps, flat, flatHeight } = /** @type {StateWorking} */ (state.working);
     const g = state.gaussians[flat - 1];
     const product = productName(state.names);
+    /** @type {TextValues} */
     const values = { name: curveName(state.names, flat), u: formatNumber(g.u), product };
     const other = state.gaussians.findIndex((o, i) => o.on && o.sigma === 0 && o.u !== g.u && i !== flat - 1);
     let words;
@@ -206,15 +252,19 @@ function connectWorking() {
     return result;
   }
 
+  /** @param {BellscopeState} state */
   function lines(state) {
     if (!state.working) return [line(say('workingHidden'), null, say('workingHidden'))];
     const { steps, flat } = state.working;
     if (!steps.length) return [line(say('workingNone'), null, say('workingNone'))];
     if (flat) return flatLines(state);
+    /** @type {HTMLElement[]} */
     const result = [];
     for (const step of steps) {
-      const g = state.gaussians[step.gaussian - 1];
+      // A Gaussian's values are finite: a view holds no others.
+      const g = /** @type {StateGaussian & {u: number, sigma: number}} */ (state.gaussians[step.gaussian - 1]);
       const name = curveName(state.names, step.gaussian);
+      /** @type {TextValues} */
       const values = { name, u: formatNumber(g.u), sigma: formatNumber(Math.abs(g.sigma)) };
       values.precision = formatNumber(step.precision);
       const words = say('workingGaussian', values);
@@ -306,6 +356,7 @@ function connectWorking() {
 
   return {
     relabel: introduce,
+    /** @param {BellscopeState} state */
     show(state) {
       if (state.names !== names) {
         names = state.names;
@@ -313,14 +364,14 @@ function connectWorking() {
       }
       // Each formula's box keeps where it was scrolled to, and the focus.
       // (Read before they go: a box taken out of the page has no scroll.)
-      const before = [...section.querySelectorAll('.formula')];
+      const before = formulas();
       const scrolled = before.map((box) => box.scrollLeft);
-      const focused = before.indexOf(document.activeElement);
+      const focused = before.indexOf(/** @type {HTMLElement} */ (document.activeElement));
       section.replaceChildren(...lines(state));
       boxes.disconnect();
-      section.querySelectorAll('.formula').forEach((box, i) => {
+      formulas().forEach((box, i) => {
         boxes.observe(box);
-        boxes.observe(box.firstChild);
+        boxes.observe(/** @type {Element} */ (box.firstChild));
         if (i < scrolled.length) box.scrollLeft = scrolled[i];
         edges(box);
         if (i !== focused) return;

@@ -4,7 +4,7 @@
 // The page's texts in English, the language every other table follows:
 // the same keys, and in each text the same {names} (filled in when it is
 // said), **strong** and `code` where the page lays it out as rich text.
-TEXTS.en = {
+const ENGLISH = {
   title: 'BELLSCOPE: products of Gaussian curves',
   languageGroup: 'Language',
   languageUnavailable: '{language} could not be loaded, so the page stays in {current}.',
@@ -341,3 +341,4 @@ TEXTS.en = {
     'Gaussians in colours that stay apart for colour-blind eyes, and "Light, for projectors" draws dark ' +
     'curves and text on white, for a bright room; this browser remembers the choice.',
 };
+TEXTS.en = ENGLISH;
