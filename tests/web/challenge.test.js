@@ -54,7 +54,11 @@ function product(gaussians) {
   return { u: weighted / precision, sigma: 1 / Math.sqrt(precision) };
 }
 
-const check = (page) => page.getByRole('button', { name: 'Check', exact: true }).click();
+// Check decides after the program's next pass, once what was typed is in.
+async function check(page) {
+  await page.getByRole('button', { name: 'Check', exact: true }).click();
+  await h.frames(page);
+}
 
 describe('challenge', () => {
   it('a seed gives the same rounds on every page, the frame tool draws them, and the link keeps only the seed', async () => {
@@ -179,6 +183,24 @@ describe('challenge', () => {
     await h.looksRight(page, 'challenge over');
     assert.equal(await page.getByRole('button', { name: 'Next round' }).isHidden(), true);
     assert.equal(await page.evaluate(() => document.activeElement.id), 'challenge', 'a new challenge offered');
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('a value typed and Check tapped at once, as on a phone: the typed guess is scored, and leaving shows what was left', async () => {
+    const [phone, touch] = h.device(390, 844, 3);
+    const page = await h.openPage(browser, `${site.url}?challenge=3`, phone, { init: keepStates, ...touch });
+    await page.locator('#field-u').fill('300');
+    await page.getByRole('button', { name: 'Check', exact: true }).tap();
+    await h.frames(page);
+    assert.match(await page.locator('#challenge-result').innerText(), /^Score: \d+ of 100/);
+    assert.equal((await state(page)).challenge.guess.u, 300);
+    await page.getByRole('button', { name: 'Leave challenge' }).tap();
+    await h.frames(page);
+    const left = page.locator('#challenge-left');
+    assert.match(await left.innerText(), /^You have left the challenge/);
+    const box = await left.boundingBox();
+    assert.ok(box.y >= 0 && box.y + box.height <= 844, `the message in view: ${JSON.stringify(box)}`);
+    await h.looksRight(page, 'challenge left on a phone');
     assert.deepEqual(page.errors, []);
   });
 

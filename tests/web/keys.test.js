@@ -26,6 +26,7 @@ const type = (text) => async (page) => u(page).fill(text);
 const focus = (selector) => async (page) => page.locator(selector).focus();
 const click = (name) => async (page) => page.getByRole('button', { name }).click();
 const [listen, help, right] = [click('Listen'), click('Keyboard help'), click('Move mean right')];
+const unopened = async (page) => assert.equal(await page.evaluate(() => location.search), '', 'no lesson opened');
 const helpOpen = async (page) => assert.ok(await page.getByRole('dialog').isVisible(), 'the help stays open');
 async function hold(page) {
   await page.mouse.move(...(await h.pagePoint(page, 450, 200)));
@@ -57,6 +58,12 @@ describe('each key and press does what the focus is there for, and nothing else'
     ['? on the page just loaded, but not in a field', ['?', helpOpen, 'Escape', type(''), '?'], { u: '?' }],
     ['the arrows with Ctrl or Alt', [focus('#canvas'), 'Control+ArrowRight', 'Alt+ArrowRight'], { words: /u = 100,/ }],
     ['the arrows after the end', ['Escape', 'ArrowDown', 'PageDown'], { ended: true, prevented: ['Escape'] }],
+    [
+      'the arrows browse the lessons, which Enter opens',
+      [focus('#lesson-list'), 'ArrowDown', 'ArrowDown', unopened, 'Enter'],
+      { focus: 'lesson-list', address: '?lesson=wide-narrow' },
+    ],
+    ['Esc after browsing the lessons goes back', [focus('#lesson-list'), 'ArrowDown', 'Escape'], { address: '' }],
   ];
   for (const [title, steps, expected] of CASES)
     it(title, async () => {
@@ -75,6 +82,7 @@ describe('each key and press does what the focus is there for, and nothing else'
         words: document.querySelector('#words li').textContent,
         ended: !document.getElementById('ended').hidden,
         prevented: window.prevented,
+        address: location.search,
       }));
       for (const [what, value] of Object.entries({ ended: false, help: false, ...expected }))
         if (value instanceof RegExp) assert.match(shown[what], value, what);

@@ -124,7 +124,7 @@ describe('the page writes a view down', () => {
       const u = gaussians.reduce((sum, [mean, sigma]) => sum + mean / sigma ** 2, 0) / p;
       const squares = gaussians.reduce((sum, [mean, sigma]) => sum + mean ** 2 / sigma ** 2, 0);
       return [
-        `The white curve is the product: u = ${four(u)}, sigma = ${four(1 / Math.sqrt(p))}.`,
+        `The white curve is the product: u\u00a0=\u00a0${four(u)}, sigma\u00a0=\u00a0${four(1 / Math.sqrt(p))}.`,
         four(Math.exp(-(squares - u * u * p) / 2)),
       ];
     };
@@ -174,8 +174,8 @@ describe('the page writes a view down', () => {
     const degenerate = [
       ['?on=none', 'No Gaussian is on, so there is nothing to multiply.'],
       ['?sigma2=0', 'Gaussian 2 has sigma 0: it is 0 everywhere but at its mean'],
-      ['?on=3', 'The white curve is the product: u = 300, sigma = 40.'],
-      ['?u1=1e5&sigma1=1e5', 'The white curve is the product: u = 250, sigma = 70.'],
+      ['?on=3', 'The white curve is the product: u\u00a0=\u00a0300, sigma\u00a0=\u00a040.'],
+      ['?u1=1e5&sigma1=1e5', 'The white curve is the product: u\u00a0=\u00a0250, sigma\u00a0=\u00a070.'],
       ['?u1=1e5&sigma1=1e-300&u2=-1e5', 'precision, 1 over sigma squared, = too large to work out.'],
       ['?on=2,3&sigma3=-12', 'A negative sigma counts as its size: Gaussian 3 is as wide as if it were positive.'],
     ];

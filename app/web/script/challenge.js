@@ -117,13 +117,19 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
     announce(() => result.textContent);
     layOutAgain();
   }
-  check.addEventListener('click', () => {
-    const challenge = shown && shown.challenge;
-    if (!challenge) return;
-    if (challenge.revealed) return problem('challengeChecked');
-    if (!challenge.moved) return problem('challengeNoGuess');
-    if (program.check() < 0) problem('challengeBadSigma', { sigma: formatNumber(challenge.guess.sigma) });
-  });
+  // Checked as the guess stands after the program's next pass: a value
+  // typed in a field is applied as the finger or the pointer comes down on
+  // Check, and the state it makes is told in that pass (a tap's click
+  // follows at once, before it).
+  check.addEventListener('click', () =>
+    requestAnimationFrame(() => {
+      const challenge = shown && shown.challenge;
+      if (!challenge) return;
+      if (challenge.revealed) return problem('challengeChecked');
+      if (!challenge.moved) return problem('challengeNoGuess');
+      if (program.check() < 0) problem('challengeBadSigma', { sigma: formatNumber(challenge.guess.sigma) });
+    }),
+  );
   next.addEventListener('click', () => program.nextRound());
   // Out of the challenge, and out of the address and the tab's memory at
   // once, for a reload that follows at once; said with the next state.
@@ -133,7 +139,10 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
   }
   leave.addEventListener('click', () => {
     leaveNow();
-    start.focus(); // the challenge's buttons are gone
+    // The challenge's buttons are gone: the focus goes to the button that
+    // starts one, without scrolling the page away from what says it was
+    // left (on a phone, the button is a screen further down).
+    start.focus({ preventScroll: true });
   });
 
   // How far the guess is from the product, in words, for u and for sigma.
@@ -183,6 +192,7 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
       most: 100 * challenge.rounds,
     };
     showLeft();
+    left.scrollIntoView({ block: 'nearest' });
     announce(() => left.textContent);
     forget();
   }

@@ -75,7 +75,39 @@ function connectLessons(program, layOutAgain, refuse, choosing) {
     question.textContent = current ? say(/** @type {TextKey} */ (`lesson_${current.name}_question`), buttons()) : '';
     layOutAgain();
   }
+  // A lesson replaces the view: chosen by the keyboard, in a list that
+  // changes as the arrows or a letter browse it, it is opened by Enter or
+  // by leaving the list, and Esc goes back to the lesson open; the pointer
+  // and touch open it as they choose it.
+  // The keys are heard on the window's capturing phase, before the page's
+  // guard of the program's keys (connectControls, connected after this)
+  // keeps the arrows and Enter from the list's own listeners; an Esc that
+  // goes back is the list's alone.
+  let browsed = false;
+  window.addEventListener(
+    'keydown',
+    (e) => {
+      if (e.target !== list) return;
+      if (e.key === 'Enter' || (e.key === 'Escape' && browsed)) {
+        if (e.key === 'Escape') {
+          show();
+          e.preventDefault();
+          e.stopImmediatePropagation();
+        } else if (browsed) open();
+        browsed = false;
+      } else if (!['Tab', ' ', 'Escape'].includes(e.key) && !e.altKey) browsed = true;
+    },
+    true,
+  );
+  list.addEventListener('blur', () => {
+    if (browsed) open();
+    browsed = false;
+  });
   list.addEventListener('change', () => {
+    if (!browsed) open();
+  });
+  function open() {
+    if (list.value === (current ? current.name : '')) return;
     choosing();
     current = lessons.find((lesson) => lesson.name === list.value) || null;
     program.setPageView(current ? current.view : '', '');
@@ -84,7 +116,7 @@ function connectLessons(program, layOutAgain, refuse, choosing) {
       ...(current ? [`lesson=${current.name}`] : []),
     ]);
     show();
-  });
+  }
   show();
 
   return {

@@ -175,7 +175,7 @@ TEXTS.de = {
   workingStepRead:
     '{product}: Die Präzisionen {before} und {precision} addieren sich zu {total}; also ist sigma = ' +
     '{sigma}, und der mit den Präzisionen gewichtete Mittelwert ist u = {u}.',
-  workingResult: 'Die {productColour} Kurve ist {product}: u = {u}; sigma = {sigma}.',
+  workingResult: 'Die {productColour} Kurve ist {product}: u\u00a0=\u00a0{u}; sigma\u00a0=\u00a0{sigma}.',
   workingHeight: 'Höhe des punktweisen Produkts:',
   workingHeightRead: 'Punktweise erreicht {product} eine Höhe von {height}.',
   workingHeightUnknown:

@@ -176,7 +176,7 @@ const ENGLISH = {
   workingStepRead:
     '{product}: the precisions {before} and {precision} add up to {total}, so sigma = {sigma}, and the ' +
     'precision-weighted mean is u = {u}.',
-  workingResult: 'The {productColour} curve is {product}: u = {u}, sigma = {sigma}.',
+  workingResult: 'The {productColour} curve is {product}: u\u00a0=\u00a0{u}, sigma\u00a0=\u00a0{sigma}.',
   workingHeight: 'Its height, point by point:',
   workingHeightRead: 'Point by point, {product} peaks at {height}.',
   workingHeightUnknown: 'Its height, point by point, is beyond what the numbers here can hold.',

@@ -173,7 +173,7 @@ TEXTS.es = {
   workingStepRead:
     '{product}: las precisiones {before} y {precision} suman {total}; por tanto, sigma = {sigma}, y la media ' +
     'ponderada por las precisiones es u = {u}.',
-  workingResult: 'La curva {productColour} es {product}: u = {u}; sigma = {sigma}.',
+  workingResult: 'La curva {productColour} es {product}: u\u00a0=\u00a0{u}; sigma\u00a0=\u00a0{sigma}.',
   workingHeight: 'Su altura, punto a punto:',
   workingHeightRead: 'Punto a punto, {product} alcanza una altura de {height}.',
   workingHeightUnknown: 'Su altura, punto a punto, queda fuera del alcance de los números que se usan aquí.',

@@ -180,7 +180,7 @@ TEXTS.fr = {
   workingStepRead:
     '{product} : les précisions {before} et {precision} ont pour somme {total} ; donc sigma = {sigma} ; la ' +
     'moyenne pondérée par les précisions est u = {u}.',
-  workingResult: 'La courbe {productColour} est {product} : u = {u} ; sigma = {sigma}.',
+  workingResult: 'La courbe {productColour} est {product} : u\u00a0=\u00a0{u} ; sigma\u00a0=\u00a0{sigma}.',
   workingHeight: 'Sa hauteur, point par point :',
   workingHeightRead: 'Point par point, {product} culmine à {height}.',
   workingHeightUnknown: 'Sa hauteur, point par point, sort des limites des nombres utilisés ici.',

@@ -171,7 +171,7 @@ TEXTS['pt-BR'] = {
   workingStepRead:
     '{product}: as precisões {before} e {precision} somam {total}; então sigma = {sigma}, e a média ponderada ' +
     'pelas precisões é u = {u}.',
-  workingResult: 'A curva {productColour} é {product}: u = {u}; sigma = {sigma}.',
+  workingResult: 'A curva {productColour} é {product}: u\u00a0=\u00a0{u}; sigma\u00a0=\u00a0{sigma}.',
   workingHeight: 'Sua altura, ponto a ponto:',
   workingHeightRead: 'Ponto a ponto, {product} chega a uma altura de {height}.',
   workingHeightUnknown: 'Sua altura, ponto a ponto, está além do que os números usados aqui conseguem representar.',

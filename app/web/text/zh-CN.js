@@ -155,7 +155,7 @@ TEXTS['zh-CN'] = {
   workingStep: '{product}：',
   workingStepRead:
     '{product}：精度 {before} 与 {precision} 相加得 {total}，因此 sigma = {sigma}，按精度加权的均值为 u = {u}。',
-  workingResult: '{productColour}曲线是{product}：u = {u}，sigma = {sigma}。',
+  workingResult: '{productColour}曲线是{product}：u\u00a0=\u00a0{u}，sigma\u00a0=\u00a0{sigma}。',
   workingHeight: '逐点相乘时，它的峰值：',
   workingHeightRead: '逐点相乘时，{product}的峰值为 {height}。',
   workingHeightUnknown: '逐点相乘时，它的峰值超出了这里的数值所能表示的范围。',
