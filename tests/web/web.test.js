@@ -347,7 +347,7 @@ describe('the page and the program', () => {
     const exported = names('page.h', /^[a-z].* (BELLSCOPE_\w+)\(/gm);
     for (const name of names('page.cpp', /_(BELLSCOPE_\w+)/g)) assert.ok(exported.includes(name), name);
     const given = source('script/program.js')
-      .match(/const Module = \{\n([^]*?)\n {2}\};/)[1]
+      .match(/const Module = (?:\/\*\* @type \{\w+\} \*\/ \()?\{\n([^]*?)\n {2}\}\)?;/)[1]
       .match(/^ {4}\w+(?=[,:])/gm)
       .map((key) => key.trim())
       .filter((key) => !key.startsWith('onBellscope'));

@@ -17,7 +17,8 @@
 // choosing(), called before a choice from the list is shown, lets a
 // challenge be left first. Returns query() and base() (the view to start
 // in, over the lesson's), link() (what a link carries besides the view),
-// leave(), for a challenge, which is no lesson, and relabel(), for another
+// leave(), for a challenge, which is no lesson, takeKey (the list's keys, for
+// Controls' takeKeys), and relabel(), for another
 // language.
 /**
  * @typedef {ReturnType<typeof connectLessons>} Lessons
@@ -79,26 +80,23 @@ function connectLessons(program, layOutAgain, refuse, choosing) {
   // changes as the arrows or a letter browse it, it is opened by Enter or
   // by leaving the list, and Esc goes back to the lesson open; the pointer
   // and touch open it as they choose it.
-  // The keys are heard on the window's capturing phase, before the page's
-  // guard of the program's keys (connectControls, connected after this)
-  // keeps the arrows and Enter from the list's own listeners; an Esc that
-  // goes back is the list's alone.
+  // The page hears of the list's keys first (takeKey, for Controls'
+  // takeKeys): an Esc that goes back is the list's alone.
   let browsed = false;
-  window.addEventListener(
-    'keydown',
-    (e) => {
-      if (e.target !== list) return;
-      if (e.key === 'Enter' || (e.key === 'Escape' && browsed)) {
-        if (e.key === 'Escape') {
-          show();
-          e.preventDefault();
-          e.stopImmediatePropagation();
-        } else if (browsed) open();
-        browsed = false;
-      } else if (!['Tab', ' ', 'Escape'].includes(e.key) && !e.altKey) browsed = true;
-    },
-    true,
-  );
+  /** @type {KeyTaker} */
+  function takeKey(e) {
+    if (e.target !== list) return false;
+    if (e.key === 'Escape' && browsed) {
+      browsed = false;
+      show();
+      return true;
+    }
+    if (e.key === 'Enter') {
+      if (browsed) open();
+      browsed = false;
+    } else if (!['Tab', ' ', 'Escape'].includes(e.key) && !e.altKey) browsed = true;
+    return false;
+  }
   list.addEventListener('blur', () => {
     if (browsed) open();
     browsed = false;
@@ -120,6 +118,7 @@ function connectLessons(program, layOutAgain, refuse, choosing) {
   show();
 
   return {
+    takeKey,
     query: () => view,
     base: () => (current ? current.view : ''),
     link: () => (current ? `lesson=${current.name}` : ''),

@@ -25,7 +25,7 @@
   const values = connectValues(program, layout);
   const help = connectHelp();
   const listen = connectListen(program, words.announce, () => lastState);
-  controls.takeKeys(listen.takeKey, help.takeKey);
+  controls.takeKeys(listen.takeKey, help.takeKey, lessons.takeKey);
   controls.hearKeys(...help.keys, ...values.keys);
   const sharing = connectSharing(program, layout, lessons.link);
   const menus = connectMenus(program, sayAgain);
