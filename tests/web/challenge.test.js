@@ -190,9 +190,12 @@ describe('challenge', () => {
     const [phone, touch] = h.device(390, 844, 3);
     const page = await h.openPage(browser, `${site.url}?challenge=3`, phone, { init: keepStates, ...touch });
     await page.locator('#field-u').fill('300');
+    await page.locator('#check').evaluate((e) => e.scrollIntoView({ block: 'start' })); // as with the keyboard up
     await page.getByRole('button', { name: 'Check', exact: true }).tap();
     await h.frames(page);
-    assert.match(await page.locator('#challenge-result').innerText(), /^Score: \d+ of 100/);
+    const result = page.locator('#challenge-result');
+    assert.match(await result.innerText(), /^Score: \d+ of 100/);
+    assert.ok((await result.boundingBox()).y >= 0, 'the score in view');
     assert.equal((await state(page)).challenge.guess.u, 300);
     await page.getByRole('button', { name: 'Leave challenge' }).tap();
     await h.frames(page);

@@ -281,8 +281,11 @@ function connectChallenge(program, layOutAgain, announce, refuse, starting) {
         announce(() => (revealed ? `${result.textContent} ${over ? text.textContent : ''}`.trim() : text.textContent));
         const focused = document.activeElement;
         const lost = focused === document.body && !first;
-        if (challenge.revealed && (focused === check || lost)) (over ? start : next).focus();
+        if (challenge.revealed && (focused === check || lost)) (over ? start : next).focus({ preventScroll: true });
         if (!challenge.revealed && (focused === next || focused === start || lost)) check.focus();
+        // The score in view, where the page had scrolled Check to the top
+        // (a phone, its keyboard up), rather than the button that follows it.
+        if (challenge.revealed && !first) result.scrollIntoView({ block: 'nearest' });
       }
       // Again, in the page's language, which may have changed.
       result.textContent = trouble
