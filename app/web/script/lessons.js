@@ -91,10 +91,14 @@ function connectLessons(program, layOutAgain, refuse, choosing) {
       show();
       return true;
     }
-    if (e.key === 'Enter') {
-      if (browsed) open();
+    if (e.key === 'Enter' && browsed) {
+      // Taken: Chromium would also drop the list open over the page.
       browsed = false;
-    } else if (!['Tab', ' ', 'Escape'].includes(e.key) && !e.altKey) browsed = true;
+      open();
+      return true;
+    }
+    if (e.key === 'Enter') browsed = false;
+    else if (!['Tab', ' ', 'Escape'].includes(e.key) && !e.altKey) browsed = true;
     return false;
   }
   list.addEventListener('blur', () => {
