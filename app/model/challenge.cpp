@@ -2,23 +2,11 @@
 
 #include <cmath>
 
+#include "generator.h"
+
 const gaussian challenge_start_guess = {400.0, 100.0, true};
 
 namespace {
-
-// SplitMix64: a small generator whose every step is plain 64-bit integer
-// arithmetic, so that a seed gives the same numbers everywhere.
-struct generator {
-  std::uint64_t state;
-  std::uint64_t next() {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-  }
-  // A whole number from low to high, both included.
-  int between(int low, int high) { return low + static_cast<int>(next() % static_cast<std::uint64_t>(high - low + 1)); }
-};
 
 // Means well inside the plot, widths from narrow to wide; the product's peak
 // at least this high, so that its curve stands out when it is revealed.
