@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -15,9 +16,9 @@ struct frame {
   frame_scratch scratch;
   std::vector<unsigned char> image = std::vector<unsigned char>(SCREEN_WIDTH * SCREEN_HEIGHT, 0xEE);
   frame() { INIT_GAUSSIANS(&set); }
-  void compose(const frame_challenge* challenge = nullptr) {
+  void compose(const frame_challenge* challenge = nullptr, const frame_track* track = nullptr) {
     COMPUTE_CURVES(&set, &curves);
-    COMPOSE_FRAME(image.data(), &set, &curves, challenge, &scratch);
+    COMPOSE_FRAME(image.data(), &set, &curves, challenge, &scratch, track);
   }
   int count(int colour) const {
     int n = 0;
@@ -183,6 +184,65 @@ TEST(Frame, ChallengeHidesTheProductUntilRevealed) {
   frame plain;
   plain.compose();
   EXPECT_EQ(plain.count(COLOUR_GUESS), 0);
+}
+
+// Track's frame through one step: the belief before the predict dotted
+// beside the wider one after it, the product only with a measurement, the
+// estimates and (after the update) the truth marked below the axis, and a
+// line for the step.
+TEST(Frame, TrackShowsEachHalfOfAStep) {
+  track_settings settings;
+  INIT_TRACK(&settings);
+  settings.seed = 5;
+  track_walk walk;
+  TRACK_WALK(&settings, &walk);
+  const struct {
+    int halves;
+    bool truth_each_step;
+    const char* line;
+    bool dotted, product;
+    int estimates, truths;
+  } cases[] = {
+      {0, true, "Step 0 of 12: start", false, false, 0, 0},
+      {5, true, "Step 3 of 12: predict", true, false, 2, 0},
+      {6, true, nullptr, false, true, 3, 1},
+      {6, false, nullptr, false, true, 3, 0},
+      {24, false, nullptr, false, true, 12, 12},
+  };
+  for (const auto& c : cases) {
+    frame f;
+    frame_track track;
+    TRACK_FRAME(&walk, c.halves, c.truth_each_step, &f.set, &track);
+    f.compose(nullptr, &track);
+    const int k = TRACK_STEP_OF(c.halves);
+    char line[64];
+    std::snprintf(line, sizeof line, "Step %d of 12: update, K = %.2f", k, k ? walk.step[k].gain : 0.0);
+    EXPECT_TRUE(f.shows(10, 140, c.line ? c.line : line, COLOUR_HIGHLIGHT)) << c.halves;
+    EXPECT_EQ(f.set.g[1].on, c.product) << "the measurement, with the update";
+    EXPECT_EQ(f.count(COLOUR_COMBINED) > 0, c.product || c.estimates > 0) << c.halves;
+    // The dotted belief: what it adds to the frame lies in some columns
+    // around its mean and not in others.
+    frame plain;
+    frame_track undotted = track;
+    undotted.before_shown = false;
+    plain.set = f.set;
+    plain.compose(nullptr, &undotted);
+    int dotted = 0, gaps = 0;
+    for (int col = 200; col < 320; ++col) {
+      bool differs = false;
+      for (int y = 150; y < 306; ++y) differs = differs || f.at(col, y) != plain.at(col, y);
+      ++(differs ? dotted : gaps);
+    }
+    EXPECT_EQ(dotted > 20 && gaps > 20, c.dotted) << c.halves << ": " << dotted << " columns dotted";
+    int ticks = 0, triangles = 0;
+    for (int col = 0; col < SCREEN_WIDTH; ++col) {
+      ticks += f.at(col, 310) == COLOUR_COMBINED;
+      triangles += f.at(col, 317) == COLOUR_HIGHLIGHT;
+    }
+    EXPECT_GE(ticks, c.estimates > 0 ? 1 : 0) << c.halves;
+    EXPECT_EQ(ticks == 0, c.estimates == 0) << c.halves;
+    EXPECT_EQ(triangles == 0, c.truths == 0) << c.halves;
+  }
 }
 
 }  // namespace

@@ -15,12 +15,12 @@ TEST(Track, PredictMovesAndWidensAsVariancesAdd) {
     double v, q;
     track_belief expected;
   } cases[] = {
-      {{300, 30}, 40, 40, {340, 50}},            // 30^2 + 40^2 = 50^2
-      {{300, 30}, -25, 0, {275, 30}},            // no process noise: only moved
-      {{300, 0}, 10, 7, {310, 7}},               // a certain belief widens to q
-      {{300, -30}, 0, 40, {300, 50}},            // a negative sigma counts as its size
-      {{0, 3e200}, 0, 4e200, {0, 5e200}},        // no overflow
-      {{0, 1e-200}, 0, 0, {0, 1e-200}},          // nor underflow to 0
+      {{300, 30}, 40, 40, {340, 50}},      // 30^2 + 40^2 = 50^2
+      {{300, 30}, -25, 0, {275, 30}},      // no process noise: only moved
+      {{300, 0}, 10, 7, {310, 7}},         // a certain belief widens to q
+      {{300, -30}, 0, 40, {300, 50}},      // a negative sigma counts as its size
+      {{0, 3e200}, 0, 4e200, {0, 5e200}},  // no overflow
+      {{0, 1e-200}, 0, 0, {0, 1e-200}},    // nor underflow to 0
   };
   for (const auto& c : cases) {
     const track_belief b = TRACK_PREDICT(c.belief, c.v, c.q);
@@ -36,13 +36,13 @@ TEST(Track, UpdateIsTheProductOfBeliefAndMeasurement) {
     double gain;
     track_belief expected;
   } cases[] = {
-      {{300, 40}, 400, 30, 0.64, {364, 24}},     // K = 1600 / 2500; sigma^2 = 1/(1/1600 + 1/900)
+      {{300, 40}, 400, 30, 0.64, {364, 24}},                 // K = 1600 / 2500; sigma^2 = 1/(1/1600 + 1/900)
       {{300, 30}, 400, 30, 0.5, {350, 21.213203435596427}},  // equal: the midpoint
-      {{300, 40}, 412, 0, 1, {412, 0}},          // a perfect sensor: the measurement exactly
-      {{300, 0}, 412, 30, 0, {300, 0}},          // a certain belief ignores the sensor
-      {{300, 0}, 412, 0, 1, {412, 0}},           // both certain: the sensor wins, nothing divides by 0
-      {{0, 1e200}, 5, 1, 1, {5, 1}},             // a belief as wide as can be: the measurement
-      {{5, 1}, 0, 1e200, 0, {5, 1}},             // a useless sensor: nothing changes
+      {{300, 40}, 412, 0, 1, {412, 0}},                      // a perfect sensor: the measurement exactly
+      {{300, 0}, 412, 30, 0, {300, 0}},                      // a certain belief ignores the sensor
+      {{300, 0}, 412, 0, 1, {412, 0}},                       // both certain: the sensor wins, nothing divides by 0
+      {{0, 1e200}, 5, 1, 1, {5, 1}},                         // a belief as wide as can be: the measurement
+      {{5, 1}, 0, 1e200, 0, {5, 1}},                         // a useless sensor: nothing changes
   };
   for (const auto& c : cases) {
     double gain = -1;
@@ -77,8 +77,8 @@ TEST(Track, GainFormIsTheProductRulesWeightedMean) {
 std::string walk_text(const track_settings& settings) {
   track_walk walk;
   TRACK_WALK(&settings, &walk);
-  std::string text = std::to_string(static_cast<int>(walk.start_truth)) + " " +
-                     std::to_string(static_cast<int>(walk.start.u)) + ":";
+  std::string text =
+      std::to_string(static_cast<int>(walk.start_truth)) + " " + std::to_string(static_cast<int>(walk.start.u)) + ":";
   for (int k = 1; k <= walk.steps; ++k)
     text += " " + std::to_string(static_cast<int>(walk.step[k].truth)) + "/" +
             std::to_string(static_cast<int>(walk.step[k].measurement));

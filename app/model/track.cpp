@@ -67,6 +67,7 @@ void TRACK_WALK(const track_settings* settings, track_walk* walk) {
   int steps = static_cast<int>(value[TRACK_STEPS]);
   steps = steps < 1 ? 1 : steps > TRACK_MOST_STEPS ? TRACK_MOST_STEPS : steps;
   walk->steps = steps;
+  walk->r = std::fabs(value[TRACK_R]);
   // The walk's own numbers, apart from the challenge's (whose seeds are
   // rounds): the same seed is another sequence here.
   generator random = {(static_cast<std::uint64_t>(settings->seed) << 8) | 0xF0};

@@ -17,11 +17,11 @@
 // What a teacher sets, besides the walk's number (its seed): each with its
 // name in an address, its range and its value when not given.
 enum track_parameter {
-  TRACK_Q,      // process noise: the sigma of each step's random move, in columns
-  TRACK_R,      // measurement noise: the sigma of the sensor's error
-  TRACK_V,      // the velocity the filter assumes, in columns a step
-  TRACK_WALK_V, // the velocity the walk truly has (a filter may assume another)
-  TRACK_STEPS,  // how many steps the walk has, a whole number
+  TRACK_Q,       // process noise: the sigma of each step's random move, in columns
+  TRACK_R,       // measurement noise: the sigma of the sensor's error
+  TRACK_V,       // the velocity the filter assumes, in columns a step
+  TRACK_WALK_V,  // the velocity the walk truly has (a filter may assume another)
+  TRACK_STEPS,   // how many steps the walk has, a whole number
   TRACK_PARAMETERS
 };
 struct track_range {
@@ -56,12 +56,12 @@ track_belief TRACK_UPDATE(track_belief belief, double z, double r, double* gain)
 
 // One step of the walk and of the filter through it.
 struct track_step {
-  double truth;             // where the walk is after this step
-  double measurement;       // what the sensor reads there
-  track_belief before;      // the belief before the predict
-  track_belief predicted;   // after the predict
-  double gain;              // K of the update
-  track_belief updated;     // after the update
+  double truth;            // where the walk is after this step
+  double measurement;      // what the sensor reads there
+  track_belief before;     // the belief before the predict
+  track_belief predicted;  // after the predict
+  double gain;             // K of the update
+  track_belief updated;    // after the update
 };
 
 // The whole walk for these settings: where it starts, the filter's first
@@ -70,6 +70,7 @@ struct track_step {
 // every machine.
 struct track_walk {
   int steps;
+  double r;  // the measurements' sigma
   double start_truth;
   track_belief start;
   track_step step[TRACK_MOST_STEPS + 1];  // 1..steps
@@ -78,7 +79,7 @@ void TRACK_WALK(const track_settings* settings, track_walk* walk);
 
 // How far a walk has gone, in halves: 0 at the start, 2k - 1 when step k is
 // predicted, 2k when it is updated, 2 * steps at the end.
-int TRACK_STEP_OF(int halves);  // the step shown: 0..steps
+int TRACK_STEP_OF(int halves);     // the step shown: 0..steps
 bool TRACK_PREDICTED(int halves);  // the step's predict is done, its update not
 
 #endif
