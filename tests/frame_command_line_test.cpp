@@ -13,10 +13,10 @@
 
 namespace {
 
-frame_request parse(const std::vector<const char*>& args, gaussian_set* set, const char** out, char* error) {
-  frame_challenge challenge;
-  bool challenged;
-  return PARSE_FRAME_OPTIONS(static_cast<int>(args.size()), args.data(), set, &challenge, &challenged, out, error);
+frame_request parse(const std::vector<const char*>& args, gaussian_set* set, const char** out, char* error,
+                    frame_extras* extras = nullptr) {
+  static frame_extras own;
+  return PARSE_FRAME_OPTIONS(static_cast<int>(args.size()), args.data(), set, extras ? extras : &own, out, error);
 }
 
 TEST(FrameOptions, ParsesStates) {
@@ -43,28 +43,44 @@ TEST(FrameOptions, ParsesStates) {
   EXPECT_EQ(parse({"f", "--version", "a.png"}, &set, &out, error), FRAME_VERSION);
 }
 
-// A challenge's frame: its round's Gaussians over the view, a guess, the product shown.
-TEST(FrameOptions, ParsesChallengeFrames) {
+// A challenge's frame: its round's Gaussians over the view, a guess, the
+// product shown; a walk's at a step and a half, with its settings.
+TEST(FrameOptions, ParsesChallengeAndTrackFrames) {
   gaussian_set set, round;
-  frame_challenge challenge;
-  bool challenged = true;
+  frame_extras extras;
   const char* out;
   char error[VIEW_ERROR_SIZE];
-  std::vector<const char*> args = {"f", "--u", "1=5", "a.png"};
-  ASSERT_EQ(PARSE_FRAME_OPTIONS(4, args.data(), &set, &challenge, &challenged, &out, error), FRAME_WRITE);
-  EXPECT_FALSE(challenged);
-  args = {"f", "--challenge", "42:2", "--u", "1=5", "a.png"};
-  ASSERT_EQ(PARSE_FRAME_OPTIONS(6, args.data(), &set, &challenge, &challenged, &out, error), FRAME_WRITE);
+  ASSERT_EQ(parse({"f", "--u", "1=5", "a.png"}, &set, &out, error, &extras), FRAME_WRITE);
+  EXPECT_FALSE(extras.challenged || extras.tracked);
+  ASSERT_EQ(parse({"f", "--challenge", "42:2", "--u", "1=5", "a.png"}, &set, &out, error, &extras), FRAME_WRITE);
   CHALLENGE_ROUND(42, 2, &round);
-  EXPECT_TRUE(challenged);
+  EXPECT_TRUE(extras.challenged);
   EXPECT_EQ(set.g[0].u, round.g[0].u);
-  EXPECT_EQ(challenge.guess.u, challenge_start_guess.u);
-  EXPECT_FALSE(challenge.revealed);
-  args = {"f", "--guess", "380,-6e1", "--reveal", "a.png"};
-  ASSERT_EQ(PARSE_FRAME_OPTIONS(5, args.data(), &set, &challenge, &challenged, &out, error), FRAME_WRITE);
-  EXPECT_TRUE(challenged && challenge.revealed);
-  EXPECT_EQ(challenge.guess.u, 380);
-  EXPECT_EQ(challenge.guess.sigma, -60);
+  EXPECT_EQ(extras.challenge.guess.u, challenge_start_guess.u);
+  EXPECT_FALSE(extras.challenge.revealed);
+  ASSERT_EQ(parse({"f", "--guess", "380,-6e1", "--reveal", "a.png"}, &set, &out, error, &extras), FRAME_WRITE);
+  EXPECT_TRUE(extras.challenged && extras.challenge.revealed);
+  EXPECT_EQ(extras.challenge.guess.u, 380);
+  EXPECT_EQ(extras.challenge.guess.sigma, -60);
+
+  const struct {
+    std::vector<const char*> args;
+    int halves;
+  } walks[] = {
+      {{"f", "--track", "7:0", "a.png"}, 0},
+      {{"f", "--track", "7:3", "a.png"}, 6},
+      {{"f", "--track", "7:3:update", "a.png"}, 6},
+      {{"f", "--track", "7:3:predict", "a.png"}, 5},
+      {{"f", "--track-settings", "steps=20,q=0,truth=end", "--track", "7:20", "a.png"}, 40},
+  };
+  for (const auto& w : walks) {
+    ASSERT_EQ(parse(w.args, &set, &out, error, &extras), FRAME_WRITE) << error;
+    EXPECT_TRUE(extras.tracked && !extras.challenged);
+    EXPECT_EQ(extras.track.seed, 7u);
+    EXPECT_EQ(extras.halves, w.halves);
+  }
+  EXPECT_TRUE(extras.track.truth_at_end);
+  EXPECT_EQ(extras.track.value[TRACK_Q], 0);
 }
 
 // Every error names the argument and says what is wrong with it.
@@ -96,6 +112,22 @@ TEST(FrameOptions, ErrorsNameTheBadArgument) {
       {{"f", "--guess", "380,wide", "a.png"}, "--guess 380,wide: 'wide' is not a number"},
       {{"f", "--guess"}, "--guess: a value must follow"},
       {{"f", "a.png", "b.png"}, "b.png: a second output file (the first is a.png)"},
+      {{"f", "--track", "7", "a.png"},
+       "--track 7: expected SEED:STEP[:predict|update], a step from 0 to 30, for example 7:3:predict"},
+      {{"f", "--track", "7:0:predict", "a.png"},
+       "--track 7:0:predict: expected SEED:STEP[:predict|update], a step from 0 to 30, for example 7:3:predict"},
+      {{"f", "--track", "7:2:later", "a.png"},
+       "--track 7:2:later: expected SEED:STEP[:predict|update], a step from 0 to 30, for example 7:3:predict"},
+      {{"f", "--track", "-7:2", "a.png"},
+       "--track -7:2: '-7' is not a walk's number: use digits only, 0 to 4294967295"},
+      {{"f", "--track", "7:13", "a.png"}, "--track: step 13 is beyond the walk's 12 steps"},
+      {{"f", "--track-settings", "q=500", "--track", "7:1", "a.png"},
+       "--track-settings q=500: '500' is too large: at most 100"},
+      {{"f", "--track-settings", "q", "a.png"},
+       "--track-settings q: expected NAME=VALUE,..., for example q=0,r=20,truth=end"},
+      {{"f", "--track-settings", "r=1", "a.png"}, "--track-settings: give the walk with --track SEED:STEP too"},
+      {{"f", "--track", "7:1", "--challenge", "1:1", "a.png"},
+       "--challenge: a frame shows a challenge or a walk, not both"},
   };
   for (auto& [args, message] : bad) {
     gaussian_set set;

@@ -111,7 +111,7 @@ const spelling cases[] = {
      "frobnicate=1",
      "--frobnicate: unknown option",
      "frobnicate=1: unknown parameter (BELLSCOPE knows lesson, challenge, recalc, on, select, u1-u4, sigma1-sigma4, "
-     "names and lang)"},
+     "names, lang, track, q, r, v, walk, steps and truth)"},
     // The page's own parameters are the page's to read, and to refuse.
     {{"--on", "2"}, "lesson=kalman&on=2&lang=fr&challenge=x&lesson", "", ""},
     {{"--u"}, "u5=3", "--u: a value must follow", "u5=3: there is no Gaussian 5"},
@@ -266,7 +266,7 @@ TEST(View, RefusalsReachThePageAsTheirReasons) {
       {"names=%C3%A9t%C3%A9",
        R"({"key":"reasonUnknownNames","what":"names=été","choices":["gaussians","bayes","sensors"]})"},
       {"x", R"({"key":"reasonUnknownParameter","what":"x","known":["lesson","challenge","recalc","on","select",)"
-            R"("u1-u4","sigma1-sigma4","names","lang"]})"},
+            R"("u1-u4","sigma1-sigma4","names","lang","track","q","r","v","walk","steps","truth"]})"},
   };
   for (const auto& c : refusals) {
     gaussian_set set;
@@ -319,5 +319,59 @@ TEST(View, EveryReasonIsSaidInEnglishAndOnThePage) {
   }
 }
 #endif
+
+// A walk in an address: its number and settings, each in its range and
+// given once, the rest of the address passed over; refused in the
+// grammar's words; written back as what differs from the start values.
+TEST(View, AWalkIsReadFromAnAddressAndWrittenBack) {
+  const struct {
+    const char* query;
+    bool found;
+    const char* link;   // FORMAT_TRACK_ADDRESS of what was read; null: refused
+    const char* error;  // the refusal in English
+  } walks[] = {
+      {"on=1&u1=5", false, "", nullptr},
+      {"?track=2026", true, "track=2026", nullptr},
+      {"track=7&q=0&r=12.5&v=-20&walk=40&steps=30&truth=end&lesson=x", true,
+       "track=7&q=0&r=12.5&v=-20&walk=40&steps=30&truth=end", nullptr},
+      {"track=7&q=10&truth=each", true, "track=7", nullptr},
+      {"track=", false, nullptr, "track=: '' is not a walk's number: use digits only, 0 to 4294967295"},
+      {"track=-1", false, nullptr, "track=-1: '-1' is not a walk's number: use digits only, 0 to 4294967295"},
+      {"track=123456789012345678901234567890", false, nullptr,
+       "track=123456789012345678901234567890: 123456789012345678901234567890 is too large for a walk's number (at "
+       "most 4294967295)"},
+      {"track=1&track=2", false, nullptr, "track=2: track is already given"},
+      {"track=1&q=101", false, nullptr, "q=101: '101' is too large: at most 100"},
+      {"track=1&r=-1", false, nullptr, "r=-1: '-1' is too small: at least 0"},
+      {"track=1&v=1e999", false, nullptr, "v=1e999: '1e999' is too large: at most 100000"},
+      {"track=1&steps=0", false, nullptr, "steps=0: '0' is too small: at least 1"},
+      {"track=1&steps=2.5", false, nullptr, "steps=2.5: '2.5' is not a whole number"},
+      {"track=1&truth=never", false, nullptr, "truth=never: truth is each or end"},
+      {"track=1&walk=3&walk=4", false, nullptr, "walk=4: walk is already given"},
+      {"q=5&on=1", false, nullptr, "q=5: q=5 belongs to a walk: give track=NUMBER too"},
+  };
+  for (const auto& c : walks) {
+    track_settings settings;
+    INIT_TRACK(&settings);
+    bool found = !c.found;
+    view_refusal refusal;
+    const bool ok = PARSE_TRACK_ADDRESS(c.query, &settings, &found, &refusal);
+    EXPECT_EQ(ok, c.error == nullptr) << c.query;
+    if (!ok) {
+      char error[VIEW_ERROR_SIZE];
+      VIEW_REFUSAL_TEXT(&refusal, error);
+      EXPECT_STREQ(error, c.error) << c.query;
+      continue;
+    }
+    EXPECT_EQ(found, c.found) << c.query;
+    if (!found) continue;
+    char link[VIEW_ADDRESS_SIZE];
+    FORMAT_TRACK_ADDRESS(&settings, link, sizeof link);
+    EXPECT_STREQ(link, c.link) << c.query;
+    // A walk's parameters are the page's own: the view's grammar passes over them.
+    gaussian_set view;
+    EXPECT_TRUE(PARSE_VIEW_ADDRESS(c.query, &view, &refusal)) << c.query;
+  }
+}
 
 }  // namespace

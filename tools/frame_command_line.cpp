@@ -1,6 +1,7 @@
 #include "frame_command_line.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "challenge.h"
@@ -8,7 +9,8 @@
 
 const char frame_usage[] =
     "usage: bellscope-frame [--recalc] [--on LIST] [--select N] [--u K=V]... [--sigma K=V]...\n"
-    "                       [--challenge SEED:ROUND] [--guess U,SIGMA] [--reveal] OUT.png\n";
+    "                       [--challenge SEED:ROUND] [--guess U,SIGMA] [--reveal]\n"
+    "                       [--track SEED:STEP[:predict|update]] [--track-settings LIST] OUT.png\n";
 
 namespace {
 
@@ -22,6 +24,13 @@ const char help_end[] =
     "                 SEED, its product hidden\n"
     "  --guess U,SIGMA  a challenge's frame with this guess at the product\n"
     "  --reveal       a challenge's frame with its product shown\n"
+    "  --track SEED:STEP[:predict|update]  Track's frame: walk SEED after step\n"
+    "                 STEP (0 is the start), its update or only its predict\n"
+    "  --track-settings LIST  the walk's settings, as an address gives them:\n"
+    "                 q (process noise, 0-100), r (measurement noise, 0-200),\n"
+    "                 v (the filter's velocity), walk (the true velocity, both\n"
+    "                 -100 to 100), steps (1-30), truth (each or end), for\n"
+    "                 example q=0,r=20,truth=end\n"
     "  --help         print this help and exit\n"
     "  --version      print the version and exit\n"
     "\n"
@@ -75,22 +84,83 @@ bool parse_guess(const char* what, const char* text, gaussian* guess, char* erro
   return true;
 }
 
-struct challenge_choice {
-  frame_challenge* frame;
-  bool challenged, round_given;
+struct extras_choice {
+  frame_extras* extras;
+  bool round_given, step_given;
   std::uint32_t seed;
-  int round;
+  int round, step;
+  bool predict;
+  unsigned settings_given;
 };
 
-// A challenge's option at argv[*i], as VIEW_OPTION reads the view's: the
-// arguments read (*i on the last), 0 for none of them, -1 when it is wrong.
-int challenge_option(challenge_choice* choice, int argc, const char* const* argv, int* i, char* error) {
+// SEED:STEP[:predict|update] after --track.
+bool parse_step(const char* what, const char* text, extras_choice* choice, char* error) {
+  char seed_text[16] = "", rest[16] = "";
+  const char* colon = std::strchr(text, ':');
+  const std::size_t length = colon ? static_cast<std::size_t>(colon - text) : 0;
+  const char* half = colon ? std::strchr(colon + 1, ':') : nullptr;
+  const std::size_t step_length = half    ? static_cast<std::size_t>(half - colon - 1)
+                                  : colon ? std::strlen(colon + 1)
+                                          : 0;
+  bool ok = colon && length < sizeof seed_text && step_length > 0 && step_length < sizeof rest;
+  if (ok) {
+    std::memcpy(seed_text, text, length);
+    std::memcpy(rest, colon + 1, step_length);
+    for (const char* c = rest; *c; ++c) ok = ok && *c >= '0' && *c <= '9';
+    choice->predict = half && std::strcmp(half + 1, "predict") == 0;
+    ok = ok && (!half || choice->predict || std::strcmp(half + 1, "update") == 0);
+    choice->step = ok ? std::atoi(rest) : 0;
+    ok = ok && choice->step <= TRACK_MOST_STEPS && !(choice->predict && choice->step == 0);
+  }
+  if (!ok)
+    return VIEW_ERROR(error, what, "expected SEED:STEP[:predict|update], a step from 0 to %d, for example 7:3:predict",
+                      TRACK_MOST_STEPS);
+  char query[32];
+  std::snprintf(query, sizeof query, "track=%s", seed_text);
+  track_settings walk;
+  bool found = false;
+  view_refusal why;
+  if (!PARSE_TRACK_ADDRESS(query, &walk, &found, &why)) return refused(&why, what, error);
+  choice->seed = walk.seed;
+  return true;
+}
+
+// LIST after --track-settings: NAME=VALUE,NAME=VALUE...
+bool parse_settings(const char* what, const char* text, extras_choice* choice, char* error) {
+  for (const char* item = text;;) {
+    const std::size_t length = std::strcspn(item, ",");
+    char setting[64];
+    const char* equals = static_cast<const char*>(std::memchr(item, '=', length));
+    if (!equals || length >= sizeof setting)
+      return VIEW_ERROR(error, what, "expected NAME=VALUE,..., for example q=0,r=20,truth=end");
+    std::memcpy(setting, item, length);
+    setting[length] = 0;
+    setting[equals - item] = 0;
+    view_refusal why;
+    if (!PARSE_TRACK_SETTING(setting, setting + (equals - item) + 1, &choice->extras->track, &choice->settings_given,
+                             &why))
+      return refused(&why, what, error);
+    if (!item[length]) return true;
+    item += length + 1;
+  }
+}
+
+// A challenge's or a walk's option at argv[*i], as VIEW_OPTION reads the
+// view's: the arguments read (*i on the last), 0 for none of them, -1 when
+// it is wrong.
+int extras_option(extras_choice* choice, int argc, const char* const* argv, int* i, char* error) {
   const char* option = argv[*i];
   const bool reveal = std::strcmp(option, "--reveal") == 0, guess = std::strcmp(option, "--guess") == 0;
-  if (!reveal && !guess && std::strcmp(option, "--challenge") != 0) return 0;
-  choice->challenged = true;
+  const bool track = std::strcmp(option, "--track") == 0, settings = std::strcmp(option, "--track-settings") == 0;
+  if (!reveal && !guess && !track && !settings && std::strcmp(option, "--challenge") != 0) return 0;
+  frame_extras* extras = choice->extras;
+  (track || settings ? extras->tracked : extras->challenged) = true;
+  if (extras->tracked && extras->challenged) {
+    VIEW_ERROR(error, option, "a frame shows a challenge or a walk, not both");
+    return -1;
+  }
   if (reveal) {
-    choice->frame->revealed = true;
+    extras->challenge.revealed = true;
     return 1;
   }
   if (*i + 1 >= argc) {
@@ -98,23 +168,35 @@ int challenge_option(challenge_choice* choice, int argc, const char* const* argv
     return -1;
   }
   const char* value = argv[++*i];
-  char what[64];
+  char what[80];
   std::snprintf(what, sizeof what, "%s %.40s", option, value);
-  if (guess) return parse_guess(what, value, &choice->frame->guess, error) ? 2 : -1;
+  if (guess) return parse_guess(what, value, &extras->challenge.guess, error) ? 2 : -1;
+  if (settings) return parse_settings(what, value, choice, error) ? 2 : -1;
+  if (track) {
+    if (choice->step_given) {
+      VIEW_ERROR(error, what, "--track is already given");
+      return -1;
+    }
+    choice->step_given = true;
+    return parse_step(what, value, choice, error) ? 2 : -1;
+  }
   choice->round_given = true;
   return parse_round(what, value, &choice->seed, &choice->round, error) ? 2 : -1;
 }
 
 }  // namespace
 
-frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_set* set, frame_challenge* challenge,
-                                  bool* challenged, const char** out, char* error) {
+frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_set* set, frame_extras* extras,
+                                  const char** out, char* error) {
   view_options options;
   START_VIEW_OPTIONS(&options, set);
   *out = nullptr;
-  challenge_choice choice = {challenge, false, false, 0, 1};
-  challenge->guess = challenge_start_guess;
-  challenge->revealed = false;
+  extras->challenge.guess = challenge_start_guess;
+  extras->challenge.revealed = false;
+  extras->challenged = extras->tracked = false;
+  INIT_TRACK(&extras->track);
+  extras->halves = 0;
+  extras_choice choice = {extras, false, false, 0, 1, 0, false, 0};
   error[0] = 0;
   // --help anywhere wins over --version anywhere, and both over the rest.
   bool version = false;
@@ -124,7 +206,7 @@ frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_se
   }
   if (version) return FRAME_VERSION;
   for (int i = 1; i < argc; ++i) {
-    int read = challenge_option(&choice, argc, argv, &i, error);
+    int read = extras_option(&choice, argc, argv, &i, error);
     if (read == 0) read = VIEW_OPTION(&options, argc, argv, &i, error);
     if (read < 0) return FRAME_BAD;
     if (read > 0) continue;
@@ -134,11 +216,39 @@ frame_request PARSE_FRAME_OPTIONS(int argc, const char* const* argv, gaussian_se
     }
     *out = argv[i];
   }
+  if (extras->tracked && !choice.step_given) {
+    std::snprintf(error, VIEW_ERROR_SIZE, "--track-settings: give the walk with --track SEED:STEP too");
+    return FRAME_BAD;
+  }
+  const int steps = static_cast<int>(extras->track.value[TRACK_STEPS]);
+  if (extras->tracked && choice.step > steps) {
+    std::snprintf(error, VIEW_ERROR_SIZE, "--track: step %d is beyond the walk's %d steps", choice.step, steps);
+    return FRAME_BAD;
+  }
   if (!*out) {
     std::snprintf(error, VIEW_ERROR_SIZE, "no output file given: name the PNG file to write");
     return FRAME_BAD;
   }
   if (choice.round_given) CHALLENGE_ROUND(choice.seed, choice.round, set);
-  *challenged = choice.challenged;
+  extras->track.seed = choice.seed;
+  extras->halves = 2 * choice.step - (choice.predict ? 1 : 0);
   return FRAME_WRITE;
+}
+
+void COMPOSE_CHOSEN_FRAME(unsigned char* screen_image, gaussian_set* set, const frame_extras* extras,
+                          gaussian_curves* curves, frame_scratch* scratch) {
+  static track_walk walk;
+  static frame_track track;
+  if (extras->tracked) {
+    TRACK_WALK(&extras->track, &walk);
+    TRACK_FRAME(&walk, extras->halves, !extras->track.truth_at_end, set, &track);
+  }
+  COMPUTE_CURVES(set, curves);
+  static frame_challenge challenge;
+  if (extras->challenged) {
+    challenge = extras->challenge;
+    GAUSSIAN_CURVE(challenge.guess.u, challenge.guess.sigma, challenge.curve);
+  }
+  COMPOSE_FRAME(screen_image, set, curves, extras->challenged ? &challenge : nullptr, scratch,
+                extras->tracked ? &track : nullptr);
 }

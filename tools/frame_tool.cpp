@@ -15,13 +15,12 @@ int main(int argc, char** argv) {
   static gaussian_set set;
   static gaussian_curves curves;
   static frame_scratch scratch;
-  static frame_challenge challenge;
-  bool challenged = false;
+  static frame_extras extras;
   static unsigned char screen_image[SCREEN_WIDTH * SCREEN_HEIGHT];
   const char* out = nullptr;
   char error[VIEW_ERROR_SIZE];
 
-  switch (PARSE_FRAME_OPTIONS(argc, argv, &set, &challenge, &challenged, &out, error)) {
+  switch (PARSE_FRAME_OPTIONS(argc, argv, &set, &extras, &out, error)) {
     case FRAME_HELP: PRINT_FRAME_HELP(stdout); return 0;
     case FRAME_VERSION: std::printf("bellscope-frame %s\n", BELLSCOPE_VERSION); return 0;
     case FRAME_BAD:
@@ -30,9 +29,7 @@ int main(int argc, char** argv) {
       return 2;
     case FRAME_WRITE: break;
   }
-  COMPUTE_CURVES(&set, &curves);
-  if (challenged) GAUSSIAN_CURVE(challenge.guess.u, challenge.guess.sigma, challenge.curve);
-  COMPOSE_FRAME(screen_image, &set, &curves, challenged ? &challenge : nullptr, &scratch);
+  COMPOSE_CHOSEN_FRAME(screen_image, &set, &extras, &curves, &scratch);
 
   unsigned char palette[256][3];
   SCHEME_PALETTE(palette);

@@ -16,6 +16,7 @@ const track_range track_ranges[TRACK_PARAMETERS] = {
 void INIT_TRACK(track_settings* settings) {
   settings->seed = 0;
   for (int p = 0; p < TRACK_PARAMETERS; ++p) settings->value[p] = track_ranges[p].start;
+  settings->truth_at_end = false;
 }
 
 namespace {

@@ -35,9 +35,11 @@ enum { TRACK_MOST_STEPS = 30 };
 struct track_settings {
   std::uint32_t seed;
   double value[TRACK_PARAMETERS];
+  bool truth_at_end;  // the true positions shown only at the end, not after each update
 };
 
-// Seed 0 with every parameter at its start value.
+// Seed 0 with every parameter at its start value, the truth shown after
+// each update.
 void INIT_TRACK(track_settings* settings);
 
 // A belief, or a measurement: a Gaussian by its mean and sigma.

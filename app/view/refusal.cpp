@@ -34,6 +34,12 @@ const view_reason_words view_reasons[REASON_COUNT] = {
     {REASON_NOT_A_CHALLENGE, "reasonNotAChallenge", "'{text}' is not a challenge number: use digits only, 0 to {most}"},
     {REASON_CHALLENGE_TOO_LARGE, "reasonChallengeTooLarge",
      "{text} is too large for a challenge number (at most {most})"},
+    {REASON_NOT_A_TRACK, "reasonNotATrack", "'{text}' is not a walk's number: use digits only, 0 to {most}"},
+    {REASON_TRACK_TOO_LARGE, "reasonTrackTooLarge", "{text} is too large for a walk's number (at most {most})"},
+    {REASON_NOT_WHOLE, "reasonNotWhole", "'{text}' is not a whole number"},
+    {REASON_TRUTH_CHOICE, "reasonTruthChoice", "truth is each or end"},
+    {REASON_SETTING_GIVEN, "reasonSettingGiven", "{text} is already given"},
+    {REASON_SETTING_WITHOUT_TRACK, "reasonSettingWithoutTrack", "{text} belongs to a walk: give track=NUMBER too"},
 };
 
 namespace {

@@ -1,5 +1,6 @@
 #include "view.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdarg>
@@ -33,8 +34,9 @@ enum setting {
 // Parameters of an address longer than this are refused, not cut.
 const std::size_t PARAMETER_SIZE = 256;
 
-// The page's own parameters, which it reads itself.
-const char* const page_parameters[] = {"lesson", "challenge", "lang"};
+// The page's own parameters, which it reads itself, and a walk's, which
+// PARSE_TRACK_ADDRESS reads.
+const char* const page_parameters[] = {"lesson", "challenge", "lang", "track", "q", "r", "v", "walk", "steps", "truth"};
 
 struct parser {
   gaussian_set* set;
@@ -289,18 +291,120 @@ bool PARSE_VIEW_NUMBER(const char* text, double* value, view_refusal* refusal) {
   return true;
 }
 
-bool PARSE_CHALLENGE_SEED(const char* text, std::uint32_t* seed, view_refusal* refusal) {
+namespace {
+
+// A seed as an address writes it: decimal digits, 0 to 4294967295; the two
+// reasons say whose number it is.
+bool parse_seed(const char* text, std::uint32_t* seed, view_refusal* refusal, view_reason not_digits,
+                view_reason too_large) {
   const long long most = 4294967295LL;
   const char* p = text ? text : "";
   bool digits = *p != 0;
   for (const char* c = p; *c; ++c) digits = digits && *c >= '0' && *c <= '9';
-  if (!digits) return VIEW_REFUSE(refusal, REASON_NOT_A_CHALLENGE, nullptr, p, most);
+  if (!digits) return VIEW_REFUSE(refusal, not_digits, nullptr, p, most);
   errno = 0;
   const unsigned long long value = std::strtoull(p, nullptr, 10);
   if (errno == ERANGE || value > static_cast<unsigned long long>(most))
-    return VIEW_REFUSE(refusal, REASON_CHALLENGE_TOO_LARGE, nullptr, p, most);
+    return VIEW_REFUSE(refusal, too_large, nullptr, p, most);
   *seed = static_cast<std::uint32_t>(value);
   return true;
+}
+
+}  // namespace
+
+bool PARSE_CHALLENGE_SEED(const char* text, std::uint32_t* seed, view_refusal* refusal) {
+  return parse_seed(text, seed, refusal, REASON_NOT_A_CHALLENGE, REASON_CHALLENGE_TOO_LARGE);
+}
+
+bool PARSE_TRACK_SETTING(const char* name, const char* value, track_settings* settings, unsigned* given,
+                         view_refusal* refusal) {
+  char what[PARAMETER_SIZE + 1];
+  std::snprintf(what, sizeof what, "%s=%s", name, value);
+  int p = 0;
+  while (p < TRACK_PARAMETERS && std::strcmp(name, track_ranges[p].name) != 0) ++p;
+  const bool truth = std::strcmp(name, "truth") == 0;
+  if (p == TRACK_PARAMETERS && !truth) return VIEW_REFUSE(refusal, REASON_UNKNOWN_PARAMETER, what, nullptr, 0);
+  const unsigned bit = 1u << p;  // truth: the bit after the parameters'
+  if (*given & bit) return VIEW_REFUSE(refusal, REASON_SETTING_GIVEN, what, name, 0);
+  if (truth) {
+    const bool each = std::strcmp(value, "each") == 0, end = std::strcmp(value, "end") == 0;
+    if (!each && !end) return VIEW_REFUSE(refusal, REASON_TRUTH_CHOICE, what, value, 0);
+    settings->truth_at_end = end;
+  } else {
+    double v = 0;
+    if (!PARSE_VIEW_NUMBER(value, &v, refusal))
+      return VIEW_REFUSE(refusal, refusal->reason, what, value, refusal->number);
+    const track_range& range = track_ranges[p];
+    if (v > range.high) return VIEW_REFUSE(refusal, REASON_TOO_LARGE, what, value, static_cast<long long>(range.high));
+    if (v < range.low) return VIEW_REFUSE(refusal, REASON_TOO_SMALL, what, value, static_cast<long long>(range.low));
+    if (p == TRACK_STEPS && v != std::floor(v)) return VIEW_REFUSE(refusal, REASON_NOT_WHOLE, what, value, 0);
+    settings->value[p] = v;
+  }
+  *given |= bit;
+  return true;
+}
+
+bool PARSE_TRACK_ADDRESS(const char* query, track_settings* settings, bool* found, view_refusal* refusal) {
+  track_settings read;
+  INIT_TRACK(&read);
+  unsigned given = 0;
+  const char* setting = nullptr;  // the first setting given, for its message without a walk
+  bool seeded = false;
+  if (*query == '?') ++query;
+  for (const char* at = query; *at;) {
+    const std::size_t length = std::strcspn(at, "&");
+    char parameter[PARAMETER_SIZE];
+    view_reason why = REASON_BAD_PERCENT;
+    if (length > 0) {
+      if (!percent_decode(at, length, parameter, &why)) return VIEW_REFUSE(refusal, why, parameter, nullptr, 0);
+      char* equals = std::strchr(parameter, '=');
+      const char* value = equals ? equals + 1 : "";
+      if (equals) *equals = 0;
+      bool ours = std::strcmp(parameter, "truth") == 0;
+      for (const track_range& range : track_ranges) ours = ours || std::strcmp(parameter, range.name) == 0;
+      if (std::strcmp(parameter, "track") == 0) {
+        char what[PARAMETER_SIZE + 8];
+        std::snprintf(what, sizeof what, "track=%s", value);
+        if (seeded) return VIEW_REFUSE(refusal, REASON_SETTING_GIVEN, what, "track", 0);
+        if (!parse_seed(value, &read.seed, refusal, REASON_NOT_A_TRACK, REASON_TRACK_TOO_LARGE))
+          return VIEW_REFUSE(refusal, refusal->reason, what, value, refusal->number);
+        seeded = true;
+      } else if (ours) {
+        if (!PARSE_TRACK_SETTING(parameter, value, &read, &given, refusal)) return false;
+        if (!setting) setting = at;
+      }
+    }
+    at += length;
+    if (*at == '&') ++at;
+  }
+  *found = seeded;
+  if (!seeded && setting) {
+    char what[PARAMETER_SIZE];
+    std::snprintf(what, sizeof what, "%.*s", static_cast<int>(std::strcspn(setting, "&")), setting);
+    return VIEW_REFUSE(refusal, REASON_SETTING_WITHOUT_TRACK, what, what, 0);
+  }
+  if (seeded) *settings = read;
+  return true;
+}
+
+void FORMAT_TRACK_ADDRESS(const track_settings* settings, char* query, std::size_t size) {
+  std::size_t n = 0;
+  auto add = [&](const char* name, const char* value) {
+    const int written = std::snprintf(query + n, size - n, "%s%s=%s", n ? "&" : "", name, value);
+    if (written > 0) n = std::min(n + static_cast<std::size_t>(written), size - 1);
+  };
+  if (!size) return;
+  query[0] = 0;
+  char number[VIEW_NUMBER_SIZE];
+  std::snprintf(number, sizeof number, "%u", static_cast<unsigned>(settings->seed));
+  add("track", number);
+  for (int p = 0; p < TRACK_PARAMETERS; ++p) {
+    const double v = settings->value[p];
+    if (v == track_ranges[p].start) continue;
+    FORMAT_VIEW_NUMBER(v, number, sizeof number);
+    add(track_ranges[p].name, number);
+  }
+  if (settings->truth_at_end) add("truth", "end");
 }
 
 void FORMAT_VIEW_NUMBER(double value, char* text, std::size_t size) {

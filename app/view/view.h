@@ -19,6 +19,7 @@
 #include "gaussians.h"
 #include "refusal.h"
 #include "words.h"
+#include "track.h"
 
 extern const char view_options_help[];  // the view options, as --help lists them
 
@@ -78,6 +79,26 @@ bool PARSE_VIEW_NUMBER(const char* text, double* value, view_refusal* refusal);
 // 4294967295. False, with `refusal` written (nothing named), for anything
 // else.
 bool PARSE_CHALLENGE_SEED(const char* text, std::uint32_t* seed, view_refusal* refusal);
+
+// Track's walk, as an address gives it:
+//   track=2026&q=10&r=40&v=30&walk=30&steps=12&truth=end
+// the walk's number (as a challenge's) and its settings, each from its
+// range in track_ranges, steps a whole number, truth "each" (the truth
+// shown after every update) or "end"; each given once, and what is not
+// given at its start value. Other parameters are passed over. False, with
+// `refusal` written, for anything wrong; true with *found false when the
+// query names no walk.
+bool PARSE_TRACK_ADDRESS(const char* query, track_settings* settings, bool* found, view_refusal* refusal);
+
+// One setting of a walk by its name (q, r, v, walk, steps or truth), as the
+// address and bellscope-frame's --track-settings give it. `given` holds the
+// settings given so far, each once.
+bool PARSE_TRACK_SETTING(const char* name, const char* value, track_settings* settings, unsigned* given,
+                         view_refusal* refusal);
+
+// The address's parameters of a walk (without '?'): track=SEED and the
+// settings that differ from their start values.
+void FORMAT_TRACK_ADDRESS(const track_settings* settings, char* query, std::size_t size);
 
 // The query of an address that opens the view (without the '?'): only what
 // differs from the start-up state, numbers in the shortest form that reads

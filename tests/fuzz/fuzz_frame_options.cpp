@@ -30,21 +30,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static gaussian_set set;
   static gaussian_curves curves;
   static frame_scratch scratch;
-  static frame_challenge challenge;
-  bool challenged = false;
+  static frame_extras extras;
   static unsigned char image[SCREEN_WIDTH * SCREEN_HEIGHT];
   const char* out = nullptr;
   char error[VIEW_ERROR_SIZE + 1];
   error[VIEW_ERROR_SIZE] = 0x7f;  // must survive: the parser writes at most VIEW_ERROR_SIZE bytes
-  const frame_request r =
-      PARSE_FRAME_OPTIONS(static_cast<int>(argv.size()), argv.data(), &set, &challenge, &challenged, &out, error);
+  const frame_request r = PARSE_FRAME_OPTIONS(static_cast<int>(argv.size()), argv.data(), &set, &extras, &out, error);
   if (error[VIEW_ERROR_SIZE] != 0x7f) std::abort();
   if (r == FRAME_BAD && (std::strlen(error) == 0 || std::strlen(error) >= VIEW_ERROR_SIZE)) std::abort();
   if (r == FRAME_WRITE && !out) std::abort();
   if (set.selected < 1 || set.selected > GAUSSIAN_COUNT) std::abort();
-  COMPUTE_CURVES(&set, &curves);
-  if (challenged) GAUSSIAN_CURVE(challenge.guess.u, challenge.guess.sigma, challenge.curve);
-  COMPOSE_FRAME(image, &set, &curves, challenged ? &challenge : nullptr, &scratch);
+  COMPOSE_CHOSEN_FRAME(image, &set, &extras, &curves, &scratch);
 
   const std::string address(reinterpret_cast<const char*>(data), size);
   static gaussian_set view, back;

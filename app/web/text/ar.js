@@ -55,6 +55,12 @@ TEXTS.ar = {
   reasonAddressTooLong: 'العنوان طويل جدًا: أقصى عدد من الأحرف يُقرأ منه {most}',
   reasonNotAChallenge: '«{text}» ليس رقم تحدٍّ: استخدم الأرقام فقط، من 0 إلى {most}',
   reasonChallengeTooLarge: '«{text}» كبير جدًا بالنسبة إلى رقم تحدٍّ (الحد الأقصى {most})',
+  reasonNotATrack: '«{text}» ليس رقم مسار: استخدم الأرقام فقط، من 0 إلى {most}',
+  reasonTrackTooLarge: '«{text}» كبير جدًا على رقم مسار (الحد الأقصى {most})',
+  reasonNotWhole: '«{text}» ليس عددًا صحيحًا',
+  reasonTruthChoice: 'قيمة truth هي each أو end',
+  reasonSettingGiven: '{text} معطى من قبل',
+  reasonSettingWithoutTrack: '{text} يخص مسارًا: أعطِ track=رقم أيضًا',
 
   pictureName: 'BELLSCOPE: منحنيات غاوسية وحاصل ضربها (موصوفة بالنص أسفل عناصر التحكم)',
   controlsName: 'عناصر التحكم في BELLSCOPE',

@@ -60,6 +60,12 @@ TEXTS.de = {
   reasonAddressTooLong: 'die Adresse ist zu lang: BELLSCOPE liest höchstens {most} Zeichen',
   reasonNotAChallenge: '„{text}“ ist keine Nummer einer Herausforderung: nur Ziffern, 0 bis {most}',
   reasonChallengeTooLarge: '„{text}“ ist zu groß für die Nummer einer Herausforderung (höchstens {most})',
+  reasonNotATrack: '„{text}“ ist keine Nummer eines Wegs: nur Ziffern, 0 bis {most}',
+  reasonTrackTooLarge: '„{text}“ ist zu groß für die Nummer eines Wegs (höchstens {most})',
+  reasonNotWhole: '„{text}“ ist keine ganze Zahl',
+  reasonTruthChoice: 'truth ist each oder end',
+  reasonSettingGiven: '{text} ist schon angegeben',
+  reasonSettingWithoutTrack: '{text} gehört zu einem Weg: Geben Sie auch track=NUMMER an',
 
   pictureName: 'BELLSCOPE: Gaußkurven und ihr Produkt (im Text unter den Bedienelementen beschrieben)',
   controlsName: 'Bedienelemente von BELLSCOPE',

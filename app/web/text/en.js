@@ -60,6 +60,12 @@ const ENGLISH = {
   reasonAddressTooLong: 'the address is too long: at most {most} characters are read',
   reasonNotAChallenge: "'{text}' is not a challenge number: use digits only, 0 to {most}",
   reasonChallengeTooLarge: '{text} is too large for a challenge number (at most {most})',
+  reasonNotATrack: "'{text}' is not a walk's number: use digits only, 0 to {most}",
+  reasonTrackTooLarge: "{text} is too large for a walk's number (at most {most})",
+  reasonNotWhole: "'{text}' is not a whole number",
+  reasonTruthChoice: 'truth is each or end',
+  reasonSettingGiven: '{text} is already given',
+  reasonSettingWithoutTrack: '{text} belongs to a walk: give track=NUMBER too',
 
   // The picture and the controls.
   pictureName: 'BELLSCOPE: Gaussian curves and their product (described in words below the controls)',

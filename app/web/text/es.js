@@ -58,6 +58,12 @@ TEXTS.es = {
   reasonAddressTooLong: 'la dirección es demasiado larga: BELLSCOPE lee como máximo {most} caracteres',
   reasonNotAChallenge: '«{text}» no es un número de desafío: usa solo cifras, de 0 a {most}',
   reasonChallengeTooLarge: '«{text}» es demasiado grande para un número de desafío (como máximo {most})',
+  reasonNotATrack: '«{text}» no es un número de recorrido: usa solo cifras, de 0 a {most}',
+  reasonTrackTooLarge: '«{text}» es demasiado grande para un número de recorrido (como máximo {most})',
+  reasonNotWhole: '«{text}» no es un número entero',
+  reasonTruthChoice: 'truth es each o end',
+  reasonSettingGiven: '{text} ya está dado',
+  reasonSettingWithoutTrack: '{text} corresponde a un recorrido: indica también track=NÚMERO',
 
   pictureName: 'BELLSCOPE: curvas gaussianas y su producto (descritas con palabras bajo los controles)',
   controlsName: 'Controles de BELLSCOPE',

@@ -64,6 +64,12 @@ TEXTS.fr = {
   reasonAddressTooLong: 'l’adresse est trop longue : BELLSCOPE en lit au plus {most} caractères',
   reasonNotAChallenge: '« {text} » n’est pas un numéro de défi : uniquement des chiffres, de 0 à {most}',
   reasonChallengeTooLarge: '« {text} » est trop grand pour un numéro de défi (au plus {most})',
+  reasonNotATrack: '« {text} » n’est pas un numéro de trajet : uniquement des chiffres, de 0 à {most}',
+  reasonTrackTooLarge: '« {text} » est trop grand pour un numéro de trajet (au plus {most})',
+  reasonNotWhole: '« {text} » n’est pas un nombre entier',
+  reasonTruthChoice: 'truth vaut each ou end',
+  reasonSettingGiven: '{text} est déjà donné',
+  reasonSettingWithoutTrack: '{text} concerne un trajet : donnez aussi track=NUMÉRO',
 
   pictureName: 'BELLSCOPE : courbes gaussiennes et leur produit (décrites par écrit sous les commandes)',
   controlsName: 'Commandes de BELLSCOPE',

@@ -57,6 +57,12 @@ TEXTS['pt-BR'] = {
   reasonAddressTooLong: 'o endereço é longo demais: o BELLSCOPE lê no máximo {most} caracteres',
   reasonNotAChallenge: '“{text}” não é um número de desafio: use só algarismos, de 0 a {most}',
   reasonChallengeTooLarge: '“{text}” é grande demais para um número de desafio (no máximo {most})',
+  reasonNotATrack: '“{text}” não é um número de trajeto: use só algarismos, de 0 a {most}',
+  reasonTrackTooLarge: '“{text}” é grande demais para um número de trajeto (no máximo {most})',
+  reasonNotWhole: '“{text}” não é um número inteiro',
+  reasonTruthChoice: 'truth é each ou end',
+  reasonSettingGiven: '{text} já foi dado',
+  reasonSettingWithoutTrack: '{text} pertence a um trajeto: informe também track=NÚMERO',
 
   pictureName: 'BELLSCOPE: curvas gaussianas e seu produto (descritas em texto abaixo dos controles)',
   controlsName: 'Controles do BELLSCOPE',

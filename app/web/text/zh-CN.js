@@ -53,6 +53,12 @@ TEXTS['zh-CN'] = {
   reasonAddressTooLong: '地址太长：BELLSCOPE 最多读取 {most} 个字符',
   reasonNotAChallenge: '“{text}”不是挑战编号：只能用数字，范围为 0～{most}',
   reasonChallengeTooLarge: '“{text}”作为挑战编号太大（最大为 {most}）',
+  reasonNotATrack: '“{text}”不是路径编号：只能用数字，0 到 {most}',
+  reasonTrackTooLarge: '“{text}”作为路径编号太大（最大为 {most}）',
+  reasonNotWhole: '“{text}”不是整数',
+  reasonTruthChoice: 'truth 只能是 each 或 end',
+  reasonSettingGiven: '{text} 已经给出',
+  reasonSettingWithoutTrack: '{text} 属于一条路径：请同时给出 track=编号',
 
   pictureName: 'BELLSCOPE：高斯曲线及其乘积（控件下方有文字说明）',
   controlsName: 'BELLSCOPE 控件',
