@@ -225,3 +225,27 @@ TEST_F(Explorer, ACheckedGuessStays) {
   EXPLORER_PASS(&e);
   EXPECT_EQ(challenge.guess.sigma, 110);
 }
+
+// In a walk the curves are the filter's: no key, click or drag moves them;
+// Enter still switches the combining mode.
+TEST_F(Explorer, AWalksCurvesStay) {
+  static frame_track track;
+  track = {};
+  e.track = &track;
+  const gaussian_set before = e.set;
+  for (WPARAM key : {WPARAM{VK_F1}, WPARAM{VK_DOWN}, WPARAM{VK_RIGHT}, WPARAM{VK_RETURN}}) tap(key);
+  move(150);
+  post(WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(150, 200));
+  EXPLORER_PASS(&e);
+  move(300);
+  EXPLORER_PASS(&e);
+  post(WM_LBUTTONUP, 0, MAKELPARAM(300, 200));
+  EXPLORER_PASS(&e);
+  for (int k = 0; k < GAUSSIAN_COUNT; ++k) {
+    EXPECT_EQ(e.set.g[k].on, before.g[k].on);
+    EXPECT_EQ(e.set.g[k].u, before.g[k].u);
+    EXPECT_EQ(e.set.g[k].sigma, before.g[k].sigma);
+  }
+  EXPECT_EQ(e.set.selected, before.selected);
+  EXPECT_TRUE(e.set.recalc);
+}

@@ -25,6 +25,7 @@ bool guess_checked(const explorer* e) {
 
 void extended_key(explorer* e, int code) {
   gaussian_set& s = e->set;
+  if (e->track) return;
   // A challenge's curves are fixed: only the guess moves.
   if (e->challenge && ((code != KEY_LEFT && code != KEY_RIGHT) || guess_checked(e))) return;
   if (code >= KEY_F1 && code <= KEY_F4) s.g[code - KEY_F1].on = !s.g[code - KEY_F1].on;
@@ -48,7 +49,7 @@ void keyboard(explorer* e) {
 }
 
 void mouse(explorer* e) {
-  if (guess_checked(e)) {
+  if (guess_checked(e) || e->track) {
     e->previous_right = 0;  // a drag held on into the next round starts afresh there
     return;
   }
@@ -80,6 +81,7 @@ void EXPLORER_START(explorer* e, unsigned char* screen_image) {
   e->saved_sigma = 0.0;
   e->step = 1;
   e->challenge = nullptr;
+  e->track = nullptr;
 }
 
 void EXPLORER_PASS(explorer* e) {
@@ -87,7 +89,7 @@ void EXPLORER_PASS(explorer* e) {
   mouse(e);
   COMPUTE_CURVES(&e->set, &e->curves);
   if (e->challenge) GAUSSIAN_CURVE(e->challenge->guess.u, e->challenge->guess.sigma, e->challenge->curve);
-  COMPOSE_FRAME(e->screen_image, &e->set, &e->curves, e->challenge, &e->scratch);
+  COMPOSE_FRAME(e->screen_image, &e->set, &e->curves, e->challenge, &e->scratch, e->track);
   SHOW_IMAGE(SLOT, e->screen_image);
 }
 

@@ -21,6 +21,10 @@ struct explorer {
   // and Left, Right and the mouse move the guess instead of a Gaussian;
   // once the guess is checked (revealed), nothing moves it.
   frame_challenge* challenge;
+  // Null, or Track's additions to the frame, owned by the caller, who sets
+  // the walk's curves: nothing the student does moves them (the combining
+  // mode still changes, and Esc still ends).
+  const frame_track* track;
 };
 
 extern const char window_title[];

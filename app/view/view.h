@@ -18,8 +18,8 @@
 
 #include "gaussians.h"
 #include "refusal.h"
-#include "words.h"
 #include "track.h"
+#include "words.h"
 
 extern const char view_options_help[];  // the view options, as --help lists them
 

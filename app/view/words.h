@@ -13,9 +13,9 @@ inline constexpr const char* view_names[NAMES_COUNT] = {"gaussians", "bayes", "s
 // view's, and the page's own (lesson, challenge, lang), which the view's
 // grammar passes over.
 inline constexpr const char* address_parameters[] = {
-    "lesson", "challenge",                                               // the page's own
-    "recalc", "on",        "select", "u1-u4", "sigma1-sigma4", "names",  // the view's
-    "lang",                                                              // the page's own
+    "lesson", "challenge",                                                        // the page's own
+    "recalc", "on",        "select", "u1-u4", "sigma1-sigma4", "names",           // the view's
+    "lang",                                                                       // the page's own
     "track",  "q",         "r",      "v",     "walk",          "steps", "truth",  // a walk's
 };
 enum { ADDRESS_PARAMETER_COUNT = sizeof address_parameters / sizeof address_parameters[0] };

@@ -19,11 +19,13 @@ void start_round(int round) {
 }  // namespace
 
 // The number as PARSE_CHALLENGE_SEED reads it; shown at once, or from the
-// start when the program has not started or has ended.
+// start when the program has not started or has ended. A walk is left.
 const char* BELLSCOPE_CHALLENGE(const char* seed) {
   view_refusal refusal;
   std::uint32_t number = 0;
   if (!PARSE_CHALLENGE_SEED(seed, &number, &refusal)) return WEB_REFUSAL(&refusal);
+  web.track.on = false;
+  WEB_SHOW_TRACK();
   web.challenge.on = true;
   web.challenge.seed = number;
   for (int& score : web.challenge.scores) score = -1;

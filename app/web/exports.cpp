@@ -32,9 +32,15 @@ int BELLSCOPE_COLOURS(const char* name) {
   return colours != nullptr;
 }
 
-// In a challenge, the guess back to where the round started it.
+// In a challenge, the guess back to where the round started it; in a
+// walk, back to its start.
 void BELLSCOPE_RESET() {
   if (web.run.program.quit) return;
+  if (web.track.on) {
+    web.track.halves = 0;
+    WEB_SHOW_TRACK();
+    return;
+  }
   if (!web.challenge.on)
     WEB_PAGE_VIEW(&web.run.program.set);
   else if (!web.challenge.frame.revealed)
@@ -44,16 +50,18 @@ void BELLSCOPE_RESET() {
 }
 
 // The four Gaussians' curves and the white curve's, CURVE_COLUMNS each, one
-// after another; the white curve's left out while a challenge hides it.
+// after another; the white curve's left out while a challenge hides it, or
+// a walk has no measurement yet.
 void BELLSCOPE_CURVES() {
   static_assert(sizeof(gaussian_curves) == (GAUSSIAN_COUNT + 1) * CURVE_COLUMNS * sizeof(double), "one array");
-  const int curves = GAUSSIAN_COUNT + (PRODUCT_HIDDEN(&web.challenge) ? 0 : 1);
+  const bool hidden = PRODUCT_HIDDEN(&web.challenge) || (web.track.on && !web.track_frame.product_shown);
+  const int curves = GAUSSIAN_COUNT + (hidden ? 0 : 1);
   PAGE_CURVES(&web.run.program.curves.component[0][0], curves * CURVE_COLUMNS);
 }
 
 // Links say what differs from the base. Shown from the next frame on while
-// the program runs, leaving a challenge; nothing changes when either is
-// wrong.
+// the program runs, leaving a challenge or a walk; nothing changes when
+// either is wrong.
 const char* BELLSCOPE_PAGE_VIEW(const char* base, const char* query) {
   view_refusal refusal;
   gaussian_set base_view, view;
@@ -62,8 +70,9 @@ const char* BELLSCOPE_PAGE_VIEW(const char* base, const char* query) {
     return WEB_REFUSAL(&refusal);
   WEB_SET_PAGE_VIEW(&base_view, &view);
   if (web.run.program.quit) return nullptr;
-  web.challenge.on = false;
+  web.challenge.on = web.track.on = false;
   WEB_SHOW_CHALLENGE();
+  WEB_SHOW_TRACK();
   web.run.program.set = view;
   web.run.must_draw = true;
   WEB_WAKE();
@@ -88,18 +97,21 @@ int BELLSCOPE_NAMES(const char* name) {
 
 // What differs from the page's base (a lesson's view: the link names the
 // lesson beside it); in a challenge, the challenge's, which gives its rounds
-// but not their answers.
+// but not their answers; in a walk, the walk's number and settings.
 const char* BELLSCOPE_LINK() {
   static char query[VIEW_ADDRESS_SIZE];
   const gaussian_set* base = WEB_BASE_VIEW();
-  if (web.challenge.on)
+  if (web.track.on)
+    FORMAT_TRACK_ADDRESS(&web.track.settings, query, sizeof query);
+  else if (web.challenge.on)
     std::snprintf(query, sizeof query, "challenge=%u", static_cast<unsigned>(web.challenge.seed));
   else
     FORMAT_VIEW_ADDRESS_FROM(base, &web.run.program.set, query, sizeof query);
   return query;
 }
 
-// Applied between two passes. A checked guess stays as it was checked. Any
+// Applied between two passes. A checked guess stays as it was checked, and
+// a walk's curves as the walk has them. Any
 // other name than "u" or "sigma" is a fault of the page's, answered with a
 // text that is no refusal.
 const char* BELLSCOPE_SET_VALUE(const char* which, const char* text) {
@@ -113,6 +125,7 @@ const char* BELLSCOPE_SET_VALUE(const char* which, const char* text) {
   if (program.challenge && program.challenge->revealed) {
     return "{\"key\":\"guessKept\"}";  // said as the page says it beside the fields
   }
+  if (program.track) return "{\"key\":\"trackCurvesFixed\"}";
   gaussian& g = program.challenge ? program.challenge->guess : program.set.g[program.set.selected - 1];
   (sigma ? g.sigma : g.u) = v;
   web.run.must_draw = true;

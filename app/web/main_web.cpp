@@ -75,6 +75,7 @@ bool start(const char* resume) {
   gaussian_set resumed;
   if (resume && PARSE_VIEW_ADDRESS_ONTO(resume, WEB_BASE_VIEW(), &resumed, &refusal)) web.run.program.set = resumed;
   if (web.challenge.on) WEB_SHOW_CHALLENGE();
+  if (web.track.on) WEB_SHOW_TRACK();
   WEB_USE_COLOURS(web.colours);
   CONTROL_RESET();
   PAGE_LISTEN_FOR_WAKES();

@@ -50,7 +50,7 @@ void BELLSCOPE_RESTART(const char* resume);
 int BELLSCOPE_CONTROL(const char* name, int down);
 // The colours by name (colours.h: "design", "colour-blind-safe", "light"); false for any other.
 int BELLSCOPE_COLOURS(const char* name);
-// Back to the page's view while the program runs; in a challenge, the guess back to its start.
+// Back to the page's view while the program runs; in a challenge, the guess back to its start; in a walk, its start.
 void BELLSCOPE_RESET();
 // The page's view from now on, `query` over `base` (address queries): null, or why either is refused.
 const char* BELLSCOPE_PAGE_VIEW(const char* base, const char* query);
@@ -70,6 +70,13 @@ int BELLSCOPE_CHECK();
 int BELLSCOPE_NEXT_ROUND();
 // Out of the challenge, back to the page's view.
 void BELLSCOPE_LEAVE_CHALLENGE();
+// A new walk of Track from an address's parameters (track=SEED&q=...), from its start, leaving a challenge: null,
+// or why they are refused.
+const char* BELLSCOPE_TRACK(const char* query);
+// The walk on by one half, "predict" or "update": null, or, out of turn, {"key"} naming the page's text saying why.
+const char* BELLSCOPE_TRACK_STEP(const char* half);
+// Out of the walk, back to the page's view.
+void BELLSCOPE_LEAVE_TRACK();
 // The frame shown now as PNG scanlines handed to the page (PAGE_SCANLINES), and kept for BELLSCOPE_PICTURE.
 void BELLSCOPE_PICTURE_SCANLINES();
 // The PNG of the kept scanlines around `size` bytes of zlib stream, or, with none, stored (PAGE_PICTURE).

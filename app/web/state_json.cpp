@@ -105,6 +105,60 @@ void add_working(writer* w, const product_working& working) {
   w->add("}");
 }
 
+void add_belief(writer* w, const char* name, track_belief belief) {
+  w->add(",\"%s\":{\"u\":", name);
+  w->add_number(belief.u);
+  w->add(",\"sigma\":");
+  w->add_number(belief.sigma);
+  w->add("}");
+}
+
+void add_track(writer* w, const web_track& t) {
+  if (!t.on) {
+    w->add(",\"track\":null");
+    return;
+  }
+  track_walk walk;
+  TRACK_WALK(&t.settings, &walk);
+  const int halves = t.halves < 0 ? 0 : t.halves > 2 * walk.steps ? 2 * walk.steps : t.halves;
+  const int shown = TRACK_STEP_OF(halves);
+  const bool end = halves == 2 * walk.steps;
+  w->add(",\"track\":{\"seed\":%u,\"settings\":{", static_cast<unsigned>(t.settings.seed));
+  for (int p = 0; p < TRACK_PARAMETERS; ++p) {
+    w->add("%s\"%s\":", p ? "," : "", track_ranges[p].name);
+    w->add_number(t.settings.value[p]);
+  }
+  w->add(",\"truth\":\"%s\"},\"step\":%d,\"steps\":%d,\"half\":\"%s\"", t.settings.truth_at_end ? "end" : "each", shown,
+         walk.steps,
+         !halves                   ? "start"
+         : TRACK_PREDICTED(halves) ? "predict"
+                                   : "update");
+  add_belief(w, "start", walk.start);
+  w->add(",\"rows\":[");
+  for (int k = 1; k <= shown; ++k) {
+    const track_step& step = walk.step[k];
+    const bool updated = halves >= 2 * k;
+    w->add("%s{\"step\":%d", k > 1 ? "," : "", k);
+    add_belief(w, "predicted", step.predicted);
+    if (updated) {
+      w->add(",\"z\":");
+      w->add_number(step.measurement);
+      w->add(",\"gain\":");
+      w->add_number(step.gain);
+      add_belief(w, "updated", step.updated);
+    } else {
+      w->add(",\"z\":null,\"gain\":null,\"updated\":null");
+    }
+    w->add(",\"truth\":");
+    if (end || (updated && !t.settings.truth_at_end))
+      w->add_number(step.truth);
+    else
+      w->add("null");
+    w->add("}");
+  }
+  w->add("]}");
+}
+
 }  // namespace
 
 bool PRODUCT_HIDDEN(const web_challenge* challenge) {
@@ -112,7 +166,7 @@ bool PRODUCT_HIDDEN(const web_challenge* challenge) {
 }
 
 std::size_t STATE_JSON(const gaussian_set* set, const colour_profile* colours, const web_challenge* challenge,
-                       char* json, std::size_t size) {
+                       const web_track* track, char* json, std::size_t size) {
   const gaussian_set& s = *set;
   const bool hidden = PRODUCT_HIDDEN(challenge);
   writer w{json, size, 0};
@@ -142,6 +196,7 @@ std::size_t STATE_JSON(const gaussian_set* set, const colour_profile* colours, c
     w.add(",\"working\":null");
   else
     add_working(&w, working);
+  add_track(&w, *track);
   w.add("}");
   return w.length;
 }

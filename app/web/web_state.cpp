@@ -6,7 +6,7 @@
 #include "frame.h"
 #include "page.h"
 
-web_program web = {nullptr, &colour_profiles[0], {}, {}};
+web_program web = {nullptr, &colour_profiles[0], {}, {}, {}, {}, {}};
 
 void WEB_SLEEP() {
   web.run.asleep = true;
@@ -108,6 +108,26 @@ void WEB_SHOW_CHALLENGE() {
   WEB_WAKE();
 }
 
+// The walk's curves are the program's set, over the start-up state (its
+// mode and names kept), so that the frame is bellscope-frame's for the
+// same walk and step.
+void WEB_SHOW_TRACK() {
+  explorer& program = web.run.program;
+  if (program.quit) return;
+  web_track& t = web.track;
+  if (t.on) {
+    gaussian_set set;
+    INIT_GAUSSIANS(&set);
+    set.recalc = program.set.recalc;
+    set.names = program.set.names;
+    TRACK_FRAME(&web.walk, t.halves, !t.settings.truth_at_end, &set, &web.track_frame);
+    program.set = set;
+  }
+  program.track = t.on ? &web.track_frame : nullptr;
+  web.run.must_draw = true;
+  WEB_WAKE();
+}
+
 // ---- The state, told when it has changed.
 
 namespace {
@@ -132,20 +152,30 @@ bool same_challenge(const web_challenge& a, const web_challenge& b) {
   return std::memcmp(a.scores, b.scores, sizeof a.scores) == 0;
 }
 
+bool same_track(const web_track& a, const web_track& b) {
+  if (a.on != b.on) return false;
+  if (!a.on) return true;
+  for (int p = 0; p < TRACK_PARAMETERS; ++p)
+    if (!same_number(a.settings.value[p], b.settings.value[p])) return false;
+  return a.settings.seed == b.settings.seed && a.settings.truth_at_end == b.settings.truth_at_end &&
+         a.halves == b.halves;
+}
+
 }  // namespace
 
 void WEB_TELL_STATE() {
   web_run& run = web.run;
   const gaussian_set& s = run.program.set;
   if (run.told_once && run.told_colours == web.colours && same_state(s, run.told) &&
-      same_challenge(web.challenge, run.told_challenge))
+      same_challenge(web.challenge, run.told_challenge) && same_track(web.track, run.told_track))
     return;
   run.told_once = true;
   run.told = s;
   run.told_colours = web.colours;
   run.told_challenge = web.challenge;
+  run.told_track = web.track;
   static char json[STATE_JSON_SIZE];
-  const std::size_t length = STATE_JSON(&s, web.colours, &web.challenge, json, sizeof json);
+  const std::size_t length = STATE_JSON(&s, web.colours, &web.challenge, &web.track, json, sizeof json);
   if (length < sizeof json) {
     PAGE_STATE(json);
     return;

@@ -1,6 +1,6 @@
 // The web program's state, in one place, and what every part of it does to
 // that state: its loop and its start (main_web.cpp) and the exports the page
-// calls (exports.cpp, challenge.cpp, picture.cpp) use it; it uses none of
+// calls (exports.cpp, challenge.cpp, track.cpp, picture.cpp) use it; it uses none of
 // them, only the calls into the page (page.h).
 #ifndef BELLSCOPE_APP_WEB_STATE_H
 #define BELLSCOPE_APP_WEB_STATE_H
@@ -22,6 +22,7 @@ struct web_run {
   gaussian_set told;
   const colour_profile* told_colours;
   web_challenge told_challenge;
+  web_track told_track;
 };
 
 struct web_program {
@@ -29,6 +30,9 @@ struct web_program {
   const colour_profile* colours;  // the colours shown; outlive a restart
   web_run run;
   web_challenge challenge;  // outlives a run, so that Resume after Esc brings it back
+  web_track track;          // so does Track's walk, at the step it had reached
+  track_walk walk;          // the walk of track's settings
+  frame_track track_frame;  // what it adds to the frame at that step
 };
 
 extern web_program web;
@@ -65,6 +69,10 @@ void WEB_USE_COLOURS(const colour_profile* colours);
 // The running program shows the challenge's round, or, with no challenge,
 // lets its curves be moved again.
 void WEB_SHOW_CHALLENGE();
+
+// The running program shows Track's walk at the step it has reached, or,
+// with none, lets its curves be moved again.
+void WEB_SHOW_TRACK();
 
 // The state (STATE_JSON) told to the page (PAGE_STATE) when it differs from
 // what the page was last told.

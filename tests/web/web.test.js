@@ -357,7 +357,7 @@ describe('the page and the program', () => {
     assert.deepEqual(seen.unknown, [0, 0, 0]);
     assert.deepEqual(seen.colours, [1, 1]);
     assert.deepEqual(seen.keys, [
-      ['gaussians', 'selected', 'names', 'mode', 'combined', 'challenge', 'working'],
+      ['gaussians', 'selected', 'names', 'mode', 'combined', 'challenge', 'working', 'track'],
       ['on', 'u', 'sigma', 'shown', 'colour'],
       ['recalc', 'name'],
       ['u', 'sigma', 'shown'],

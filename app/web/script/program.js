@@ -13,6 +13,7 @@
  * @property {StateValues | null} combined Parameter Recalculation's values, with a Gaussian on
  * @property {StateChallenge | null} challenge
  * @property {StateWorking | null} working the product rule worked out; null while a challenge hides it
+ * @property {StateTrack | null} track Track's walk, with the steps done
  *
  * @typedef {'gaussians' | 'bayes' | 'sensors'} CurveNames
  * @typedef {{u: number | null, sigma: number | null, shown: StateShown}} StateValues
@@ -27,6 +28,24 @@
  * @property {boolean} moved the guess moved from where the round started it
  * @property {StateValues} guess
  * @property {(number | null)[]} scores each round's, 0-100; null for one not scored
+ *
+ * @typedef {object} StateTrack
+ * @property {number} seed the walk's number
+ * @property {{q: number, r: number, v: number, walk: number, steps: number, truth: 'each' | 'end'}} settings
+ * @property {number} step the step shown, 0 (the start) to steps
+ * @property {number} steps
+ * @property {'start' | 'predict' | 'update'} half the half of the step done last
+ * @property {StateBelief} start the filter's first belief
+ * @property {StateRow[]} rows one for each step begun
+ *
+ * @typedef {{u: number | null, sigma: number | null}} StateBelief
+ * @typedef {object} StateRow
+ * @property {number} step
+ * @property {StateBelief} predicted
+ * @property {number | null} z the measurement, null until the update
+ * @property {number | null} gain K, null until the update
+ * @property {StateBelief | null} updated
+ * @property {number | null} truth the true position, null until it is shown
  *
  * @typedef {object} StateWorking
  * @property {number} flat the number of a Gaussian on with sigma 0, or 0
@@ -115,6 +134,9 @@ const PROGRAM_EXPORTS = {
   CHECK: ['number', []],
   NEXT_ROUND: ['number', []],
   LEAVE_CHALLENGE: [null, []],
+  TRACK: ['string', ['string']],
+  TRACK_STEP: ['string', ['string']],
+  LEAVE_TRACK: [null, []],
   RESTART: [null, ['string']],
   PICTURE_SCANLINES: [null, []],
   PICTURE: ['number', ['array', 'number']],
@@ -271,7 +293,8 @@ function connectProgram(canvas, handlers) {
     releaseAll: () => control('all', false),
 
     // A typed value for the selected Gaussian's "u" or "sigma", or the
-    // guess's in a challenge: null when it is taken, or why it is refused.
+    // guess's in a challenge: null when it is taken, or why it is refused
+    // (a walk's curves are fixed).
     /**
      * @param {'u' | 'sigma'} which
      * @param {string} text
@@ -283,7 +306,8 @@ function connectProgram(canvas, handlers) {
 
     // The address's query for the view shown now, without the '?', saying
     // what differs from the page's base (setPageView), or, in a challenge,
-    // challenge=SEED; null before the module is loaded.
+    // challenge=SEED, in a walk track=SEED and its settings; null before
+    // the module is loaded.
     link: () => (call ? call.LINK() : null),
 
     // The colours by name: "design", "colour-blind-safe" or "light".
@@ -330,6 +354,24 @@ function connectProgram(canvas, handlers) {
       if (call) call.LEAVE_CHALLENGE();
     },
 
+    // A new walk of Track from an address's parameters (track=SEED&q=...),
+    // from its start, shown at once or from the start: null when it is
+    // started, or why they are refused.
+    /** @param {string} query */
+    startTrack(query) {
+      return call && programRefusal(call.TRACK(query));
+    },
+    // The walk on by one half, 'predict' or 'update': null, or, out of turn
+    // or after the end, why not.
+    /** @param {'predict' | 'update'} half */
+    stepTrack(half) {
+      return running ? programRefusal(call.TRACK_STEP(half)) : null;
+    },
+    // Out of the walk, back to the page's view; also after the end.
+    leaveTrack() {
+      if (call) call.LEAVE_TRACK();
+    },
+
     // After the program has ended: it starts again, in the view or the
     // challenge a link named (resume), or in the page's own view.
     /** @param {string | null} [resume] */
@@ -340,7 +382,7 @@ function connectProgram(canvas, handlers) {
     },
 
     // Back to the page's own view, without ending; in a challenge, the
-    // guess back to where the round started it.
+    // guess back to where the round started it; in a walk, its start.
     reset() {
       if (running) call.RESET();
     },

@@ -50,6 +50,9 @@ interface ProgramCalls {
   CHECK(): number;
   NEXT_ROUND(): number;
   LEAVE_CHALLENGE(): void;
+  TRACK(query: string): string | null;
+  TRACK_STEP(half: string): string | null;
+  LEAVE_TRACK(): void;
   RESTART(resume: string | null): void;
   PICTURE_SCANLINES(): void;
   PICTURE(bytes: Uint8Array, size: number): number;
