@@ -5,12 +5,16 @@
 // The page's address, read once: the view, in the view grammar, which the
 // program reads, and the page's own parameters, which it does not: a
 // lesson's name (lesson=NAME), a challenge's number (challenge=SEED) and
-// the page's language (lang=CODE).
+// the page's language (lang=CODE); and a walk of Track's (track=SEED with
+// its settings, q=... and the rest), which the program reads on its own,
+// refusing a setting given twice itself.
 // A parameter given twice is refused, as the view grammar refuses one of
 // its own: the page goes on as if it were not given, and says so. A view
 // beside a challenge is left out, and said so: a challenge shows its own
 // rounds; the view goes from the address too, so that neither a reload nor
-// leaving the challenge shows it. So is one beside a lesson given twice,
+// leaving the challenge shows it; so is one beside a walk, which shows its
+// own curves, and a walk beside a challenge, which comes first. So is one
+// beside a lesson given twice,
 // which it was to change (lessons.js does the same for a lesson that does
 // not exist). What is refused waits in `refusals`, [text key, values]
 // each, for the page to say. A value that cannot be decoded is taken as
@@ -23,6 +27,7 @@
  * @property {string | null} lesson
  * @property {string | null} challenge
  * @property {string | null} lang
+ * @property {string | null} track the walk's parameters, as a query
  * @property {Saying[]} refusals
  */
 const pageAddress = (() => {
@@ -33,13 +38,17 @@ const pageAddress = (() => {
     challenge: ['challengeRefused', 'reasonChallengeGiven'],
     lang: ['languageRefused', 'reasonLanguageGiven'],
   };
+  const TRACK = ['track', 'q', 'r', 'v', 'walk', 'steps', 'truth'];
   let search = location.search;
   if (!search && window.matchMedia('(display-mode: standalone)').matches) search = remembered('start') || '';
   const parts = search.replace(/^\?/, '').split('&').filter(Boolean);
   /** @param {string} part */
   const own = (part) => Object.keys(OWN).find((name) => part === name || part.startsWith(name + '='));
+  /** @param {string} part */
+  const walks = (part) => TRACK.some((name) => part === name || part.startsWith(name + '='));
   const address = /** @type {PageAddress} */ ({
-    view: parts.filter((part) => !own(part)).join('&'),
+    view: parts.filter((part) => !own(part) && !walks(part)).join('&'),
+    track: parts.some(walks) ? parts.filter(walks).join('&') : null,
     refusals: /** @type {Saying[]} */ ([]),
   });
   for (const [name, [sentence, reason]] of Object.entries(OWN)) {
@@ -48,14 +57,24 @@ const pageAddress = (() => {
       given.length === 1 ? decodedPart(given[0].slice(name.length + 1)) : null;
     if (given.length > 1) address.refusals.push([sentence, { why: { key: reason, what: quotedPart(given[1]) } }]);
   }
+  if (address.track !== null && address.challenge !== null) {
+    address.refusals.push(['challengeAndTrack']);
+    address.track = null;
+    changeAddress((now) => now.filter((part) => !walks(part)));
+  }
   const lessonTwice = parts.filter((part) => own(part) === 'lesson').length > 1;
-  if (address.view && (address.challenge !== null || lessonTwice)) {
+  const showsItsOwn = address.challenge !== null || address.track !== null;
+  if (address.view && (showsItsOwn || lessonTwice)) {
     const view = typedText(quotedPart(address.view));
     address.refusals.push(
-      address.challenge !== null ? ['challengeAndView', { view }] : ['lessonViewLeftOut', { view }],
+      address.challenge !== null
+        ? ['challengeAndView', { view }]
+        : address.track !== null
+          ? ['trackAndView', { view }]
+          : ['lessonViewLeftOut', { view }],
     );
     address.view = '';
-    if (address.challenge !== null) changeAddress((now) => now.filter(own));
+    if (showsItsOwn) changeAddress((now) => now.filter((part) => own(part) || walks(part)));
   }
   return address;
 })();

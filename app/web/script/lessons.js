@@ -47,9 +47,10 @@ function connectLessons(program, layOutAgain, refuse, choosing) {
   /** @type {Lesson | null} */
   let current = null;
   let view = pageAddress.view;
-  // A challenge comes first: a lesson would give its answers away.
-  if (name !== null && pageAddress.challenge !== null) {
-    refuse('challengeAndLesson');
+  // A challenge comes first: a lesson would give its answers away; and a
+  // walk, which shows its own curves.
+  if (name !== null && (pageAddress.challenge !== null || pageAddress.track !== null)) {
+    refuse(pageAddress.challenge !== null ? 'challengeAndLesson' : 'trackAndLesson');
     changeAddress((parts) => parts.filter((part) => !part.startsWith('lesson=')));
   } else if (name !== null) {
     current = lessons.find((lesson) => lesson.name === name) || null;

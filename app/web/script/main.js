@@ -1,5 +1,5 @@
 'use strict';
-/* global connectChallenge, connectControls, connectEnd, connectFailures, connectHelp, connectHost, connectLanguage, connectLessons, connectListen, connectMenus, connectOffline, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, showTexts */
+/* global connectChallenge, connectTrack, connectControls, connectEnd, connectFailures, connectHelp, connectHost, connectLanguage, connectLessons, connectListen, connectMenus, connectOffline, connectProgram, connectSharing, connectValues, connectWords, connectWorking, createLayout, showTexts */
 
 // The page put together: its texts, its layout, the program and the parts
 // that show it and work it, each given what it needs of the others.
@@ -22,6 +22,7 @@
   let challenge; // choosing a lesson leaves the challenge, and starting one leaves the lesson
   const lessons = connectLessons(program, layout, failures.refuse, () => challenge.choosing());
   challenge = connectChallenge(program, layout, words.announce, failures.refuse, lessons.leave);
+  const track = connectTrack(program, layout, words.announce, failures.refuse, lessons.leave);
   const values = connectValues(program, layout);
   const help = connectHelp();
   const listen = connectListen(program, words.announce, () => lastState);
@@ -29,20 +30,28 @@
   controls.hearKeys(...help.keys, ...values.keys);
   const sharing = connectSharing(program, layout, lessons.link);
   const menus = connectMenus(program, sayAgain);
-  const end = connectEnd(program, controls, layout, words.announce, challenge.leave);
+  const end = connectEnd(program, controls, layout, words.announce, () => {
+    challenge.leave();
+    track.leave();
+  });
   const keepOffline = connectOffline(layout);
   const working = connectWorking();
   const host = connectHost(sharing.link);
   // What the page asks of each part: to show each state the program tells,
-  // in this order (the end's controls rest after the challenge's), and to
-  // say everything again in another language.
+  // in this order (the end's controls rest after the challenge's and the
+  // walk's), and to say everything again in another language.
   /** @type {{show?: (state: BellscopeState) => void, relabel?: () => void}[]} */
-  const parts = [menus, words, working, values, challenge, end, host, lessons, help, failures];
+  const parts = [menus, words, working, values, challenge, track, end, host, lessons, help, failures];
+  // In a walk, the curves are named as the filter names them (Belief and
+  // Measurement), whatever the menu Names, which keeps its choice, says.
+  /** @type {unknown[]} */
+  const named = [words, working, values];
 
   /** @param {BellscopeState} state */
   function show(state) {
     lastState = state;
-    for (const part of parts) if (part.show) part.show(state);
+    const filter = state.track ? { ...state, names: /** @type {CurveNames} */ ('track') } : state;
+    for (const part of parts) if (part.show) part.show(named.includes(part) ? filter : state);
   }
   // Everything said again, the view kept: in another language, or with
   // the product's curve in another colour. The words say their last
@@ -66,7 +75,7 @@
       ready() {
         failures.loaded();
         menus.loaded();
-        challenge.fromAddress();
+        if (!challenge.fromAddress()) track.fromAddress();
         layout();
       },
       started: layout,

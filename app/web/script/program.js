@@ -15,7 +15,7 @@
  * @property {StateWorking | null} working the product rule worked out; null while a challenge hides it
  * @property {StateTrack | null} track Track's walk, with the steps done
  *
- * @typedef {'gaussians' | 'bayes' | 'sensors'} CurveNames
+ * @typedef {'gaussians' | 'bayes' | 'sensors' | 'track'} CurveNames the page's own 'track' in a walk
  * @typedef {{u: number | null, sigma: number | null, shown: StateShown}} StateValues
  * @typedef {{u: number, sigma: number}} StateShown
  * @typedef {StateValues & {on: boolean, colour: string}} StateGaussian colour: a CSS colour

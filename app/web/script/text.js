@@ -246,6 +246,7 @@ function sentence(text) {
  * @param {number} n
  */
 function curveName(names, n) {
+  if (names === 'track' && n <= 2) return say(n === 1 ? 'trackBeliefName' : 'trackMeasurementName');
   if (names === 'bayes') return n === 1 ? say('bayesPrior') : say('bayesMeasurement', { m: n - 1 });
   if (names === 'sensors') return say('sensorName', { letter: 'ABCD'[n - 1] });
   return say('gaussianName', { n });
@@ -258,6 +259,7 @@ function modeName(mode) {
 }
 /** @param {CurveNames} names */
 function productName(names) {
+  if (names === 'track') return say('productTrack');
   return say(names === 'bayes' ? 'productBayes' : names === 'sensors' ? 'productSensors' : 'productGaussians');
 }
 // The product's name at the head of a line ("Combined: u = 233"), and a
@@ -265,6 +267,7 @@ function productName(names) {
 // Gaussians 1-4, whose buttons carry their numbers).
 /** @param {CurveNames} names */
 function productLabel(names) {
+  if (names === 'track') return say('productLabelTrack');
   return say(
     names === 'bayes' ? 'productLabelBayes' : names === 'sensors' ? 'productLabelSensors' : 'productLabelGaussians',
   );
@@ -274,6 +277,7 @@ function productLabel(names) {
  * @param {number} n
  */
 function curveShortName(names, n) {
+  if (names === 'track') return n <= 2 ? curveName(names, n) : '';
   if (names === 'bayes') return n === 1 ? say('bayesPriorShort') : say('bayesMeasurementShort', { m: n - 1 });
   if (names === 'sensors') return say('sensorShort', { letter: 'ABCD'[n - 1] });
   return '';

@@ -41,7 +41,7 @@ function connectWords(panel) {
   /** @param {BellscopeState} state */
   function describe(state) {
     const lines = state.gaussians.map((g, i) =>
-      say(state.selected === i + 1 && !state.challenge ? 'wordsGaussianSelected' : 'wordsGaussian', {
+      say(state.selected === i + 1 && !state.challenge && !state.track ? 'wordsGaussianSelected' : 'wordsGaussian', {
         name: curveName(state.names, i + 1),
         state: say(g.on ? 'on' : 'off'),
         u: formatWhole(g.shown.u),
@@ -195,7 +195,7 @@ function connectWords(panel) {
         button.classList.toggle('named', Boolean(short));
         button.setAttribute('aria-pressed', g.on ? 'true' : 'false');
         button.style.setProperty('--colour', g.colour);
-        button.classList.toggle('selected', state.selected === k && !state.challenge);
+        button.classList.toggle('selected', state.selected === k && !state.challenge && !state.track);
       }
       mode.textContent = modeName(state.mode);
       mode.setAttribute('aria-label', say('modeName', { mode: modeName(state.mode) }));

@@ -84,9 +84,11 @@ TEXTS.de = {
   productGaussians: 'das Produkt',
   productBayes: 'die A-posteriori-Verteilung',
   productSensors: 'die fusionierte Schätzung',
+  productTrack: 'die aktualisierte Annahme',
   productLabelGaussians: 'Kombinierte Kurve',
   productLabelBayes: 'A-posteriori-Verteilung',
   productLabelSensors: 'Fusionierte Schätzung',
+  productLabelTrack: 'Aktualisierte Annahme',
   productColourWhite: 'weiße',
   productColourBlack: 'schwarze',
   selectGroup: 'Auswahl',
@@ -303,6 +305,13 @@ TEXTS.de = {
   challengeAndView:
     'Diese Adresse nennt eine Herausforderung und eine Ansicht: Eine Herausforderung zeigt ihre eigenen ' +
     'Runden, daher entfällt die Ansicht ({view}).',
+  challengeAndTrack:
+    'Diese Adresse nennt eine Herausforderung und einen Weg: Die Herausforderung hat Vorrang, daher wird der Weg weggelassen.',
+  trackRefused: 'Der Weg in dieser Adresse kann nicht gestartet werden ({why}), daher startet BELLSCOPE wie gewohnt.',
+  trackAndView:
+    'Diese Adresse nennt einen Weg und eine Ansicht: Ein Weg zeigt seine eigenen Kurven, daher wird die Ansicht ({view}) weggelassen.',
+  trackAndLesson:
+    'Diese Adresse nennt eine Lektion und einen Weg: Der Weg hat Vorrang, daher wird die Lektion weggelassen.',
   wordsGuess: 'Ihre Schätzung: u = {u}, sigma = {sigma} (ausgewählt)',
   toldGuessU: 'Schätzung u {u}',
   toldGuessSigma: 'Schätzung sigma {sigma}',
@@ -310,6 +319,49 @@ TEXTS.de = {
   listeningCurves:
     'Es erklingen {curves}, jeweils von links nach rechts: je höher die Kurve, desto höher der Ton. Das ' +
     'Produkt ist verborgen.',
+
+  track: 'Verfolgung',
+  trackGroup: 'Verfolgung: Ein Kalman-Filter verfolgt einen Weg',
+  trackPredict: 'Vorhersagen',
+  trackUpdate: 'Aktualisieren',
+  leaveTrack: 'Verfolgung verlassen',
+  trackBeliefName: 'Annahme',
+  trackMeasurementName: 'Messung',
+  trackStepStart:
+    'Weg {seed}, Schritt 0 von {steps}: Die Annahme liegt dort, wo der Filter den Anfang des Wegs vermutet.',
+  trackStepPredict: 'Schritt {step} von {steps}: Vorhersage. Die gepunktete Kurve ist die Annahme vor diesem Schritt.',
+  trackStepUpdate:
+    'Schritt {step} von {steps}: Aktualisierung, K = {gain}. Die {productColour} Kurve ist die Annahme mal die Messung.',
+  trackSaidStart: 'Der Weg beginnt: Die Annahme liegt bei u = {u} mit sigma {sigma}.',
+  trackSaidRight:
+    'Vorhergesagt: Die Annahme ist um {distance} nach rechts gerückt und von sigma {from} auf {to} breiter geworden.',
+  trackSaidLeft:
+    'Vorhergesagt: Die Annahme ist um {distance} nach links gerückt und von sigma {from} auf {to} breiter geworden.',
+  trackSaidStill: 'Vorhergesagt: Die Annahme ist bei u = {u} geblieben und von sigma {from} auf {to} breiter geworden.',
+  trackSaidUpdate:
+    'Aktualisiert: Die Messung ergab {z}; mit K = {gain} ist die Annahme nach u = {u} gerückt und auf sigma {sigma} schmaler geworden.',
+  trackSaidTruth: 'Die wahre Position war {truth}.',
+  trackSaidTruths:
+    'Der Weg ist zu Ende: Die wahren Positionen sind jetzt zu sehen, unter der Achse und in der Tabelle.',
+  trackPredictNext:
+    'Jetzt ist „Vorhersagen“ dran: Die Annahme rückt einen Schritt weiter, bevor die nächste Messung einfließt.',
+  trackUpdateNext:
+    'Jetzt ist „Aktualisieren“ dran: Dieser Schritt ist vorhergesagt, seine Messung muss noch einfließen.',
+  trackOver:
+    'Der Weg ist zu Ende: „Zurücksetzen“ geht ihn noch einmal von vorn, „Verfolgung verlassen“ kehrt zu den Kurven zurück.',
+  trackCurvesFixed:
+    'Die Kurven gehören dem Filter: Ihre Schaltflächen und die Felder u und sigma ruhen, bis Sie die Verfolgung verlassen.',
+  trackLeft: 'Sie haben die Verfolgung bei Schritt {step} von {steps} verlassen. „Verfolgung“ startet einen neuen Weg.',
+  trackStepsHeading: 'Die Schritte des Wegs',
+  trackTable: 'Weg {seed}: Vorhersage, Messung, Verstärkung und Aktualisierung jedes Schritts',
+  trackColumnStep: 'Schritt',
+  trackColumnPredicted: 'Vorhergesagte Annahme',
+  trackColumnMeasurement: 'Messung z',
+  trackColumnGain: 'Verstärkung K',
+  trackColumnUpdated: 'Aktualisierte Annahme',
+  trackColumnTruth: 'Wahre Position',
+  trackBelief: 'u = {u}; sigma = {sigma}',
+  trackNotYet: 'noch nicht',
 
   aboutHeading: 'Über das Bild',
   aboutCurves:

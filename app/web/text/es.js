@@ -82,9 +82,11 @@ TEXTS.es = {
   productGaussians: 'el producto',
   productBayes: 'la distribución a posteriori',
   productSensors: 'la estimación fusionada',
+  productTrack: 'la creencia actualizada',
   productLabelGaussians: 'Combinada',
   productLabelBayes: 'A posteriori',
   productLabelSensors: 'Estimación fusionada',
+  productLabelTrack: 'Creencia actualizada',
   productColourWhite: 'blanca',
   productColourBlack: 'negra',
   selectGroup: 'Seleccionar',
@@ -287,6 +289,13 @@ TEXTS.es = {
   challengeAndView:
     'Esta dirección indica un desafío y una vista: un desafío muestra sus propias rondas, así que la vista ' +
     '({view}) se omite.',
+  challengeAndTrack:
+    'Esta dirección indica un desafío y un recorrido: el desafío va primero, así que el recorrido se omite.',
+  trackRefused: 'El recorrido de esta dirección no se puede iniciar ({why}), así que BELLSCOPE arranca como siempre.',
+  trackAndView:
+    'Esta dirección indica un recorrido y una vista: un recorrido muestra sus propias curvas, así que la vista ({view}) se omite.',
+  trackAndLesson:
+    'Esta dirección indica una lección y un recorrido: el recorrido va primero, así que la lección se omite.',
   wordsGuess: 'Tu predicción: u = {u}, sigma = {sigma} (seleccionada)',
   toldGuessU: 'predicción u {u}',
   toldGuessSigma: 'predicción sigma {sigma}',
@@ -294,6 +303,44 @@ TEXTS.es = {
   listeningCurves:
     'Suenan {curves}, de izquierda a derecha: el tono es más agudo donde la curva es más alta. El producto ' +
     'está oculto.',
+
+  track: 'Seguimiento',
+  trackGroup: 'Seguimiento: un filtro de Kalman sigue un recorrido',
+  trackPredict: 'Predecir',
+  trackUpdate: 'Actualizar',
+  leaveTrack: 'Salir del seguimiento',
+  trackBeliefName: 'Creencia',
+  trackMeasurementName: 'Medición',
+  trackStepStart:
+    'Recorrido {seed}, paso 0 de {steps}: la creencia está donde el filtro cree que empieza el recorrido.',
+  trackStepPredict: 'Paso {step} de {steps}: predicción. La curva punteada es la creencia antes de este paso.',
+  trackStepUpdate:
+    'Paso {step} de {steps}: actualización, K = {gain}. La curva {productColour} es la creencia multiplicada por la medición.',
+  trackSaidStart: 'Empieza el recorrido: la creencia está en u = {u} con sigma {sigma}.',
+  trackSaidRight: 'Predicción: la creencia se movió {distance} a la derecha y se ensanchó de sigma {from} a {to}.',
+  trackSaidLeft: 'Predicción: la creencia se movió {distance} a la izquierda y se ensanchó de sigma {from} a {to}.',
+  trackSaidStill: 'Predicción: la creencia se quedó en u = {u} y se ensanchó de sigma {from} a {to}.',
+  trackSaidUpdate:
+    'Actualización: la medición marcó {z}; con K = {gain}, la creencia pasó a u = {u} y se estrechó a sigma {sigma}.',
+  trackSaidTruth: 'La posición real era {truth}.',
+  trackSaidTruths: 'El recorrido ha terminado: ahora se ven las posiciones reales, bajo el eje y en la tabla.',
+  trackPredictNext: 'Ahora toca Predecir: la creencia avanza un paso antes de incorporar la siguiente medición.',
+  trackUpdateNext: 'Ahora toca Actualizar: este paso ya está predicho y falta incorporar su medición.',
+  trackOver:
+    'El recorrido ha terminado: Restablecer lo repite desde el principio y Salir del seguimiento vuelve a las curvas.',
+  trackCurvesFixed:
+    'Las curvas son las del filtro: sus botones y los campos u y sigma quedan inactivos hasta que salgas del seguimiento.',
+  trackLeft: 'Saliste del seguimiento en el paso {step} de {steps}. Seguimiento inicia un recorrido nuevo.',
+  trackStepsHeading: 'Los pasos del recorrido',
+  trackTable: 'Recorrido {seed}: predicción, medición, ganancia y actualización de cada paso',
+  trackColumnStep: 'Paso',
+  trackColumnPredicted: 'Creencia predicha',
+  trackColumnMeasurement: 'Medición z',
+  trackColumnGain: 'Ganancia K',
+  trackColumnUpdated: 'Creencia actualizada',
+  trackColumnTruth: 'Posición real',
+  trackBelief: 'u = {u}; sigma = {sigma}',
+  trackNotYet: 'todavía no',
 
   aboutHeading: 'Sobre la imagen',
   aboutCurves:

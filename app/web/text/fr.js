@@ -88,9 +88,11 @@ TEXTS.fr = {
   productGaussians: 'le produit',
   productBayes: 'la loi a posteriori',
   productSensors: 'l’estimation fusionnée',
+  productTrack: 'la croyance mise à jour',
   productLabelGaussians: 'Courbe combinée',
   productLabelBayes: 'Loi a posteriori',
   productLabelSensors: 'Estimation fusionnée',
+  productLabelTrack: 'Croyance mise à jour',
   productColourWhite: 'blanche',
   productColourBlack: 'noire',
   selectGroup: 'Sélection',
@@ -297,6 +299,14 @@ TEXTS.fr = {
   challengeAndView:
     'Cette adresse indique un défi et une vue : un défi affiche ses propres manches, la vue ({view}) est donc ' +
     'ignorée.',
+  challengeAndTrack:
+    'Cette adresse indique un défi et un parcours : le défi passe en premier, le parcours est donc ignoré.',
+  trackRefused:
+    'Le parcours de cette adresse ne peut pas être lancé ({why}) : BELLSCOPE démarre donc comme d’habitude.',
+  trackAndView:
+    'Cette adresse indique un parcours et une vue : un parcours montre ses propres courbes, la vue ({view}) est donc ignorée.',
+  trackAndLesson:
+    'Cette adresse indique une leçon et un parcours : le parcours passe en premier, la leçon est donc ignorée.',
   wordsGuess: 'Votre estimation : u = {u}, sigma = {sigma} (sélectionnée)',
   toldGuessU: 'estimation u {u}',
   toldGuessSigma: 'estimation sigma {sigma}',
@@ -304,6 +314,47 @@ TEXTS.fr = {
   listeningCurves:
     'Écoute : {curves}. Le son est plus aigu là où la courbe est plus haute, de gauche à droite. Le produit ' +
     'est caché.',
+
+  track: 'Suivi',
+  trackGroup: 'Suivi : un filtre de Kalman suit un parcours',
+  trackPredict: 'Prédire',
+  trackUpdate: 'Mettre à jour',
+  leaveTrack: 'Quitter le suivi',
+  trackBeliefName: 'Croyance',
+  trackMeasurementName: 'Mesure',
+  trackStepStart:
+    'Parcours {seed}, étape 0 sur {steps} : la croyance est là où le filtre pense que le parcours commence.',
+  trackStepPredict: 'Étape {step} sur {steps} : prédiction. La courbe en pointillés est la croyance avant cette étape.',
+  trackStepUpdate:
+    'Étape {step} sur {steps} : mise à jour, K = {gain}. La courbe {productColour} est la croyance multipliée par la mesure.',
+  trackSaidStart: 'Le parcours commence : la croyance est en u = {u}, avec sigma {sigma}.',
+  trackSaidRight:
+    'Prédiction : la croyance s’est déplacée de {distance} vers la droite et s’est élargie de sigma {from} à {to}.',
+  trackSaidLeft:
+    'Prédiction : la croyance s’est déplacée de {distance} vers la gauche et s’est élargie de sigma {from} à {to}.',
+  trackSaidStill: 'Prédiction : la croyance est restée en u = {u} et s’est élargie de sigma {from} à {to}.',
+  trackSaidUpdate:
+    'Mise à jour : la mesure indique {z} ; avec K = {gain}, la croyance passe à u = {u} et se resserre à sigma {sigma}.',
+  trackSaidTruth: 'La position réelle était {truth}.',
+  trackSaidTruths:
+    'Le parcours est terminé : les positions réelles sont maintenant affichées, sous l’axe et dans le tableau.',
+  trackPredictNext: 'Au tour de « Prédire » : la croyance avance d’une étape avant d’intégrer la mesure suivante.',
+  trackUpdateNext: 'Au tour de « Mettre à jour » : cette étape est prédite, il reste à intégrer sa mesure.',
+  trackOver:
+    'Le parcours est terminé : « Réinitialiser » le refait depuis le début, « Quitter le suivi » revient aux courbes.',
+  trackCurvesFixed:
+    'Les courbes sont celles du filtre : leurs boutons et les champs u et sigma restent inactifs jusqu’à ce que vous quittiez le suivi.',
+  trackLeft: 'Vous avez quitté le suivi à l’étape {step} sur {steps}. « Suivi » lance un nouveau parcours.',
+  trackStepsHeading: 'Les étapes du parcours',
+  trackTable: 'Parcours {seed} : prédiction, mesure, gain et mise à jour de chaque étape',
+  trackColumnStep: 'Étape',
+  trackColumnPredicted: 'Croyance prédite',
+  trackColumnMeasurement: 'Mesure z',
+  trackColumnGain: 'Gain K',
+  trackColumnUpdated: 'Croyance mise à jour',
+  trackColumnTruth: 'Position réelle',
+  trackBelief: 'u = {u} ; sigma = {sigma}',
+  trackNotYet: 'pas encore',
 
   aboutHeading: 'À propos de l’image',
   aboutCurves:

@@ -81,9 +81,11 @@ TEXTS['pt-BR'] = {
   productGaussians: 'o produto',
   productBayes: 'a curva a posteriori',
   productSensors: 'a estimativa combinada',
+  productTrack: 'a crença atualizada',
   productLabelGaussians: 'Curva combinada',
   productLabelBayes: 'A posteriori',
   productLabelSensors: 'Estimativa combinada',
+  productLabelTrack: 'Crença atualizada',
   productColourWhite: 'branca',
   productColourBlack: 'preta',
   selectGroup: 'Selecionar',
@@ -285,12 +287,54 @@ TEXTS['pt-BR'] = {
   challengeAndView:
     'Este endereço indica um desafio e uma visualização: um desafio mostra as próprias rodadas, então a ' +
     'visualização ({view}) fica de fora.',
+  challengeAndTrack:
+    'Este endereço indica um desafio e um percurso: o desafio vem primeiro, então o percurso fica de fora.',
+  trackRefused: 'O percurso deste endereço não pode ser iniciado ({why}), então o BELLSCOPE começa como de costume.',
+  trackAndView:
+    'Este endereço indica um percurso e uma visualização: um percurso mostra as próprias curvas, então a visualização ({view}) fica de fora.',
+  trackAndLesson: 'Este endereço indica uma lição e um percurso: o percurso vem primeiro, então a lição fica de fora.',
   wordsGuess: 'Seu palpite: u = {u}, sigma = {sigma} (selecionado)',
   toldGuessU: 'palpite u {u}',
   toldGuessSigma: 'palpite sigma {sigma}',
   workingHidden: 'Oculto até você pressionar “Conferir”: primeiro, tente calcular por conta própria.',
   listeningCurves:
     'Tocando {curves}: mais agudo onde a curva é mais alta, da esquerda para a direita. O produto está oculto.',
+
+  track: 'Rastreamento',
+  trackGroup: 'Rastreamento: um filtro de Kalman acompanha um percurso',
+  trackPredict: 'Prever',
+  trackUpdate: 'Atualizar',
+  leaveTrack: 'Sair do rastreamento',
+  trackBeliefName: 'Crença',
+  trackMeasurementName: 'Medição',
+  trackStepStart: 'Percurso {seed}, passo 0 de {steps}: a crença está onde o filtro acha que o percurso começa.',
+  trackStepPredict: 'Passo {step} de {steps}: previsão. A curva pontilhada é a crença antes deste passo.',
+  trackStepUpdate:
+    'Passo {step} de {steps}: atualização, K = {gain}. A curva {productColour} é a crença multiplicada pela medição.',
+  trackSaidStart: 'O percurso começa: a crença está em u = {u}, com sigma {sigma}.',
+  trackSaidRight: 'Previsão: a crença andou {distance} para a direita e se alargou de sigma {from} para {to}.',
+  trackSaidLeft: 'Previsão: a crença andou {distance} para a esquerda e se alargou de sigma {from} para {to}.',
+  trackSaidStill: 'Previsão: a crença ficou em u = {u} e se alargou de sigma {from} para {to}.',
+  trackSaidUpdate:
+    'Atualização: a medição deu {z}; com K = {gain}, a crença foi para u = {u} e se estreitou para sigma {sigma}.',
+  trackSaidTruth: 'A posição real era {truth}.',
+  trackSaidTruths: 'O percurso terminou: agora as posições reais aparecem, abaixo do eixo e na tabela.',
+  trackPredictNext: 'Agora é a vez de Prever: a crença avança um passo antes de a próxima medição entrar.',
+  trackUpdateNext: 'Agora é a vez de Atualizar: este passo já foi previsto, e falta incorporar a medição dele.',
+  trackOver: 'O percurso terminou: Redefinir refaz tudo desde o início, e Sair do rastreamento volta às curvas.',
+  trackCurvesFixed:
+    'As curvas são as do filtro: os botões delas e os campos u e sigma ficam inativos até você sair do rastreamento.',
+  trackLeft: 'Você saiu do rastreamento no passo {step} de {steps}. Rastreamento começa um percurso novo.',
+  trackStepsHeading: 'Os passos do percurso',
+  trackTable: 'Percurso {seed}: previsão, medição, ganho e atualização de cada passo',
+  trackColumnStep: 'Passo',
+  trackColumnPredicted: 'Crença prevista',
+  trackColumnMeasurement: 'Medição z',
+  trackColumnGain: 'Ganho K',
+  trackColumnUpdated: 'Crença atualizada',
+  trackColumnTruth: 'Posição real',
+  trackBelief: 'u = {u}; sigma = {sigma}',
+  trackNotYet: 'ainda não',
 
   aboutHeading: 'Sobre a imagem',
   aboutCurves:
