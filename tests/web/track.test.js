@@ -100,6 +100,8 @@ describe('Track', () => {
     assert.equal(await page.locator('#link').inputValue(), `${site.url}?${query}`);
     assert.equal((await track(page)).rows[0].truth, null, 'the truth is kept for the end');
     await page.locator('#canvas').press('Escape');
+    for (const name of ['Predict', 'Update', 'Leave track']) assert.equal(await button(page, name).isDisabled(), true);
+    await h.looksRight(page, 'a walk ended with Esc');
     await button(page, 'Resume').click();
     await h.frames(page);
     assert.deepEqual([(await track(page)).step, (await track(page)).half], [1, 'update']);
