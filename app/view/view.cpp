@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "decimal.h"
+
 const char view_options_help[] =
     "  --recalc       Parameter Recalculation instead of Point by Point Multiplication\n"
     "  --on LIST      switch on the Gaussians in LIST (for example 1,3) and the\n"
@@ -277,12 +279,12 @@ bool PARSE_VIEW_ADDRESS_ONTO(const char* query, const gaussian_set* base, gaussi
 }
 
 bool PARSE_VIEW_NUMBER(const char* text, double* value, view_refusal* refusal) {
-  char* end = nullptr;
-  errno = 0;
-  const double v = *text ? std::strtod(text, &end) : 0.0;
+  const char* end = text;
+  bool too_large = false;
+  const double v = READ_DOUBLE(text, &end, &too_large);
   // Beyond the range also what is too large for a double (1e999), but not
   // "inf" or "nan", which are no numbers a teacher writes.
-  const bool huge = (errno == ERANGE && std::fabs(v) > 1.0) || (std::isfinite(v) && std::fabs(v) > VIEW_VALUE_MOST);
+  const bool huge = too_large || (std::isfinite(v) && std::fabs(v) > VIEW_VALUE_MOST);
   if (!*text || *end) return VIEW_REFUSE(refusal, REASON_NOT_A_NUMBER, nullptr, text, 0);
   if (huge && v > 0) return VIEW_REFUSE(refusal, REASON_TOO_LARGE, nullptr, text, VIEW_VALUE_MOST);
   if (huge) return VIEW_REFUSE(refusal, REASON_TOO_SMALL, nullptr, text, -VIEW_VALUE_MOST);
@@ -414,7 +416,7 @@ void FORMAT_VIEW_NUMBER(double value, char* text, std::size_t size) {
   for (int precision = 1; precision <= 17; ++precision) {
     std::snprintf(candidate, sizeof candidate, "%.*g", precision, value);
     if (*best && std::strlen(candidate) >= std::strlen(best)) continue;  // read back only what would be kept
-    const double back = std::strtod(candidate, nullptr);
+    const double back = READ_DOUBLE(candidate, nullptr, nullptr);
     if (back == value && std::signbit(back) == std::signbit(value)) std::memcpy(best, candidate, sizeof best);
   }
   std::snprintf(text, size, "%s", best);
