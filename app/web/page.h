@@ -70,9 +70,9 @@ int BELLSCOPE_CHECK();
 int BELLSCOPE_NEXT_ROUND();
 // Out of the challenge, back to the page's view.
 void BELLSCOPE_LEAVE_CHALLENGE();
-// A new walk of Track from an address's parameters (track=SEED&q=...), from its start, leaving a challenge: null,
-// or why they are refused.
-const char* BELLSCOPE_TRACK(const char* query);
+// A new walk of Track from an address's parameters (track=SEED&q=...), gone on by `halves` halves of a step (as
+// far as it goes), leaving a challenge: null, or why they are refused.
+const char* BELLSCOPE_TRACK(const char* query, int halves);
 // The walk on by one half, "predict" or "update": null, or, out of turn, {"key"} naming the page's text saying why.
 const char* BELLSCOPE_TRACK_STEP(const char* half);
 // Out of the walk, back to the page's view.

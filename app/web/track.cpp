@@ -7,10 +7,12 @@
 #include "view.h"
 #include "web_state.h"
 
-// The walk as PARSE_TRACK_ADDRESS reads it, from its start; shown at once,
+// The walk as PARSE_TRACK_ADDRESS reads it, gone on by `halves` (0: from
+// its start; a walk whose settings change, or that a reload brings back,
+// stays where it was, or at its end if it is now shorter); shown at once,
 // or from the start when the program has not started or has ended. A
 // challenge is left: the page shows one or the other.
-const char* BELLSCOPE_TRACK(const char* query) {
+const char* BELLSCOPE_TRACK(const char* query, int halves) {
   view_refusal refusal;
   track_settings settings;
   bool found = false;
@@ -21,8 +23,8 @@ const char* BELLSCOPE_TRACK(const char* query) {
   }
   web.challenge.on = false;
   WEB_SHOW_CHALLENGE();
-  web.track = {true, settings, 0};
   TRACK_WALK(&settings, &web.walk);
+  web.track = {true, settings, halves < 0 ? 0 : halves > 2 * web.walk.steps ? 2 * web.walk.steps : halves};
   WEB_SHOW_TRACK();
   return nullptr;
 }

@@ -127,6 +127,93 @@ describe('Track', () => {
     await h.looksRight(page, 'a walk left');
     assert.deepEqual(page.errors, []);
   });
+
+  it('takes q, r and v where the walk is, refuses wrong ones beside them, runs, plots and survives a reload', async () => {
+    const page = await open(`${site.url}?track=7&steps=3`);
+    await page.locator('#canvas').press('p');
+    await h.frames(page);
+    assert.deepEqual([(await track(page)).step, (await track(page)).half], [1, 'predict'], 'P predicts');
+    const field = (name) => page.getByRole('textbox', { name, exact: true });
+    // A perfect sensor: the update follows the measurement exactly.
+    await field('Sensor noise r').fill('0');
+    await field('Sensor noise r').press('Enter');
+    await h.frames(page);
+    assert.deepEqual([(await track(page)).settings.r, (await track(page)).half], [0, 'predict'], 'kept where it was');
+    assert.match(page.url(), /\?track=7&r=0&steps=3$/);
+    await press(page, 'Update');
+    const [row] = (await track(page)).rows;
+    assert.deepEqual([row.updated.u, row.updated.sigma, row.gain], [row.z, 0, 1]);
+    // Wrong values are named, and change nothing; a key typed there stays there.
+    for (const typed of ['1e999', '-5', '10p']) {
+      await field('Process noise q').fill(typed);
+      await field('Process noise q').press('Enter');
+      await h.frames(page);
+      assert.match(await page.locator('#track-field-message').innerText(), new RegExp(`^Process noise q: .*${typed}`));
+      assert.equal(await field('Process noise q').getAttribute('aria-invalid'), 'true');
+      assert.equal((await track(page)).settings.q, 10, typed);
+    }
+    await h.looksRight(page, 'a wrong q named');
+    await field('Process noise q').press('Escape');
+    assert.equal(await page.locator('#track-field-message').innerText(), '');
+    assert.equal(await field('Process noise q').inputValue(), '10');
+    // The plot: a ring for each measurement, a diamond for each truth shown.
+    const plotted = async () => [
+      await page.locator('#track-plot .measurement').count(),
+      await page.locator('#track-plot .truth').count(),
+    ];
+    assert.deepEqual(await plotted(), [1, 1]);
+    assert.equal(await page.getByRole('img', { name: /^Plot of the walk/ }).count(), 1);
+    // Run takes a half at a time, and stops when pressed again.
+    await button(page, 'Run').click();
+    assert.equal(await button(page, 'Run').getAttribute('aria-pressed'), 'true');
+    await page.waitForFunction(() => window.states[window.states.length - 1].track.step === 2);
+    await button(page, 'Run').click();
+    assert.equal(await button(page, 'Run').getAttribute('aria-pressed'), 'false');
+    const stopped = await track(page);
+    await page.waitForTimeout(1800);
+    assert.deepEqual(await track(page), stopped, 'stopped');
+    await h.looksRight(page, 'a walk run and stopped');
+    await page.reload();
+    await page.waitForFunction(() => window.states && window.states.some((state) => state.track));
+    await h.frames(page);
+    assert.deepEqual([(await track(page)).step, (await track(page)).half], [stopped.step, stopped.half], 'reloaded');
+    assert.deepEqual(page.errors, []);
+  });
+
+  it('opens a lesson that is a walk from the list and from its link, and leaves both together', async () => {
+    const page = await open(site.url);
+    await page.getByRole('combobox', { name: 'Lessons' }).selectOption('track-no-noise');
+    await h.frames(page);
+    assert.equal((await track(page)).settings.q, 0);
+    assert.match(await page.locator('#lesson-question').innerText(), /q = 0/);
+    await button(page, 'Copy link').click();
+    const link = await page.locator('#link').inputValue();
+    assert.equal(link, `${site.url}?lesson=track-no-noise&track=11&q=0`);
+    const again = await open(link);
+    assert.equal(await again.getByRole('combobox', { name: 'Lessons' }).inputValue(), 'track-no-noise');
+    assert.ok((await h.canvasPixels(again)).equals(toolFrame(['--track', '11:0', '--track-settings', 'q=0'])));
+    await button(again, 'Leave track').click();
+    await h.frames(again);
+    assert.equal(await again.getByRole('combobox', { name: 'Lessons' }).inputValue(), '');
+    assert.equal(again.url(), site.url);
+    assert.deepEqual([...page.errors, ...again.errors], []);
+  });
+
+  it('looks right and passes axe in every language, on a phone and a laptop', async () => {
+    for (const lang of ['en', 'es', 'fr', 'de', 'pt-BR', 'zh-CN', 'ar', 'en-XA'])
+      for (const [width, height, ratio] of [
+        [390, 844, 3],
+        [1366, 768, 1],
+      ]) {
+        const page = await h.openPage(browser, `${site.url}?track=3&lang=${lang}`, ...h.device(width, height, ratio));
+        for (const key of ['p', 'u', 'p']) await page.locator('#canvas').press(key);
+        await h.frames(page);
+        await h.looksRight(page, `a walk in ${lang} at ${width}x${height}`);
+        assert.deepEqual(await h.axe(page), [], `${lang} at ${width}x${height}`);
+        assert.deepEqual(page.errors, []);
+        await page.context().close();
+      }
+  });
 });
 
 // A button's accessible description begins with why it is out of turn.

@@ -167,7 +167,7 @@ function connectControls(panel, program) {
     '[data-control]',
     ...['#field-u', '#field-sigma', '#reset', '#lesson-list'],
     ...['#challenge', '#check', '#next-round', '#leave-challenge'],
-    ...['#track', '#track-predict', '#track-update', '#leave-track'],
+    ...['#track', '#track-predict', '#track-update', '#track-run', '#leave-track', '#track-q', '#track-r', '#track-v'],
   ];
   const resting = /** @type {NodeListOf<HTMLButtonElement | HTMLInputElement | HTMLSelectElement>} */ (
     panel.querySelectorAll(RESTING.join(', '))

@@ -3,7 +3,8 @@
 /* global say, pageAddress, changeAddress, quotedPart, typedText */
 
 // Lessons: prepared situations, each a view (in the view grammar, names
-// included) with a title and a question for the student (lessons.json,
+// included), or a walk of Track's (its address's parameters), with a title
+// and a question for the student (lessons.json,
 // their texts in the text table as lesson_NAME and lesson_NAME_question).
 // Chosen from the list "Lessons", which puts lesson=NAME in the address, or
 // opened by a link's lesson=NAME, whose other parameters, if any, change
@@ -14,21 +15,27 @@
 // that does not exist is named, and the view given with it, which was to
 // change it, is left out and named too.
 //
+// A lesson that is a walk is started by walk(query), and shows the walk the
+// address names, if any (a link copied in it: the lesson's walk with other
+// settings), or its own.
+//
 // choosing(), called before a choice from the list is shown, lets a
-// challenge be left first. Returns query() and base() (the view to start
+// challenge or a walk be left first. Returns query() and base() (the view to start
 // in, over the lesson's), link() (what a link carries besides the view),
-// leave(), for a challenge, which is no lesson, takeKey (the list's keys, for
+// walk(), the walk to start in, if the lesson is one, leave(), for a
+// challenge or a new walk, which are no lesson, takeKey (the list's keys, for
 // Controls' takeKeys), and relabel(), for another
 // language.
 /**
  * @typedef {ReturnType<typeof connectLessons>} Lessons
- * @typedef {{name: string, view: string}} Lesson
+ * @typedef {{name: string, view?: string, track?: string}} Lesson
  * @param {Program} program
  * @param {() => void} layOutAgain
  * @param {Refuse} refuse
  * @param {() => void} choosing
+ * @param {(query: string) => boolean} walk
  */
-function connectLessons(program, layOutAgain, refuse, choosing) {
+function connectLessons(program, layOutAgain, refuse, choosing, walk) {
   /** @type {Lesson[]} */
   const lessons = JSON.parse(
     /** @type {string} */ (/** @type {HTMLElement} */ (document.getElementById('lessons')).textContent),
@@ -48,8 +55,9 @@ function connectLessons(program, layOutAgain, refuse, choosing) {
   let current = null;
   let view = pageAddress.view;
   // A challenge comes first: a lesson would give its answers away; and a
-  // walk, which shows its own curves.
-  if (name !== null && (pageAddress.challenge !== null || pageAddress.track !== null)) {
+  // walk, which shows its own curves, but in a lesson that is a walk.
+  const walks = lessons.some((lesson) => lesson.name === name && lesson.track);
+  if (name !== null && (pageAddress.challenge !== null || (pageAddress.track !== null && !walks))) {
     refuse(pageAddress.challenge !== null ? 'challengeAndLesson' : 'trackAndLesson');
     changeAddress((parts) => parts.filter((part) => !part.startsWith('lesson=')));
   } else if (name !== null) {
@@ -113,11 +121,12 @@ function connectLessons(program, layOutAgain, refuse, choosing) {
     if (list.value === (current ? current.name : '')) return;
     choosing();
     current = lessons.find((lesson) => lesson.name === list.value) || null;
-    program.setPageView(current ? current.view : '', '');
+    program.setPageView((current && current.view) || '', '');
     changeAddress((parts) => [
       ...parts.filter((part) => part.startsWith('lang=')),
       ...(current ? [`lesson=${current.name}`] : []),
     ]);
+    if (current && current.track) walk(current.track);
     show();
   }
   show();
@@ -125,7 +134,8 @@ function connectLessons(program, layOutAgain, refuse, choosing) {
   return {
     takeKey,
     query: () => view,
-    base: () => (current ? current.view : ''),
+    base: () => (current && current.view) || '',
+    walk: () => (current && current.track) || null,
     link: () => (current ? `lesson=${current.name}` : ''),
     leave() {
       current = null;

@@ -19,15 +19,26 @@
   const words = connectWords(panel);
   const controls = connectControls(panel, program);
   /** @type {Challenge} */
-  let challenge; // choosing a lesson leaves the challenge, and starting one leaves the lesson
-  const lessons = connectLessons(program, layout, failures.refuse, () => challenge.choosing());
+  let challenge; // choosing a lesson leaves the challenge and the walk, and starting one leaves the lesson
+  /** @type {ReturnType<typeof connectTrack>} */
+  let track; // a lesson may be a walk
+  const lessons = connectLessons(
+    program,
+    layout,
+    failures.refuse,
+    () => {
+      challenge.choosing();
+      track.leave();
+    },
+    (query) => track.begin(query),
+  );
   challenge = connectChallenge(program, layout, words.announce, failures.refuse, lessons.leave);
-  const track = connectTrack(program, layout, words.announce, failures.refuse, lessons.leave);
+  track = connectTrack(program, layout, words.announce, failures.refuse, lessons.leave, lessons.link);
   const values = connectValues(program, layout);
   const help = connectHelp();
   const listen = connectListen(program, words.announce, () => lastState);
-  controls.takeKeys(listen.takeKey, help.takeKey, lessons.takeKey);
-  controls.hearKeys(...help.keys, ...values.keys);
+  controls.takeKeys(listen.takeKey, help.takeKey, lessons.takeKey, track.takeKey);
+  controls.hearKeys(...help.keys, ...values.keys, ...track.keys);
   const sharing = connectSharing(program, layout, lessons.link);
   const menus = connectMenus(program, sayAgain);
   const end = connectEnd(program, controls, layout, words.announce, () => {
@@ -75,7 +86,7 @@
       ready() {
         failures.loaded();
         menus.loaded();
-        if (!challenge.fromAddress()) track.fromAddress();
+        if (!challenge.fromAddress()) track.fromAddress(lessons.walk());
         layout();
       },
       started: layout,

@@ -134,7 +134,7 @@ const PROGRAM_EXPORTS = {
   CHECK: ['number', []],
   NEXT_ROUND: ['number', []],
   LEAVE_CHALLENGE: [null, []],
-  TRACK: ['string', ['string']],
+  TRACK: ['string', ['string', 'number']],
   TRACK_STEP: ['string', ['string']],
   LEAVE_TRACK: [null, []],
   RESTART: [null, ['string']],
@@ -355,11 +355,15 @@ function connectProgram(canvas, handlers) {
     },
 
     // A new walk of Track from an address's parameters (track=SEED&q=...),
-    // from its start, shown at once or from the start: null when it is
-    // started, or why they are refused.
-    /** @param {string} query */
-    startTrack(query) {
-      return call && programRefusal(call.TRACK(query));
+    // gone on by `halves` halves of a step (0: from its start), shown at
+    // once or from the start: null when it is started, or why they are
+    // refused.
+    /**
+     * @param {string} query
+     * @param {number} [halves]
+     */
+    startTrack(query, halves = 0) {
+      return call && programRefusal(call.TRACK(query, halves));
     },
     // The walk on by one half, 'predict' or 'update': null, or, out of turn
     // or after the end, why not.

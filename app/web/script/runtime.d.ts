@@ -50,7 +50,7 @@ interface ProgramCalls {
   CHECK(): number;
   NEXT_ROUND(): number;
   LEAVE_CHALLENGE(): void;
-  TRACK(query: string): string | null;
+  TRACK(query: string, halves: number): string | null;
   TRACK_STEP(half: string): string | null;
   LEAVE_TRACK(): void;
   RESTART(resume: string | null): void;

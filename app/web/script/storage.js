@@ -4,13 +4,14 @@
 // What the page keeps, each by its name here: in this browser, the colours
 // and the language chosen, the build it showed last (to say "Updated"
 // once) and, installed as an app, the view to open in; in this tab, a
-// challenge's progress.
+// challenge's progress, and a walk's.
 const STORED = {
   colours: 'bellscope.colours',
   language: 'bellscope.language',
   build: 'bellscope.build',
   start: 'bellscope.start',
   challenge: 'bellscope.challenge',
+  track: 'bellscope.track',
 };
 
 // What this browser remembers for the page (localStorage), and what this

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectTrack */
-/* global say, formatNumber, formatWhole, numberFormat, pageAddress, changeAddress */
+/* global say, formatNumber, formatWhole, numberFormat, pageAddress, changeAddress, fieldNumber, keptInTab, keepInTab, drawTrackPlot, decimalSeparator */
 
 // "Track": the product at work in a Kalman filter. A walk from a number
 // (track=SEED, with its settings, in a link), which the filter follows one
@@ -9,11 +9,18 @@
 // sentence and added to the table of the steps; a half pressed out of turn
 // does nothing and says why, and the button out of turn is marked so, and
 // described by why. The curves are the filter's: what would move them
-// rests. The address names the walk while it is shown; leaving it is said.
+// rests. Run takes the walk on by itself, a half every PACE, until it ends
+// or is stopped. The fields q, r and v change the walk's settings where it
+// is: the walk is the same walk (its seed) under other noise and velocity.
+// The address names the walk while it is shown, and a reload of the tab
+// brings it back at the half it had reached; leaving it is said.
 //
 // starting() is called before a new walk starts from the button, to leave
-// a lesson. Returns show(state), fromAddress(), which starts the address's
-// walk, if any, and says whether it did, and leave().
+// a lesson; lessonLink() is the lesson's own part of the address (a lesson
+// may be a walk). Returns show(state), fromAddress(walk), which starts the
+// address's walk, or else `walk` (a lesson's), if any, and says whether it
+// did, begin(query), leave(), keys, the fields' own keys, and takeKey, for
+// P and U (Controls' hearKeys and takeKeys).
 /**
  * @typedef {BellscopeState & {track: StateTrack}} TrackState
  * @param {Program} program
@@ -21,8 +28,9 @@
  * @param {(text: Spoken) => void} announce
  * @param {Refuse} refuse
  * @param {() => void} starting
+ * @param {() => string} lessonLink
  */
-function connectTrack(program, layOutAgain, announce, refuse, starting) {
+function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLink) {
   const element = (/** @type {string} */ id) => /** @type {HTMLElement} */ (document.getElementById(id));
   const panel = element('track-panel');
   const text = element('track-text');
@@ -33,6 +41,14 @@ function connectTrack(program, layOutAgain, announce, refuse, starting) {
   const start = element('track');
   const predict = element('track-predict');
   const update = element('track-update');
+  const run = element('track-run');
+  const fieldMessage = element('track-field-message');
+  /** @type {Record<'q' | 'r' | 'v', HTMLInputElement>} */
+  const fields = {
+    q: /** @type {HTMLInputElement} */ (element('track-q')),
+    r: /** @type {HTMLInputElement} */ (element('track-r')),
+    v: /** @type {HTMLInputElement} */ (element('track-v')),
+  };
   const steps = element('track-steps');
   const caption = element('track-caption');
   const rows = element('track-rows');
@@ -50,9 +66,18 @@ function connectTrack(program, layOutAgain, announce, refuse, starting) {
   let trouble = null; // why the last press did nothing, until the next half
 
   const TRACK_PARTS = /^(track|q|r|v|walk|steps|truth)(=|$)/;
-  /** @param {string} query */
-  function begin(query) {
-    const why = program.startTrack(query);
+  // The address while a walk is shown: the language's, a lesson's, the walk's.
+  function showAddress() {
+    const walk = program.link() || '';
+    changeAddress((parts) => [...parts.filter((part) => part.startsWith('lang=')), lessonLink(), walk].filter(Boolean));
+  }
+  /**
+   * @param {string} query
+   * @param {number} [halves]
+   */
+  function begin(query, halves = 0) {
+    stop();
+    const why = program.startTrack(query, halves);
     if (why) refuse('trackRefused', { why });
     return !why;
   }
@@ -61,23 +86,125 @@ function connectTrack(program, layOutAgain, announce, refuse, starting) {
     crypto.getRandomValues(seed);
     starting();
     program.setPageView('', ''); // left, the walk goes back to the start-up view
-    if (!begin(`track=${seed[0]}`)) return;
-    const link = program.link() || `track=${seed[0]}`;
-    changeAddress((parts) => [...parts.filter((part) => part.startsWith('lang=')), link]);
+    if (begin(`track=${seed[0]}`)) showAddress();
   });
 
   /** @param {'predict' | 'update'} half */
   function step(half) {
     const why = program.stepTrack(half);
-    if (!why) return;
+    if (!why) return true;
+    stop();
     trouble = why.key;
     result.textContent = say(trouble);
     announce(() => result.textContent);
     layOutAgain();
+    return false;
   }
-  predict.addEventListener('click', () => step('predict'));
-  update.addEventListener('click', () => step('update'));
+  // A press of the class's own stops the run.
+  predict.addEventListener('click', () => {
+    stop();
+    step('predict');
+  });
+  update.addEventListener('click', () => {
+    stop();
+    step('update');
+  });
+
+  // Run: the next half, and the next, a half every PACE (time enough to see
+  // the belief widen and narrow, and for a screen reader to say it), until
+  // the walk ends, the program stops, or Run is pressed again.
+  const PACE = 1500;
+  /** @type {number | null} */
+  let timer = null;
+  function stop() {
+    if (timer !== null) clearTimeout(timer);
+    timer = null;
+    run.setAttribute('aria-pressed', 'false');
+  }
+  function runOn() {
+    timer = null;
+    const track = shown && shown.track;
+    if (!track || !program.running || (track.step === track.steps && track.half === 'update')) return stop();
+    if (!step(track.half === 'predict' ? 'update' : 'predict')) return undefined;
+    timer = setTimeout(runOn, PACE);
+    return undefined;
+  }
+  run.addEventListener('click', () => {
+    if (timer !== null) return stop();
+    const track = shown && shown.track;
+    if (!track || (track.step === track.steps && track.half === 'update')) {
+      trouble = 'trackOver';
+      result.textContent = say(trouble);
+      announce(() => result.textContent);
+      return undefined;
+    }
+    run.setAttribute('aria-pressed', 'true');
+    runOn();
+    return undefined;
+  });
+
+  // The settings a class changes as it goes: typed as the u and sigma
+  // fields are (a decimal comma, the language's digits), applied by Enter
+  // or on leaving the field, refused in words beside them; the walk stays
+  // at the half it had reached.
+  /** @typedef {keyof typeof fields} TrackField */
+  /** @type {Record<TrackField, TextKey>} */
+  const FIELD_NAMES = { q: 'trackFieldQ', r: 'trackFieldR', v: 'trackFieldV' };
+  /** @type {Partial<Record<TrackField, Refusal>>} */
+  const fieldRefused = {};
+  function sayFieldRefused() {
+    fieldMessage.textContent = /** @type {[TrackField, Refusal][]} */ (Object.entries(fieldRefused))
+      .map(([which, why]) => say('valueRefused', { field: say(FIELD_NAMES[which]), why }))
+      .join(' ');
+    layOutAgain();
+  }
+  /** @param {StateTrack} track */
+  const halvesOf = (track) => (track.half === 'start' ? 0 : 2 * track.step - (track.half === 'predict' ? 1 : 0));
+  /** @param {TrackField} which */
+  function settingShown(which) {
+    const value = shown ? shown.track.settings[which] : null;
+    return value === null ? '' : String(value).replace('.', decimalSeparator());
+  }
+  /** @param {TrackField} which */
+  function apply(which) {
+    const field = fields[which];
+    if (!shown || !program.running || field.value === settingShown(which)) return;
+    const text = field.value.trim();
+    const query = (program.link() || '')
+      .split('&')
+      .filter((part) => !part.startsWith(`${which}=`))
+      .concat(`${which}=${encodeURIComponent(fieldNumber(text))}`)
+      .join('&');
+    const why = program.startTrack(query, halvesOf(shown.track));
+    const chars = [...text];
+    if (why) fieldRefused[which] = { ...why, text: chars.length > 40 ? `${chars.slice(0, 40).join('')}...` : text };
+    else delete fieldRefused[which];
+    field.setAttribute('aria-invalid', why ? 'true' : 'false');
+    sayFieldRefused();
+    if (!why) showAddress();
+  }
+  /** @type {KeyOwner[]} */
+  const keys = [];
+  for (const [which, field] of /** @type {[TrackField, HTMLInputElement][]} */ (Object.entries(fields))) {
+    keys.push([
+      field,
+      (e) => {
+        if (e.key === 'Enter') apply(which);
+        if (e.key !== 'Escape') return;
+        delete fieldRefused[which];
+        field.setAttribute('aria-invalid', 'false');
+        field.value = settingShown(which);
+        sayFieldRefused();
+      },
+    ]);
+    field.addEventListener('change', () => apply(which));
+  }
   element('leave-track').addEventListener('click', () => {
+    stop();
+    if (lessonLink()) {
+      starting(); // a lesson that is a walk is left with it
+      changeAddress((parts) => parts.filter((part) => !part.startsWith('lesson=')));
+    }
     leaveNow();
     start.focus({ preventScroll: true }); // the walk's buttons are gone
   });
@@ -86,6 +213,7 @@ function connectTrack(program, layOutAgain, announce, refuse, starting) {
     forget();
   }
   function forget() {
+    keepInTab('track', null);
     changeAddress((parts) => parts.filter((part) => !TRACK_PARTS.test(part)));
   }
 
@@ -217,10 +345,30 @@ function connectTrack(program, layOutAgain, announce, refuse, starting) {
   }
 
   return {
-    fromAddress() {
-      return pageAddress.track !== null && begin(pageAddress.track);
+    // The address's walk, or a lesson's; at the half it had reached when
+    // this tab is reloaded.
+    /** @param {string | null} walk */
+    fromAddress(walk) {
+      const query = pageAddress.track ?? walk;
+      if (query === null || !begin(query)) return false;
+      const kept = keptInTab('track');
+      const [link, halves] = kept ? kept.split(' ') : [];
+      if (link === program.link() && Number(halves) > 0) program.startTrack(query, Number(halves));
+      return true;
     },
-    leave: leaveNow,
+    begin,
+    leave() {
+      stop();
+      leaveNow();
+    },
+    keys,
+    /** @type {KeyTaker} */
+    takeKey(e, inText) {
+      if (!shown || inText || e.ctrlKey || e.altKey || e.metaKey || !['KeyP', 'KeyU'].includes(e.code)) return false;
+      stop();
+      step(e.code === 'KeyP' ? 'predict' : 'update');
+      return true;
+    },
     /** @param {BellscopeState} state */
     show(state) {
       const before = shown && shown.track;
@@ -228,6 +376,7 @@ function connectTrack(program, layOutAgain, announce, refuse, starting) {
       const track = state.track;
       panel.hidden = steps.hidden = !track;
       if (!track) {
+        stop();
         shown = null;
         told = '';
         if (before) {
@@ -240,6 +389,11 @@ function connectTrack(program, layOutAgain, announce, refuse, starting) {
         return;
       }
       shown = /** @type {TrackState} */ (state);
+      keepInTab('track', `${program.link()} ${halvesOf(track)}`);
+      for (const [which, field] of /** @type {[TrackField, HTMLInputElement][]} */ (Object.entries(fields)))
+        if (!fieldRefused[which] && document.activeElement !== field) field.value = settingShown(which);
+      if (track.step === track.steps && track.half === 'update') stop();
+      drawTrackPlot(track, { estimate: state.gaussians[0].colour, measurement: state.gaussians[1].colour });
       if (leftAt) {
         leftAt = null;
         showLeft();

@@ -1,6 +1,17 @@
 'use strict';
-/* exported connectValues */
+/* exported connectValues, fieldNumber */
 /* global say, curveName, decimalSeparator */
+
+// A number as a field takes it: in the page's language's decimal
+// separator, as well as a point (1,5 or 1.5 in French), and in digits of
+// its own script, as the program reads it.
+const LOCAL_DIGITS = /[\u0660-\u0669\u06f0-\u06f9]/g; // Arabic-Indic and Persian
+/** @param {string} text */
+function fieldNumber(text) {
+  const western = text.replace(LOCAL_DIGITS, (d) => String(d.charCodeAt(0) & 0xf));
+  const separator = decimalSeparator();
+  return separator !== '.' && !western.includes('.') ? western.replace(separator, '.') : western;
+}
 
 // Exact values for the selected Gaussian, or a challenge's guess, typed: Enter or leaving the field
 // applies one; a wrong one is refused in words (the page's language's,
@@ -34,15 +45,6 @@ function connectValues(program, layOutAgain) {
   let selected = null;
   let selectedNumber = 0;
 
-  // The page's language's decimal separator: a field shows it and takes it,
-  // as well as a point (1,5 or 1.5 in French), and digits of its own script.
-  const LOCAL_DIGITS = /[\u0660-\u0669\u06f0-\u06f9]/g; // Arabic-Indic and Persian
-  /** @param {string} text */
-  function typed(text) {
-    const western = text.replace(LOCAL_DIGITS, (d) => String(d.charCodeAt(0) & 0xf));
-    const separator = decimalSeparator();
-    return separator !== '.' && !western.includes('.') ? western.replace(separator, '.') : western;
-  }
   // The value shown now, as the shortest text that reads back exactly.
   /** @param {ValueName} which */
   function current(which) {
@@ -82,7 +84,7 @@ function connectValues(program, layOutAgain) {
     if (!program.running || !selected || field.disabled) return; // disabled: a checked guess
     if (field.value === current(which) && !refused[which]) return;
     const text = field.value.trim();
-    const why = program.setValue(which, typed(text));
+    const why = program.setValue(which, fieldNumber(text));
     // The program read it with a point and Western digits: quoted as typed.
     const chars = [...text];
     mark(which, why && { ...why, text: chars.length > 40 ? `${chars.slice(0, 40).join('')}...` : text });

@@ -252,8 +252,94 @@ function connectWorking() {
     return result;
   }
 
+  // A walk's half, worked out: the predict, where the variances add (the
+  // belief's position plus a move of v, whose noise is q: a sum), in place
+  // of the product, which is not drawn; the update's product, where the
+  // precisions add, with the gain as the measurement's weight in the same
+  // weighted mean.
+  /** @param {StateTrack} track */
+  function trackLines(track) {
+    if (track.half === 'start') {
+      const words = say('trackWorkingStart', {
+        u: formatNumber(track.start.u),
+        sigma: formatNumber(track.start.sigma),
+      });
+      return [line(words, null, words)];
+    }
+    const row = track.rows[track.step - 1];
+    const before = track.step > 1 ? /** @type {StateBelief} */ (track.rows[track.step - 2].updated) : track.start;
+    const { q, v, r } = track.settings;
+    const square = (/** @type {Element} */ base) => m('msup', base, m('mn', '2'));
+    if (track.half === 'predict') {
+      const values = {
+        from: formatNumber(before.sigma),
+        q: formatNumber(q),
+        sigma: formatNumber(row.predicted.sigma),
+        before: formatNumber(before.u),
+        v: formatNumber(v),
+        u: formatNumber(row.predicted.u),
+      };
+      const widened = [
+        name('σ'),
+        op('='),
+        m('msqrt', square(number(before.sigma)), op('+'), square(number(q))),
+        op('='),
+        number(row.predicted.sigma),
+      ];
+      const moved = [
+        name('u'),
+        op('='),
+        number(before.u),
+        op(v < 0 ? '−' : '+'),
+        number(Math.abs(v)),
+        op('='),
+        number(row.predicted.u),
+      ];
+      return [
+        line(say('trackWorkingPredict', values), widened, say('trackWorkingPredictRead', values)),
+        line(say('trackWorkingMoved', values), moved, say('trackWorkingMovedRead', values)),
+      ];
+    }
+    const predicted = row.predicted;
+    const updated = /** @type {StateBelief} */ (row.updated);
+    const values = {
+      sigma: formatNumber(predicted.sigma),
+      r: formatNumber(r),
+      gain: formatNumber(row.gain),
+      u: formatNumber(predicted.u),
+      z: formatNumber(row.z),
+      updated: formatNumber(updated.u),
+    };
+    const gain = [
+      name('K'),
+      op('='),
+      m(
+        'mfrac',
+        square(number(predicted.sigma)),
+        m('mrow', square(number(predicted.sigma)), op('+'), square(number(r))),
+      ),
+      op('='),
+      number(row.gain),
+    ];
+    const mean = [
+      name('u'),
+      op('='),
+      number(predicted.u),
+      op('+'),
+      number(row.gain),
+      m('mrow', op('('), number(row.z), op('−'), number(predicted.u), op(')')),
+      op('='),
+      number(updated.u),
+    ];
+    return [
+      line(say('trackWorkingGain', values), gain, say('trackWorkingGainRead', values)),
+      line(say('trackWorkingMean', values), mean, say('trackWorkingMeanRead', values)),
+    ];
+  }
+
   /** @param {BellscopeState} state */
   function lines(state) {
+    if (state.track && state.track.half !== 'update') return trackLines(state.track);
     if (!state.working) return [line(say('workingHidden'), null, say('workingHidden'))];
     const { steps, flat } = state.working;
     if (!steps.length) return [line(say('workingNone'), null, say('workingNone'))];
@@ -367,7 +453,13 @@ function connectWorking() {
       const before = formulas();
       const scrolled = before.map((box) => box.scrollLeft);
       const focused = before.indexOf(/** @type {HTMLElement} */ (document.activeElement));
-      section.replaceChildren(...lines(state));
+      const shown = lines(state);
+      if (state.track && state.track.half === 'update') {
+        const words = say('trackWorkingUpdate');
+        shown.unshift(line(words, null, words));
+        shown.push(...trackLines(state.track));
+      }
+      section.replaceChildren(...shown);
       boxes.disconnect();
       formulas().forEach((box, i) => {
         boxes.observe(box);

@@ -234,6 +234,18 @@ TEXTS.ar = {
     'ثلاثة مستشعرات تقيس المسافة نفسها. بأيّها يثق التقدير المدمج أكثر، ولماذا؟ اختر مستشعرًا بزرّي «{previous}» ' +
     'و«{next}» (أو بمفتاحي السهم العلوي والسهم السفلي)، وحرّكه بزرّي «{left}» و«{right}»، وانظر أيّها يجذب التقدير ' +
     'إليه أكثر.',
+  'lesson_track-good-sensor': 'التتبّع: مستشعر جيد',
+  'lesson_track-good-sensor_question':
+    'المستشعر جيد (r = 10). اضغط «تنبّؤ» و«تحديث» بضع مرات: ما حجم الكسب K، وإلى أي حد يتبع الاعتقاد القياسات؟',
+  'lesson_track-poor-sensor': 'التتبّع: مستشعر ضعيف',
+  'lesson_track-poor-sensor_question':
+    'المسار نفسه مع مستشعر ضعيف (r = 120). تقدّم خطوة خطوة: لماذا صار الكسب K صغيرًا، وماذا يفعل التقدير حين يبتعد قياس كثيرًا؟',
+  'lesson_track-no-noise': 'التتبّع: بلا ضجيج عملية',
+  'lesson_track-no-noise_question':
+    'مع q = 0 يظن المرشّح أن المسار لا يحيد أبدًا. شغّل المسار وراقب الكسب K في الجدول: لماذا ينخفض نحو 0، وما الذي يكفّ المرشّح عن فعله؟',
+  'lesson_track-wrong-velocity': 'التتبّع: سرعة خاطئة',
+  'lesson_track-wrong-velocity_question':
+    'يفترض المرشّح أن المسار ساكن (v = 0)، لكنه يتحرك 30 في كل خطوة. شغّله: أين يقع التقدير من الموضع الحقيقي، وإلى أي جهة يشدّه كل تحديث؟',
 
   challenge: 'تحدٍّ',
   challengeGroup: 'تحدٍّ: توقّع حاصل الضرب',
@@ -283,6 +295,10 @@ TEXTS.ar = {
   trackPredict: 'تنبّؤ',
   trackUpdate: 'تحديث',
   leaveTrack: 'مغادرة التتبّع',
+  trackRun: 'تشغيل',
+  trackFieldQ: 'ضجيج العملية q',
+  trackFieldR: 'ضجيج المستشعر r',
+  trackFieldV: 'السرعة v',
   trackBeliefName: 'الاعتقاد',
   trackMeasurementName: 'القياس',
   trackStepStart: 'المسار {seed}، الخطوة 0 من {steps}: الاعتقاد حيث يظن المرشّح أن المسار يبدأ.',
@@ -312,6 +328,21 @@ TEXTS.ar = {
   trackColumnTruth: 'الموضع الحقيقي',
   trackBelief: 'u\u00a0=\u00a0{u}، sigma\u00a0=\u00a0{sigma}',
   trackNotYet: 'ليس بعد',
+  trackPlotName: 'رسم المسار: الموضع مقابل الخطوة',
+  trackPlotEstimate: 'التقدير، مع نطاقه ± sigma',
+  trackPlotMeasurement: 'القياس',
+  trackPlotTruth: 'الموضع الحقيقي.',
+  trackPlotTable: 'الجدول أدناه يعطي الأرقام نفسها.',
+  trackWorkingStart: 'يبدأ المسار: الاعتقاد u = {u}، sigma = {sigma}. «تنبّؤ» ينقله إلى الأمام.',
+  trackWorkingPredict: 'التنبّؤ: التباينات تُجمع (مجموع الاعتقاد وخطوة من الضجيج q = {q}):',
+  trackWorkingPredictRead: 'التنبّؤ: التباينات تُجمع: sigma = الجذر التربيعي لـ ({from} تربيع + {q} تربيع) = {sigma}.',
+  trackWorkingMoved: 'ويتحرك الاعتقاد بمقدار v = {v}:',
+  trackWorkingMovedRead: 'ويتحرك الاعتقاد بمقدار v = {v}: u = {before} + {v} = {u}.',
+  trackWorkingUpdate: 'التحديث: الدقّات تُجمع (حاصل ضرب الاعتقاد في القياس):',
+  trackWorkingGain: 'الكسب K هو وزن القياس:',
+  trackWorkingGainRead: 'الكسب K هو وزن القياس: K = {sigma} تربيع / ({sigma} تربيع + {r} تربيع) = {gain}.',
+  trackWorkingMean: 'ومتوسط حاصل الضرب هو المتوسط المرجّح نفسه:',
+  trackWorkingMeanRead: 'ومتوسط حاصل الضرب هو المتوسط المرجّح نفسه: u = {u} + {gain} × ({z} − {u}) = {updated}.',
 
   aboutHeading: 'عن الصورة',
   aboutCurves:
@@ -354,6 +385,8 @@ TEXTS.ar = {
     'إنهاء BELLSCOPE؛ ثم يعيد زر «استئناف» الصورة كما كانت، ويبدأ زر «البدء من جديد» من الصفر. وأثناء تشغيل «استماع» لا يفعل Esc سوى إيقاف الصوت، وفي حقل u أو sigma لا يفعل سوى إعادة القيمة المعروضة',
   keysReset: 'زر «إعادة الضبط»',
   doesReset: 'العودة إلى بداية الدرس أو العرض الذي يذكره العنوان (أو إلى العرض الابتدائي)، دون إنهاء',
+  keysTrack: 'P وU، أو زرّا «تنبّؤ» و«تحديث»، في التتبّع',
+  doesTrack: 'التنبّؤ والتحديث، نصف خطوة من المسار في كل مرة',
   controlsNote:
     'تعمل الأزرار أيضًا بمفتاح Tab ومفتاح Enter أو مفتاح المسافة؛ وحين يكون التركيز على زر، يضغطه Enter أو المسافة، ' +
     'ويذهب أي مفتاح آخر إلى BELLSCOPE. في **الألوان**، يرسم خيار «مناسبة لعمى الألوان» المنحنيات الغاوسية الأربعة ' +

@@ -256,6 +256,18 @@ TEXTS.de = {
     'meisten, und warum? Wählen Sie einen Sensor mit „{previous}“ und „{next}“ (oder den Pfeiltasten oben ' +
     'und unten), verschieben Sie ihn mit „{left}“ und „{right}“ und sehen Sie, welcher die Schätzung am ' +
     'stärksten zu sich zieht.',
+  'lesson_track-good-sensor': 'Verfolgung: ein guter Sensor',
+  'lesson_track-good-sensor_question':
+    'Der Sensor ist gut (r = 10). Drücken Sie einige Male „Vorhersagen“ und „Aktualisieren“: Wie groß ist die Verstärkung K, und wie eng folgt die Annahme den Messungen?',
+  'lesson_track-poor-sensor': 'Verfolgung: ein schlechter Sensor',
+  'lesson_track-poor-sensor_question':
+    'Derselbe Weg mit einem schlechten Sensor (r = 120). Gehen Sie Schritt für Schritt: Warum ist die Verstärkung K jetzt klein, und was macht die Schätzung, wenn eine Messung weit danebenliegt?',
+  'lesson_track-no-noise': 'Verfolgung: kein Prozessrauschen',
+  'lesson_track-no-noise_question':
+    'Mit q = 0 glaubt der Filter, dass der Weg nie abweicht. Lassen Sie den Weg laufen und beobachten Sie die Verstärkung K in der Tabelle: Warum sinkt sie gegen 0, und was hört der Filter auf zu tun?',
+  'lesson_track-wrong-velocity': 'Verfolgung: eine falsche Geschwindigkeit',
+  'lesson_track-wrong-velocity_question':
+    'Der Filter nimmt an, dass der Weg stillsteht (v = 0), doch er bewegt sich um 30 je Schritt. Lassen Sie ihn laufen: Wo liegt die Schätzung gegenüber der wahren Position, und wohin zieht jede Aktualisierung sie?',
 
   challenge: 'Herausforderung',
   challengeGroup: 'Herausforderung: das Produkt vorhersagen',
@@ -325,6 +337,10 @@ TEXTS.de = {
   trackPredict: 'Vorhersagen',
   trackUpdate: 'Aktualisieren',
   leaveTrack: 'Verfolgung verlassen',
+  trackRun: 'Ablaufen',
+  trackFieldQ: 'Prozessrauschen q',
+  trackFieldR: 'Sensorrauschen r',
+  trackFieldV: 'Geschwindigkeit v',
   trackBeliefName: 'Annahme',
   trackMeasurementName: 'Messung',
   trackStepStart:
@@ -362,6 +378,25 @@ TEXTS.de = {
   trackColumnTruth: 'Wahre Position',
   trackBelief: 'u = {u}; sigma = {sigma}',
   trackNotYet: 'noch nicht',
+  trackPlotName: 'Diagramm des Wegs: Position über dem Schritt',
+  trackPlotEstimate: 'Schätzung mit ihrem Band von ± sigma',
+  trackPlotMeasurement: 'Messung',
+  trackPlotTruth: 'wahre Position.',
+  trackPlotTable: 'Die Tabelle darunter nennt dieselben Zahlen.',
+  trackWorkingStart: 'Der Weg beginnt: Die Annahme ist u = {u}, sigma = {sigma}. Vorhersagen bewegt sie weiter.',
+  trackWorkingPredict:
+    'Vorhersagen: Varianzen addieren sich (die Summe aus der Annahme und einem Schritt Rauschen q = {q}):',
+  trackWorkingPredictRead:
+    'Vorhersagen: Varianzen addieren sich: sigma = die Wurzel aus ({from} zum Quadrat + {q} zum Quadrat) = {sigma}.',
+  trackWorkingMoved: 'und die Annahme verschiebt sich um v = {v}:',
+  trackWorkingMovedRead: 'und die Annahme verschiebt sich um v = {v}: u = {before} + {v} = {u}.',
+  trackWorkingUpdate: 'Aktualisieren: Präzisionen addieren sich (das Produkt aus Annahme und Messung):',
+  trackWorkingGain: 'Die Verstärkung K ist das Gewicht der Messung:',
+  trackWorkingGainRead:
+    'Die Verstärkung K ist das Gewicht der Messung: K = {sigma} zum Quadrat / ({sigma} zum Quadrat + {r} zum Quadrat) = {gain}.',
+  trackWorkingMean: 'und der Mittelwert des Produkts ist derselbe gewichtete Mittelwert:',
+  trackWorkingMeanRead:
+    'und der Mittelwert des Produkts ist derselbe gewichtete Mittelwert: u = {u} + {gain} × ({z} − {u}) = {updated}.',
 
   aboutHeading: 'Über das Bild',
   aboutCurves:
@@ -417,6 +452,8 @@ TEXTS.de = {
   doesReset:
     'zurück zum Anfang der Lektion oder der Ansicht, die die Adresse nennt (oder zur Startansicht), ohne ' +
     'BELLSCOPE zu beenden',
+  keysTrack: 'P und U, oder Vorhersagen und Aktualisieren, in der Verfolgung',
+  doesTrack: 'vorhersagen und aktualisieren, jeweils einen halben Schritt des Wegs',
   controlsNote:
     'Die Schaltflächen funktionieren auch mit der Tab-Taste und der Eingabetaste oder Leertaste; solange ' +
     'eine Schaltfläche den Fokus hat, lösen Eingabetaste und Leertaste sie aus, und jede andere Taste ' +

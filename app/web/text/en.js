@@ -250,6 +250,18 @@ const ENGLISH = {
     'sensor with "{previous}" and "{next}" (or Up and Down), move it with "{left}" and "{right}", and see ' +
     'which one pulls the estimate furthest.',
 
+  'lesson_track-good-sensor': 'Track: a good sensor',
+  'lesson_track-good-sensor_question':
+    'The sensor is good (r = 10). Press "Predict" and "Update" a few times: how large is the gain K, and how closely does the belief follow the measurements?',
+  'lesson_track-poor-sensor': 'Track: a poor sensor',
+  'lesson_track-poor-sensor_question':
+    'The same walk, with a poor sensor (r = 120). Step through it: why is the gain K small now, and what does the estimate do when one measurement is far off?',
+  'lesson_track-no-noise': 'Track: no process noise',
+  'lesson_track-no-noise_question':
+    'With q = 0 the filter believes the walk never strays. Run the walk and watch the gain K in the table: why does it fall toward 0, and what does the filter stop doing?',
+  'lesson_track-wrong-velocity': 'Track: a wrong velocity',
+  'lesson_track-wrong-velocity_question':
+    'The filter assumes the walk stands still (v = 0), but it moves 30 a step. Run it: where is the estimate against the truth, and which way does each update pull it?',
   // The challenge: predict the product, then check.
   challenge: 'Challenge',
   challengeGroup: 'Challenge: predict the product',
@@ -308,6 +320,10 @@ const ENGLISH = {
   trackPredict: 'Predict',
   trackUpdate: 'Update',
   leaveTrack: 'Leave track',
+  trackRun: 'Run',
+  trackFieldQ: 'Process noise q',
+  trackFieldR: 'Sensor noise r',
+  trackFieldV: 'Velocity v',
   trackBeliefName: 'Belief',
   trackMeasurementName: 'Measurement',
   trackStepStart: 'Walk {seed}, step 0 of {steps}: the belief is where the filter thinks the walk starts.',
@@ -338,6 +354,23 @@ const ENGLISH = {
   trackBelief: 'u = {u}, sigma = {sigma}',
   trackNotYet: 'not yet',
 
+  trackPlotName: 'Plot of the walk: position against step',
+  trackPlotEstimate: 'estimate, with its band of ± sigma',
+  trackPlotMeasurement: 'measurement',
+  trackPlotTruth: 'true position.',
+  trackPlotTable: 'The table below gives the same numbers.',
+  trackWorkingStart: 'The walk starts: the belief is u = {u}, sigma = {sigma}. Predict moves it on.',
+  trackWorkingPredict: 'Predict: variances add (the sum of the belief and a step of noise q = {q}):',
+  trackWorkingPredictRead:
+    'Predict: variances add: sigma = the square root of ({from} squared + {q} squared) = {sigma}.',
+  trackWorkingMoved: 'and the belief moves by v = {v}:',
+  trackWorkingMovedRead: 'and the belief moves by v = {v}: u = {before} + {v} = {u}.',
+  trackWorkingUpdate: 'Update: precisions add (the product of the belief and the measurement):',
+  trackWorkingGain: "The gain K is the measurement's weight:",
+  trackWorkingGainRead:
+    "The gain K is the measurement's weight: K = {sigma} squared / ({sigma} squared + {r} squared) = {gain}.",
+  trackWorkingMean: "and the product's mean is the same weighted mean:",
+  trackWorkingMeanRead: "and the product's mean is the same weighted mean: u = {u} + {gain} × ({z} − {u}) = {updated}.",
   // About the picture, and the controls.
   aboutHeading: 'About the picture',
   aboutCurves:
@@ -383,6 +416,8 @@ const ENGLISH = {
   doesReset:
     'go back to the start of the lesson, or of the view the address names (or to the start-up view), without ' +
     'ending',
+  keysTrack: 'P and U, or Predict and Update, in Track',
+  doesTrack: 'predict and update, one half of a step of the walk at a time',
   controlsNote:
     'The buttons also work with Tab and Enter or Space; while a button has the focus, Enter and Space press it ' +
     'and every other key still goes to BELLSCOPE. Under **Colours**, "Colour-blind-safe" draws the four ' +

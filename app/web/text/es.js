@@ -246,6 +246,18 @@ TEXTS.es = {
     'Tres sensores miden la misma distancia. ¿En cuál confía más la estimación fusionada, y por qué? Elige ' +
     'un sensor con «{previous}» y «{next}» (o con las flechas arriba y abajo), muévelo con «{left}» y ' +
     '«{right}» y mira cuál desplaza más la estimación.',
+  'lesson_track-good-sensor': 'Seguimiento: un buen sensor',
+  'lesson_track-good-sensor_question':
+    'El sensor es bueno (r = 10). Pulsa «Predecir» y «Actualizar» varias veces: ¿qué tamaño tiene la ganancia K y cuánto se acerca la creencia a las mediciones?',
+  'lesson_track-poor-sensor': 'Seguimiento: un sensor malo',
+  'lesson_track-poor-sensor_question':
+    'El mismo recorrido con un sensor malo (r = 120). Avanza paso a paso: ¿por qué ahora la ganancia K es pequeña y qué hace la estimación cuando una medición se aleja mucho?',
+  'lesson_track-no-noise': 'Seguimiento: sin ruido de proceso',
+  'lesson_track-no-noise_question':
+    'Con q = 0, el filtro cree que el recorrido nunca se desvía. Ejecuta el recorrido y mira la ganancia K en la tabla: ¿por qué baja hacia 0 y qué deja de hacer el filtro?',
+  'lesson_track-wrong-velocity': 'Seguimiento: una velocidad equivocada',
+  'lesson_track-wrong-velocity_question':
+    'El filtro supone que el recorrido está quieto (v = 0), pero avanza 30 en cada paso. Ejecútalo: ¿dónde queda la estimación respecto a la posición real y hacia dónde la lleva cada actualización?',
 
   challenge: 'Desafío',
   challengeGroup: 'Desafío: predice el producto',
@@ -309,6 +321,10 @@ TEXTS.es = {
   trackPredict: 'Predecir',
   trackUpdate: 'Actualizar',
   leaveTrack: 'Salir del seguimiento',
+  trackRun: 'Ejecutar',
+  trackFieldQ: 'Ruido de proceso q',
+  trackFieldR: 'Ruido del sensor r',
+  trackFieldV: 'Velocidad v',
   trackBeliefName: 'Creencia',
   trackMeasurementName: 'Medición',
   trackStepStart:
@@ -341,6 +357,24 @@ TEXTS.es = {
   trackColumnTruth: 'Posición real',
   trackBelief: 'u = {u}; sigma = {sigma}',
   trackNotYet: 'todavía no',
+  trackPlotName: 'Gráfica del recorrido: posición según el paso',
+  trackPlotEstimate: 'estimación, con su banda de ± sigma',
+  trackPlotMeasurement: 'medición',
+  trackPlotTruth: 'posición real.',
+  trackPlotTable: 'La tabla de abajo da los mismos números.',
+  trackWorkingStart: 'Empieza el recorrido: la creencia es u = {u}, sigma = {sigma}. Predecir la hace avanzar.',
+  trackWorkingPredict: 'Predecir: las varianzas se suman (la suma de la creencia y un paso de ruido q = {q}):',
+  trackWorkingPredictRead:
+    'Predecir: las varianzas se suman: sigma = la raíz cuadrada de ({from} al cuadrado + {q} al cuadrado) = {sigma}.',
+  trackWorkingMoved: 'y la creencia se desplaza v = {v}:',
+  trackWorkingMovedRead: 'y la creencia se desplaza v = {v}: u = {before} + {v} = {u}.',
+  trackWorkingUpdate: 'Actualizar: las precisiones se suman (el producto de la creencia y la medición):',
+  trackWorkingGain: 'La ganancia K es el peso de la medición:',
+  trackWorkingGainRead:
+    'La ganancia K es el peso de la medición: K = {sigma} al cuadrado / ({sigma} al cuadrado + {r} al cuadrado) = {gain}.',
+  trackWorkingMean: 'y la media del producto es la misma media ponderada:',
+  trackWorkingMeanRead:
+    'y la media del producto es la misma media ponderada: u = {u} + {gain} × ({z} − {u}) = {updated}.',
 
   aboutHeading: 'Sobre la imagen',
   aboutCurves:
@@ -388,6 +422,8 @@ TEXTS.es = {
   doesReset:
     'vuelve al principio de la lección, o de la vista que indica la dirección (o a la vista inicial), sin ' +
     'terminar BELLSCOPE',
+  keysTrack: 'P y U, o Predecir y Actualizar, en Seguimiento',
+  doesTrack: 'predecir y actualizar, medio paso del recorrido cada vez',
   controlsNote:
     'Los botones también se usan con Tab e Intro o la barra espaciadora; mientras un botón tiene el foco, ' +
     'Intro y la barra espaciadora lo pulsan y cualquier otra tecla sigue llegando a BELLSCOPE. En **Colores**, ' +

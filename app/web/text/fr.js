@@ -254,6 +254,18 @@ TEXTS.fr = {
     'Trois capteurs mesurent la même distance. À quel capteur l’estimation fusionnée fait-elle le plus ' +
     'confiance, et pourquoi ? Choisissez un capteur avec « {previous} » et « {next} » (ou les flèches haut et ' +
     'bas), déplacez-le avec « {left} » et « {right} », et voyez lequel attire le plus l’estimation.',
+  'lesson_track-good-sensor': 'Suivi : un bon capteur',
+  'lesson_track-good-sensor_question':
+    'Le capteur est bon (r = 10). Appuyez plusieurs fois sur « Prédire » et « Mettre à jour » : quelle est la taille du gain K, et la croyance suit-elle de près les mesures ?',
+  'lesson_track-poor-sensor': 'Suivi : un capteur médiocre',
+  'lesson_track-poor-sensor_question':
+    'Le même parcours avec un capteur médiocre (r = 120). Avancez pas à pas : pourquoi le gain K est-il petit maintenant, et que fait l’estimation quand une mesure est très éloignée ?',
+  'lesson_track-no-noise': 'Suivi : sans bruit de processus',
+  'lesson_track-no-noise_question':
+    'Avec q = 0, le filtre croit que le parcours ne dévie jamais. Lancez le parcours et regardez le gain K dans le tableau : pourquoi tend-il vers 0, et qu’est-ce que le filtre cesse de faire ?',
+  'lesson_track-wrong-velocity': 'Suivi : une vitesse fausse',
+  'lesson_track-wrong-velocity_question':
+    'Le filtre suppose que le parcours reste immobile (v = 0), mais il avance de 30 à chaque pas. Lancez-le : où est l’estimation par rapport à la position réelle, et de quel côté chaque mise à jour la tire-t-elle ?',
 
   challenge: 'Défi',
   challengeGroup: 'Défi : prédire le produit',
@@ -320,6 +332,10 @@ TEXTS.fr = {
   trackPredict: 'Prédire',
   trackUpdate: 'Mettre à jour',
   leaveTrack: 'Quitter le suivi',
+  trackRun: 'Lancer',
+  trackFieldQ: 'Bruit de processus q',
+  trackFieldR: 'Bruit du capteur r',
+  trackFieldV: 'Vitesse v',
   trackBeliefName: 'Croyance',
   trackMeasurementName: 'Mesure',
   trackStepStart:
@@ -355,6 +371,25 @@ TEXTS.fr = {
   trackColumnTruth: 'Position réelle',
   trackBelief: 'u = {u} ; sigma = {sigma}',
   trackNotYet: 'pas encore',
+  trackPlotName: 'Graphique du parcours : la position selon le pas',
+  trackPlotEstimate: 'estimation, avec sa bande de ± sigma',
+  trackPlotMeasurement: 'mesure',
+  trackPlotTruth: 'position réelle.',
+  trackPlotTable: 'Le tableau ci-dessous donne les mêmes nombres.',
+  trackWorkingStart: 'Le parcours commence : la croyance est u = {u}, sigma = {sigma}. Prédire la fait avancer.',
+  trackWorkingPredict:
+    'Prédire : les variances s’additionnent (la somme de la croyance et d’un pas de bruit q = {q}) :',
+  trackWorkingPredictRead:
+    'Prédire : les variances s’additionnent : sigma = la racine carrée de ({from} au carré + {q} au carré) = {sigma}.',
+  trackWorkingMoved: 'et la croyance se déplace de v = {v} :',
+  trackWorkingMovedRead: 'et la croyance se déplace de v = {v} : u = {before} + {v} = {u}.',
+  trackWorkingUpdate: 'Mettre à jour : les précisions s’additionnent (le produit de la croyance et de la mesure) :',
+  trackWorkingGain: 'Le gain K est le poids de la mesure :',
+  trackWorkingGainRead:
+    'Le gain K est le poids de la mesure : K = {sigma} au carré / ({sigma} au carré + {r} au carré) = {gain}.',
+  trackWorkingMean: 'et la moyenne du produit est la même moyenne pondérée :',
+  trackWorkingMeanRead:
+    'et la moyenne du produit est la même moyenne pondérée : u = {u} + {gain} × ({z} − {u}) = {updated}.',
 
   aboutHeading: 'À propos de l’image',
   aboutCurves:
@@ -403,6 +438,8 @@ TEXTS.fr = {
   doesReset:
     'revient au début de la leçon ou de la vue indiquée par l’adresse (ou à la vue de départ), sans arrêter ' +
     'BELLSCOPE',
+  keysTrack: 'P et U, ou Prédire et Mettre à jour, dans le suivi',
+  doesTrack: 'prédire et mettre à jour, un demi-pas du parcours à la fois',
   controlsNote:
     'Les boutons fonctionnent aussi au clavier, avec Tab puis Entrée ou Espace ; quand un bouton a le focus, ' +
     'Entrée et Espace l’activent, et toutes les autres touches vont toujours à BELLSCOPE. Sous **Couleurs**, ' +

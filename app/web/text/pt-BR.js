@@ -243,6 +243,18 @@ TEXTS['pt-BR'] = {
     'Três sensores medem a mesma distância. Em qual deles a estimativa combinada mais confia, e por quê? ' +
     'Escolha um sensor com “{previous}” e “{next}” (ou as teclas ↑ e ↓), mova-o com “{left}” e “{right}” e ' +
     'veja qual deles puxa mais a estimativa.',
+  'lesson_track-good-sensor': 'Rastreamento: um sensor bom',
+  'lesson_track-good-sensor_question':
+    'O sensor é bom (r = 10). Aperte “Prever” e “Atualizar” algumas vezes: qual é o tamanho do ganho K, e quão de perto a crença segue as medições?',
+  'lesson_track-poor-sensor': 'Rastreamento: um sensor ruim',
+  'lesson_track-poor-sensor_question':
+    'O mesmo percurso com um sensor ruim (r = 120). Avance passo a passo: por que o ganho K agora é pequeno, e o que a estimativa faz quando uma medição sai muito longe?',
+  'lesson_track-no-noise': 'Rastreamento: sem ruído de processo',
+  'lesson_track-no-noise_question':
+    'Com q = 0, o filtro acredita que o percurso nunca se desvia. Execute o percurso e observe o ganho K na tabela: por que ele cai para 0, e o que o filtro deixa de fazer?',
+  'lesson_track-wrong-velocity': 'Rastreamento: uma velocidade errada',
+  'lesson_track-wrong-velocity_question':
+    'O filtro supõe que o percurso está parado (v = 0), mas ele anda 30 a cada passo. Execute-o: onde fica a estimativa em relação à posição real, e para que lado cada atualização a puxa?',
 
   challenge: 'Desafio',
   challengeGroup: 'Desafio: preveja o produto',
@@ -305,6 +317,10 @@ TEXTS['pt-BR'] = {
   trackPredict: 'Prever',
   trackUpdate: 'Atualizar',
   leaveTrack: 'Sair do rastreamento',
+  trackRun: 'Executar',
+  trackFieldQ: 'Ruído de processo q',
+  trackFieldR: 'Ruído do sensor r',
+  trackFieldV: 'Velocidade v',
   trackBeliefName: 'Crença',
   trackMeasurementName: 'Medição',
   trackStepStart: 'Percurso {seed}, passo 0 de {steps}: a crença está onde o filtro acha que o percurso começa.',
@@ -335,6 +351,23 @@ TEXTS['pt-BR'] = {
   trackColumnTruth: 'Posição real',
   trackBelief: 'u = {u}; sigma = {sigma}',
   trackNotYet: 'ainda não',
+  trackPlotName: 'Gráfico do percurso: posição por passo',
+  trackPlotEstimate: 'estimativa, com sua faixa de ± sigma',
+  trackPlotMeasurement: 'medição',
+  trackPlotTruth: 'posição real.',
+  trackPlotTable: 'A tabela abaixo traz os mesmos números.',
+  trackWorkingStart: 'O percurso começa: a crença é u = {u}, sigma = {sigma}. Prever a faz avançar.',
+  trackWorkingPredict: 'Prever: as variâncias se somam (a soma da crença com um passo de ruído q = {q}):',
+  trackWorkingPredictRead:
+    'Prever: as variâncias se somam: sigma = a raiz quadrada de ({from} ao quadrado + {q} ao quadrado) = {sigma}.',
+  trackWorkingMoved: 'e a crença se desloca v = {v}:',
+  trackWorkingMovedRead: 'e a crença se desloca v = {v}: u = {before} + {v} = {u}.',
+  trackWorkingUpdate: 'Atualizar: as precisões se somam (o produto da crença pela medição):',
+  trackWorkingGain: 'O ganho K é o peso da medição:',
+  trackWorkingGainRead:
+    'O ganho K é o peso da medição: K = {sigma} ao quadrado / ({sigma} ao quadrado + {r} ao quadrado) = {gain}.',
+  trackWorkingMean: 'e a média do produto é a mesma média ponderada:',
+  trackWorkingMeanRead: 'e a média do produto é a mesma média ponderada: u = {u} + {gain} × ({z} − {u}) = {updated}.',
 
   aboutHeading: 'Sobre a imagem',
   aboutCurves:
@@ -381,6 +414,8 @@ TEXTS['pt-BR'] = {
   doesReset:
     'volta ao início da atividade ou da visualização indicada no endereço (ou à visualização inicial), sem ' +
     'encerrar',
+  keysTrack: 'P e U, ou Prever e Atualizar, no Rastreamento',
+  doesTrack: 'prever e atualizar, meio passo do percurso de cada vez',
   controlsNote:
     'Os botões também funcionam com Tab e Enter ou a barra de espaço; enquanto um botão está em foco, Enter e ' +
     'a barra de espaço o acionam, e qualquer outra tecla continua indo para o BELLSCOPE. Em **Cores**, ' +

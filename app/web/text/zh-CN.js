@@ -86,9 +86,9 @@ TEXTS['zh-CN'] = {
   productColourBlack: '黑色',
   selectGroup: '选择',
   selectPrevious: '上一个',
-  selectPreviousName: '选择上一条高斯曲线',
+  selectPreviousName: '选择上一个高斯曲线',
   selectNext: '下一个',
-  selectNextName: '选择下一条高斯曲线',
+  selectNextName: '选择下一个高斯曲线',
   meanGroup: '均值 u',
   meanLeft: '向左',
   meanLeftName: '将均值向左移',
@@ -220,6 +220,18 @@ TEXTS['zh-CN'] = {
   lesson_sensors_question:
     '三个传感器测量同一段距离。融合估计最信任哪一个？为什么？用“{previous}”和“{next}”（或 ↑/↓ 方向键）' +
     '选择传感器，用“{left}”和“{right}”移动它，看看哪一个把估计拉得最远。',
+  'lesson_track-good-sensor': '跟踪：好的传感器',
+  'lesson_track-good-sensor_question':
+    '传感器很好（r = 10）。多按几次“预测”和“更新”：增益 K 有多大？信念跟测量值贴得有多紧？',
+  'lesson_track-poor-sensor': '跟踪：差的传感器',
+  'lesson_track-poor-sensor_question':
+    '同一条路径，换成差的传感器（r = 120）。一步一步走：为什么现在增益 K 很小？某个测量值偏得很远时，估计会怎样？',
+  'lesson_track-no-noise': '跟踪：没有过程噪声',
+  'lesson_track-no-noise_question':
+    'q = 0 时，滤波器认为路径从不偏离。运行路径，看表中的增益 K：它为什么降向 0？滤波器不再做什么了？',
+  'lesson_track-wrong-velocity': '跟踪：错误的速度',
+  'lesson_track-wrong-velocity_question':
+    '滤波器假定路径静止不动（v = 0），但它每步移动 30。运行一下：估计相对于真实位置在哪里？每次更新把它往哪边拉？',
 
   challenge: '挑战',
   challengeGroup: '挑战：预测乘积',
@@ -266,6 +278,10 @@ TEXTS['zh-CN'] = {
   trackPredict: '预测',
   trackUpdate: '更新',
   leaveTrack: '退出跟踪',
+  trackRun: '运行',
+  trackFieldQ: '过程噪声 q',
+  trackFieldR: '传感器噪声 r',
+  trackFieldV: '速度 v',
   trackBeliefName: '信念',
   trackMeasurementName: '测量',
   trackStepStart: '路径 {seed}，第 0 步（共 {steps} 步）：信念位于滤波器认为路径起点所在的位置。',
@@ -293,6 +309,21 @@ TEXTS['zh-CN'] = {
   trackColumnTruth: '真实位置',
   trackBelief: 'u = {u}，sigma = {sigma}',
   trackNotYet: '尚未',
+  trackPlotName: '路径图：位置随步数的变化',
+  trackPlotEstimate: '估计及其 ± sigma 带',
+  trackPlotMeasurement: '测量值',
+  trackPlotTruth: '真实位置。',
+  trackPlotTable: '下表给出相同的数值。',
+  trackWorkingStart: '路径开始：信念为 u = {u}，sigma = {sigma}。“预测”让它向前走。',
+  trackWorkingPredict: '预测：方差相加（信念与一步噪声 q = {q} 之和）：',
+  trackWorkingPredictRead: '预测：方差相加：sigma = ({from} 的平方 + {q} 的平方) 的平方根 = {sigma}。',
+  trackWorkingMoved: '信念移动 v = {v}：',
+  trackWorkingMovedRead: '信念移动 v = {v}：u = {before} + {v} = {u}。',
+  trackWorkingUpdate: '更新：精度相加（信念与测量的乘积）：',
+  trackWorkingGain: '增益 K 是测量值的权重：',
+  trackWorkingGainRead: '增益 K 是测量值的权重：K = {sigma} 的平方 / ({sigma} 的平方 + {r} 的平方) = {gain}。',
+  trackWorkingMean: '乘积的均值就是同一个加权平均：',
+  trackWorkingMeanRead: '乘积的均值就是同一个加权平均：u = {u} + {gain} × ({z} − {u}) = {updated}。',
 
   aboutHeading: '关于图片',
   aboutCurves:
@@ -331,6 +362,8 @@ TEXTS['zh-CN'] = {
     '结束 BELLSCOPE；之后按“继续”恢复原来的图片，按“重新开始”从头开始。“播放声音”期间，Esc 键只停止声音；在 u 或 sigma 输入框中，Esc 键只恢复显示的数值',
   keysReset: '“重置”按钮',
   doesReset: '回到课程或地址所指定视图的开始状态（没有则回到初始视图），但不结束程序',
+  keysTrack: '跟踪中：P 和 U，或“预测”和“更新”按钮',
+  doesTrack: '预测和更新，每次走路径的半步',
   controlsNote:
     '这些按钮也可以用 Tab 键配合 Enter 键或空格键操作；按钮获得焦点时，Enter 键和空格键会按下它，其他按键仍然交给 ' +
     'BELLSCOPE 处理。在**颜色**列表中，“色盲友好”用色盲者也能清楚区分的颜色绘制四条高斯曲线，“浅色，适合投影”在白底上绘制深色曲线和文字，' +
