@@ -41,13 +41,18 @@ const commands = [...blockLines, ...spans]
   .map((s) => s.replace(/^build\//, '').split(' '));
 
 // A view's parameters as bellscope-frame's options: a lesson's view, then
-// what the address adds to it or changes; a challenge's first round.
+// what the address adds to it or changes; a challenge's first round; a
+// walk's start.
 function frameOptions(query) {
   const params = new URLSearchParams(query);
   const lesson = lessons.find((l) => l.name === params.get('lesson'));
-  const view = new Map(new URLSearchParams(lesson ? lesson.view : ''));
+  const view = new Map(new URLSearchParams(lesson ? lesson.view || lesson.track : ''));
   for (const [key, value] of params) if (!['lesson', 'lang'].includes(key)) view.set(key, value);
   if (view.has('challenge')) return ['--challenge', `${view.get('challenge')}:1`];
+  if (view.has('track')) {
+    const settings = [...view].filter(([key]) => key !== 'track').map((pair) => pair.join('='));
+    return ['--track', `${view.get('track')}:0`, ...(settings.length ? ['--track-settings', settings.join('&')] : [])];
+  }
   return [...view].flatMap(([key, value]) => {
     const [, name, k] = /^(u|sigma)(\d)$/.exec(key) || [];
     return key === 'recalc' ? ['--recalc'] : name ? [`--${name}`, `${k}=${value}`] : [`--${key}`, value];
@@ -99,7 +104,8 @@ describe('the README', () => {
       const at = (name) => args.indexOf(name);
       const value = (name) => args[at(name) + 1];
       const challenge = at('--challenge') >= 0 && value('--challenge').split(':');
-      const query = challenge ? `challenge=${challenge[0]}` : addressOf(args);
+      const walk = at('--track') >= 0 && value('--track').split(':');
+      const query = challenge ? `challenge=${challenge[0]}` : walk ? `track=${walk[0]}` : addressOf(args);
       const page = await h.openPage(browser, `${site.url}?${query}`, VIEWPORT);
       const check = () => page.getByRole('button', { name: 'Check', exact: true }).click();
       const guess = async (u, sigma) => {
@@ -117,6 +123,8 @@ describe('the README', () => {
       }
       if (at('--guess') >= 0) await guess(...value('--guess').split(','));
       if (at('--reveal') >= 0) await check();
+      for (let half = 1; walk && half <= 2 * Number(walk[1]) - (walk[2] === 'predict' ? 1 : 0); ++half)
+        await page.keyboard.press(half % 2 ? 'p' : 'u');
       await h.frames(page);
       await h.looksRight(page, `${query}, as bellscope-frame ${args.join(' ')}`);
       assert.ok((await h.canvasPixels(page)).equals(toolFrame(args)));
