@@ -229,8 +229,8 @@ TEST(View, AnAddressOverABaseReadsBackOverIt) {
 }
 
 #ifdef BELLSCOPE_LESSONS
-// Every lesson of the web page opens its view through the same grammar as
-// an address: the views of lessons.json, each accepted.
+// Every lesson of the web page opens its view, or its walk, through the
+// same grammar as an address: those of lessons.json, each accepted.
 TEST(View, EveryLessonIsAView) {
   std::ifstream file(BELLSCOPE_LESSONS);
   ASSERT_TRUE(file) << BELLSCOPE_LESSONS;
@@ -249,6 +249,18 @@ TEST(View, EveryLessonIsAView) {
     EXPECT_FALSE(set.recalc) << view;
   }
   EXPECT_GE(count, 8);
+  // The lessons that are walks: each a walk's address.
+  const std::string walk_key = "\"track\": \"";
+  count = 0;
+  for (std::size_t at = lessons.find(walk_key); at != std::string::npos; at = lessons.find(walk_key, at + 1), ++count) {
+    const std::size_t start = at + walk_key.size();
+    const std::string query = lessons.substr(start, lessons.find('"', start) - start);
+    track_settings settings;
+    bool found = false;
+    view_refusal refusal;
+    EXPECT_TRUE(PARSE_TRACK_ADDRESS(query.c_str(), &settings, &found, &refusal) && found) << query;
+  }
+  EXPECT_GE(count, 4);
 }
 #endif
 

@@ -202,6 +202,8 @@ describe('the README', () => {
     await Promise.all([page.waitForEvent('download'), frame.getByRole('button', { name: 'Save picture' }).click()]);
     await frame.getByRole('button', { name: 'Challenge' }).click();
     await page.waitForFunction(() => window.heard.some((m) => m.state.challenge));
+    await frame.getByRole('button', { name: 'Track', exact: true }).click();
+    await page.waitForFunction(() => window.heard.some((m) => m.state.track));
     // Every key the README names, in what the host heard.
     const named = /e\.data\.state:(.*(\n\s*\/\/.*)*)/.exec(listener)[1].match(/\b[a-z]+\b/g);
     const heard = await page.evaluate(() => window.heard);
@@ -219,7 +221,7 @@ describe('the README', () => {
       [],
     );
     const link = await frame.getByRole('textbox', { name: 'Link to this view' }).inputValue();
-    assert.equal(heard.filter((m) => !m.state.challenge).at(-1).address, link);
+    assert.equal(heard.filter((m) => !m.state.challenge && !m.state.track).at(-1).address, link);
     assert.deepEqual(errors, []);
     await context.close();
   });

@@ -1,8 +1,9 @@
 // Makes the README's pictures of the page in headless Chromium, with
 // Gaussian 3 switched on and Parameter Recalculation chosen: a desktop
-// browser window, and a phone held upright; and a challenge's round after
-// Check, in a desktop window.
-//   node screenshot.js DESKTOP.png PHONE.png CHALLENGE.png
+// browser window, and a phone held upright; a challenge's round after
+// Check, in a desktop window; and a walk of Track's three steps in, its
+// plot and table below the picture.
+//   node screenshot.js DESKTOP.png PHONE.png CHALLENGE.png TRACK.png
 'use strict';
 const h = require('./harness');
 
@@ -37,6 +38,13 @@ const views = [
     await page.getByRole('button', { name: 'Check', exact: true }).click();
     await h.frames(page);
     await page.screenshot({ path: process.argv[4] });
+    const walk = await h.openPage(browser, `${h.singleFileUrl}?track=2026`, views[0][0]);
+    for (const key of ['p', 'u', 'p', 'u', 'p', 'u']) await walk.locator('#canvas').press(key);
+    await walk.locator('#canvas').blur();
+    await h.frames(walk);
+    const below = await walk.locator('#track-scroll').boundingBox();
+    const height = Math.ceil(below.y + below.height + 8);
+    await walk.screenshot({ path: process.argv[5], fullPage: true, clip: { x: 0, y: 0, width: 1366, height } });
   } finally {
     await browser.close();
   }

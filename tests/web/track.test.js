@@ -233,7 +233,7 @@ async function expectTable(page) {
   const { rows } = await track(page);
   const shown = await page
     .locator('#track-rows tr')
-    .evaluateAll((trs) => trs.map((tr) => [...tr.children].map((cell) => cell.textContent)));
+    .evaluateAll((trs) => trs.map((tr) => [...tr.children].map((cell) => cell.textContent.replace(/\u00a0/g, ' '))));
   const four = (x) => String(Number(x.toPrecision(4)));
   const belief = (b) => (b ? `u = ${four(b.u)}, sigma = ${four(b.sigma)}` : 'not yet');
   assert.deepEqual(

@@ -36,7 +36,7 @@
   track = connectTrack(program, layout, words.announce, failures.refuse, lessons.leave, lessons.link);
   const values = connectValues(program, layout);
   const help = connectHelp();
-  const listen = connectListen(program, words.announce, () => lastState);
+  const listen = connectListen(program, words.announce, () => lastState && filtered(lastState));
   controls.takeKeys(listen.takeKey, help.takeKey, lessons.takeKey, track.takeKey);
   controls.hearKeys(...help.keys, ...values.keys, ...track.keys);
   const sharing = connectSharing(program, layout, lessons.link);
@@ -54,15 +54,19 @@
   /** @type {{show?: (state: BellscopeState) => void, relabel?: () => void}[]} */
   const parts = [menus, words, working, values, challenge, track, end, host, lessons, help, failures];
   // In a walk, the curves are named as the filter names them (Belief and
-  // Measurement), whatever the menu Names, which keeps its choice, says.
+  // Measurement), whatever the menu Names, which keeps its choice, says;
+  // Listen too.
   /** @type {unknown[]} */
   const named = [words, working, values];
+  /** @param {BellscopeState} state */
+  function filtered(state) {
+    return state.track ? { ...state, names: /** @type {CurveNames} */ ('track') } : state;
+  }
 
   /** @param {BellscopeState} state */
   function show(state) {
     lastState = state;
-    const filter = state.track ? { ...state, names: /** @type {CurveNames} */ ('track') } : state;
-    for (const part of parts) if (part.show) part.show(named.includes(part) ? filter : state);
+    for (const part of parts) if (part.show) part.show(named.includes(part) ? filtered(state) : state);
   }
   // Everything said again, the view kept: in another language, or with
   // the product's curve in another colour. The words say their last

@@ -291,8 +291,10 @@ function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLi
   function showTable(track) {
     caption.textContent = say('trackTable', { seed: track.seed });
     const notYet = say('trackNotYet');
+    // A belief's u and sigma each kept whole, the line broken between them
+    // where the table has no room for both.
     const belief = (/** @type {StateBelief | null} */ b) =>
-      b ? say('trackBelief', { u: number(b.u), sigma: number(b.sigma) }) : notYet;
+      b ? say('trackBelief', { u: number(b.u), sigma: number(b.sigma) }).replace(/ = /g, '\u00a0=\u00a0') : notYet;
     rows.replaceChildren(
       ...track.rows.map((row) => {
         const tr = document.createElement('tr');

@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectValues, fieldNumber */
-/* global say, curveName, decimalSeparator */
+/* global say, curveName, decimalSeparator, formatNumber */
 
 // A number as a field takes it: in the page's language's decimal
 // separator, as well as a point (1,5 or 1.5 in French), and in digits of
@@ -44,11 +44,14 @@ function connectValues(program, layOutAgain) {
   /** @type {StateValues | null} */
   let selected = null;
   let selectedNumber = 0;
+  let walking = false; // a walk's curves: the fields rest, showing four figures
 
-  // The value shown now, as the shortest text that reads back exactly.
+  // The value shown now, as the shortest text that reads back exactly (in a
+  // walk, whose curves rest, to the working's four figures).
   /** @param {ValueName} which */
   function current(which) {
     if (!selected || selected[which] === null) return '';
+    if (walking) return formatNumber(selected[which]);
     return String(selected[which]).replace('.', decimalSeparator());
   }
   /** @param {ValueName} which */
@@ -128,6 +131,7 @@ function connectValues(program, layOutAgain) {
     /** @param {BellscopeState} state */
     show(state) {
       selected = state.challenge ? state.challenge.guess : state.gaussians[state.selected - 1];
+      walking = !!state.track;
       label.textContent = state.challenge ? say('guessName') : curveName(state.names, state.selected);
       const number = state.challenge ? 0 : state.selected; // 0: the guess
       if (number !== selectedNumber) {
