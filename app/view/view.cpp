@@ -1,7 +1,6 @@
 #include "view.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -304,10 +303,11 @@ bool parse_seed(const char* text, std::uint32_t* seed, view_refusal* refusal, vi
   bool digits = *p != 0;
   for (const char* c = p; *c; ++c) digits = digits && *c >= '0' && *c <= '9';
   if (!digits) return VIEW_REFUSE(refusal, not_digits, nullptr, p, most);
-  errno = 0;
-  const unsigned long long value = std::strtoull(p, nullptr, 10);
-  if (errno == ERANGE || value > static_cast<unsigned long long>(most))
-    return VIEW_REFUSE(refusal, too_large, nullptr, p, most);
+  unsigned long long value = 0;
+  for (const char* c = p; *c; ++c) {
+    value = value * 10 + static_cast<unsigned>(*c - '0');
+    if (value > static_cast<unsigned long long>(most)) return VIEW_REFUSE(refusal, too_large, nullptr, p, most);
+  }
   *seed = static_cast<std::uint32_t>(value);
   return true;
 }
@@ -334,9 +334,16 @@ bool PARSE_TRACK_SETTING(const char* name, const char* value, track_settings* se
     settings->truth_at_end = end;
   } else {
     double v = 0;
-    if (!PARSE_VIEW_NUMBER(value, &v, refusal))
-      return VIEW_REFUSE(refusal, refusal->reason, what, value, refusal->number);
     const track_range& range = track_ranges[p];
+    // Beyond what any number here may be (1e999) is beyond the setting's
+    // range: named by the range's own end.
+    if (!PARSE_VIEW_NUMBER(value, &v, refusal)) {
+      const view_reason why = refusal->reason;
+      const long long end = why == REASON_TOO_LARGE   ? static_cast<long long>(range.high)
+                            : why == REASON_TOO_SMALL ? static_cast<long long>(range.low)
+                                                      : refusal->number;
+      return VIEW_REFUSE(refusal, why, what, value, end);
+    }
     if (v > range.high) return VIEW_REFUSE(refusal, REASON_TOO_LARGE, what, value, static_cast<long long>(range.high));
     if (v < range.low) return VIEW_REFUSE(refusal, REASON_TOO_SMALL, what, value, static_cast<long long>(range.low));
     if (p == TRACK_STEPS && v != std::floor(v)) return VIEW_REFUSE(refusal, REASON_NOT_WHOLE, what, value, 0);
