@@ -51,7 +51,7 @@ function frameOptions(query) {
   if (view.has('challenge')) return ['--challenge', `${view.get('challenge')}:1`];
   if (view.has('track')) {
     const settings = [...view].filter(([key]) => key !== 'track').map((pair) => pair.join('='));
-    return ['--track', `${view.get('track')}:0`, ...(settings.length ? ['--track-settings', settings.join('&')] : [])];
+    return ['--track', `${view.get('track')}:0`, ...(settings.length ? ['--track-settings', settings.join(',')] : [])];
   }
   return [...view].flatMap(([key, value]) => {
     const [, name, k] = /^(u|sigma)(\d)$/.exec(key) || [];

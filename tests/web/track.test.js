@@ -188,10 +188,10 @@ describe('Track', () => {
     assert.match(await page.locator('#lesson-question').innerText(), /q = 0/);
     await button(page, 'Copy link').click();
     const link = await page.locator('#link').inputValue();
-    assert.equal(link, `${site.url}?lesson=track-no-noise&track=11&q=0`);
+    assert.equal(link, `${site.url}?lesson=track-no-noise&track=11&q=0&walk=36`);
     const again = await open(link);
     assert.equal(await again.getByRole('combobox', { name: 'Lessons' }).inputValue(), 'track-no-noise');
-    assert.ok((await h.canvasPixels(again)).equals(toolFrame(['--track', '11:0', '--track-settings', 'q=0'])));
+    assert.ok((await h.canvasPixels(again)).equals(toolFrame(['--track', '11:0', '--track-settings', 'q=0,walk=36'])));
     await button(again, 'Leave track').click();
     await h.frames(again);
     assert.equal(await again.getByRole('combobox', { name: 'Lessons' }).inputValue(), '');

@@ -33,7 +33,7 @@
     (query) => track.begin(query),
   );
   challenge = connectChallenge(program, layout, words.announce, failures.refuse, lessons.leave);
-  track = connectTrack(program, layout, words.announce, failures.refuse, lessons.leave, lessons.link);
+  track = connectTrack(program, layout, words.announce, failures.refuse, lessons.leave, lessons.link, lessons.walk);
   const values = connectValues(program, layout);
   const help = connectHelp();
   const listen = connectListen(program, words.announce, () => lastState && filtered(lastState));

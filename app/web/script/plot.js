@@ -4,7 +4,9 @@
 
 // Track's plot, below the picture: a walk's position against its steps, the
 // true positions (once shown, as diamonds), the measurements (rings) and the
-// filter's estimate (a line) with its ±σ band, drawn in SVG in the picture's
+// filter's estimate (a line through dots) with its ±σ band, and a step's
+// prediction, before its update, as a dashed bar of ±σ, wider than the band
+// before it. Drawn in SVG in the picture's
 // colours of the moment (the belief's for the estimate, the measurement's
 // for the rings), each told apart by its shape too, as forced colours draw
 // them all in one colour. Drawn in the page's own pixels, so that its
@@ -66,19 +68,22 @@ function drawTrackPlot(track, colours) {
   plot.setAttribute('width', String(width));
   plot.setAttribute('height', String(PLOT_HEIGHT));
 
-  // The estimate after each update, from the start; the rows' measurements
-  // and truths where there are.
+  // The estimate after each update, from the start, and the step's
+  // prediction while it waits for its update; the rows' measurements and
+  // truths where there are.
+  const finite = (/** @type {number | null} */ v) => v !== null && Number.isFinite(v);
+  const whole = (/** @type {StateBelief} */ b) => finite(b.u) && finite(b.sigma);
+  const u = (/** @type {StateBelief} */ b) => /** @type {number} */ (b.u);
+  const sigma = (/** @type {StateBelief} */ b) => /** @type {number} */ (b.sigma);
   const estimates = [{ step: 0, belief: track.start }];
   for (const row of track.rows) if (row.updated) estimates.push({ step: row.step, belief: row.updated });
-  const finite = (/** @type {number | null} */ v) => v !== null && Number.isFinite(v);
+  const shown = estimates.filter(({ belief }) => whole(belief));
+  const waiting = track.half === 'predict' ? track.rows[track.step - 1].predicted : null;
+  const predicted = waiting && whole(waiting) ? waiting : null;
   /** @type {number[]} */
   const values = [];
-  for (const { belief } of estimates)
-    if (finite(belief.u) && finite(belief.sigma))
-      values.push(
-        /** @type {number} */ (belief.u) - /** @type {number} */ (belief.sigma),
-        /** @type {number} */ (belief.u) + /** @type {number} */ (belief.sigma),
-      );
+  for (const belief of [...shown.map((e) => e.belief), ...(predicted ? [predicted] : [])])
+    values.push(u(belief) - sigma(belief), u(belief) + sigma(belief));
   for (const row of track.rows)
     for (const v of [row.z, row.truth]) if (finite(v)) values.push(/** @type {number} */ (v));
   const middle = values.length ? (Math.min(...values) + Math.max(...values)) / 2 : 400;
@@ -107,16 +112,22 @@ function drawTrackPlot(track, colours) {
     svg('line', { class: 'axis', x1: left, x2: width - right, y1: PLOT_HEIGHT - bottom, y2: PLOT_HEIGHT - bottom }),
   );
   // The estimate and its band.
-  const shown = estimates.filter(({ belief }) => finite(belief.u) && finite(belief.sigma));
   const point = (/** @type {number} */ step, /** @type {number} */ v) => `${x(step).toFixed(1)},${y(v).toFixed(1)}`;
-  const u = (/** @type {StateBelief} */ b) => /** @type {number} */ (b.u);
-  const sigma = (/** @type {StateBelief} */ b) => /** @type {number} */ (b.sigma);
   if (shown.length) {
     const upper = shown.map(({ step, belief }) => point(step, Math.min(high, u(belief) + sigma(belief))));
     const lower = shown.map(({ step, belief }) => point(step, Math.max(low, u(belief) - sigma(belief)))).reverse();
     parts.push(svg('polygon', { class: 'band', points: [...upper, ...lower].join(' '), fill: colours.estimate }));
     const line = shown.map(({ step, belief }) => point(step, u(belief))).join(' ');
     parts.push(svg('polyline', { class: 'estimate', points: line, stroke: colours.estimate }));
+    for (const { step, belief } of shown)
+      parts.push(svg('circle', { class: 'dot', cx: x(step), cy: y(u(belief)), r: 3, fill: colours.estimate }));
+  }
+  if (predicted) {
+    const at = x(track.step);
+    const [from, to] = [y(u(predicted) + sigma(predicted)), y(u(predicted) - sigma(predicted))];
+    const bar = `M${at},${from}V${to}M${at - 6},${from}H${at + 6}M${at - 6},${to}H${at + 6}`;
+    parts.push(svg('path', { class: 'predicted', d: bar, stroke: colours.estimate }));
+    parts.push(svg('circle', { class: 'dot', cx: at, cy: y(u(predicted)), r: 3, fill: colours.estimate }));
   }
   for (const row of track.rows) {
     if (finite(row.z))

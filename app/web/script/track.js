@@ -16,8 +16,8 @@
 // brings it back at the half it had reached; leaving it is said.
 //
 // starting() is called before a new walk starts from the button, to leave
-// a lesson; lessonLink() is the lesson's own part of the address (a lesson
-// may be a walk). Returns show(state), fromAddress(walk), which starts the
+// a lesson; lessonLink() is the lesson's own part of the address, and
+// lessonWalk() its walk, if it is one. Returns show(state), fromAddress(walk), which starts the
 // address's walk, or else `walk` (a lesson's), if any, and says whether it
 // did, begin(query), leave(), keys, the fields' own keys, and takeKey, for
 // P and U (Controls' hearKeys and takeKeys).
@@ -29,8 +29,9 @@
  * @param {Refuse} refuse
  * @param {() => void} starting
  * @param {() => string} lessonLink
+ * @param {() => string | null} lessonWalk
  */
-function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLink) {
+function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLink, lessonWalk) {
   const element = (/** @type {string} */ id) => /** @type {HTMLElement} */ (document.getElementById(id));
   const panel = element('track-panel');
   const text = element('track-text');
@@ -86,7 +87,15 @@ function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLi
     crypto.getRandomValues(seed);
     starting();
     program.setPageView('', ''); // left, the walk goes back to the start-up view
-    if (begin(`track=${seed[0]}`)) showAddress();
+    if (!begin(`track=${seed[0]}`)) return;
+    showAddress();
+    predict.focus(); // the walk's first half, by Enter or Space
+  });
+  // Reset walks a lesson's walk again from the start, with its own settings.
+  element('reset').addEventListener('click', () => {
+    const walk = lessonWalk();
+    if (!shown || !walk || program.link() === walk || !begin(walk)) return;
+    changeAddress((parts) => [...parts.filter((part) => part.startsWith('lang=')), lessonLink()]);
   });
 
   /** @param {'predict' | 'update'} half */
@@ -235,12 +244,16 @@ function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLi
     const row = track.rows[track.step - 1];
     const before = track.step > 1 ? /** @type {StateBelief} */ (track.rows[track.step - 2].updated) : track.start;
     if (track.half === 'predict') {
+      if (track.settings.q === 0)
+        return say('trackSaidNoNoise', { u: whole(row.predicted.u), sigma: whole(row.predicted.sigma) });
       const moved = (row.predicted.u || 0) - (before.u || 0);
+      // A widening too small for whole numbers is said in four figures.
+      const fine = whole(before.sigma) === whole(row.predicted.sigma);
       const values = {
         distance: whole(Math.abs(moved)),
         u: whole(row.predicted.u),
-        from: whole(before.sigma),
-        to: whole(row.predicted.sigma),
+        from: fine ? number(before.sigma) : whole(before.sigma),
+        to: fine ? number(row.predicted.sigma) : whole(row.predicted.sigma),
       };
       const key = Math.abs(moved) < 0.5 ? 'trackSaidStill' : moved > 0 ? 'trackSaidRight' : 'trackSaidLeft';
       return say(key, values);

@@ -296,8 +296,16 @@ function connectWorking() {
         number(row.predicted.u),
       ];
       return [
-        line(say('trackWorkingPredict', values), widened, say('trackWorkingPredictRead', values)),
-        line(say('trackWorkingMoved', values), moved, say('trackWorkingMovedRead', values)),
+        line(
+          say('trackWorkingPredict', values),
+          widened,
+          `${say('trackWorkingPredict', values)} σ = √(${values.from}² + ${values.q}²) = ${values.sigma}`,
+        ),
+        line(
+          say('trackWorkingMoved', values),
+          moved,
+          `${say('trackWorkingMoved', values)} u = ${values.before} ${v < 0 ? '−' : '+'} ${formatNumber(Math.abs(v))} = ${values.u}`,
+        ),
       ];
     }
     const predicted = row.predicted;
@@ -332,8 +340,16 @@ function connectWorking() {
       number(updated.u),
     ];
     return [
-      line(say('trackWorkingGain', values), gain, say('trackWorkingGainRead', values)),
-      line(say('trackWorkingMean', values), mean, say('trackWorkingMeanRead', values)),
+      line(
+        say('trackWorkingGain', values),
+        gain,
+        `${say('trackWorkingGain', values)} K = ${values.sigma}² / (${values.sigma}² + ${values.r}²) = ${values.gain}`,
+      ),
+      line(
+        say('trackWorkingMean', values),
+        mean,
+        `${say('trackWorkingMean', values)} u = ${values.u} + ${values.gain} × (${values.z} − ${values.u}) = ${values.updated}`,
+      ),
     ];
   }
 

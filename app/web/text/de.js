@@ -264,7 +264,7 @@ TEXTS.de = {
     'Derselbe Weg mit einem schlechten Sensor (r = 120). Gehen Sie Schritt für Schritt: Warum ist die Verstärkung K jetzt klein, und was macht die Schätzung, wenn eine Messung weit danebenliegt?',
   'lesson_track-no-noise': 'Verfolgung: kein Prozessrauschen',
   'lesson_track-no-noise_question':
-    'Mit q = 0 glaubt der Filter, dass der Weg nie abweicht. Lassen Sie den Weg laufen und beobachten Sie die Verstärkung K in der Tabelle: Warum sinkt sie gegen 0, und was hört der Filter auf zu tun?',
+    'Mit q = 0 vertraut der Filter ganz seinem Modell: Er erwartet, dass sich der Weg genau um v = 30 je Schritt bewegt, doch in Wahrheit sind es 36. Lassen Sie ihn ablaufen und beobachten Sie die Verstärkung K in der Tabelle: Warum sinkt sie gegen 0, und was geschieht mit der Schätzung gegenüber der wahren Position?',
   'lesson_track-wrong-velocity': 'Verfolgung: eine falsche Geschwindigkeit',
   'lesson_track-wrong-velocity_question':
     'Der Filter nimmt an, dass der Weg stillsteht (v = 0), doch er bewegt sich um 30 je Schritt. Lassen Sie ihn laufen: Wo liegt die Schätzung gegenüber der wahren Position, und wohin zieht jede Aktualisierung sie?',
@@ -337,10 +337,10 @@ TEXTS.de = {
   trackPredict: 'Vorhersagen',
   trackUpdate: 'Aktualisieren',
   leaveTrack: 'Verfolgung verlassen',
-  trackRun: 'Ablaufen',
+  trackRun: 'Abspielen',
   trackFieldQ: 'Prozessrauschen q',
   trackFieldR: 'Sensorrauschen r',
-  trackFieldV: 'Geschwindigkeit v',
+  trackFieldV: 'Geschwindigkeit des Filters v',
   trackBeliefName: 'Annahme',
   trackMeasurementName: 'Messung',
   trackStepStart:
@@ -354,6 +354,8 @@ TEXTS.de = {
   trackSaidLeft:
     'Vorhergesagt: Die Annahme ist um {distance} nach links gerückt und von sigma {from} auf {to} breiter geworden.',
   trackSaidStill: 'Vorhergesagt: Die Annahme ist bei u = {u} geblieben und von sigma {from} auf {to} breiter geworden.',
+  trackSaidNoNoise:
+    'Vorhergesagt: Die Annahme ist nach u = {u} gewandert; ohne Prozessrauschen (q = 0) ist ihr sigma {sigma} geblieben.',
   trackSaidUpdate:
     'Aktualisiert: Die Messung ergab {z}; mit K = {gain} ist die Annahme nach u = {u} gerückt und auf sigma {sigma} schmaler geworden.',
   trackSaidTruth: 'Die wahre Position war {truth}.',
@@ -367,6 +369,8 @@ TEXTS.de = {
     'Der Weg ist zu Ende: „Zurücksetzen“ geht ihn noch einmal von vorn, „Verfolgung verlassen“ kehrt zu den Kurven zurück.',
   trackCurvesFixed:
     'Die Kurven gehören dem Filter: Ihre Schaltflächen und die Felder u und sigma ruhen, bis Sie die Verfolgung verlassen.',
+  trackMarks:
+    'Unter der Achse des Bildes markiert jeder | eine bisherige Schätzung und jedes △ eine schon gezeigte wahre Position.',
   trackLeft: 'Sie haben die Verfolgung bei Schritt {step} von {steps} verlassen. „Verfolgung“ startet einen neuen Weg.',
   trackStepsHeading: 'Die Schritte des Wegs',
   trackTable: 'Weg {seed}: Vorhersage, Messung, Verstärkung und Aktualisierung jedes Schritts',
@@ -386,17 +390,10 @@ TEXTS.de = {
   trackWorkingStart: 'Der Weg beginnt: Die Annahme ist u = {u}, sigma = {sigma}. Vorhersagen bewegt sie weiter.',
   trackWorkingPredict:
     'Vorhersagen: Varianzen addieren sich (die Summe aus der Annahme und einem Schritt Rauschen q = {q}):',
-  trackWorkingPredictRead:
-    'Vorhersagen: Varianzen addieren sich: sigma = die Wurzel aus ({from} zum Quadrat + {q} zum Quadrat) = {sigma}.',
   trackWorkingMoved: 'und die Annahme verschiebt sich um v = {v}:',
-  trackWorkingMovedRead: 'und die Annahme verschiebt sich um v = {v}: u = {before} + {v} = {u}.',
   trackWorkingUpdate: 'Aktualisieren: Präzisionen addieren sich (das Produkt aus Annahme und Messung):',
   trackWorkingGain: 'Die Verstärkung K ist das Gewicht der Messung:',
-  trackWorkingGainRead:
-    'Die Verstärkung K ist das Gewicht der Messung: K = {sigma} zum Quadrat / ({sigma} zum Quadrat + {r} zum Quadrat) = {gain}.',
   trackWorkingMean: 'und der Mittelwert des Produkts ist derselbe gewichtete Mittelwert:',
-  trackWorkingMeanRead:
-    'und der Mittelwert des Produkts ist derselbe gewichtete Mittelwert: u = {u} + {gain} × ({z} − {u}) = {updated}.',
 
   aboutHeading: 'Über das Bild',
   aboutCurves:

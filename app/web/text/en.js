@@ -258,7 +258,7 @@ const ENGLISH = {
     'The same walk, with a poor sensor (r = 120). Step through it: why is the gain K small now, and what does the estimate do when one measurement is far off?',
   'lesson_track-no-noise': 'Track: no process noise',
   'lesson_track-no-noise_question':
-    'With q = 0 the filter believes the walk never strays. Run the walk and watch the gain K in the table: why does it fall toward 0, and what does the filter stop doing?',
+    'With q = 0 the filter trusts its model completely: it expects the walk to move exactly v = 30 a step, but the walk truly moves 36. Run it and watch the gain K in the table: why does it fall toward 0, and what happens to the estimate against the truth?',
   'lesson_track-wrong-velocity': 'Track: a wrong velocity',
   'lesson_track-wrong-velocity_question':
     'The filter assumes the walk stands still (v = 0), but it moves 30 a step. Run it: where is the estimate against the truth, and which way does each update pull it?',
@@ -323,7 +323,7 @@ const ENGLISH = {
   trackRun: 'Run',
   trackFieldQ: 'Process noise q',
   trackFieldR: 'Sensor noise r',
-  trackFieldV: 'Velocity v',
+  trackFieldV: "Filter's velocity v",
   trackBeliefName: 'Belief',
   trackMeasurementName: 'Measurement',
   trackStepStart: 'Walk {seed}, step 0 of {steps}: the belief is where the filter thinks the walk starts.',
@@ -334,6 +334,7 @@ const ENGLISH = {
   trackSaidRight: 'Predicted: the belief moved {distance} to the right and widened from sigma {from} to {to}.',
   trackSaidLeft: 'Predicted: the belief moved {distance} to the left and widened from sigma {from} to {to}.',
   trackSaidStill: 'Predicted: the belief stayed at u = {u} and widened from sigma {from} to {to}.',
+  trackSaidNoNoise: 'Predicted: the belief moved to u = {u}; with no process noise (q = 0) its sigma stayed {sigma}.',
   trackSaidUpdate:
     'Updated: the measurement read {z}; with K = {gain}, the belief moved to u = {u} and narrowed to sigma {sigma}.',
   trackSaidTruth: 'The true position was {truth}.',
@@ -342,6 +343,7 @@ const ENGLISH = {
   trackUpdateNext: 'Update comes next: this step is predicted, and its measurement is still to be taken in.',
   trackOver: 'The walk is over: Reset walks it again from the start, and Leave track goes back to the curves.',
   trackCurvesFixed: "The curves are the filter's: their buttons and the u and sigma fields rest until you leave Track.",
+  trackMarks: "Under the picture's axis, each | marks an estimate so far and each △ a true position once shown.",
   trackLeft: 'You have left Track at step {step} of {steps}. Track starts a new walk.',
   trackStepsHeading: 'The steps of the walk',
   trackTable: "Walk {seed}: each step's prediction, measurement, gain and update",
@@ -361,16 +363,10 @@ const ENGLISH = {
   trackPlotTable: 'The table below gives the same numbers.',
   trackWorkingStart: 'The walk starts: the belief is u = {u}, sigma = {sigma}. Predict moves it on.',
   trackWorkingPredict: 'Predict: variances add (the sum of the belief and a step of noise q = {q}):',
-  trackWorkingPredictRead:
-    'Predict: variances add: sigma = the square root of ({from} squared + {q} squared) = {sigma}.',
   trackWorkingMoved: 'and the belief moves by v = {v}:',
-  trackWorkingMovedRead: 'and the belief moves by v = {v}: u = {before} + {v} = {u}.',
   trackWorkingUpdate: 'Update: precisions add (the product of the belief and the measurement):',
   trackWorkingGain: "The gain K is the measurement's weight:",
-  trackWorkingGainRead:
-    "The gain K is the measurement's weight: K = {sigma} squared / ({sigma} squared + {r} squared) = {gain}.",
   trackWorkingMean: "and the product's mean is the same weighted mean:",
-  trackWorkingMeanRead: "and the product's mean is the same weighted mean: u = {u} + {gain} × ({z} − {u}) = {updated}.",
   // About the picture, and the controls.
   aboutHeading: 'About the picture',
   aboutCurves:

@@ -254,7 +254,7 @@ TEXTS.es = {
     'El mismo recorrido con un sensor malo (r = 120). Avanza paso a paso: ¿por qué ahora la ganancia K es pequeña y qué hace la estimación cuando una medición se aleja mucho?',
   'lesson_track-no-noise': 'Seguimiento: sin ruido de proceso',
   'lesson_track-no-noise_question':
-    'Con q = 0, el filtro cree que el recorrido nunca se desvía. Ejecuta el recorrido y mira la ganancia K en la tabla: ¿por qué baja hacia 0 y qué deja de hacer el filtro?',
+    'Con q = 0, el filtro confía del todo en su modelo: espera que el recorrido avance exactamente v = 30 por paso, pero en realidad avanza 36. Ejecútalo y mira la ganancia K en la tabla: ¿por qué baja hacia 0 y qué le pasa a la estimación frente a la posición real?',
   'lesson_track-wrong-velocity': 'Seguimiento: una velocidad equivocada',
   'lesson_track-wrong-velocity_question':
     'El filtro supone que el recorrido está quieto (v = 0), pero avanza 30 en cada paso. Ejecútalo: ¿dónde queda la estimación respecto a la posición real y hacia dónde la lleva cada actualización?',
@@ -324,7 +324,7 @@ TEXTS.es = {
   trackRun: 'Ejecutar',
   trackFieldQ: 'Ruido de proceso q',
   trackFieldR: 'Ruido del sensor r',
-  trackFieldV: 'Velocidad v',
+  trackFieldV: 'Velocidad del filtro v',
   trackBeliefName: 'Creencia',
   trackMeasurementName: 'Medición',
   trackStepStart:
@@ -336,6 +336,8 @@ TEXTS.es = {
   trackSaidRight: 'Predicción: la creencia se movió {distance} a la derecha y se ensanchó de sigma {from} a {to}.',
   trackSaidLeft: 'Predicción: la creencia se movió {distance} a la izquierda y se ensanchó de sigma {from} a {to}.',
   trackSaidStill: 'Predicción: la creencia se quedó en u = {u} y se ensanchó de sigma {from} a {to}.',
+  trackSaidNoNoise:
+    'Predicción: la creencia se movió a u = {u}; sin ruido de proceso (q = 0), su sigma se quedó en {sigma}.',
   trackSaidUpdate:
     'Actualización: la medición marcó {z}; con K = {gain}, la creencia pasó a u = {u} y se estrechó a sigma {sigma}.',
   trackSaidTruth: 'La posición real era {truth}.',
@@ -346,6 +348,8 @@ TEXTS.es = {
     'El recorrido ha terminado: Restablecer lo repite desde el principio y Salir del seguimiento vuelve a las curvas.',
   trackCurvesFixed:
     'Las curvas son las del filtro: sus botones y los campos u y sigma quedan inactivos hasta que salgas del seguimiento.',
+  trackMarks:
+    'Bajo el eje de la imagen, cada | marca una estimación hasta ahora y cada △ una posición real ya mostrada.',
   trackLeft: 'Saliste del seguimiento en el paso {step} de {steps}. Seguimiento inicia un recorrido nuevo.',
   trackStepsHeading: 'Los pasos del recorrido',
   trackTable: 'Recorrido {seed}: predicción, medición, ganancia y actualización de cada paso',
@@ -364,17 +368,10 @@ TEXTS.es = {
   trackPlotTable: 'La tabla de abajo da los mismos números.',
   trackWorkingStart: 'Empieza el recorrido: la creencia es u = {u}, sigma = {sigma}. Predecir la hace avanzar.',
   trackWorkingPredict: 'Predecir: las varianzas se suman (la suma de la creencia y un paso de ruido q = {q}):',
-  trackWorkingPredictRead:
-    'Predecir: las varianzas se suman: sigma = la raíz cuadrada de ({from} al cuadrado + {q} al cuadrado) = {sigma}.',
   trackWorkingMoved: 'y la creencia se desplaza v = {v}:',
-  trackWorkingMovedRead: 'y la creencia se desplaza v = {v}: u = {before} + {v} = {u}.',
   trackWorkingUpdate: 'Actualizar: las precisiones se suman (el producto de la creencia y la medición):',
   trackWorkingGain: 'La ganancia K es el peso de la medición:',
-  trackWorkingGainRead:
-    'La ganancia K es el peso de la medición: K = {sigma} al cuadrado / ({sigma} al cuadrado + {r} al cuadrado) = {gain}.',
   trackWorkingMean: 'y la media del producto es la misma media ponderada:',
-  trackWorkingMeanRead:
-    'y la media del producto es la misma media ponderada: u = {u} + {gain} × ({z} − {u}) = {updated}.',
 
   aboutHeading: 'Sobre la imagen',
   aboutCurves:

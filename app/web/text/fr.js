@@ -262,7 +262,7 @@ TEXTS.fr = {
     'Le même parcours avec un capteur médiocre (r = 120). Avancez pas à pas : pourquoi le gain K est-il petit maintenant, et que fait l’estimation quand une mesure est très éloignée ?',
   'lesson_track-no-noise': 'Suivi : sans bruit de processus',
   'lesson_track-no-noise_question':
-    'Avec q = 0, le filtre croit que le parcours ne dévie jamais. Lancez le parcours et regardez le gain K dans le tableau : pourquoi tend-il vers 0, et qu’est-ce que le filtre cesse de faire ?',
+    'Avec q = 0, le filtre se fie entièrement à son modèle : il attend que le parcours avance d’exactement v = 30 par pas, mais le parcours avance en réalité de 36. Lancez-le et regardez le gain K dans le tableau : pourquoi tend-il vers 0, et que devient l’estimation par rapport à la position réelle ?',
   'lesson_track-wrong-velocity': 'Suivi : une vitesse fausse',
   'lesson_track-wrong-velocity_question':
     'Le filtre suppose que le parcours reste immobile (v = 0), mais il avance de 30 à chaque pas. Lancez-le : où est l’estimation par rapport à la position réelle, et de quel côté chaque mise à jour la tire-t-elle ?',
@@ -335,7 +335,7 @@ TEXTS.fr = {
   trackRun: 'Lancer',
   trackFieldQ: 'Bruit de processus q',
   trackFieldR: 'Bruit du capteur r',
-  trackFieldV: 'Vitesse v',
+  trackFieldV: 'Vitesse du filtre v',
   trackBeliefName: 'Croyance',
   trackMeasurementName: 'Mesure',
   trackStepStart:
@@ -349,6 +349,8 @@ TEXTS.fr = {
   trackSaidLeft:
     'Prédiction : la croyance s’est déplacée de {distance} vers la gauche et s’est élargie de sigma {from} à {to}.',
   trackSaidStill: 'Prédiction : la croyance est restée en u = {u} et s’est élargie de sigma {from} à {to}.',
+  trackSaidNoNoise:
+    'Prédiction : la croyance est passée en u = {u} ; sans bruit de processus (q = 0), son sigma est resté {sigma}.',
   trackSaidUpdate:
     'Mise à jour : la mesure indique {z} ; avec K = {gain}, la croyance passe à u = {u} et se resserre à sigma {sigma}.',
   trackSaidTruth: 'La position réelle était {truth}.',
@@ -360,6 +362,8 @@ TEXTS.fr = {
     'Le parcours est terminé : « Réinitialiser » le refait depuis le début, « Quitter le suivi » revient aux courbes.',
   trackCurvesFixed:
     'Les courbes sont celles du filtre : leurs boutons et les champs u et sigma restent inactifs jusqu’à ce que vous quittiez le suivi.',
+  trackMarks:
+    'Sous l’axe de l’image, chaque | marque une estimation passée et chaque △ une position réelle déjà montrée.',
   trackLeft: 'Vous avez quitté le suivi à l’étape {step} sur {steps}. « Suivi » lance un nouveau parcours.',
   trackStepsHeading: 'Les étapes du parcours',
   trackTable: 'Parcours {seed} : prédiction, mesure, gain et mise à jour de chaque étape',
@@ -379,17 +383,10 @@ TEXTS.fr = {
   trackWorkingStart: 'Le parcours commence : la croyance est u = {u}, sigma = {sigma}. Prédire la fait avancer.',
   trackWorkingPredict:
     'Prédire : les variances s’additionnent (la somme de la croyance et d’un pas de bruit q = {q}) :',
-  trackWorkingPredictRead:
-    'Prédire : les variances s’additionnent : sigma = la racine carrée de ({from} au carré + {q} au carré) = {sigma}.',
   trackWorkingMoved: 'et la croyance se déplace de v = {v} :',
-  trackWorkingMovedRead: 'et la croyance se déplace de v = {v} : u = {before} + {v} = {u}.',
   trackWorkingUpdate: 'Mettre à jour : les précisions s’additionnent (le produit de la croyance et de la mesure) :',
   trackWorkingGain: 'Le gain K est le poids de la mesure :',
-  trackWorkingGainRead:
-    'Le gain K est le poids de la mesure : K = {sigma} au carré / ({sigma} au carré + {r} au carré) = {gain}.',
   trackWorkingMean: 'et la moyenne du produit est la même moyenne pondérée :',
-  trackWorkingMeanRead:
-    'et la moyenne du produit est la même moyenne pondérée : u = {u} + {gain} × ({z} − {u}) = {updated}.',
 
   aboutHeading: 'À propos de l’image',
   aboutCurves:

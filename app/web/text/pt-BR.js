@@ -251,7 +251,7 @@ TEXTS['pt-BR'] = {
     'O mesmo percurso com um sensor ruim (r = 120). Avance passo a passo: por que o ganho K agora é pequeno, e o que a estimativa faz quando uma medição sai muito longe?',
   'lesson_track-no-noise': 'Rastreamento: sem ruído de processo',
   'lesson_track-no-noise_question':
-    'Com q = 0, o filtro acredita que o percurso nunca se desvia. Execute o percurso e observe o ganho K na tabela: por que ele cai para 0, e o que o filtro deixa de fazer?',
+    'Com q = 0, o filtro confia totalmente no seu modelo: espera que o percurso ande exatamente v = 30 por passo, mas na verdade ele anda 36. Execute-o e observe o ganho K na tabela: por que ele cai para 0, e o que acontece com a estimativa em relação à posição real?',
   'lesson_track-wrong-velocity': 'Rastreamento: uma velocidade errada',
   'lesson_track-wrong-velocity_question':
     'O filtro supõe que o percurso está parado (v = 0), mas ele anda 30 a cada passo. Execute-o: onde fica a estimativa em relação à posição real, e para que lado cada atualização a puxa?',
@@ -320,7 +320,7 @@ TEXTS['pt-BR'] = {
   trackRun: 'Executar',
   trackFieldQ: 'Ruído de processo q',
   trackFieldR: 'Ruído do sensor r',
-  trackFieldV: 'Velocidade v',
+  trackFieldV: 'Velocidade do filtro v',
   trackBeliefName: 'Crença',
   trackMeasurementName: 'Medição',
   trackStepStart: 'Percurso {seed}, passo 0 de {steps}: a crença está onde o filtro acha que o percurso começa.',
@@ -331,6 +331,7 @@ TEXTS['pt-BR'] = {
   trackSaidRight: 'Previsão: a crença andou {distance} para a direita e se alargou de sigma {from} para {to}.',
   trackSaidLeft: 'Previsão: a crença andou {distance} para a esquerda e se alargou de sigma {from} para {to}.',
   trackSaidStill: 'Previsão: a crença ficou em u = {u} e se alargou de sigma {from} para {to}.',
+  trackSaidNoNoise: 'Previsão: a crença foi para u = {u}; sem ruído de processo (q = 0), seu sigma ficou em {sigma}.',
   trackSaidUpdate:
     'Atualização: a medição deu {z}; com K = {gain}, a crença foi para u = {u} e se estreitou para sigma {sigma}.',
   trackSaidTruth: 'A posição real era {truth}.',
@@ -340,6 +341,7 @@ TEXTS['pt-BR'] = {
   trackOver: 'O percurso terminou: Redefinir refaz tudo desde o início, e Sair do rastreamento volta às curvas.',
   trackCurvesFixed:
     'As curvas são as do filtro: os botões delas e os campos u e sigma ficam inativos até você sair do rastreamento.',
+  trackMarks: 'Sob o eixo da imagem, cada | marca uma estimativa até agora e cada △ uma posição real já mostrada.',
   trackLeft: 'Você saiu do rastreamento no passo {step} de {steps}. Rastreamento começa um percurso novo.',
   trackStepsHeading: 'Os passos do percurso',
   trackTable: 'Percurso {seed}: previsão, medição, ganho e atualização de cada passo',
@@ -358,16 +360,10 @@ TEXTS['pt-BR'] = {
   trackPlotTable: 'A tabela abaixo traz os mesmos números.',
   trackWorkingStart: 'O percurso começa: a crença é u = {u}, sigma = {sigma}. Prever a faz avançar.',
   trackWorkingPredict: 'Prever: as variâncias se somam (a soma da crença com um passo de ruído q = {q}):',
-  trackWorkingPredictRead:
-    'Prever: as variâncias se somam: sigma = a raiz quadrada de ({from} ao quadrado + {q} ao quadrado) = {sigma}.',
   trackWorkingMoved: 'e a crença se desloca v = {v}:',
-  trackWorkingMovedRead: 'e a crença se desloca v = {v}: u = {before} + {v} = {u}.',
   trackWorkingUpdate: 'Atualizar: as precisões se somam (o produto da crença pela medição):',
   trackWorkingGain: 'O ganho K é o peso da medição:',
-  trackWorkingGainRead:
-    'O ganho K é o peso da medição: K = {sigma} ao quadrado / ({sigma} ao quadrado + {r} ao quadrado) = {gain}.',
   trackWorkingMean: 'e a média do produto é a mesma média ponderada:',
-  trackWorkingMeanRead: 'e a média do produto é a mesma média ponderada: u = {u} + {gain} × ({z} − {u}) = {updated}.',
 
   aboutHeading: 'Sobre a imagem',
   aboutCurves:

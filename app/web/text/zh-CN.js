@@ -228,7 +228,7 @@ TEXTS['zh-CN'] = {
     '同一条路径，换成差的传感器（r = 120）。一步一步走：为什么现在增益 K 很小？某个测量值偏得很远时，估计会怎样？',
   'lesson_track-no-noise': '跟踪：没有过程噪声',
   'lesson_track-no-noise_question':
-    'q = 0 时，滤波器认为路径从不偏离。运行路径，看表中的增益 K：它为什么降向 0？滤波器不再做什么了？',
+    'q = 0 时，滤波器完全相信它的模型：它认为路径每步恰好移动 v = 30，但路径实际每步移动 36。运行一下，看表中的增益 K：它为什么降向 0？估计与真实位置相比会怎样？',
   'lesson_track-wrong-velocity': '跟踪：错误的速度',
   'lesson_track-wrong-velocity_question':
     '滤波器假定路径静止不动（v = 0），但它每步移动 30。运行一下：估计相对于真实位置在哪里？每次更新把它往哪边拉？',
@@ -281,7 +281,7 @@ TEXTS['zh-CN'] = {
   trackRun: '运行',
   trackFieldQ: '过程噪声 q',
   trackFieldR: '传感器噪声 r',
-  trackFieldV: '速度 v',
+  trackFieldV: '滤波器速度 v',
   trackBeliefName: '信念',
   trackMeasurementName: '测量',
   trackStepStart: '路径 {seed}，第 0 步（共 {steps} 步）：信念位于滤波器认为路径起点所在的位置。',
@@ -291,6 +291,7 @@ TEXTS['zh-CN'] = {
   trackSaidRight: '已预测：信念向右移动了 {distance}，sigma 从 {from} 变宽到 {to}。',
   trackSaidLeft: '已预测：信念向左移动了 {distance}，sigma 从 {from} 变宽到 {to}。',
   trackSaidStill: '已预测：信念停在 u = {u}，sigma 从 {from} 变宽到 {to}。',
+  trackSaidNoNoise: '已预测：信念移到 u = {u}；没有过程噪声（q = 0），sigma 仍为 {sigma}。',
   trackSaidUpdate: '已更新：测量读数为 {z}；K = {gain}，信念移到 u = {u}，sigma 收窄到 {sigma}。',
   trackSaidTruth: '真实位置是 {truth}。',
   trackSaidTruths: '路径结束：现在显示所有真实位置，在坐标轴下方和表格中。',
@@ -298,6 +299,7 @@ TEXTS['zh-CN'] = {
   trackUpdateNext: '下一步是“更新”：这一步已经预测，还需要纳入它的测量。',
   trackOver: '路径已结束：“重置”从头再走一遍，“退出跟踪”回到曲线。',
   trackCurvesFixed: '这些曲线属于滤波器：在你退出跟踪之前，它们的按钮以及 u 和 sigma 输入框不可用。',
+  trackMarks: '在图像的坐标轴下方，每个 | 标出到目前为止的一个估计，每个 △ 标出一个已显示的真实位置。',
   trackLeft: '你在第 {step} 步（共 {steps} 步）退出了跟踪。“跟踪”会开始一条新路径。',
   trackStepsHeading: '路径的各个步骤',
   trackTable: '路径 {seed}：每一步的预测、测量、增益和更新',
@@ -316,14 +318,10 @@ TEXTS['zh-CN'] = {
   trackPlotTable: '下表给出相同的数值。',
   trackWorkingStart: '路径开始：信念为 u = {u}，sigma = {sigma}。“预测”让它向前走。',
   trackWorkingPredict: '预测：方差相加（信念与一步噪声 q = {q} 之和）：',
-  trackWorkingPredictRead: '预测：方差相加：sigma = ({from} 的平方 + {q} 的平方) 的平方根 = {sigma}。',
   trackWorkingMoved: '信念移动 v = {v}：',
-  trackWorkingMovedRead: '信念移动 v = {v}：u = {before} + {v} = {u}。',
   trackWorkingUpdate: '更新：精度相加（信念与测量的乘积）：',
   trackWorkingGain: '增益 K 是测量值的权重：',
-  trackWorkingGainRead: '增益 K 是测量值的权重：K = {sigma} 的平方 / ({sigma} 的平方 + {r} 的平方) = {gain}。',
   trackWorkingMean: '乘积的均值就是同一个加权平均：',
-  trackWorkingMeanRead: '乘积的均值就是同一个加权平均：u = {u} + {gain} × ({z} − {u}) = {updated}。',
 
   aboutHeading: '关于图片',
   aboutCurves:
