@@ -141,3 +141,57 @@ TEST(Decimal, ReadsAsGlibcDoes) {
 #endif
 
 }  // namespace
+
+// Written as glibc's printf writes %.*g: the hard cases (ties, carries into
+// a new digit, the edges of the two notations, subnormals, signed zeros),
+// then random doubles at every precision.
+TEST(Decimal, WritesAsGlibcDoes) {
+  const auto check = [](double value, int precision) {
+    char ours[40], theirs[40];
+    WRITE_DOUBLE(value, precision, ours, sizeof ours);
+    std::snprintf(theirs, sizeof theirs, "%.*g", precision, value);
+    ASSERT_STREQ(ours, theirs) << precision;
+  };
+  const double hard[] = {0.0,
+                         -0.0,
+                         0.5,
+                         1.5,
+                         2.5,
+                         0.125,
+                         0.375,
+                         9.5,
+                         99.5,
+                         999.95,
+                         9.9995,
+                         1e-4,
+                         9.99995e-5,
+                         1e-5,
+                         123456,
+                         1234567,
+                         1e16,
+                         1e17,
+                         0.1,
+                         1.0 / 3,
+                         5e-324,
+                         2.2250738585072014e-308,
+                         1.7976931348623157e308,
+                         -300.5,
+                         356.3549899531145,
+                         1e300,
+                         -1e-300,
+                         100000,
+                         0.30000000000000004};
+  for (const double value : hard)
+    for (int precision = 0; precision <= 17; ++precision) check(value, precision);
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 20000; ++i) {
+    std::uint64_t bits = random() % 0x7FF0000000000000 >> (i % 4 ? 0 : 12);
+    if (i % 3 == 0) bits = (bits & 0xFFFFFFFFFFFFF) | (static_cast<std::uint64_t>(1010 + random() % 60) << 52);
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    check(i % 2 ? -value : value, 1 + static_cast<int>(random() % 17));
+  }
+  char cut[4];
+  WRITE_DOUBLE(123.456, 6, cut, sizeof cut);
+  EXPECT_STREQ(cut, "123");
+}

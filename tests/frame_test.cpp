@@ -186,6 +186,26 @@ TEST(Frame, ChallengeHidesTheProductUntilRevealed) {
   EXPECT_EQ(plain.count(COLOUR_GUESS), 0);
 }
 
+// The gain on a step's line is rounded as printf's %.2f rounds it (the
+// frame carries no floating-point printf): ties to even, from the exact
+// value, and the ends of its range.
+TEST(Frame, TrackGainRoundsAsPrintfDoes) {
+  track_settings settings;
+  INIT_TRACK(&settings);
+  track_walk walk;
+  TRACK_WALK(&settings, &walk);
+  const double gains[] = {0, 1, 0.005, 0.015, 0.125, 0.375, 0.625, 0.995, 0.994999, 0.7049999999999999, 1e-30, 0.33};
+  for (const double gain : gains) {
+    walk.step[1].gain = gain;
+    gaussian_set set;
+    frame_track track;
+    TRACK_FRAME(&walk, 2, true, &set, &track);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "Step 1 of 12: update, K = %.2f", gain);
+    EXPECT_STREQ(track.line, expected);
+  }
+}
+
 // Track's frame through one step: the belief before the predict dotted
 // beside the wider one after it, the product only with a measurement, the
 // estimates and (after the update) the truth marked below the axis, and a

@@ -1,8 +1,31 @@
 // A walk's frame for Track: which curves show the filter's step, and the
 // marks and the line that go with them.
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "frame.h"
+
+namespace {
+
+// A gain (0 to 1) in hundredths, rounded as printf's %.2f rounds it: from
+// its exact value, to the nearest, a tie to even. The gain is m / 2^shift
+// with m below 2^53 and shift at least 52, so m times 100 is exact in 64
+// bits; from shift 64 on it is below 2^-11, 0.00.
+int hundredths(double gain) {
+  if (!(gain > 0)) return 0;
+  if (gain >= 1) return 100;
+  int e = 0;
+  const std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(std::frexp(gain, &e), 53));
+  const int shift = 53 - e;
+  if (shift >= 64) return 0;
+  const std::uint64_t scaled = m * 100, half = 1ull << (shift - 1), rest = scaled & ((half << 1) - 1);
+  std::uint64_t whole = scaled >> shift;
+  if (rest > half || (rest == half && (whole & 1))) ++whole;
+  return static_cast<int>(whole);
+}
+
+}  // namespace
 
 void TRACK_FRAME(const track_walk* walk, int halves, bool truth_each_step, gaussian_set* set, frame_track* track) {
   if (halves < 0) halves = 0;
@@ -32,5 +55,6 @@ void TRACK_FRAME(const track_walk* walk, int halves, bool truth_each_step, gauss
   else if (predicted)
     std::snprintf(track->line, sizeof track->line, "Step %d of %d: predict", k, walk->steps);
   else
-    std::snprintf(track->line, sizeof track->line, "Step %d of %d: update, K = %.2f", k, walk->steps, step->gain);
+    std::snprintf(track->line, sizeof track->line, "Step %d of %d: update, K = %d.%02d", k, walk->steps,
+                  hundredths(step->gain) / 100, hundredths(step->gain) % 100);
 }

@@ -309,7 +309,115 @@ const char* read_decimal(const char* p, bool negative, double* value, bool* too_
   return at;
 }
 
+// The exact decimal digits of a finite double, without the zeros at their
+// ends: value = 0.d1 d2 d3... times 10^point. A double is m 2^e with m below
+// 2^53: m 2^e itself for e >= 0 (at most 309 digits), or m 5^-e / 10^-e
+// (at most 767), worked out in limbs of nine decimal digits.
+struct exact_decimal {
+  char digit[DIGITS_KEPT];
+  int count, point;
+};
+void exact_digits(double value, exact_decimal* d) {
+  enum { NINE_DIGITS = 1000000000, DECIMAL_LIMBS = 90 };
+  std::uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+  std::uint64_t m = bits & 0xFFFFFFFFFFFFF;
+  int e = biased ? biased - 1075 : -1074;
+  if (biased) m |= 1ull << 52;
+  d->count = d->point = 0;
+  if (!m) return;
+  std::uint32_t limb[DECIMAL_LIMBS];
+  int size = 0;
+  for (; m; m /= NINE_DIGITS) limb[size++] = static_cast<std::uint32_t>(m % NINE_DIGITS);
+  const bool halves = e < 0;
+  // Times 2^e, or 5^-e: in factors of at most 2^29 or 5^13, below 2^31.
+  for (int left = halves ? -e : e; left > 0;) {
+    const int step = left < (halves ? 13 : 29) ? left : (halves ? 13 : 29);
+    std::uint64_t factor = 1;
+    for (int i = 0; i < step; ++i) factor *= halves ? 5 : 2;
+    std::uint64_t carry = 0;
+    for (int i = 0; i < size; ++i) {
+      carry += limb[i] * factor;
+      limb[i] = static_cast<std::uint32_t>(carry % NINE_DIGITS);
+      carry /= NINE_DIGITS;
+    }
+    for (; carry; carry /= NINE_DIGITS) limb[size++] = static_cast<std::uint32_t>(carry % NINE_DIGITS);
+    left -= step;
+  }
+  for (int i = size - 1; i >= 0; --i)
+    for (std::uint32_t unit = NINE_DIGITS / 10; unit; unit /= 10) {
+      const char c = static_cast<char>('0' + limb[i] / unit % 10);
+      if (d->count || c != '0') d->digit[d->count++] = c;
+    }
+  d->point = d->count - (halves ? -e : 0);
+  while (d->digit[d->count - 1] == '0') --d->count;
+}
+
+// The digits rounded to n significant ones, as printf rounds: to the nearest,
+// a tie to an even last digit.
+void round_digits(exact_decimal* d, int n) {
+  if (d->count <= n) return;
+  const char next = d->digit[n];
+  bool up = next > '5';
+  if (next == '5') up = d->count > n + 1 || (n > 0 && (d->digit[n - 1] - '0') % 2 == 1);
+  d->count = n;
+  while (up && d->count && d->digit[d->count - 1] == '9') --d->count;
+  if (!up) {
+    while (d->count && d->digit[d->count - 1] == '0') --d->count;
+    return;
+  }
+  if (d->count) {
+    ++d->digit[d->count - 1];
+  } else {
+    d->digit[0] = '1';
+    d->count = 1;
+    ++d->point;
+  }
+}
+
 }  // namespace
+
+void WRITE_DOUBLE(double value, int precision, char* text, std::size_t size) {
+  char out[32];
+  int n = 0;
+  if (value < 0 || (value == 0 && 1 / value < 0)) out[n++] = '-';
+  if (value != value) {
+    std::memcpy(out, "nan", 4);
+  } else if (value - value != 0) {
+    std::memcpy(out + n, "inf", 4);
+  } else {
+    const int p = precision < 1 ? 1 : precision > 17 ? 17 : precision;
+    static exact_decimal d;
+    exact_digits(value, &d);
+    round_digits(&d, p);
+    const int x = d.count ? d.point - 1 : 0;  // the exponent of the first digit
+    const auto digit = [&](int i) { return i >= 0 && i < d.count ? d.digit[i] : '0'; };
+    if (x < -4 || x >= p) {
+      // d.ddd e+XX, the trailing zeros dropped
+      out[n++] = digit(0);
+      if (d.count > 1) out[n++] = '.';
+      for (int i = 1; i < d.count; ++i) out[n++] = d.digit[i];
+      out[n++] = 'e';
+      out[n++] = x < 0 ? '-' : '+';
+      const int a = x < 0 ? -x : x;
+      if (a >= 100) out[n++] = static_cast<char>('0' + a / 100);
+      out[n++] = static_cast<char>('0' + a / 10 % 10);
+      out[n++] = static_cast<char>('0' + a % 10);
+    } else {
+      // As many digits after the point as there are left of p, less the zeros at the end.
+      for (int i = 0; i <= (x > 0 ? x : 0); ++i) out[n++] = x < 0 ? '0' : digit(i);
+      const int after = d.count - 1 - x;
+      if (after > 0) out[n++] = '.';
+      for (int i = 1; i <= after; ++i) out[n++] = digit(x + i);
+    }
+    out[n] = 0;
+  }
+  if (!size) return;
+  const std::size_t length = std::strlen(out) < size - 1 ? std::strlen(out) : size - 1;
+  std::memcpy(text, out, length);
+  text[length] = 0;
+}
 
 double READ_DOUBLE(const char* text, const char** end, bool* too_large) {
   const char* p = text;

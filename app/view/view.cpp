@@ -421,7 +421,7 @@ void FORMAT_VIEW_NUMBER(double value, char* text, std::size_t size) {
   // The shortest text of those that read back exactly ("120", not "1.2e+02").
   char best[VIEW_NUMBER_SIZE] = "", candidate[VIEW_NUMBER_SIZE];
   for (int precision = 1; precision <= 17; ++precision) {
-    std::snprintf(candidate, sizeof candidate, "%.*g", precision, value);
+    WRITE_DOUBLE(value, precision, candidate, sizeof candidate);
     if (*best && std::strlen(candidate) >= std::strlen(best)) continue;  // read back only what would be kept
     const double back = READ_DOUBLE(candidate, nullptr, nullptr);
     if (back == value && std::signbit(back) == std::signbit(value)) std::memcpy(best, candidate, sizeof best);
