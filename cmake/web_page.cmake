@@ -28,7 +28,7 @@ execute_process(COMMAND base64 -w0 "${ICON}" OUTPUT_VARIABLE icon RESULT_VARIABL
 if(failed)
   message(FATAL_ERROR "could not encode ${ICON}")
 endif()
-fill("BELLSCOPE-ICON" "data:image/x-icon;base64,${icon}")
+fill("BELLSCOPE-ICON" "data:image/png;base64,${icon}")
 
 # A literal "</script" or "</style" inside would end the element early.
 function(read_inline file tag out)

@@ -4,7 +4,8 @@
 // desktop entry, or, with --ico, a Windows icon file with 16, 32 and 64 pixel
 // images for the Windows executables, or, with --size, the 64-pixel icon
 // enlarged a whole number of times (each pixel a square), as the web app's
-// 192 and 512 pixel icons.
+// 192 and 512 pixel icons, or the 16 or 32 pixel one (the single web file's
+// icon, small inside it).
 //   bellscope-icon OUT.png
 //   bellscope-icon --ico OUT.ico
 //   bellscope-icon --size 192 OUT.png
@@ -56,10 +57,11 @@ int main(int argc, char** argv) {
   const bool ico = argc == 3 && std::strcmp(argv[1], "--ico") == 0;
   const bool sized = argc == 4 && std::strcmp(argv[1], "--size") == 0;
   const int size = sized ? std::atoi(argv[2]) : LARGEST;
-  if ((argc != 2 && !ico && !sized) || size < LARGEST || size > LARGEST * MOST_TIMES || size % LARGEST) {
+  const bool small = size == 16 || size == 32;
+  if ((argc != 2 && !ico && !sized) || (!small && (size < LARGEST || size > LARGEST * MOST_TIMES || size % LARGEST))) {
     std::fputs(
         "usage: bellscope-icon OUT.png | bellscope-icon --ico OUT.ico | bellscope-icon --size N OUT.png\n"
-        "(N a multiple of 64, at most 1024)\n",
+        "(N 16, 32, or a multiple of 64, at most 1024)\n",
         stderr);
     return 2;
   }
@@ -73,9 +75,10 @@ int main(int argc, char** argv) {
 
   const unsigned char* pixels[3] = {images[0], images[1], images[2]};
   static unsigned char large[LARGEST * MOST_TIMES * LARGEST * MOST_TIMES];
-  enlarge(images[2], size / LARGEST, large);
+  if (!small) enlarge(images[2], size / LARGEST, large);
+  const unsigned char* png = small ? images[size == 16 ? 0 : 1] : large;
   const bool written =
-      ico ? WRITE_PALETTE_ICO(out, pixels, sizes, 3, palette) : WRITE_PALETTE_PNG(out, large, size, size, palette);
+      ico ? WRITE_PALETTE_ICO(out, pixels, sizes, 3, palette) : WRITE_PALETTE_PNG(out, png, size, size, palette);
   if (!written) {
     std::fprintf(stderr, "bellscope-icon: cannot write %s\n", out);
     return 1;
