@@ -6,7 +6,7 @@
 #   install-deps.sh package  - lintian for checking the Debian package
 #   install-deps.sh fuzz     - Clang and libFuzzer for the fuzz targets
 #   install-deps.sh clang    - Clang with libc++ and clang-format
-#   install-deps.sh web      - Emscripten for the browser build
+#   install-deps.sh web      - Emscripten and zopfli for the browser build
 #   install-deps.sh browser  - Chromium and Node.js for the browser tests
 #   install-deps.sh js       - Node.js and npm for ESLint, Prettier and TypeScript
 # As root it runs apt-get; otherwise it prints the command to run.
@@ -21,7 +21,7 @@ for group in "$@"; do
     package) packages+=(lintian file python3 zip) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     clang) packages+=(clang-14 libc++-14-dev libc++abi-14-dev clang-format-14) ;;
-    web) packages+=(emscripten nodejs) ;;
+    web) packages+=(emscripten nodejs zopfli) ;;
     browser)
       packages+=(chromium nodejs python3)
       command -v npm >/dev/null || packages+=(npm) ;;

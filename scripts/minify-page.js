@@ -1,7 +1,13 @@
 // Writes the page's scripts into a folder, each minified with terser (its
-// comments and spaces dropped, its local names shortened; the names the
-// scripts share at the top level are kept), as the web page carries them:
+// comments and spaces dropped, its names shortened), as the web page
+// carries them:
 //   node scripts/minify-page.js FOLDER FILE...
+// The names the page's own scripts (those in app/web/) share at the top
+// level are shortened too, each the same in every script: each stays a
+// script of its own, run in its turn. Those in OUTSIDE are kept, for what
+// reaches into the page from outside it (the browser tests), and so are
+// Emscripten's script's (Closure Compiler chose them), which the page's
+// may not take: they are all one page's global names.
 // FOLDER/NAME for each FILE's name, which must differ. A language's table
 // of texts (text/<code>.js, beside the English one, en.js) is written as its
 // texts alone, in the order of the English table's keys, which the page
@@ -35,6 +41,35 @@ function packedTexts(file) {
   return `'use strict';TEXTS[${JSON.stringify(code)}]=unpackTexts(${JSON.stringify(keys.map((key) => texts[key]))});`;
 }
 
+// The page's top-level names the browser tests use.
+const OUTSIDE = ['PROGRAM_EXPORTS', 'programCalls', 'say', 'TEXTS'];
+const PAGE = path.join(__dirname, '..', 'app', 'web') + path.sep;
+
+/**
+ * @param {string} file
+ * @param {import('terser').MangleOptions | boolean} mangle
+ * @param {object} [nameCache]
+ */
+function minified(file, mangle, nameCache) {
+  return minify(packedTexts(file) ?? fs.readFileSync(file, 'utf8'), {
+    ecma: 2022,
+    // Function expressions that use neither this nor arguments as arrows,
+    // and methods written short: the page constructs none of them.
+    compress: { passes: 3, unsafe_arrows: true, unsafe_methods: true },
+    mangle,
+    nameCache,
+    format: { comments: false },
+  });
+}
+
+// The names a script declares at its top level, which every script of the
+// page shares.
+async function topLevelNames(code) {
+  const { ast } = await minify(code, { compress: false, mangle: false, format: { ast: true, code: false } });
+  ast.figure_out_scope({});
+  return [...ast.variables.keys()];
+}
+
 async function main() {
   const [folder, ...files] = process.argv.slice(2);
   if (!folder || !files.length) throw new Error('usage: minify-page.js FOLDER FILE...');
@@ -44,13 +79,25 @@ async function main() {
     const name = path.basename(file);
     if (names.has(name)) throw new Error(`two scripts named ${name}`);
     names.add(name);
-    const result = await minify(packedTexts(file) ?? fs.readFileSync(file, 'utf8'), {
-      ecma: 2022,
-      compress: { passes: 2 },
-      mangle: true,
-      format: { comments: false },
-    });
-    fs.writeFileSync(path.join(folder, name), result.code);
+  }
+  const write = (file, code) => fs.writeFileSync(path.join(folder, path.basename(file)), code);
+  const own = files.filter((file) => path.resolve(file).startsWith(PAGE));
+  // Emscripten's script keeps its names; the page's may not take them.
+  const kept = [...OUTSIDE];
+  for (const file of files.filter((file) => !own.includes(file))) {
+    const { code } = await minified(file, true);
+    write(file, code);
+    kept.push(...(await topLevelNames(code)));
+  }
+  // The page's shortened top-level names, the same in every script. A
+  // script may use a name one after it declares (in a function run later),
+  // so the first round only fills them in; the second writes the scripts.
+  const nameCache = {};
+  for (const round of ['names', 'scripts']) {
+    for (const file of own) {
+      const { code } = await minified(file, { toplevel: true, reserved: kept }, nameCache);
+      if (round === 'scripts') write(file, code);
+    }
   }
 }
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the page's npm packages (ESLint, Prettier and TypeScript for its
-# JavaScript, terser to minify it, playwright-core and axe-core for the
-# browser tests, pinned by the lock file)
-# into node_modules/ when they are missing. The browser is Debian's chromium:
+# JavaScript, terser to minify it, Closure Compiler for Emscripten's script,
+# playwright-core and axe-core for the browser tests, pinned by the lock
+# file) into node_modules/ when they are missing. The browser is Debian's chromium:
 # playwright downloads none.
 set -euo pipefail
 cd "$(dirname "$0")/.."

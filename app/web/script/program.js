@@ -61,14 +61,14 @@
  * @property {number | null} height
  */
 
-// The program's WebAssembly, which the page carries as text after its
-// scripts (which run meanwhile, where it comes over a slow network). The
-// served page carries it in hexadecimal (data-hex), which its server's gzip
+// The program's WebAssembly, which the page carries as text. The served
+// page carries it after its scripts (which run meanwhile, where it comes
+// over a slow network), in hexadecimal (data-hex), which its server's gzip
 // packs tighter than base64, compiled at once, so that the program starts
 // while the page is read and its first frame is in the page's first
-// rendering. The single file, which has a size budget, carries it
-// gzip-compressed (data-gzip), in base64, unpacked and compiled in the
-// background. A WebAssembly.Module, or a promise of one; null where the
+// rendering. The single file, which has a size budget, carries it at its
+// top (cmake/web_page.cmake says why), gzip-compressed (data-gzip), in
+// base64, unpacked and compiled in the background. A WebAssembly.Module, or a promise of one; null where the
 // browser cannot unpack it.
 /** @returns {WebAssembly.Module | Promise<WebAssembly.Module> | null} */
 function compileProgram() {
