@@ -37,14 +37,9 @@ function(read_inline file tag out)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# The page's own style without its comments, and its scripts minified by
-# NODE running MINIFY (terser): comments and spaces are for the reader of
-# the source, and every student's browser would fetch them.
-function(without_comments text out)
-  string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" text "${text}")
-  string(REGEX REPLACE "\n[ \t]*\n" "\n" text "${text}")
-  set(${out} "${text}" PARENT_SCOPE)
-endfunction()
+# The page's own style and its scripts minified by NODE running MINIFY
+# (csso, terser): comments and spaces are for the reader of the source, and
+# every student's browser would fetch them.
 
 # The program's WebAssembly as text. The served page, which a server
 # compresses, carries it in hexadecimal (data-hex), for the page to compile
@@ -55,9 +50,10 @@ endfunction()
 # the page unpacks: a third of the size of base64 alone. ZOPFLI packs it:
 # what it writes any gzip reader reads, 2 KB less than gzip -9's. The
 # served page carries it after its scripts, which run while it comes; the
-# single file, read at once, before its style, at the top: after its texts
-# its 40 KB would keep gzip, which looks back 32 KB, from finding in them
-# the words the page's scripts share with them (a kilobyte more).
+# single file, read at once, last, after the script that asks for it (which
+# waits for it): anywhere before, its 40 KB would keep gzip, which looks back
+# 32 KB, from finding in what follows the words it shares with what went
+# before (two kilobytes more in the middle, one at the top).
 string(REGEX REPLACE "\\.js$" ".wasm" wasm "${PROGRAM}")
 if(DEFINED WORKER)
   file(READ "${wasm}" packed HEX)
@@ -77,18 +73,16 @@ endif()
 set(packed "<script type=\"application/octet-stream\" id=\"bellscope-wasm\"${encoding}>${packed}</script>")
 if(DEFINED WORKER)
   fill("<!-- BELLSCOPE PACKED -->" "${packed}")
-  set(packed "")
+  set(last "")
 else()
   fill("<!-- BELLSCOPE PACKED -->" "")
-  string(APPEND packed "\n")
+  set(last "\n${packed}")
 endif()
 
-read_inline("${STYLE}" style css)
-without_comments("${css}" css)
-fill("<!-- BELLSCOPE STYLE -->" "${packed}<style>\n${css}</style>")
 set(minified "${OUT}.scripts")
-# Emscripten's own script for the program too: a kilobyte less to send.
-string(REPLACE "," ";" all_scripts "${HEAD_SCRIPTS},${SCRIPTS},${TEXT_FILES},${PROGRAM}")
+# Emscripten's own script for the program too: a kilobyte less to send; and
+# the style, by csso.
+string(REPLACE "," ";" all_scripts "${HEAD_SCRIPTS},${SCRIPTS},${TEXT_FILES},${PROGRAM},${STYLE}")
 cmake_policy(SET CMP0007 NEW)
 list(REMOVE_ITEM all_scripts "")
 file(REMOVE_RECURSE "${minified}")
@@ -96,6 +90,9 @@ execute_process(COMMAND "${NODE}" "${MINIFY}" "${minified}" ${all_scripts} RESUL
 if(failed)
   message(FATAL_ERROR "could not minify the page's scripts: ${why}")
 endif()
+get_filename_component(style_name "${STYLE}" NAME)
+read_inline("${minified}/${style_name}" style css)
+fill("<!-- BELLSCOPE STYLE -->" "<style>\n${css}</style>")
 # A page's script, as the page carries it.
 function(page_script file out)
   get_filename_component(name "${file}" NAME)
@@ -118,7 +115,7 @@ read_inline("${LESSONS}" script lessons)
 fill("<!-- BELLSCOPE LESSONS -->" "<script type=\"application/json\" id=\"lessons\">\n${lessons}</script>")
 
 page_script("${PROGRAM}" program)
-fill("<!-- BELLSCOPE PROGRAM -->" "<script>\n${program}\n</script>")
+fill("<!-- BELLSCOPE PROGRAM -->" "<script>\n${program}\n</script>${last}")
 
 if(DEFINED WORKER)
   get_filename_component(folder "${OUT}" DIRECTORY)

@@ -66,13 +66,20 @@
 // over a slow network), in hexadecimal (data-hex), which its server's gzip
 // packs tighter than base64, compiled at once, so that the program starts
 // while the page is read and its first frame is in the page's first
-// rendering. The single file, which has a size budget, carries it at its
-// top (cmake/web_page.cmake says why), gzip-compressed (data-gzip), in
-// base64, unpacked and compiled in the background. A WebAssembly.Module, or a promise of one; null where the
-// browser cannot unpack it.
+// rendering. The single file, which has a size budget, carries it last
+// (cmake/web_page.cmake says why), after the script that asks for it, which
+// waits for the page to be read; gzip-compressed (data-gzip), in base64,
+// unpacked and compiled in the background. A WebAssembly.Module, or a
+// promise of one; null where the browser cannot unpack it.
 /** @returns {WebAssembly.Module | Promise<WebAssembly.Module> | null} */
 function compileProgram() {
   const packed = document.getElementById('bellscope-wasm');
+  if (!packed && document.readyState === 'loading')
+    return new Promise((read) => document.addEventListener('DOMContentLoaded', read, { once: true })).then(() => {
+      const compiled = document.getElementById('bellscope-wasm') && compileProgram();
+      if (compiled === null) throw new Error('this browser cannot unpack it');
+      return compiled || Promise.reject(new Error('the page carries no program'));
+    });
   if (!packed) return Promise.reject(new Error('the page carries no program'));
   if (typeof WebAssembly !== 'object') return null;
   const gzip = 'gzip' in packed.dataset;
