@@ -1,6 +1,6 @@
 // Writes the page's scripts into a folder, each minified with terser (its
-// comments and spaces dropped, its names shortened), as the web page
-// carries them:
+// comments and spaces dropped, its names shortened), and its style (a .css
+// file) minified with csso, as the web page carries them:
 //   node scripts/minify-page.js FOLDER FILE...
 // The names the page's own scripts (those in app/web/) share at the top
 // level are shortened too, each the same in every script: each stays a
@@ -18,6 +18,7 @@ const fs = require('node:fs');
 const path = require('node:path');
 const vm = require('node:vm');
 const { minify } = require('terser');
+const { minify: minifyStyle } = require('csso');
 
 // The tables a text file fills, run as the page runs it.
 function tablesOf(file) {
@@ -78,13 +79,20 @@ async function main() {
   for (const file of files) {
     const name = path.basename(file);
     if (names.has(name)) throw new Error(`two scripts named ${name}`);
+    if (name.endsWith('.css')) {
+      // The style, by csso, its rules kept in their order.
+      names.add(name);
+      fs.writeFileSync(path.join(folder, name), minifyStyle(fs.readFileSync(file, 'utf8'), { restructure: false }).css);
+      continue;
+    }
     names.add(name);
   }
   const write = (file, code) => fs.writeFileSync(path.join(folder, path.basename(file)), code);
-  const own = files.filter((file) => path.resolve(file).startsWith(PAGE));
+  const scripts = files.filter((file) => !file.endsWith('.css'));
+  const own = scripts.filter((file) => path.resolve(file).startsWith(PAGE));
   // Emscripten's script keeps its names; the page's may not take them.
   const kept = [...OUTSIDE];
-  for (const file of files.filter((file) => !own.includes(file))) {
+  for (const file of scripts.filter((file) => !own.includes(file))) {
     const { code } = await minified(file, true);
     write(file, code);
     kept.push(...(await topLevelNames(code)));
