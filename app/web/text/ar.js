@@ -334,7 +334,6 @@ TEXTS.ar = {
   trackPlotEstimate: 'التقدير، مع نطاقه ± sigma',
   trackPlotMeasurement: 'القياس',
   trackPlotTruth: 'الموضع الحقيقي.',
-  trackPlotTable: 'الجدول أدناه يعطي الأرقام نفسها.',
   trackWorkingStart: 'يبدأ المسار: الاعتقاد u = {u}، sigma = {sigma}. «تنبّؤ» ينقله إلى الأمام.',
   trackWorkingPredict: 'التنبّؤ: التباينات تُجمع (مجموع الاعتقاد وخطوة من الضجيج q = {q}):',
   trackWorkingMoved: 'ويتحرك الاعتقاد بمقدار v = {v}:',

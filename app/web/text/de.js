@@ -386,7 +386,6 @@ TEXTS.de = {
   trackPlotEstimate: 'Schätzung mit ihrem Band von ± sigma',
   trackPlotMeasurement: 'Messung',
   trackPlotTruth: 'wahre Position.',
-  trackPlotTable: 'Die Tabelle darunter nennt dieselben Zahlen.',
   trackWorkingStart: 'Der Weg beginnt: Die Annahme ist u = {u}, sigma = {sigma}. Vorhersagen bewegt sie weiter.',
   trackWorkingPredict:
     'Vorhersagen: Varianzen addieren sich (die Summe aus der Annahme und einem Schritt Rauschen q = {q}):',

@@ -360,7 +360,6 @@ const ENGLISH = {
   trackPlotEstimate: 'estimate, with its band of ± sigma',
   trackPlotMeasurement: 'measurement',
   trackPlotTruth: 'true position.',
-  trackPlotTable: 'The table below gives the same numbers.',
   trackWorkingStart: 'The walk starts: the belief is u = {u}, sigma = {sigma}. Predict moves it on.',
   trackWorkingPredict: 'Predict: variances add (the sum of the belief and a step of noise q = {q}):',
   trackWorkingMoved: 'and the belief moves by v = {v}:',

@@ -365,7 +365,6 @@ TEXTS.es = {
   trackPlotEstimate: 'estimación, con su banda de ± sigma',
   trackPlotMeasurement: 'medición',
   trackPlotTruth: 'posición real.',
-  trackPlotTable: 'La tabla de abajo da los mismos números.',
   trackWorkingStart: 'Empieza el recorrido: la creencia es u = {u}, sigma = {sigma}. Predecir la hace avanzar.',
   trackWorkingPredict: 'Predecir: las varianzas se suman (la suma de la creencia y un paso de ruido q = {q}):',
   trackWorkingMoved: 'y la creencia se desplaza v = {v}:',

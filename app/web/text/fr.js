@@ -379,7 +379,6 @@ TEXTS.fr = {
   trackPlotEstimate: 'estimation, avec sa bande de ± sigma',
   trackPlotMeasurement: 'mesure',
   trackPlotTruth: 'position réelle.',
-  trackPlotTable: 'Le tableau ci-dessous donne les mêmes nombres.',
   trackWorkingStart: 'Le parcours commence : la croyance est u = {u}, sigma = {sigma}. Prédire la fait avancer.',
   trackWorkingPredict:
     'Prédire : les variances s’additionnent (la somme de la croyance et d’un pas de bruit q = {q}) :',

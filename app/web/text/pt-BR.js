@@ -357,7 +357,6 @@ TEXTS['pt-BR'] = {
   trackPlotEstimate: 'estimativa, com sua faixa de ± sigma',
   trackPlotMeasurement: 'medição',
   trackPlotTruth: 'posição real.',
-  trackPlotTable: 'A tabela abaixo traz os mesmos números.',
   trackWorkingStart: 'O percurso começa: a crença é u = {u}, sigma = {sigma}. Prever a faz avançar.',
   trackWorkingPredict: 'Prever: as variâncias se somam (a soma da crença com um passo de ruído q = {q}):',
   trackWorkingMoved: 'e a crença se desloca v = {v}:',

@@ -315,7 +315,6 @@ TEXTS['zh-CN'] = {
   trackPlotEstimate: '估计及其 ± sigma 带',
   trackPlotMeasurement: '测量值',
   trackPlotTruth: '真实位置。',
-  trackPlotTable: '下表给出相同的数值。',
   trackWorkingStart: '路径开始：信念为 u = {u}，sigma = {sigma}。“预测”让它向前走。',
   trackWorkingPredict: '预测：方差相加（信念与一步噪声 q = {q} 之和）：',
   trackWorkingMoved: '信念移动 v = {v}：',
