@@ -30,22 +30,7 @@ const options = (query) =>
   });
 const round = (seed, r, guess) => ['--challenge', `${seed}:${r}`, ...(guess ? ['--guess', guess, '--reveal'] : [])];
 
-// The program's states, from the first, in window.states.
-function keepStates() {
-  window.states = [];
-  let module = null;
-  Object.defineProperty(window, 'Module', {
-    get: () => module,
-    set(value) {
-      module = value;
-      const told = value.onBellscopeState;
-      value.onBellscopeState = (state) => {
-        window.states.push(state);
-        told(state);
-      };
-    },
-  });
-}
+const { keepStates } = h;
 const noStorage = `(${keepStates})(); Object.defineProperty(window, 'sessionStorage', { get() { throw new Error('no'); } });`;
 const open = (url, init = keepStates) => h.openPage(browser, url, { width: 1366, height: 768 }, { init });
 const state = (page) => page.evaluate(() => window.states.at(-1));
@@ -271,8 +256,9 @@ describe('journeys', () => {
     });
 
   // Each lesson starts where its question begins (the curve to change
-  // selected, the curves to switch on off), and each question names the
-  // buttons beside the keys, by the words they show.
+  // selected, the curves to switch on off; a walk at its start, its belief
+  // alone), and each question names the buttons beside the keys, by the
+  // words they show.
   const STARTS = [
     ['equal', 1, [1, 2], /"Left" and "Right" \(or the Left and Right keys\)/],
     ['wide-narrow', 2, [1, 2], /"Left" and "Right" \(or the Left and Right keys\)/],
@@ -283,6 +269,10 @@ describe('journeys', () => {
     ['wide-prior', 1, [1, 2], /"Narrower"/],
     ['sigma-zero', 2, [1, 2], /"Wider" \(or a right-button drag\)/],
     ['sensors', 1, [1, 2, 3], /"Previous" and "Next" \(or Up and Down\)/],
+    ['track-good-sensor', 1, [1], /"Predict" and "Update"/],
+    ['track-poor-sensor', 1, [1], /r = 120/],
+    ['track-no-noise', 1, [1], /q = 0/],
+    ['track-wrong-velocity', 1, [1], /v = 0/],
   ];
   it('every lesson starts as its question asks, which names the buttons, in English and Arabic', async () => {
     assert.deepEqual(
