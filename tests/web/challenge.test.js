@@ -10,25 +10,7 @@ const VIEWPORT = { width: 1366, height: 768 };
 let browser, site;
 h.shareBrowser((b, s) => ([browser, site] = [b, s]));
 
-// The frame tool's frame for these options, as the canvas holds it.
-const toolFrame = (args) => h.rgba(h.decodePng(h.frameToolPicture(args)));
-
-// A page whose program's states are kept in window.states, from the first.
-function keepStates() {
-  window.states = [];
-  let module = null;
-  Object.defineProperty(window, 'Module', {
-    get: () => module,
-    set(value) {
-      module = value;
-      const told = value.onBellscopeState;
-      value.onBellscopeState = (state) => {
-        window.states.push(state);
-        told(state);
-      };
-    },
-  });
-}
+const { toolFrame, keepStates } = h;
 const open = (url, options = {}) => h.openPage(browser, url, VIEWPORT, { init: keepStates, ...options });
 const state = (page) => page.evaluate(() => window.states[window.states.length - 1] || null);
 

@@ -407,7 +407,29 @@ function frameToolPicture(args) {
   }
 }
 
+// The frame tool's frame for these options, as a canvas holds it.
+const toolFrame = (args) => rgba(decodePng(frameToolPicture(args)));
+
+// An init script: the program's states kept in window.states, from the first.
+function keepStates() {
+  window.states = [];
+  let module = null;
+  Object.defineProperty(window, 'Module', {
+    get: () => module,
+    set(value) {
+      module = value;
+      const told = value.onBellscopeState;
+      value.onBellscopeState = (state) => {
+        window.states.push(state);
+        told(state);
+      };
+    },
+  });
+}
+
 module.exports = {
+  toolFrame,
+  keepStates,
   ...require('./looks'),
   decodePng,
   rgba,

@@ -58,7 +58,7 @@ function frameOptions(query) {
     return key === 'recalc' ? ['--recalc'] : name ? [`--${name}`, `${k}=${value}`] : [`--${key}`, value];
   });
 }
-const toolFrame = (args) => h.rgba(h.decodePng(h.frameToolPicture(args)));
+const { toolFrame } = h;
 const run = (program, args, env = {}) =>
   spawnSync(programs[program], args, { encoding: 'utf8', env: { ...process.env, ...env } });
 

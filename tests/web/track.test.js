@@ -11,24 +11,7 @@ const VIEWPORT = { width: 1366, height: 768 };
 let browser, site;
 h.shareBrowser((b, s) => ([browser, site] = [b, s]));
 
-const toolFrame = (args) => h.rgba(h.decodePng(h.frameToolPicture(args)));
-
-// The program's states, kept in window.states from the first.
-function keepStates() {
-  window.states = [];
-  let module = null;
-  Object.defineProperty(window, 'Module', {
-    get: () => module,
-    set(value) {
-      module = value;
-      const told = value.onBellscopeState;
-      value.onBellscopeState = (state) => {
-        window.states.push(state);
-        told(state);
-      };
-    },
-  });
-}
+const { toolFrame, keepStates } = h;
 const open = (url) => h.openPage(browser, url, VIEWPORT, { init: keepStates });
 const track = (page) => page.evaluate(() => window.states[window.states.length - 1].track);
 const button = (page, name) => page.getByRole('button', { name, exact: true });
