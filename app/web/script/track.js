@@ -1,6 +1,6 @@
 'use strict';
 /* exported connectTrack */
-/* global say, formatNumber, formatWhole, numberFormat, pageAddress, changeAddress, fieldNumber, keptInTab, keepInTab, drawTrackPlot, decimalSeparator */
+/* global say, formatNumber, formatWhole, numberFormat, pageAddress, changeAddress, fieldNumber, keptInTab, keepInTab, drawTrackPlot, fieldText, fieldRefusal */
 
 // "Track": the product at work in a Kalman filter. A walk from a number
 // (track=SEED, with its settings, in a link), which the filter follows one
@@ -67,6 +67,8 @@ function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLi
   let trouble = null; // why the last press did nothing, until the next half
 
   const TRACK_PARTS = /^(track|q|r|v|walk|steps|truth)(=|$)/;
+  // The walk at its end: its last step updated.
+  const over = (/** @type {StateTrack} */ track) => track.step === track.steps && track.half === 'update';
   // The address while a walk is shown: the language's, a lesson's, the walk's.
   function showAddress() {
     const walk = program.link() || '';
@@ -133,7 +135,7 @@ function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLi
   function runOn() {
     timer = null;
     const track = shown && shown.track;
-    if (!track || !program.running || (track.step === track.steps && track.half === 'update')) return stop();
+    if (!track || !program.running || over(track)) return stop();
     if (!step(track.half === 'predict' ? 'update' : 'predict')) return undefined;
     timer = setTimeout(runOn, PACE);
     return undefined;
@@ -141,7 +143,7 @@ function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLi
   run.addEventListener('click', () => {
     if (timer !== null) return stop();
     const track = shown && shown.track;
-    if (!track || (track.step === track.steps && track.half === 'update')) {
+    if (!track || over(track)) {
       trouble = 'trackOver';
       result.textContent = say(trouble);
       announce(() => result.textContent);
@@ -172,7 +174,7 @@ function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLi
   /** @param {TrackField} which */
   function settingShown(which) {
     const value = shown ? shown.track.settings[which] : null;
-    return value === null ? '' : String(value).replace('.', decimalSeparator());
+    return value === null ? '' : fieldText(value);
   }
   /** @param {TrackField} which */
   function apply(which) {
@@ -185,8 +187,7 @@ function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLi
       .concat(`${which}=${encodeURIComponent(fieldNumber(text))}`)
       .join('&');
     const why = program.startTrack(query, halvesOf(shown.track));
-    const chars = [...text];
-    if (why) fieldRefused[which] = { ...why, text: chars.length > 40 ? `${chars.slice(0, 40).join('')}...` : text };
+    if (why) fieldRefused[which] = fieldRefusal(why, text);
     else delete fieldRefused[which];
     field.setAttribute('aria-invalid', why ? 'true' : 'false');
     sayFieldRefused();
@@ -284,9 +285,8 @@ function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLi
   // why, which the note says.
   /** @param {StateTrack} track */
   function showTurn(track) {
-    const over = track.step === track.steps && track.half === 'update';
-    const next = over ? null : track.half === 'predict' ? update : predict;
-    turn.textContent = say(over ? 'trackOver' : next === update ? 'trackUpdateNext' : 'trackPredictNext');
+    const next = over(track) ? null : track.half === 'predict' ? update : predict;
+    turn.textContent = say(!next ? 'trackOver' : next === update ? 'trackUpdateNext' : 'trackPredictNext');
     for (const button of [predict, update]) {
       const outOfTurn = button !== next;
       if (outOfTurn) {
@@ -407,7 +407,7 @@ function connectTrack(program, layOutAgain, announce, refuse, starting, lessonLi
       keepInTab('track', `${program.link()} ${halvesOf(track)}`);
       for (const [which, field] of /** @type {[TrackField, HTMLInputElement][]} */ (Object.entries(fields)))
         if (!fieldRefused[which] && document.activeElement !== field) field.value = settingShown(which);
-      if (track.step === track.steps && track.half === 'update') stop();
+      if (over(track)) stop();
       drawTrackPlot(track, { estimate: state.gaussians[0].colour, measurement: state.gaussians[1].colour });
       if (leftAt) {
         leftAt = null;

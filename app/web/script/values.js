@@ -1,5 +1,5 @@
 'use strict';
-/* exported connectValues, fieldNumber */
+/* exported connectValues, fieldNumber, fieldText, fieldRefusal */
 /* global say, curveName, decimalSeparator, formatNumber */
 
 // A number as a field takes it: in the page's language's decimal
@@ -11,6 +11,22 @@ function fieldNumber(text) {
   const western = text.replace(LOCAL_DIGITS, (d) => String(d.charCodeAt(0) & 0xf));
   const separator = decimalSeparator();
   return separator !== '.' && !western.includes('.') ? western.replace(separator, '.') : western;
+}
+// A number as a field shows it: the shortest text that reads back exactly,
+// in the language's decimal separator.
+/** @param {number} value */
+function fieldText(value) {
+  return String(value).replace('.', decimalSeparator());
+}
+// The program's refusal of what was typed in a field, which it read with a
+// point and Western digits: quoted as typed, at most 40 characters of it.
+/**
+ * @param {Refusal} why
+ * @param {string} text
+ */
+function fieldRefusal(why, text) {
+  const chars = [...text];
+  return { ...why, text: chars.length > 40 ? `${chars.slice(0, 40).join('')}...` : text };
 }
 
 // Exact values for the selected Gaussian, or a challenge's guess, typed: Enter or leaving the field
@@ -52,7 +68,7 @@ function connectValues(program, layOutAgain) {
   function current(which) {
     if (!selected || selected[which] === null) return '';
     if (walking) return formatNumber(selected[which]);
-    return String(selected[which]).replace('.', decimalSeparator());
+    return fieldText(selected[which]);
   }
   /** @param {ValueName} which */
   function showField(which) {
@@ -88,9 +104,7 @@ function connectValues(program, layOutAgain) {
     if (field.value === current(which) && !refused[which]) return;
     const text = field.value.trim();
     const why = program.setValue(which, fieldNumber(text));
-    // The program read it with a point and Western digits: quoted as typed.
-    const chars = [...text];
-    mark(which, why && { ...why, text: chars.length > 40 ? `${chars.slice(0, 40).join('')}...` : text });
+    mark(which, why && fieldRefusal(why, text));
   }
 
   /**
