@@ -83,6 +83,7 @@ describe('Track', () => {
     assert.equal(await page.locator('#link').inputValue(), `${site.url}?${query}`);
     assert.equal((await track(page)).rows[0].truth, null, 'the truth is kept for the end');
     await page.locator('#canvas').press('Escape');
+    await button(page, 'Resume').waitFor(); // the program ends on its next pass
     for (const name of ['Predict', 'Update', 'Leave track']) assert.equal(await button(page, name).isDisabled(), true);
     await h.looksRight(page, 'a walk ended with Esc');
     await button(page, 'Resume').click();
